@@ -1,0 +1,33 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/Status.h"
+
+namespace qx {
+
+// Files and folders. Paths are ANSI Windows paths with backslashes.
+class IFileSystem {
+public:
+    virtual ~IFileSystem() = default;
+
+    virtual bool FileExists(const std::string& path) const = 0;
+    virtual bool FolderExists(const std::string& path) const = 0;
+    // Creates the folder and any missing parents; succeeds when it already exists.
+    virtual Status CreateFolder(const std::string& path) = 0;
+
+    // Reads the whole file as bytes.
+    virtual Status ReadFile(const std::string& path, std::string& contents) const = 0;
+    // Replaces the file's contents as one step: a temporary file in the same folder is
+    // written, flushed and moved over the target, so on any failure the old file is untouched.
+    virtual Status WriteFileAtomic(const std::string& path, const std::string& contents) = 0;
+    // Appends to the file, creating it when missing; opened and closed on every call.
+    virtual Status AppendToFile(const std::string& path, const std::string& data) = 0;
+    virtual Status DeleteFile(const std::string& path) = 0;
+    // Copies without overwriting: fails when the target exists.
+    virtual Status CopyFileNew(const std::string& from, const std::string& to) = 0;
+    // Names (not paths) of the plain files directly inside the folder.
+    virtual std::vector<std::string> ListFiles(const std::string& folder) const = 0;
+};
+
+}  // namespace qx

@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+
+namespace qx {
+
+enum class ShellRoot { RecycleBin, MyComputer, ControlPanel, Network };
+
+// Facts about the running system that the logic asks for.
+class ISystemInfo {
+public:
+    virtual ~ISystemInfo() = default;
+
+    // Expands %VARIABLE% references as ExpandEnvironmentStringsA does (unknown ones stay).
+    virtual std::string ExpandEnvironmentStrings(const std::string& text) const = 0;
+    // Major version * 100 + minor version (501 XP, 600 Vista, 601 Windows 7).
+    virtual int WindowsVersionNumber() const = 0;
+    // The shell's display name of a namespace root, without a trailing backslash.
+    virtual std::string ShellRootDisplayName(ShellRoot root) const = 0;
+};
+
+}  // namespace qx

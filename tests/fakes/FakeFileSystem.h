@@ -1,0 +1,45 @@
+#pragma once
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace qx::test {
+
+// In-memory file system. Paths compare case-insensitively, as on Windows. Faults are
+// injected per path: a failing write leaves the old contents, as the real atomic writer does.
+class FakeFileSystem : public IFileSystem {
+public:
+    bool FileExists(const std::string& path) const override;
+    bool FolderExists(const std::string& path) const override;
+    Status CreateFolder(const std::string& path) override;
+    Status ReadFile(const std::string& path, std::string& contents) const override;
+    Status WriteFileAtomic(const std::string& path, const std::string& contents) override;
+    Status AppendToFile(const std::string& path, const std::string& data) override;
+    Status DeleteFile(const std::string& path) override;
+    Status CopyFileNew(const std::string& from, const std::string& to) override;
+    std::vector<std::string> ListFiles(const std::string& folder) const override;
+
+    // Test set-up and inspection.
+    void Put(const std::string& path, const std::string& contents);
+    std::string Get(const std::string& path) const;  // empty when missing
+    void FailWrites(const std::string& path, std::string message = "There is not enough space on the disk.");
+    void FailReads(const std::string& path, std::string message = "Access is denied.");
+    void FailAllWrites(std::string message = "There is not enough space on the disk.");
+    int writeCount() const { return writeCount_; }
+
+private:
+    static std::string Key(const std::string& path);
+    bool WriteFails(const std::string& key, std::string& message) const;
+
+    std::map<std::string, std::pair<std::string, std::string>> files_;  // key -> (path, contents)
+    std::set<std::string> folders_;
+    std::map<std::string, std::string> failingWrites_;
+    std::map<std::string, std::string> failingReads_;
+    std::string allWritesFail_;
+    int writeCount_ = 0;
+};
+
+}  // namespace qx::test
