@@ -1,0 +1,180 @@
+#include "store/EntryStore.h"
+
+#include <vector>
+
+#include "store/CaseFold.h"
+#include "store/EntryLine.h"
+#include "store/ListFile.h"
+#include "store/PathResolver.h"
+
+namespace qx {
+namespace {
+
+// The file name without its extension; a leading "." starts no extension.
+std::string WithoutExtension(const std::string& fileName) {
+    const size_t dot = fileName.rfind('.');
+    if (dot == std::string::npos || dot == 0) return fileName;
+    return fileName.substr(0, dot);
+}
+
+bool SameFolder(std::string_view a, std::string_view b) {
+    if (a.ends_with('\\')) a.remove_suffix(1);
+    if (b.ends_with('\\')) b.remove_suffix(1);
+    return SameText(a, b);
+}
+
+}  // namespace
+
+EntryStore::EntryStore(StoreContext context)
+    : fs_(context.fs),
+      system_(context.system),
+      boxes_(context.boxes),
+      folders_(std::move(context.folders)),
+      shellRoots_(std::move(context.shellRoots)),
+      hooks_(std::move(context.hooks)),
+      commandHistory_(folders_.dataFolder + "OldOrders.txt"),
+      urlHistory_(folders_.dataFolder + "OldURLs.txt") {}
+
+void EntryStore::LoadHistories(bool firstLaunch) {
+    // Writing the empty command history is what ends the first launch for the next start.
+    if (firstLaunch) SaveHistory(commandHistory_);
+    else LoadListFile(commandHistory_.Lines(), commandHistory_.File(), fs_, boxes_);
+    if (fs_.FileExists(urlHistory_.File())) LoadListFile(urlHistory_.Lines(), urlHistory_.File(), fs_, boxes_);
+}
+
+void EntryStore::RememberLaunch(History& history, const std::string& line, bool succeeded) {
+    if (!succeeded) return;
+    history.MoveToTop(line);
+    SaveHistory(history);
+}
+
+bool EntryStore::SaveHistory(const History& history) { return SaveListFile(history.Lines(), history.File(), fs_, boxes_); }
+
+bool EntryStore::CreateFromTemplates(int languageIndex) {
+    const std::string language = languageIndex == 0 ? "de" : "en";
+    const std::string system = system_.WindowsVersionNumber() < 502 ? "xp" : "vista";
+    const std::string target = EntryFilePath();
+    // No template is no error: the program then simply starts without entries.
+    if (!fs_.CopyFileNew(folders_.dataFolder + "Files_" + language + ".txt", target)) return false;
+
+    std::vector<std::string> companion;
+    if (!LoadListFile(companion, folders_.dataFolder + "Files_" + language + "_" + system + ".txt", fs_, boxes_) ||
+        companion.empty()) {
+        return true;  // Files.txt keeps the language template alone
+    }
+    std::vector<std::string> lines;
+    if (!LoadListFile(lines, target, fs_, boxes_)) return true;
+    lines.insert(lines.end(), companion.begin(), companion.end());
+    SaveListFile(lines, target, fs_, boxes_);
+    return true;
+}
+
+void EntryStore::LoadEntries(const LoadOptions& options) {
+    const bool firstLaunch = options.firstLaunch;
+    LoadHistories(firstLaunch);
+
+    const std::string path = EntryFilePath();
+    if (!fs_.FileExists(path) && !CreateFromTemplates(options.languageIndex)) return;
+
+    std::vector<std::string> lines;
+    if (!LoadListFile(lines, path, fs_, boxes_)) return;
+
+    entries_.Reserve(entries_.Count() + static_cast<int>(lines.size()));
+    std::string addedName;
+    for (std::string& line : lines) {
+        // Earlier templates spelled the command prefix out.
+        if (firstLaunch && line.starts_with("execute: ")) line.replace(0, 9, "exe: ");
+        AddEntryFromLine(line, false, addedName, false, false, true);
+    }
+    // Sorted before the first-launch write-back too, so the file is always in Name order.
+    entries_.Sort();
+    if (firstLaunch && !lines.empty()) SaveEntries(false);
+}
+
+bool EntryStore::SaveEntries(bool refreshFirst) {
+    if (refreshFirst) {
+        entries_.Sort();
+        if (hooks_.rebuildResultList) hooks_.rebuildResultList();
+    }
+    std::string text;
+    size_t estimate = 0;
+    for (int i = 0; i < entries_.Count(); ++i) estimate += entries_.Entry(i).TextBytes() + 40;
+    text.reserve(estimate);
+    for (int i = 0; i < entries_.Count(); ++i) {
+        text.append(FormatEntryLine(entries_.Entry(i)));
+        text.append("\r\n");
+    }
+    return SaveTextFile(text, EntryFilePath(), fs_, boxes_);
+}
+
+bool EntryStore::AddEntryFromLine(std::string_view line, bool makeUnique, std::string& addedName, bool select,
+                                  bool refresh, bool allowExisting) {
+    addedName.clear();
+    std::unique_ptr<TEntryData> entry = ParseEntryLine(line);
+    if (entry->Name().empty()) return false;
+    if (!allowExisting && !IsNameFree(entry->Name())) return false;
+    if (makeUnique) entry->SetText(EntryText::Name, MakeUniqueName(entry->Name()));
+
+    addedName = std::string(entry->Name());
+    entries_.AddObject(addedName, std::make_unique<TovraStrLdata>(std::move(entry)));
+
+    if (refresh) RefreshAfterChange();
+    if (select && hooks_.selectInAllEntries) hooks_.selectInAllEntries(addedName);
+    return true;
+}
+
+void EntryStore::RefreshAfterChange() {
+    entries_.Sort();
+    const bool browsing = hooks_.isFolderBrowsing && hooks_.isFolderBrowsing();
+    if (!browsing && hooks_.rebuildResultList) hooks_.rebuildResultList();
+}
+
+TEntryData* EntryStore::FindEntry(std::string_view name) {
+    const int index = entries_.IndexOf(name);
+    return index < 0 ? nullptr : &entries_.Entry(index);
+}
+
+bool EntryStore::IsNameFree(std::string_view name) const { return !name.empty() && entries_.IndexOf(name) < 0; }
+
+std::string EntryStore::MakeUniqueName(std::string_view name) const {
+    std::string base(name);
+    if (IsNameFree(base)) return base;
+    for (int n = 1; n <= 100; ++n) {
+        std::string candidate = base + std::to_string(n);
+        if (IsNameFree(candidate)) return candidate;
+    }
+    return base + "101";
+}
+
+std::string EntryStore::ResolveEntryPath(std::string_view path, bool expandShellMarkers) const {
+    return qx::ResolveEntryPath(path, expandShellMarkers, PathContext{folders_, shellRoots_, system_});
+}
+
+int EntryStore::ImportLooseFiles(const std::string& folder) {
+    std::string prefix = folder;
+    if (!prefix.ends_with('\\')) prefix.push_back('\\');
+    const bool standardEntries = SameFolder(folder, folders_.standardEntriesFolder);
+    int added = 0;
+    for (const std::string& fileName : fs_.ListFiles(folder)) {
+        const std::string filePath = prefix + fileName;
+        if (!fs_.FileExists(filePath)) continue;
+        if (standardEntries) {
+            // Standard entries stay where they are and are launched through the marker.
+            TEntryData entry;
+            entry.SetText(EntryText::Name, WithoutExtension(fileName));
+            entry.SetText(EntryText::Value, "@Launch " + fileName);
+            std::string addedName;
+            if (AddEntryFromLine(FormatEntryLine(entry), false, addedName, false, false, false)) ++added;
+        } else if (hooks_.autoAddFile) {
+            if (hooks_.autoAddFile(filePath)) {
+                ++added;
+                fs_.DeleteFile(filePath);
+            }
+        }
+        // Without an autoAddFile hook other folders import nothing: their files stay untouched.
+    }
+    if (added > 0) SaveEntries(true);
+    return added;
+}
+
+}  // namespace qx

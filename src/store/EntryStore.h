@@ -1,0 +1,109 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "app/FolderSet.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "platform/SystemInfo.h"
+#include "store/EntryData.h"
+#include "store/History.h"
+#include "store/IconMemoryCache.h"
+#include "store/StringList.h"
+
+namespace qx {
+
+// What the store asks of the rest of the program. An empty hook does nothing / answers false.
+struct EntryStoreHooks {
+    std::function<bool()> isFolderBrowsing;
+    // Rebuilds the result list from the (sorted) EntryList: the search view or all entries.
+    std::function<void()> rebuildResultList;
+    // Switches the result list to all entries and selects the item of that Name.
+    std::function<void(const std::string& name)> selectInAllEntries;
+    // Adds one loose file as an entry (names made unique, links resolved); true when added.
+    std::function<bool(const std::string& filePath)> autoAddFile;
+};
+
+// The store's view of the program: OS access, folders and the hooks into later features.
+struct StoreContext {
+    IFileSystem& fs;
+    const ISystemInfo& system;
+    IMessageBoxes& boxes;
+    FolderSet folders;
+    ShellRootNames shellRoots;  // each name ends in a backslash
+    EntryStoreHooks hooks = {};
+};
+
+// Known only once the settings are read.
+struct LoadOptions {
+    int languageIndex = 0;     // 0 German, 1 English: picks the first-run template
+    bool firstLaunch = false;  // no OldOrders.txt existed when the program started
+};
+
+// All stored entries (the EntryList, sorted by Name), the entry file "Files.txt" with its
+// first-run templates, the command and URL histories, and the in-memory icon cache.
+// Each EntryList item's string is the entry's Name and its data object owns the entry.
+class EntryStore {
+public:
+    explicit EntryStore(StoreContext context);
+    EntryStore(const EntryStore&) = delete;
+    EntryStore& operator=(const EntryStore&) = delete;
+
+    void SetHooks(EntryStoreHooks hooks) { hooks_ = std::move(hooks); }
+
+    // Start-up, once settings are read: histories first, then Files.txt (made from the
+    // templates when missing). Reads only; writes just on a first launch.
+    void LoadEntries(const LoadOptions& options);
+    // Writes Files.txt; refreshFirst sorts the list and rebuilds the result list before.
+    bool SaveEntries(bool refreshFirst);
+
+    // The one gate for new entries. Returns whether an entry was added; addedName gets its
+    // Name (empty when nothing was added).
+    bool AddEntryFromLine(std::string_view line, bool makeUnique, std::string& addedName, bool select, bool refresh,
+                          bool allowExisting);
+    // The first entry of that Name (case-insensitive), or null.
+    TEntryData* FindEntry(std::string_view name);
+    bool IsNameFree(std::string_view name) const;
+    // name, or name + "1" ... name + "100", whichever is free first; name + "101" when none is.
+    std::string MakeUniqueName(std::string_view name) const;
+    void SortEntries() { entries_.Sort(); }
+
+    std::string ResolveEntryPath(std::string_view path, bool expandShellMarkers) const;
+
+    // Turns the loose files of a folder into entries; returns how many were added.
+    int ImportLooseFiles(const std::string& folder);
+
+    // Command history: OldOrders.txt; URL history: OldURLs.txt.
+    void LoadHistories(bool firstLaunch);
+    // After a launch from the input line: the line goes on top of that history, which is saved.
+    void RememberLaunch(History& history, const std::string& line, bool succeeded);
+    bool SaveHistory(const History& history);
+
+    TovraStringList& EntryList() { return entries_; }
+    const TovraStringList& EntryList() const { return entries_; }
+    History& CommandHistory() { return commandHistory_; }
+    History& UrlHistory() { return urlHistory_; }
+    IconMemoryCache& IconCache() { return iconCache_; }
+    const FolderSet& Folders() const { return folders_; }
+    std::string EntryFilePath() const { return folders_.dataFolder + "Files.txt"; }
+
+private:
+    void RefreshAfterChange();
+    bool CreateFromTemplates(int languageIndex);
+
+    IFileSystem& fs_;
+    const ISystemInfo& system_;
+    IMessageBoxes& boxes_;
+    FolderSet folders_;
+    ShellRootNames shellRoots_;
+    EntryStoreHooks hooks_;
+
+    // The cache is declared first so that it outlives every entry that may hold an icon.
+    IconMemoryCache iconCache_;
+    TovraStringList entries_;
+    History commandHistory_;
+    History urlHistory_;
+};
+
+}  // namespace qx

@@ -1,0 +1,118 @@
+#include "store/StringList.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "store/CaseFold.h"
+
+namespace qx {
+namespace {
+
+std::function<bool()>& FolderBrowsingProbe() {
+    static std::function<bool()> probe;
+    return probe;
+}
+
+}  // namespace
+
+TEntryData& TovraStrLdata::Entry() {
+    if (!entry_) {
+        entry_ = std::make_unique<TEntryData>();
+        const auto& browsing = FolderBrowsingProbe();
+        entry_->iconState = browsing && browsing() ? IconState::FolderListing : IconState::NotLoaded;
+    }
+    return *entry_;
+}
+
+void TovraStrLdata::SetFolderBrowsingProbe(std::function<bool()> probe) { FolderBrowsingProbe() = std::move(probe); }
+
+TEntryData& TovraStringList::Entry(int index) {
+    Item& item = items_[index];
+    if (item.object == nullptr) {
+        item.owned = std::make_unique<TovraStrLdata>();
+        item.object = item.owned.get();
+    }
+    return item.object->Entry();
+}
+
+int TovraStringList::Add(std::string text) {
+    if (addedHook_ && !addedHook_(text)) return -1;
+    auto object = std::make_unique<TovraStrLdata>();
+    TovraStrLdata* raw = object.get();
+    items_.push_back(Item{std::move(text), raw, std::move(object)});
+    return Count() - 1;
+}
+
+int TovraStringList::AddObject(std::string text, std::unique_ptr<TovraStrLdata> object) {
+    TovraStrLdata* raw = object.get();
+    items_.push_back(Item{std::move(text), raw, std::move(object)});
+    return Count() - 1;
+}
+
+int TovraStringList::AddObjectRef(std::string text, TovraStrLdata* object) {
+    items_.push_back(Item{std::move(text), object, nullptr});
+    return Count() - 1;
+}
+
+void TovraStringList::InsertObject(int index, std::string text, std::unique_ptr<TovraStrLdata> object) {
+    TovraStrLdata* raw = object.get();
+    items_.insert(items_.begin() + index, Item{std::move(text), raw, std::move(object)});
+}
+
+void TovraStringList::InsertObjectRef(int index, std::string text, TovraStrLdata* object) {
+    items_.insert(items_.begin() + index, Item{std::move(text), object, nullptr});
+}
+
+bool TovraStringList::Delete(int index) {
+    bool keepObject = false;
+    if (!skipEvents_ && removalHook_ && !removalHook_(index, keepObject)) return false;
+    // The hook may have changed the list; only the item it was asked about goes.
+    if (index < 0 || index >= Count()) return false;
+    auto it = items_.begin() + index;
+    if (keepObject) (void)it->owned.release();  // the hook's caller took it over
+    items_.erase(it);
+    return true;
+}
+
+void TovraStringList::Clear() {
+    int index = 0;
+    while (index < Count()) {
+        if (!Delete(index)) ++index;
+    }
+}
+
+void TovraStringList::Assign(const TovraStringList& source) {
+    if (&source == this) return;
+    Clear();
+    items_.reserve(source.items_.size());
+    for (const Item& item : source.items_) {
+        if (addedHook_ && !addedHook_(item.text)) continue;
+        items_.push_back(Item{item.text, item.object, nullptr});
+    }
+}
+
+void TovraStringList::Sort() {
+    const size_t n = items_.size();
+    if (n < 2) return;
+    // Fold every string once instead of twice per comparison.
+    std::vector<std::string> keys;
+    keys.reserve(n);
+    for (const Item& item : items_) keys.push_back(FoldedText(item.text));
+    std::vector<std::uint32_t> order(n);
+    for (size_t i = 0; i < n; ++i) order[i] = static_cast<std::uint32_t>(i);
+    std::sort(order.begin(), order.end(), [&keys](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
+    std::vector<Item> sorted;
+    sorted.reserve(items_.capacity());
+    for (std::uint32_t i : order) sorted.push_back(std::move(items_[i]));
+    items_.swap(sorted);
+}
+
+int TovraStringList::IndexOf(std::string_view text) const {
+    for (size_t i = 0; i < items_.size(); ++i) {
+        if (SameText(items_[i].text, text)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+}  // namespace qx
+

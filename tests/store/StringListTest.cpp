@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "store/CaseFold.h"
+#include "store/StringList.h"
+
+namespace qx {
+namespace {
+
+// Ownership mistakes in these tests show under the sanitizers as leaks or double frees.
+std::unique_ptr<TovraStrLdata> MakeData(const std::string& name) {
+    auto entry = std::make_unique<TEntryData>();
+    entry->SetText(EntryText::Name, name);
+    return std::make_unique<TovraStrLdata>(std::move(entry));
+}
+
+TEST(CaseFold, FoldsWindows1252LettersTheSameEverywhere) {
+    EXPECT_TRUE(SameText("\xC4rger \xD6l \x8A", "\xE4rger \xF6l \x9A"));
+    EXPECT_TRUE(SameText("\x9F", "\xFF"));
+    EXPECT_FALSE(SameText("\xD7", "\xF7"));  // multiplication and division signs are not a pair
+    EXPECT_FALSE(SameText("ab", "abc"));
+    EXPECT_LT(CompareText("A", "b"), 0);
+    EXPECT_LT(CompareText(" folder", "a"), 0);
+    EXPECT_LT(CompareText("z", "\xE4"), 0);  // high bytes after ASCII letters
+    EXPECT_EQ(CompareText("ABC", "abc"), 0);
+    EXPECT_LT(CompareText("ab", "abc"), 0);
+}
+
+TEST(TovraStringList, SortsCaseInsensitivelyAndFindsTheFirstMatch) {
+    TovraStringList list;
+    for (const char* s : {"b", "A", "c", "\xC4pfel", "a"}) list.Add(s);
+    list.Sort();
+    ASSERT_EQ(list.Count(), 5);
+    EXPECT_TRUE(SameText(list.Strings(0), "a") && SameText(list.Strings(1), "a"));
+    EXPECT_EQ(list.Strings(2), "b");
+    EXPECT_EQ(list.Strings(3), "c");
+    EXPECT_EQ(list.Strings(4), "\xC4pfel");
+    EXPECT_EQ(list.IndexOf("\xE4PFEL"), 4);
+    EXPECT_EQ(list.IndexOf("B"), 2);
+    EXPECT_EQ(list.IndexOf("d"), -1);
+    list.SetString(1, "a");
+    list.SetString(0, "A");
+    EXPECT_EQ(list.IndexOf("a"), 0);
+}
+
+TEST(TovraStringList, EntryIsMadeOnFirstAccessInTheStateOfTheMoment) {
+    TovraStringList list;
+    list.Add("x");
+    list.AddObject("y", nullptr);
+    bool browsing = true;
+    TovraStrLdata::SetFolderBrowsingProbe([&] { return browsing; });
+    EXPECT_EQ(list.Objects(0)->EntryIfAny(), nullptr);
+    EXPECT_EQ(list.Entry(0).iconState, IconState::FolderListing);
+    browsing = false;
+    EXPECT_EQ(list.Entry(0).iconState, IconState::FolderListing);  // made once
+    EXPECT_EQ(list.Entry(1).iconState, IconState::NotLoaded);
+    EXPECT_EQ(list.Entry(1).infoText, "@nod");
+    EXPECT_TRUE(list.OwnsObject(1));
+    TovraStrLdata::SetFolderBrowsingProbe(nullptr);
+}
+
+TEST(TovraStringList, HooksCanRefuseAdditionsAndRemovals) {
+    TovraStringList list;
+    std::vector<std::string> added;
+    list.SetAddedHook([&](const std::string& s) {
+        added.push_back(s);
+        return s != "no";
+    });
+    EXPECT_EQ(list.Add("yes"), 0);
+    EXPECT_EQ(list.Add("no"), -1);
+    EXPECT_EQ(list.Count(), 1);
+    list.AddObject("direct", MakeData("d"));  // only Add and Assign ask
+    EXPECT_EQ(added, (std::vector<std::string>{"yes", "no"}));
+
+    std::vector<int> asked;
+    list.SetRemovalHook([&](int index, bool&) {
+        asked.push_back(index);
+        return list.Strings(index) != "yes";
+    });
+    EXPECT_FALSE(list.Delete(0));
+    EXPECT_TRUE(list.Delete(1));
+    list.SetSkipEvents(true);
+    EXPECT_TRUE(list.Delete(0));  // no hook asked
+    EXPECT_EQ(asked, (std::vector<int>{0, 1}));
+    EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(TovraStringList, ClearRunsTheHookPerItemAndKeepsRefusedOnes) {
+    TovraStringList list;
+    for (const char* s : {"a", "keep", "b", "c"}) list.AddObject(s, MakeData(s));
+    std::vector<std::string> seen;
+    list.SetRemovalHook([&](int index, bool&) {
+        seen.push_back(list.Strings(index));
+        return list.Strings(index) != "keep";
+    });
+    list.Clear();
+    EXPECT_EQ(seen, (std::vector<std::string>{"a", "keep", "b", "c"}));
+    ASSERT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.Strings(0), "keep");
+}
+
+TEST(TovraStringList, KeepObjectHandsTheObjectToTheHooksOwner) {
+    TovraStringList list;
+    list.AddObject("a", MakeData("a"));
+    std::unique_ptr<TovraStrLdata> taken;
+    list.SetRemovalHook([&](int index, bool& keep) {
+        taken.reset(list.Objects(index));
+        keep = true;
+        return true;
+    });
+    TovraStrLdata* object = list.Objects(0);
+    list.Delete(0);
+    EXPECT_EQ(taken.get(), object);
+    EXPECT_EQ(taken->Entry().Name(), "a");
+}
+
+TEST(TovraStringList, AssignSharesObjectsAndNeverFreesThem) {
+    TovraStringList source;
+    source.AddObject("a", MakeData("a"));
+    source.AddObject("b", MakeData("b"));
+    {
+        TovraStringList view;
+        view.Add("old");
+        view.SetAddedHook([](const std::string& s) { return s != "b"; });
+        view.Assign(source);
+        ASSERT_EQ(view.Count(), 1);
+        EXPECT_EQ(view.Objects(0), source.Objects(0));
+        EXPECT_FALSE(view.OwnsObject(0));
+        view.AddObjectRef("b2", source.Objects(1));
+        view.Clear();  // frees nothing of source's
+    }
+    EXPECT_EQ(source.Entry(1).Name(), "b");
+    source.InsertObject(0, "first", MakeData("f"));
+    source.InsertObjectRef(1, "ref", source.Objects(2));
+    EXPECT_EQ(source.Entry(1).Name(), "b");
+    EXPECT_TRUE(source.Delete(1));
+    EXPECT_EQ(source.Entry(2).Name(), "b");  // the owner still holds it
+}
+
+}  // namespace
+}  // namespace qx
