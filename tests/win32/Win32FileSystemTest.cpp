@@ -1,0 +1,195 @@
+#include "platform/win32/Win32FileSystem.h"
+
+#include <gtest/gtest.h>
+#include "platform/win32/Win32Api.h"
+
+#include <algorithm>
+
+#include "platform/win32/SystemErrorText.h"
+#include "platform/win32/UniqueHandle.h"
+#include "win32/TempFolder.h"
+
+namespace qx {
+namespace {
+
+using test::TempFolder;
+
+class Win32FileSystemTest : public ::testing::Test {
+protected:
+    std::vector<std::string> SortedFiles(const std::string& folder) const {
+        std::vector<std::string> names = files.ListFiles(folder);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    std::string Read(const std::string& path) const {
+        std::string contents;
+        EXPECT_TRUE(files.ReadFile(path, contents).ok()) << path;
+        return contents;
+    }
+
+    TempFolder temp;
+    Win32FileSystem files;
+};
+
+// Bytes that text-mode I/O or a C string would mangle.
+const std::string kAwkwardBytes = std::string("line 1\r\nZ\xE4hler\n\x1A", 17) + std::string(1, '\0') + "end";
+
+TEST_F(Win32FileSystemTest, WriteFileAtomic_NewFileHoldsExactBytesAndNoTempRemains) {
+    const std::string target = temp / "Files.txt";
+    ASSERT_TRUE(files.WriteFileAtomic(target, kAwkwardBytes).ok());
+    EXPECT_EQ(Read(target), kAwkwardBytes);
+    EXPECT_EQ(SortedFiles(temp.path()), std::vector<std::string>{"Files.txt"});
+}
+
+TEST_F(Win32FileSystemTest, WriteFileAtomic_ReplacesLongerContentsWhole) {
+    const std::string target = temp / "config.cfg";
+    ASSERT_TRUE(files.WriteFileAtomic(target, "a much longer first version\r\n").ok());
+    ASSERT_TRUE(files.WriteFileAtomic(target, "short").ok());
+    EXPECT_EQ(Read(target), "short");
+    ASSERT_TRUE(files.WriteFileAtomic(target, "").ok());
+    EXPECT_EQ(Read(target), "");
+    EXPECT_EQ(SortedFiles(temp.path()), std::vector<std::string>{"config.cfg"});
+}
+
+TEST_F(Win32FileSystemTest, WriteFileAtomic_ReadOnlyTargetFailsUntouchedWithoutTemp) {
+    const std::string target = temp / "locked.txt";
+    ASSERT_TRUE(files.WriteFileAtomic(target, "old").ok());
+    ASSERT_TRUE(::SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY));
+
+    const Status status = files.WriteFileAtomic(target, "new");
+    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(status.message(), SystemErrorText(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(Read(target), "old");
+    EXPECT_EQ(SortedFiles(temp.path()), std::vector<std::string>{"locked.txt"});
+}
+
+TEST_F(Win32FileSystemTest, WriteFileAtomic_MissingFolderFailsWithSystemMessage) {
+    const std::string target = temp / "missing\\Files.txt";
+    const Status status = files.WriteFileAtomic(target, "x");
+    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(status.message(), SystemErrorText(ERROR_PATH_NOT_FOUND));
+    EXPECT_FALSE(files.FolderExists(temp / "missing"));
+}
+
+TEST_F(Win32FileSystemTest, WriteFileAtomic_OntoAFolderFailsAndKeepsIt) {
+    ASSERT_TRUE(files.CreateFolder(temp / "Skins").ok());
+    EXPECT_FALSE(files.WriteFileAtomic(temp / "Skins", "x").ok());
+    EXPECT_TRUE(files.FolderExists(temp / "Skins"));
+    EXPECT_TRUE(SortedFiles(temp.path()).empty());
+}
+
+TEST_F(Win32FileSystemTest, ReadFile_LargerThanOneBufferIsComplete) {
+    std::string big(300 * 1024 + 7, '\0');
+    for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 31 % 251);
+    ASSERT_TRUE(files.WriteFileAtomic(temp / "big.bin", big).ok());
+    EXPECT_EQ(Read(temp / "big.bin"), big);
+}
+
+TEST_F(Win32FileSystemTest, ReadFile_MissingFileFailsAndLeavesContents) {
+    std::string contents = "before";
+    const Status status = files.ReadFile(temp / "nothing.txt", contents);
+    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(status.message(), SystemErrorText(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(contents, "before");
+}
+
+TEST_F(Win32FileSystemTest, ReadFile_SucceedsWhileAnotherWriterHoldsTheFile) {
+    const std::string log = temp / "log.txt";
+    ASSERT_TRUE(files.AppendToFile(log, "first\r\n").ok());
+    UniqueKernelHandle writer(::CreateFileA(log.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(writer);
+    EXPECT_EQ(Read(log), "first\r\n");
+    EXPECT_TRUE(files.AppendToFile(log, "second\r\n").ok());
+    EXPECT_EQ(Read(log), "first\r\nsecond\r\n");
+}
+
+TEST_F(Win32FileSystemTest, AppendToFile_CreatesThenAppendsAtTheEnd) {
+    const std::string log = temp / "log.txt";
+    ASSERT_TRUE(files.AppendToFile(log, "").ok());
+    EXPECT_TRUE(files.FileExists(log));
+    EXPECT_EQ(Read(log), "");
+    ASSERT_TRUE(files.AppendToFile(log, "a\r\n").ok());
+    ASSERT_TRUE(files.AppendToFile(log, kAwkwardBytes).ok());
+    EXPECT_EQ(Read(log), "a\r\n" + kAwkwardBytes);
+}
+
+TEST_F(Win32FileSystemTest, AppendToFile_MissingFolderFails) {
+    const Status status = files.AppendToFile(temp / "gone\\log.txt", "x");
+    EXPECT_FALSE(status.ok());
+    EXPECT_EQ(status.message(), SystemErrorText(ERROR_PATH_NOT_FOUND));
+}
+
+TEST_F(Win32FileSystemTest, CopyFileNew_CopiesButNeverOverwrites) {
+    ASSERT_TRUE(files.WriteFileAtomic(temp / "template.txt", "template").ok());
+    ASSERT_TRUE(files.CopyFileNew(temp / "template.txt", temp / "Files.txt").ok());
+    EXPECT_EQ(Read(temp / "Files.txt"), "template");
+
+    ASSERT_TRUE(files.WriteFileAtomic(temp / "Files.txt", "user data").ok());
+    const Status again = files.CopyFileNew(temp / "template.txt", temp / "Files.txt");
+    EXPECT_FALSE(again.ok());
+    EXPECT_EQ(again.message(), SystemErrorText(ERROR_FILE_EXISTS));
+    EXPECT_EQ(Read(temp / "Files.txt"), "user data");
+
+    EXPECT_EQ(files.CopyFileNew(temp / "absent.txt", temp / "copy.txt").message(), SystemErrorText(ERROR_FILE_NOT_FOUND));
+    EXPECT_FALSE(files.FileExists(temp / "copy.txt"));
+}
+
+TEST_F(Win32FileSystemTest, DeleteFile_RemovesOnceThenFails) {
+    ASSERT_TRUE(files.WriteFileAtomic(temp / "x.txt", "x").ok());
+    EXPECT_TRUE(files.DeleteFile(temp / "x.txt").ok());
+    EXPECT_FALSE(files.FileExists(temp / "x.txt"));
+    const Status again = files.DeleteFile(temp / "x.txt");
+    EXPECT_EQ(again.message(), SystemErrorText(ERROR_FILE_NOT_FOUND));
+}
+
+TEST_F(Win32FileSystemTest, ListFiles_GivesNamesOfPlainFilesOnly) {
+    ASSERT_TRUE(files.WriteFileAtomic(temp / "b.lnk", "").ok());
+    ASSERT_TRUE(files.WriteFileAtomic(temp / "a.txt", "").ok());
+    ASSERT_TRUE(files.WriteFileAtomic(temp / "noextension", "").ok());
+    ASSERT_TRUE(files.CreateFolder(temp / "sub").ok());
+    ASSERT_TRUE(files.WriteFileAtomic(temp / "sub\\inner.txt", "").ok());
+
+    const std::vector<std::string> expected{"a.txt", "b.lnk", "noextension"};
+    EXPECT_EQ(SortedFiles(temp.path()), expected);
+    EXPECT_EQ(SortedFiles(temp.path() + "\\"), expected);
+    EXPECT_EQ(SortedFiles(temp / "sub"), std::vector<std::string>{"inner.txt"});
+    ASSERT_TRUE(files.CreateFolder(temp / "empty").ok());
+    EXPECT_TRUE(files.ListFiles(temp / "empty").empty());
+    EXPECT_TRUE(files.ListFiles(temp / "missing").empty());
+}
+
+TEST_F(Win32FileSystemTest, CreateFolder_CreatesEveryMissingParent) {
+    const std::string deep = temp / "Quillox-Data\\Skins\\Default";
+    ASSERT_TRUE(files.CreateFolder(deep).ok());
+    EXPECT_TRUE(files.FolderExists(temp / "Quillox-Data"));
+    EXPECT_TRUE(files.FolderExists(temp / "Quillox-Data\\Skins"));
+    EXPECT_TRUE(files.FolderExists(deep));
+    EXPECT_FALSE(files.FileExists(deep));
+
+    EXPECT_TRUE(files.CreateFolder(deep).ok());
+    EXPECT_TRUE(files.CreateFolder(temp / "Quillox-Data\\Icons\\").ok());
+    EXPECT_TRUE(files.FolderExists(temp / "Quillox-Data\\Icons"));
+}
+
+TEST_F(Win32FileSystemTest, CreateFolder_FailsWhereAFileStandsInTheWay) {
+    ASSERT_TRUE(files.WriteFileAtomic(temp / "blocker", "").ok());
+    EXPECT_FALSE(files.CreateFolder(temp / "blocker").ok());
+    const Status below = files.CreateFolder(temp / "blocker\\child");
+    EXPECT_FALSE(below.ok());
+    EXPECT_FALSE(below.message().empty());
+    EXPECT_TRUE(files.FileExists(temp / "blocker"));
+    EXPECT_FALSE(files.FolderExists(temp / "blocker"));
+}
+
+TEST(SystemErrorTextTest, KeepsTheStopDropsTheLineBreakAndIsEmptyForUnknownCodes) {
+    const std::string text = SystemErrorText(ERROR_FILE_NOT_FOUND);
+    ASSERT_GE(text.size(), 2u);
+    EXPECT_EQ(text.back(), '.');
+    EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos);
+    EXPECT_EQ(SystemErrorTextWithoutStop(ERROR_FILE_NOT_FOUND), text.substr(0, text.size() - 1));
+    EXPECT_EQ(SystemErrorText(0x2FFFFFFF), "");
+}
+
+}  // namespace
+}  // namespace qx

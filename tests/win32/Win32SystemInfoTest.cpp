@@ -1,0 +1,71 @@
+#include "platform/win32/Win32SystemInfo.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace qx {
+namespace {
+
+std::string Variable(const char* name) {
+    char value[4096] = {};
+    const DWORD length = ::GetEnvironmentVariableA(name, value, sizeof value);
+    return std::string(value, length < sizeof value ? length : 0);
+}
+
+bool RunningUnderWine() {
+    return ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+class Win32SystemInfoTest : public ::testing::Test {
+protected:
+    Win32SystemInfo info;
+};
+
+TEST_F(Win32SystemInfoTest, ExpandEnvironmentStrings_JoinsHomeDriveAndPath) {
+    const std::string drive = Variable("HOMEDRIVE");
+    const std::string path = Variable("HOMEPATH");
+    ASSERT_FALSE(drive.empty());
+    ASSERT_FALSE(path.empty());
+    EXPECT_EQ(info.ExpandEnvironmentStrings("%HOMEDRIVE%%HOMEPATH%"), drive + path);
+    EXPECT_EQ(info.ExpandEnvironmentStrings("%homedrive%\\x"), drive + "\\x");
+}
+
+TEST_F(Win32SystemInfoTest, ExpandEnvironmentStrings_LeavesUnknownAndUnpairedAlone) {
+    EXPECT_EQ(info.ExpandEnvironmentStrings("%QX_NO_SUCH_VARIABLE%\\Files.txt"), "%QX_NO_SUCH_VARIABLE%\\Files.txt");
+    EXPECT_EQ(info.ExpandEnvironmentStrings("100%"), "100%");
+    EXPECT_EQ(info.ExpandEnvironmentStrings(""), "");
+    EXPECT_EQ(info.ExpandEnvironmentStrings("plain \xE4 text"), "plain \xE4 text");
+}
+
+TEST_F(Win32SystemInfoTest, ExpandEnvironmentStrings_GrowsForLongValues) {
+    const std::string value(5000, 'v');
+    ASSERT_TRUE(::SetEnvironmentVariableA("QX_LONG_VALUE", value.c_str()));
+    EXPECT_EQ(info.ExpandEnvironmentStrings("<%QX_LONG_VALUE%|%QX_LONG_VALUE%>"), "<" + value + "|" + value + ">");
+    ::SetEnvironmentVariableA("QX_LONG_VALUE", nullptr);
+}
+
+TEST_F(Win32SystemInfoTest, WindowsVersionNumber_IsMajorTimesHundredPlusMinor) {
+    if (RunningUnderWine()) {
+        EXPECT_EQ(info.WindowsVersionNumber(), 601);
+    } else {
+        EXPECT_GE(info.WindowsVersionNumber(), 501);
+    }
+    EXPECT_EQ(info.WindowsVersionNumber(), info.WindowsVersionNumber());
+}
+
+TEST_F(Win32SystemInfoTest, ShellRootDisplayName_GivesDistinctNamesWithoutBackslash) {
+    std::set<std::string> names;
+    for (ShellRoot root : {ShellRoot::RecycleBin, ShellRoot::MyComputer, ShellRoot::ControlPanel, ShellRoot::Network}) {
+        const std::string name = info.ShellRootDisplayName(root);
+        EXPECT_FALSE(name.empty()) << static_cast<int>(root);
+        if (!name.empty()) {
+            EXPECT_NE(name.back(), '\\') << name;
+        }
+        names.insert(name);
+    }
+    EXPECT_EQ(names.size(), 4u);
+}
+
+}  // namespace
+}  // namespace qx
