@@ -1,0 +1,44 @@
+#pragma once
+#include <string>
+
+namespace qx {
+
+enum class FormTimer { Housekeeping, Startup };
+
+// What the main window's logic asks of the real window. The Win32 window implements it;
+// tests use a recording fake.
+class IMainWindowView {
+public:
+    virtual ~IMainWindowView() = default;
+
+    virtual void SetCaption(const std::string& caption) = 0;
+    // Top edge at screen height + 5000: out of sight but never destroyed.
+    virtual void MoveOffScreen() = 0;
+    virtual void CenterOnWorkArea() = 0;
+    virtual void ForceForeground() = 0;
+    virtual void SetFormVisible(bool visible) = 0;
+    virtual bool IsFormVisible() const = 0;
+    virtual void SetTrayIconVisible(bool visible) = 0;
+    // A released window no longer hides into the tray and wears the released icon.
+    virtual void MarkReleased() = 0;
+
+    virtual void StartTimer(FormTimer timer, unsigned intervalMs) = 0;
+    virtual void StopTimer(FormTimer timer) = 0;
+    // Dispatches the window messages waiting in the queue, then returns.
+    virtual void ProcessPendingMessages() = 0;
+    virtual void SleepMs(unsigned ms) = 0;
+
+    virtual void RequestRestore() = 0;   // WM_SYSCOMMAND SC_RESTORE to itself
+    virtual void RequestMinimise() = 0;  // WM_SYSCOMMAND SC_MINIMIZE to itself
+
+    // Whether a window of the program's class with this caption exists.
+    virtual bool FindInstanceWindow(const std::string& caption) const = 0;
+    // Starts a program with the given working folder; false when it could not be started.
+    virtual bool StartProgram(const std::string& exePath, const std::string& workingFolder) = 0;
+
+    virtual void SetInputEnabled(bool enabled) = 0;
+    virtual void SetInputText(const std::string& text) = 0;
+    virtual void ShowEntries() = 0;  // refills the list from the entry list
+};
+
+}  // namespace qx

@@ -1,0 +1,149 @@
+#include "app/TQxForm1.h"
+
+#include "app/LanguageTexts.h"
+#include "store/EntryStore.h"
+
+namespace qx {
+
+namespace {
+
+constexpr unsigned kHousekeepingIntervalMs = 10;
+constexpr unsigned kStartupIntervalMs = 1;
+// The hand-over waits this long for the new instance; the released window stays usable after.
+constexpr std::uint64_t kReleaseWaitMs = 10000;
+
+std::string WithBackslash(std::string name) {
+    if (!name.empty() && name.back() != '\\') name += '\\';
+    return name;
+}
+
+}  // namespace
+
+TQxForm1::TQxForm1(IMainWindowView& view, PlatformServices platform) : view_(view), platform_(platform) {}
+
+TQxForm1::~TQxForm1() = default;
+
+void TQxForm1::FormCreate(const std::string& exePath, const std::vector<std::string>& arguments) {
+    view_.MoveOffScreen();
+
+    showOnStartup_ = !arguments.empty() && arguments.front() == "-showonstartup";
+    folders_ = ComputeFolderSet(exePath, platform_.system.ExpandEnvironmentStrings("%HOMEDRIVE%%HOMEPATH%"));
+    // Without its data folder every save would fail; a new user gets one at once.
+    if (Status created = platform_.files.CreateFolder(folders_.dataFolder); !created)
+        platform_.boxes.ShowError(created.message());
+
+    shellRoots_.recycleBin = WithBackslash(platform_.system.ShellRootDisplayName(ShellRoot::RecycleBin));
+    shellRoots_.myComputer = WithBackslash(platform_.system.ShellRootDisplayName(ShellRoot::MyComputer));
+    shellRoots_.controlPanel = WithBackslash(platform_.system.ShellRootDisplayName(ShellRoot::ControlPanel));
+    shellRoots_.network = WithBackslash(platform_.system.ShellRootDisplayName(ShellRoot::Network));
+
+    firstLaunch_ = !platform_.files.FileExists(folders_.dataFolder + "OldOrders.txt");
+
+    store_ = std::make_unique<EntryStore>(StoreContext{platform_.files, platform_.system, platform_.boxes, folders_,
+                                                       shellRoots_});
+
+    log_ = std::make_unique<TLogWriter>(platform_.files, folders_.dataFolder + "log.txt");
+    fileOpLock_ = std::make_unique<TLockRegistrator>(log_.get());
+    inputLock_ = std::make_unique<TLockRegistrator>(log_.get());
+
+    view_.ProcessPendingMessages();
+    view_.StartTimer(FormTimer::Housekeeping, kHousekeepingIntervalMs);
+    view_.StartTimer(FormTimer::Startup, kStartupIntervalMs);
+}
+
+void TQxForm1::StartupMinTimerTimer() {
+    view_.StopTimer(FormTimer::Startup);
+    // Settings are the defaults until the settings file is read here.
+    store_->LoadEntries(LoadOptions{languageIndex_, firstLaunch_});
+    view_.ShowEntries();
+    view_.RequestMinimise();
+    started_ = true;
+    view_.SetCaption(kCaptionRunning);
+}
+
+void TQxForm1::AllgTimerTimer() {
+    if (released_ || !started_) return;
+    if (showOnStartup_) {
+        showOnStartup_ = false;
+        view_.RequestRestore();
+    }
+}
+
+void TQxForm1::RestoreTransition() {
+    if (!started_) return;
+    view_.CenterOnWorkArea();
+    view_.ForceForeground();
+    view_.SetTrayIconVisible(false);
+    view_.SetFormVisible(true);
+}
+
+void TQxForm1::MinimiseTransition() {
+    if (released_ || !inputLock_->IsFree()) return;
+    view_.SetInputText("");
+    view_.MoveOffScreen();
+    view_.SetFormVisible(false);
+    view_.SetTrayIconVisible(true);
+}
+
+bool TQxForm1::FormCloseQuery() {
+    if (RunningFileOperations() > 0) {
+        ShowInfo(LangText(texts::FileOperationsRunning, languageIndex_));
+        return false;
+    }
+    closeAnswer_ = sessionEnding_ || AskYesNo(LangText(texts::ReallyQuit, languageIndex_));
+    return closeAnswer_;
+}
+
+void TQxForm1::FormDestroy() {
+    view_.StopTimer(FormTimer::Housekeeping);
+    view_.StopTimer(FormTimer::Startup);
+    fileOpLock_.reset();
+    inputLock_.reset();
+    log_.reset();
+    store_.reset();
+}
+
+void TQxForm1::releasequilloxwindow1Click() {
+    if (released_) return;
+    view_.SetCaption(kCaptionReleased);
+    view_.MarkReleased();
+    if (!view_.StartProgram(folders_.exePath, folders_.programFolder) && log_)
+        log_->Write("release: the new instance could not be started");
+    // Turning the released window into a folder browser titled by its folder comes with
+    // folder browsing.
+    released_ = true;
+    WaitForNewInstance();
+    view_.ForceForeground();
+}
+
+void TQxForm1::WaitForNewInstance() {
+    const std::uint64_t start = platform_.clock.NowMs();
+    while (!view_.FindInstanceWindow(kCaptionRunning)) {
+        if (platform_.clock.NowMs() - start >= kReleaseWaitMs) {
+            if (log_) log_->Write("release: no new instance after 10 s, this window stays free");
+            return;
+        }
+        view_.SleepMs(10);
+        view_.ProcessPendingMessages();
+    }
+}
+
+void TQxForm1::ShowInfo(const std::string& text) {
+    LockHold hold(*inputLock_, kShowInfoLockId);
+    platform_.boxes.ShowMessage(text);
+}
+
+bool TQxForm1::AskYesNo(const std::string& text) {
+    LockHold hold(*inputLock_, kAskYesNoLockId);
+    return platform_.boxes.AskQuestion(text);
+}
+
+void TQxForm1::SetUserInput(bool enable, int id) {
+    if (enable)
+        inputLock_->Unregister(id);
+    else
+        inputLock_->Register(id);
+    view_.SetInputEnabled(inputLock_->IsFree());
+}
+
+}  // namespace qx

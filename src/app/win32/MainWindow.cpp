@@ -1,0 +1,312 @@
+#include "app/win32/MainWindow.h"
+
+#include <shellapi.h>
+
+#include <exception>
+
+#include "app/LanguageTexts.h"
+#include "store/EntryStore.h"
+
+namespace qx {
+
+namespace {
+
+constexpr UINT kTrayId = 1;
+constexpr UINT kCmdTrayShow = 100;
+constexpr UINT kCmdTrayClose = 101;
+constexpr UINT kCmdRelease = 102;
+constexpr int kInputLineId = 10;
+constexpr int kResultListId = 11;
+constexpr int kWindowWidth = 440;
+constexpr int kWindowHeight = 320;
+constexpr int kInputHeight = 24;
+
+UINT_PTR TimerId(FormTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
+
+struct AcceleratorTable {
+    AcceleratorTable() {
+        ACCEL release{FVIRTKEY | FCONTROL | FALT, 'R', kCmdRelease};
+        table = CreateAcceleratorTableA(&release, 1);
+    }
+    ~AcceleratorTable() {
+        if (table) DestroyAcceleratorTable(table);
+    }
+    AcceleratorTable(const AcceleratorTable&) = delete;
+    AcceleratorTable& operator=(const AcceleratorTable&) = delete;
+    HACCEL table;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {}
+
+MainWindow::~MainWindow() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+bool MainWindow::Create(const std::string& exePath, const std::vector<std::string>& arguments) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = &MainWindow::WindowProc;
+    windowClass.hInstance = instance_;
+    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = kWindowClassName;
+    if (!RegisterClassExA(&windowClass)) return false;
+
+    hwnd_ = CreateWindowExA(WS_EX_APPWINDOW, kWindowClassName, kCaptionDesigned,
+                            WS_POPUP | WS_BORDER | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, kWindowWidth,
+                            kWindowHeight, nullptr, nullptr, instance_, this);
+    if (!hwnd_) return false;
+    boxes_.SetOwner(hwnd_);
+    tray_ = std::make_unique<TrayIcon>(hwnd_, kTrayId, kApplicationTitle);
+    tray_->SetIcon(LoadIconA(nullptr, IDI_APPLICATION));
+
+    form_ = std::make_unique<TQxForm1>(*this, PlatformServices{files_, system_, boxes_, clock_});
+    form_->FormCreate(exePath, arguments);
+    return true;
+}
+
+int MainWindow::Run() {
+    AcceleratorTable shortcuts;
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (shortcuts.table && TranslateAcceleratorA(hwnd_, shortcuts.table, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) {
+        // Late messages must not reach a window object that is going away.
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        if (self) self->hwnd_ = nullptr;
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    try {
+        return self->HandleMessage(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        self->boxes_.ShowError(error.what());
+    } catch (...) {
+        self->boxes_.ShowError("Unknown error");
+    }
+    return 0;
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            CreateControls();
+            return 0;
+        case WM_SIZE:
+            LayoutControls();
+            return 0;
+        case WM_TIMER:
+            if (!form_) break;
+            if (wParam == TimerId(FormTimer::Housekeeping)) form_->AllgTimerTimer();
+            if (wParam == TimerId(FormTimer::Startup)) form_->StartupMinTimerTimer();
+            return 0;
+        case WM_SYSCOMMAND:
+            if (HandleSysCommand(wParam)) return 0;
+            break;
+        case WM_COMMAND:
+            if (lParam == 0) {
+                OnCommand(LOWORD(wParam));
+                return 0;
+            }
+            break;
+        case TrayIcon::kCallbackMessage:
+            if (lParam == WM_LBUTTONUP || lParam == WM_LBUTTONDBLCLK) RequestRestore();
+            if (lParam == WM_RBUTTONUP) ShowTrayMenu();
+            return 0;
+        case WM_CLOSE:
+            if (form_ && !form_->FormCloseQuery()) return 0;
+            DestroyWindow(hwnd_);
+            return 0;
+        case WM_QUERYENDSESSION:
+            if (form_) form_->QueryEndSession();
+            return TRUE;
+        case WM_DESTROY:
+            if (form_) form_->FormDestroy();
+            tray_.reset();
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+bool MainWindow::HandleSysCommand(WPARAM command) {
+    if (!form_) return false;
+    switch (command & 0xFFF0) {
+        case SC_RESTORE:
+            form_->RestoreTransition();
+            return true;
+        case SC_MINIMIZE:
+            form_->MinimiseTransition();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MainWindow::OnCommand(UINT id) {
+    switch (id) {
+        case kCmdTrayShow:
+            RequestRestore();
+            break;
+        case kCmdTrayClose:
+            PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+            break;
+        case kCmdRelease:
+            if (form_) form_->releasequilloxwindow1Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::CreateControls() {
+    const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+    inputLine_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kInputLineId)), instance_, nullptr);
+    resultList_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
+                                  WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, 0, 0, 0, 0,
+                                  hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kResultListId)), instance_, nullptr);
+    SendMessageA(inputLine_, WM_SETFONT, font, FALSE);
+    SendMessageA(resultList_, WM_SETFONT, font, FALSE);
+    LayoutControls();
+}
+
+void MainWindow::LayoutControls() {
+    if (!inputLine_) return;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    MoveWindow(inputLine_, 0, 0, client.right, kInputHeight, TRUE);
+    MoveWindow(resultList_, 0, kInputHeight, client.right, client.bottom - kInputHeight, TRUE);
+}
+
+void MainWindow::ShowTrayMenu() {
+    UniqueMenu menu(CreatePopupMenu());
+    if (!menu) return;
+    const int language = form_ ? form_->languageIndex() : 0;
+    AppendMenuA(menu.get(), MF_STRING, kCmdTrayShow, LangText(texts::TrayShow, language).c_str());
+    AppendMenuA(menu.get(), MF_STRING, kCmdTrayClose, LangText(texts::TrayClose, language).c_str());
+    SetMenuDefaultItem(menu.get(), kCmdTrayShow, FALSE);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    // The menu only closes on a click elsewhere when its owner is in the foreground.
+    SetForegroundWindow(hwnd_);
+    TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd_, nullptr);
+    PostMessageA(hwnd_, WM_NULL, 0, 0);
+}
+
+void MainWindow::SetCaption(const std::string& caption) { SetWindowTextA(hwnd_, caption.c_str()); }
+
+void MainWindow::MoveOffScreen() {
+    RECT rect;
+    GetWindowRect(hwnd_, &rect);
+    SetWindowPos(hwnd_, nullptr, rect.left, GetSystemMetrics(SM_CYSCREEN) + 5000, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::CenterOnWorkArea() {
+    RECT work;
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
+        work = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT rect;
+    GetWindowRect(hwnd_, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void MainWindow::ForceForeground() {
+    const DWORD ownThread = GetCurrentThreadId();
+    const DWORD foregroundThread = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+    // Windows refuses the foreground to a background process unless it shares the input
+    // state of the current foreground thread.
+    const bool attached =
+        foregroundThread != 0 && foregroundThread != ownThread && AttachThreadInput(ownThread, foregroundThread, TRUE);
+    SetForegroundWindow(hwnd_);
+    if (attached) AttachThreadInput(ownThread, foregroundThread, FALSE);
+}
+
+void MainWindow::SetFormVisible(bool visible) {
+    ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+    if (visible) SetFocus(inputLine_);
+}
+
+bool MainWindow::IsFormVisible() const { return IsWindowVisible(hwnd_) != FALSE; }
+
+void MainWindow::SetTrayIconVisible(bool visible) {
+    if (tray_) tray_->SetVisible(visible);
+}
+
+void MainWindow::MarkReleased() {
+    SetTrayIconVisible(false);
+    const HICON released = LoadIconA(nullptr, IDI_INFORMATION);
+    SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(released));
+    SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(released));
+}
+
+void MainWindow::StartTimer(FormTimer timer, unsigned intervalMs) { SetTimer(hwnd_, TimerId(timer), intervalMs, nullptr); }
+
+void MainWindow::StopTimer(FormTimer timer) { KillTimer(hwnd_, TimerId(timer)); }
+
+void MainWindow::ProcessPendingMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // Leave the quit request for the main loop.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void MainWindow::SleepMs(unsigned ms) { Sleep(ms); }
+
+void MainWindow::RequestRestore() { SendMessageA(hwnd_, WM_SYSCOMMAND, SC_RESTORE, 0); }
+
+void MainWindow::RequestMinimise() { SendMessageA(hwnd_, WM_SYSCOMMAND, SC_MINIMIZE, 0); }
+
+bool MainWindow::FindInstanceWindow(const std::string& caption) const {
+    return FindWindowA(kWindowClassName, caption.c_str()) != nullptr;
+}
+
+bool MainWindow::StartProgram(const std::string& exePath, const std::string& workingFolder) {
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteA(nullptr, "open", exePath.c_str(), nullptr, workingFolder.c_str(), SW_SHOWNORMAL));
+    return result > 32;
+}
+
+void MainWindow::SetInputEnabled(bool enabled) { EnableWindow(inputLine_, enabled); }
+
+void MainWindow::SetInputText(const std::string& text) { SetWindowTextA(inputLine_, text.c_str()); }
+
+void MainWindow::ShowEntries() {
+    SendMessageA(resultList_, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(resultList_, LB_RESETCONTENT, 0, 0);
+    const auto& entries = form_->store().EntryList();
+    for (int i = 0; i < entries.Count(); ++i)
+        SendMessageA(resultList_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entries.Strings(i).c_str()));
+    SendMessageA(resultList_, WM_SETREDRAW, TRUE, 0);
+}
+
+}  // namespace qx

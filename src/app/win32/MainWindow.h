@@ -1,0 +1,76 @@
+#pragma once
+#include "platform/win32/Win32Api.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MainWindowView.h"
+#include "app/TQxForm1.h"
+#include "app/win32/TrayIcon.h"
+#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32MessageBoxes.h"
+#include "platform/win32/Win32SystemInfo.h"
+
+namespace qx {
+
+// The borderless main window: owns the HWND, its child controls and the tray icon, turns
+// messages into calls on TQxForm1 and carries out what that asks.
+class MainWindow final : public IMainWindowView {
+public:
+    explicit MainWindow(HINSTANCE instance);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // Creates the window (captioned as designed) and runs the form's creation.
+    bool Create(const std::string& exePath, const std::vector<std::string>& arguments);
+    // Runs the message loop until the window is destroyed; returns the exit code.
+    int Run();
+
+    // IMainWindowView
+    void SetCaption(const std::string& caption) override;
+    void MoveOffScreen() override;
+    void CenterOnWorkArea() override;
+    void ForceForeground() override;
+    void SetFormVisible(bool visible) override;
+    bool IsFormVisible() const override;
+    void SetTrayIconVisible(bool visible) override;
+    void MarkReleased() override;
+    void StartTimer(FormTimer timer, unsigned intervalMs) override;
+    void StopTimer(FormTimer timer) override;
+    void ProcessPendingMessages() override;
+    void SleepMs(unsigned ms) override;
+    void RequestRestore() override;
+    void RequestMinimise() override;
+    bool FindInstanceWindow(const std::string& caption) const override;
+    bool StartProgram(const std::string& exePath, const std::string& workingFolder) override;
+    void SetInputEnabled(bool enabled) override;
+    void SetInputText(const std::string& text) override;
+    void ShowEntries() override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool HandleSysCommand(WPARAM command);
+    void CreateControls();
+    void LayoutControls();
+    void ShowTrayMenu();
+    void OnCommand(UINT id);
+
+    HINSTANCE instance_;
+    HWND hwnd_ = nullptr;
+    HWND inputLine_ = nullptr;
+    HWND resultList_ = nullptr;
+
+    Win32FileSystem files_;
+    Win32SystemInfo system_;
+    Win32MessageBoxes boxes_;
+    Win32Clock clock_;
+    std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<TQxForm1> form_;
+};
+
+}  // namespace qx

@@ -1,0 +1,106 @@
+#include "platform/StdFileSystem.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace qx {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path NativePath(const std::string& path) {
+    if (fs::path::preferred_separator == '\\') return fs::path(path);
+    std::string converted = path;
+    for (char& c : converted)
+        if (c == '\\') c = '/';
+    return fs::path(converted);
+}
+
+Status FromErrorCode(const std::error_code& error) {
+    return error ? Status::Fail(error.message()) : Status::Ok();
+}
+
+Status FromErrno() { return Status::Fail(std::strerror(errno)); }
+
+}  // namespace
+
+bool StdFileSystem::FileExists(const std::string& path) const {
+    std::error_code error;
+    return fs::is_regular_file(NativePath(path), error);
+}
+
+bool StdFileSystem::FolderExists(const std::string& path) const {
+    std::error_code error;
+    return fs::is_directory(NativePath(path), error);
+}
+
+Status StdFileSystem::CreateFolder(const std::string& path) {
+    std::error_code error;
+    fs::create_directories(NativePath(path), error);
+    return FromErrorCode(error);
+}
+
+Status StdFileSystem::ReadFile(const std::string& path, std::string& contents) const {
+    std::ifstream in(NativePath(path), std::ios::binary);
+    if (!in) return FromErrno();
+    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return FromErrno();
+    contents = std::move(data);
+    return Status::Ok();
+}
+
+Status StdFileSystem::WriteFileAtomic(const std::string& path, const std::string& contents) {
+    static std::atomic<unsigned> counter{0};
+    const fs::path target = NativePath(path);
+    fs::path temp = target;
+    temp += "." + std::to_string(++counter) + ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return FromErrno();
+        out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
+        out.flush();
+        if (!out) {
+            const Status failed = FromErrno();
+            std::error_code ignored;
+            fs::remove(temp, ignored);
+            return failed;
+        }
+    }
+    std::error_code error;
+    fs::rename(temp, target, error);
+    if (error) fs::remove(temp, error);
+    return FromErrorCode(error);
+}
+
+Status StdFileSystem::AppendToFile(const std::string& path, const std::string& data) {
+    std::ofstream out(NativePath(path), std::ios::binary | std::ios::app);
+    if (!out) return FromErrno();
+    out.write(data.data(), static_cast<std::streamsize>(data.size()));
+    return out ? Status::Ok() : FromErrno();
+}
+
+Status StdFileSystem::DeleteFile(const std::string& path) {
+    std::error_code error;
+    if (!fs::remove(NativePath(path), error) && !error) return Status::Fail("The file does not exist.");
+    return FromErrorCode(error);
+}
+
+Status StdFileSystem::CopyFileNew(const std::string& from, const std::string& to) {
+    std::error_code error;
+    fs::copy_file(NativePath(from), NativePath(to), fs::copy_options::none, error);
+    return FromErrorCode(error);
+}
+
+std::vector<std::string> StdFileSystem::ListFiles(const std::string& folder) const {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(NativePath(folder), error), end; !error && it != end; it.increment(error))
+        if (it->is_regular_file(error)) names.push_back(it->path().filename().string());
+    return names;
+}
+
+}  // namespace qx

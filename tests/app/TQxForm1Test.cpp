@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/FakeMainWindowView.h"
+#include "app/TQxForm1.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeMessageBoxes.h"
+#include "fakes/FakeSystemInfo.h"
+#include "store/EntryStore.h"
+
+namespace qx {
+namespace {
+
+const std::string kExe = "C:\\Apps\\Quillox\\Quillox.exe";
+const std::string kData = "C:\\Apps\\Quillox\\Quillox-Data\\";
+
+class FormTest : public ::testing::Test {
+protected:
+    void Create(std::vector<std::string> arguments = {}) { form.FormCreate(kExe, arguments); }
+    void Start(std::vector<std::string> arguments = {}) {
+        Create(std::move(arguments));
+        form.StartupMinTimerTimer();
+    }
+    bool Saw(const std::string& event) const {
+        return std::find(view.events.begin(), view.events.end(), event) != view.events.end();
+    }
+
+    test::FakeFileSystem files;
+    test::FakeSystemInfo system;
+    test::FakeMessageBoxes boxes;
+    test::FakeClock clock;
+    test::FakeMainWindowView view{clock};
+    TQxForm1 form{view, PlatformServices{files, system, boxes, clock}};
+};
+
+TEST_F(FormTest, FormCreate_HidesComputesFoldersAndStartsTimers) {
+    files.Put(kData + "log.txt", "old run\r\n");
+    files.Put(kData + "OldOrders.txt", "");
+    Create();
+    EXPECT_EQ(view.events.front(), "offscreen");
+    EXPECT_EQ(form.folders().dataFolder, kData);
+    EXPECT_EQ(form.folders().tempLinksFolder, "C:\\Users\\tester\\QuilloxTmpLinks\\");
+    EXPECT_EQ(form.shellRoots().controlPanel, "Control Panel\\");
+    EXPECT_FALSE(form.firstLaunch());
+    EXPECT_FALSE(files.FileExists(kData + "log.txt"));  // each run starts a new log
+    EXPECT_EQ(view.events.back(), "start timer startup 1");
+    EXPECT_TRUE(Saw("start timer housekeeping 10"));
+    EXPECT_FALSE(form.started());
+}
+
+TEST_F(FormTest, FirstStartCreatesDataFolderAndOldOrdersSoTheNextIsNoFirstLaunch) {
+    Start();
+    EXPECT_TRUE(files.FolderExists(kData));
+    EXPECT_TRUE(form.firstLaunch());
+    EXPECT_TRUE(files.FileExists(kData + "OldOrders.txt"));
+    EXPECT_EQ(files.Get(kData + "OldOrders.txt"), "");
+    EXPECT_TRUE(boxes.errors.empty());
+
+    test::FakeMainWindowView secondView{clock};
+    TQxForm1 second{secondView, PlatformServices{files, system, boxes, clock}};
+    second.FormCreate(kExe, {});
+    EXPECT_FALSE(second.firstLaunch());
+}
+
+TEST_F(FormTest, DataFolderThatCannotBeCreatedIsReported) {
+    files.FailWrites(kData, "Access is denied.");
+    Create();
+    ASSERT_EQ(boxes.errors.size(), 1u);
+    EXPECT_EQ(boxes.errors[0], "Access is denied.");
+}
+
+TEST_F(FormTest, StartupSequence_LoadsEntriesMinimisesThenTakesTheRunningCaption) {
+    files.Put(kData + "OldOrders.txt", "");
+    files.Put(kData + "Files.txt", "b|x\r\nA|y\r\n");
+    Start();
+    EXPECT_TRUE(form.started());
+    ASSERT_EQ(form.store().EntryList().Count(), 2);
+    EXPECT_EQ(form.store().EntryList().Strings(0), "A");
+    const auto at = [&](const std::string& e) { return std::find(view.events.begin(), view.events.end(), e); };
+    EXPECT_LT(at("stop timer startup"), at("show entries"));
+    EXPECT_LT(at("show entries"), at("minimise request"));
+    EXPECT_LT(at("minimise request"), at("caption Quillox Application Launcher"));
+    EXPECT_EQ(view.caption, "Quillox Application Launcher");
+}
+
+TEST_F(FormTest, ShowOnStartupIsTheExactLowerCaseArgumentAndActsOnceAfterStart) {
+    Create({"-showonstartup"});
+    form.AllgTimerTimer();  // not yet started: nothing
+    EXPECT_FALSE(Saw("restore request"));
+    form.StartupMinTimerTimer();
+    form.AllgTimerTimer();
+    form.AllgTimerTimer();
+    EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "restore request"), 1);
+
+    test::FakeMainWindowView otherView{clock};
+    TQxForm1 other{otherView, PlatformServices{files, system, boxes, clock}};
+    other.FormCreate(kExe, {"-ShowOnStartup"});
+    EXPECT_FALSE(other.showOnStartup());
+}
+
+TEST_F(FormTest, RestoreAndMinimiseTransitions) {
+    Create();
+    form.RestoreTransition();  // ignored before start-up has finished
+    EXPECT_FALSE(view.formVisible);
+    form.StartupMinTimerTimer();
+    form.RestoreTransition();
+    EXPECT_TRUE(view.formVisible);
+    EXPECT_TRUE(view.onScreen);
+    EXPECT_TRUE(Saw("foreground"));
+    EXPECT_TRUE(Saw("tray off"));
+
+    form.inputLock().Register(20);
+    form.MinimiseTransition();  // a message box is up: stays
+    EXPECT_TRUE(view.formVisible);
+    form.inputLock().Unregister(20);
+    form.MinimiseTransition();
+    EXPECT_FALSE(view.formVisible);
+    EXPECT_FALSE(view.onScreen);
+    EXPECT_EQ(view.events.back(), "tray on");
+    EXPECT_TRUE(Saw("input ''"));
+}
+
+TEST_F(FormTest, CloseAsksTheGermanQuestionAndFollowsTheAnswer) {
+    Start();
+    boxes.answers = {false, true};
+    EXPECT_FALSE(form.FormCloseQuery());
+    EXPECT_TRUE(form.FormCloseQuery());
+    ASSERT_EQ(boxes.questions.size(), 2u);
+    EXPECT_EQ(boxes.questions[0],
+              "M\xF6" "chten sie Quillox wirklich beenden?\rM\xF6glicherweise laufende Dateioperationen werden dabei "
+              "abgebrochen.");
+    EXPECT_TRUE(form.inputLock().IsFree());
+}
+
+TEST_F(FormTest, EndingSessionClosesWithoutAsking) {
+    Start();
+    form.QueryEndSession();
+    EXPECT_TRUE(form.FormCloseQuery());
+    EXPECT_TRUE(boxes.questions.empty());
+}
+
+TEST_F(FormTest, MessagesHoldTheInputLockAndLogIt) {
+    Start();
+    form.ShowInfo("one");
+    EXPECT_TRUE(form.AskYesNo("two") == false);
+    EXPECT_EQ(files.Get(kData + "log.txt"),
+              "lock registering 20 1\r\nlock unregistering 20 0\r\n"
+              "lock registering 30 1\r\nlock unregistering 30 0\r\n");
+}
+
+TEST_F(FormTest, SetUserInputDisablesInputWhileAnyHolderRemains) {
+    Start();
+    form.SetUserInput(false, 80);
+    form.SetUserInput(false, 60);
+    form.SetUserInput(true, 80);
+    EXPECT_EQ(view.events.back(), "input off");
+    form.SetUserInput(true, 60);
+    EXPECT_EQ(view.events.back(), "input on");
+}
+
+TEST_F(FormTest, Release_FreesTheWindowStartsANewInstanceAndWaitsForIt) {
+    Start();
+    view.instanceAppearsAt = clock.now + 500;
+    form.releasequilloxwindow1Click();
+    EXPECT_TRUE(form.released());
+    EXPECT_EQ(view.caption, "Quillox free");
+    EXPECT_TRUE(Saw("start C:\\Apps\\Quillox\\Quillox.exe in C:\\Apps\\Quillox\\"));
+    EXPECT_EQ(view.events.back(), "foreground");
+    EXPECT_GE(view.pumps, 50);  // messages keep running while it waits
+
+    // A released window ignores the chord duties and keeps its state when hidden.
+    form.RestoreTransition();
+    form.MinimiseTransition();
+    EXPECT_TRUE(view.formVisible);
+    const auto eventsBefore = view.events.size();
+    form.releasequilloxwindow1Click();
+    EXPECT_EQ(view.events.size(), eventsBefore);
+}
+
+TEST_F(FormTest, Release_GivesUpWaitingAfterTenSecondsAndLogsIt) {
+    Start();
+    const auto start = clock.now;
+    form.releasequilloxwindow1Click();
+    EXPECT_GE(clock.now - start, 10000u);
+    EXPECT_LT(clock.now - start, 10100u);
+    EXPECT_NE(files.Get(kData + "log.txt").find("release: no new instance after 10 s"), std::string::npos);
+    EXPECT_EQ(view.events.back(), "foreground");
+}
+
+}  // namespace
+}  // namespace qx
