@@ -45,11 +45,15 @@ bool SameText(std::string_view a, std::string_view b) {
 }
 
 std::string FoldedText(std::string_view text) {
-    std::string folded(text.size(), '\0');
-    for (size_t i = 0; i < text.size(); ++i) {
-        folded[i] = static_cast<char>(kFold[static_cast<unsigned char>(text[i])]);
-    }
+    std::string folded;
+    AppendFolded(folded, text);
     return folded;
+}
+
+void AppendFolded(std::string& out, std::string_view text) {
+    const size_t at = out.size();
+    out.resize(at + text.size());
+    for (size_t i = 0; i < text.size(); ++i) out[at + i] = static_cast<char>(kFold[static_cast<unsigned char>(text[i])]);
 }
 
 }  // namespace qx

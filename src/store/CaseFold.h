@@ -19,5 +19,6 @@ int CompareText(std::string_view a, std::string_view b);
 bool SameText(std::string_view a, std::string_view b);
 // The folded copy of text; comparing two folded copies byte-wise equals CompareText.
 std::string FoldedText(std::string_view text);
+void AppendFolded(std::string& out, std::string_view text);
 
 }  // namespace qx

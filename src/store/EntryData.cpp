@@ -1,8 +1,17 @@
 #include "store/EntryData.h"
 
+#include <atomic>
+
 #include "store/IconMemoryCache.h"
 
 namespace qx {
+namespace {
+
+std::atomic<std::uint64_t> textRevision{0};
+
+}  // namespace
+
+std::uint64_t TEntryData::TextRevision() { return textRevision.load(std::memory_order_relaxed); }
 
 bool IsUrlEntry(std::string_view name) { return name.starts_with("url: "); }
 bool IsCommandEntry(std::string_view name) { return name.starts_with("exe: "); }
@@ -10,12 +19,6 @@ bool IsNoDelete(std::string_view name) { return name.find(" (NoDelete)") != std:
 
 TEntryData::~TEntryData() {
     if (cache_ != nullptr) cache_->Release(*this);
-}
-
-std::string_view TEntryData::Text(EntryText column) const {
-    const int i = static_cast<int>(column);
-    const std::uint32_t begin = i == 0 ? 0 : ends_[i - 1];
-    return std::string_view(packed_).substr(begin, ends_[i] - begin);
 }
 
 void TEntryData::SetText(EntryText column, std::string_view text) {
@@ -27,11 +30,13 @@ void TEntryData::SetText(EntryText column, std::string_view text) {
     packed_.replace(begin, oldLength, copy);
     const std::uint32_t newLength = static_cast<std::uint32_t>(copy.size());
     for (int k = i; k < kEntryTextCount; ++k) ends_[k] = ends_[k] - oldLength + newLength;
+    textRevision.fetch_add(1, std::memory_order_relaxed);
 }
 
 void TEntryData::AssignPacked(std::string packed, const std::array<std::uint32_t, kEntryTextCount>& ends) {
     packed_ = std::move(packed);
     ends_ = ends;
+    textRevision.fetch_add(1, std::memory_order_relaxed);
 }
 
 bool TEntryData::SameColumns(const TEntryData& other) const {

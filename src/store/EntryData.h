@@ -47,7 +47,11 @@ public:
     TEntryData& operator=(const TEntryData&) = delete;
     ~TEntryData();
 
-    std::string_view Text(EntryText column) const;
+    std::string_view Text(EntryText column) const {
+        const int i = static_cast<int>(column);
+        const std::uint32_t begin = i == 0 ? 0 : ends_[i - 1];
+        return std::string_view(packed_.data() + begin, ends_[i] - begin);
+    }
     void SetText(EntryText column, std::string_view text);
     // Replaces all text columns at once: packed holds them back to back, ends[i] is the
     // offset just past column i (non-decreasing, the last one at most packed.size()).
@@ -66,6 +70,10 @@ public:
     std::string_view ComponentCode() const { return Text(EntryText::ComponentCode); }
     std::string_view RunAsUser() const { return Text(EntryText::RunAsUser); }
     std::string_view Reserved() const { return Text(EntryText::Reserved); }
+
+    // Grows whenever any entry's text columns change, so a cache built from entry texts
+    // (the search's candidate lines) knows when to rebuild.
+    static std::uint64_t TextRevision();
 
     // Equal in all thirteen stored columns; run-time state is not compared.
     bool SameColumns(const TEntryData& other) const;

@@ -18,10 +18,19 @@ constexpr int TextSlot(int c) {
     return c < kIconIndexColumn ? c : c - 1;
 }
 
+// Position of the first "%" or "|" at or after pos, or npos. A plain loop: the standard
+// find_first_of is several times slower on the long runs of ordinary text seen here.
+size_t FindSpecial(std::string_view text, size_t pos) {
+    for (; pos < text.size(); ++pos) {
+        if (text[pos] == '%' || text[pos] == '|') return pos;
+    }
+    return std::string_view::npos;
+}
+
 void AppendEscaped(std::string& out, std::string_view text) {
     size_t pos = 0;
     while (pos < text.size()) {
-        const size_t special = text.find_first_of("%|", pos);
+        const size_t special = FindSpecial(text, pos);
         if (special == std::string_view::npos) {
             out.append(text.substr(pos));
             return;
@@ -62,16 +71,18 @@ int ParseEntryInteger(std::string_view text) {
 }
 
 std::string FormatEntryLine(const TEntryData& entry) {
-    std::array<std::string_view, kEntryTextCount> texts;
-    bool escape = false;
-    size_t size = kColumnCount - 1 + 24;
-    for (int i = 0; i < kEntryTextCount; ++i) {
-        texts[i] = entry.Text(static_cast<EntryText>(i));
-        size += texts[i].size();
-        if (!escape && texts[i].find_first_of("%|") != std::string_view::npos) escape = true;
-    }
     std::string line;
-    line.reserve(escape ? size * 2 + kEscapePrefix.size() : size);
+    AppendEntryLine(line, entry);
+    return line;
+}
+
+void AppendEntryLine(std::string& line, const TEntryData& entry) {
+    std::array<std::string_view, kEntryTextCount> texts;
+    for (int i = 0; i < kEntryTextCount; ++i) texts[i] = entry.Text(static_cast<EntryText>(i));
+    // All text columns lie back to back in one buffer, so one scan covers them all.
+    const std::string_view all(texts[0].data(), entry.TextBytes());
+    const bool escape = FindSpecial(all, 0) != std::string_view::npos;
+    line.reserve(line.size() + (escape ? all.size() * 2 + kEscapePrefix.size() : all.size()) + kColumnCount + 24);
     if (escape) line.append(kEscapePrefix);
     for (int c = 0; c < kColumnCount; ++c) {
         if (c > 0) line.push_back('|');
@@ -80,7 +91,6 @@ std::string FormatEntryLine(const TEntryData& entry) {
         else if (escape) AppendEscaped(line, texts[slot]);
         else line.append(texts[slot]);
     }
-    return line;
 }
 
 std::unique_ptr<TEntryData> ParseEntryLine(std::string_view line) {
@@ -110,7 +120,7 @@ std::unique_ptr<TEntryData> ParseEntryLine(std::string_view line) {
                         pos = line.size() + 1;
                         break;
                     }
-                    const size_t special = line.find_first_of("%|", pos);
+                    const size_t special = FindSpecial(line, pos);
                     if (special == std::string_view::npos) {
                         target.append(line.substr(pos));
                         pos = line.size() + 1;

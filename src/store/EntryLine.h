@@ -12,6 +12,8 @@ namespace qx {
 // "%%" and the line starts with "%_ESC_%"; without that prefix "%" is an ordinary character.
 
 std::string FormatEntryLine(const TEntryData& entry);
+// Appends the line (without a line end) to out; saves a string per line when writing a file.
+void AppendEntryLine(std::string& out, const TEntryData& entry);
 // Never fails: missing columns are empty, bad integers 0, columns past the 13th ignored.
 // The new entry is in icon state NotLoaded.
 std::unique_ptr<TEntryData> ParseEntryLine(std::string_view line);

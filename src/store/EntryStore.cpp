@@ -76,15 +76,19 @@ void EntryStore::LoadEntries(const LoadOptions& options) {
     const std::string path = EntryFilePath();
     if (!fs_.FileExists(path) && !CreateFromTemplates(options.languageIndex)) return;
 
-    std::vector<std::string> lines;
-    if (!LoadListFile(lines, path, fs_, boxes_)) return;
+    std::string contents;
+    if (!ReadListFile(contents, path, fs_, boxes_)) return;
+    const std::vector<std::string_view> lines = SplitLineViews(contents);
 
     entries_.Reserve(entries_.Count() + static_cast<int>(lines.size()));
     std::string addedName;
-    for (std::string& line : lines) {
+    for (std::string_view line : lines) {
         // Earlier templates spelled the command prefix out.
-        if (firstLaunch && line.starts_with("execute: ")) line.replace(0, 9, "exe: ");
-        AddEntryFromLine(line, false, addedName, false, false, true);
+        if (firstLaunch && line.starts_with("execute: ")) {
+            AddEntryFromLine("exe: " + std::string(line.substr(9)), false, addedName, false, false, true);
+        } else {
+            AddEntryFromLine(line, false, addedName, false, false, true);
+        }
     }
     // Sorted before the first-launch write-back too, so the file is always in Name order.
     entries_.Sort();
@@ -92,16 +96,11 @@ void EntryStore::LoadEntries(const LoadOptions& options) {
 }
 
 bool EntryStore::SaveEntries(bool refreshFirst) {
-    if (refreshFirst) {
-        entries_.Sort();
-        if (hooks_.rebuildResultList) hooks_.rebuildResultList();
-    }
+    if (refreshFirst) RefreshAfterChange();
     std::string text;
-    size_t estimate = 0;
-    for (int i = 0; i < entries_.Count(); ++i) estimate += entries_.Entry(i).TextBytes() + 40;
-    text.reserve(estimate);
+    text.reserve(static_cast<size_t>(entries_.Count()) * 128);  // a typical line; grows if needed
     for (int i = 0; i < entries_.Count(); ++i) {
-        text.append(FormatEntryLine(entries_.Entry(i)));
+        AppendEntryLine(text, entries_.Entry(i));
         text.append("\r\n");
     }
     return SaveTextFile(text, EntryFilePath(), fs_, boxes_);

@@ -55,7 +55,8 @@ public:
     // Start-up, once settings are read: histories first, then Files.txt (made from the
     // templates when missing). Reads only; writes just on a first launch.
     void LoadEntries(const LoadOptions& options);
-    // Writes Files.txt; refreshFirst sorts the list and rebuilds the result list before.
+    // Writes Files.txt; refreshFirst sorts the list before and, unless browsing a folder,
+    // rebuilds the result list.
     bool SaveEntries(bool refreshFirst);
 
     // The one gate for new entries. Returns whether an entry was added; addedName gets its

@@ -2,20 +2,24 @@
 
 namespace qx {
 
-void SplitLines(std::string_view text, std::vector<std::string>& lines) {
-    lines.clear();
+std::vector<std::string_view> SplitLineViews(std::string_view text) {
+    std::vector<std::string_view> lines;
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     size_t pos = 0;
     while (pos < text.size()) {
-        const size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(pos));
-            break;
-        }
-        lines.emplace_back(text.substr(pos, end - pos));
+        size_t end = pos;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+        lines.push_back(text.substr(pos, end - pos));
+        if (end == text.size()) break;
         pos = end + 1;
         if (text[end] == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
     }
+    return lines;
+}
+
+void SplitLines(std::string_view text, std::vector<std::string>& lines) {
+    const std::vector<std::string_view> views = SplitLineViews(text);
+    lines.assign(views.begin(), views.end());
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
@@ -30,13 +34,21 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     return text;
 }
 
+bool ReadListFile(std::string& contents, const std::string& file, const IFileSystem& fs, IMessageBoxes& boxes) {
+    const Status status = fs.ReadFile(file, contents);
+    if (!status) {
+        contents.clear();
+        boxes.ShowError(status.message());
+        return false;
+    }
+    return true;
+}
+
 bool LoadListFile(std::vector<std::string>& list, const std::string& file, const IFileSystem& fs,
                   IMessageBoxes& boxes) {
     std::string contents;
-    const Status status = fs.ReadFile(file, contents);
-    if (!status) {
+    if (!ReadListFile(contents, file, fs, boxes)) {
         list.clear();
-        boxes.ShowError(status.message());
         return false;
     }
     SplitLines(contents, list);

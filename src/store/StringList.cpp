@@ -31,12 +31,14 @@ TEntryData& TovraStringList::Entry(int index) {
     if (item.object == nullptr) {
         item.owned = std::make_unique<TovraStrLdata>();
         item.object = item.owned.get();
+        ++revision_;
     }
     return item.object->Entry();
 }
 
 int TovraStringList::Add(std::string text) {
     if (addedHook_ && !addedHook_(text)) return -1;
+    ++revision_;
     auto object = std::make_unique<TovraStrLdata>();
     TovraStrLdata* raw = object.get();
     items_.push_back(Item{std::move(text), raw, std::move(object)});
@@ -44,22 +46,26 @@ int TovraStringList::Add(std::string text) {
 }
 
 int TovraStringList::AddObject(std::string text, std::unique_ptr<TovraStrLdata> object) {
+    ++revision_;
     TovraStrLdata* raw = object.get();
     items_.push_back(Item{std::move(text), raw, std::move(object)});
     return Count() - 1;
 }
 
 int TovraStringList::AddObjectRef(std::string text, TovraStrLdata* object) {
+    ++revision_;
     items_.push_back(Item{std::move(text), object, nullptr});
     return Count() - 1;
 }
 
 void TovraStringList::InsertObject(int index, std::string text, std::unique_ptr<TovraStrLdata> object) {
+    ++revision_;
     TovraStrLdata* raw = object.get();
     items_.insert(items_.begin() + index, Item{std::move(text), raw, std::move(object)});
 }
 
 void TovraStringList::InsertObjectRef(int index, std::string text, TovraStrLdata* object) {
+    ++revision_;
     items_.insert(items_.begin() + index, Item{std::move(text), object, nullptr});
 }
 
@@ -71,6 +77,7 @@ bool TovraStringList::Delete(int index) {
     auto it = items_.begin() + index;
     if (keepObject) (void)it->owned.release();  // the hook's caller took it over
     items_.erase(it);
+    ++revision_;
     return true;
 }
 
@@ -84,6 +91,7 @@ void TovraStringList::Clear() {
 void TovraStringList::Assign(const TovraStringList& source) {
     if (&source == this) return;
     Clear();
+    ++revision_;
     items_.reserve(source.items_.size());
     for (const Item& item : source.items_) {
         if (addedHook_ && !addedHook_(item.text)) continue;
@@ -94,17 +102,28 @@ void TovraStringList::Assign(const TovraStringList& source) {
 void TovraStringList::Sort() {
     const size_t n = items_.size();
     if (n < 2) return;
-    // Fold every string once instead of twice per comparison.
-    std::vector<std::string> keys;
-    keys.reserve(n);
-    for (const Item& item : items_) keys.push_back(FoldedText(item.text));
+    // Fold every string once, into one buffer, instead of twice per comparison.
+    size_t total = 0;
+    for (const Item& item : items_) total += item.text.size();
+    std::string folded;
+    folded.reserve(total);
+    std::vector<std::uint32_t> starts(n + 1);
+    for (size_t i = 0; i < n; ++i) {
+        starts[i] = static_cast<std::uint32_t>(folded.size());
+        AppendFolded(folded, items_[i].text);
+    }
+    starts[n] = static_cast<std::uint32_t>(folded.size());
+    const std::string_view keys(folded);
+    auto key = [&](std::uint32_t i) { return keys.substr(starts[i], starts[i + 1] - starts[i]); };
+
     std::vector<std::uint32_t> order(n);
     for (size_t i = 0; i < n; ++i) order[i] = static_cast<std::uint32_t>(i);
-    std::sort(order.begin(), order.end(), [&keys](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) { return key(a) < key(b); });
     std::vector<Item> sorted;
     sorted.reserve(items_.capacity());
     for (std::uint32_t i : order) sorted.push_back(std::move(items_[i]));
     items_.swap(sorted);
+    ++revision_;
 }
 
 int TovraStringList::IndexOf(std::string_view text) const {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -55,7 +56,10 @@ public:
 
     int Count() const { return static_cast<int>(items_.size()); }
     const std::string& Strings(int index) const { return items_[index].text; }
-    void SetString(int index, std::string text) { items_[index].text = std::move(text); }
+    void SetString(int index, std::string text) {
+        items_[index].text = std::move(text);
+        ++revision_;
+    }
     TovraStrLdata* Objects(int index) const { return items_[index].object; }
     bool OwnsObject(int index) const { return items_[index].owned != nullptr; }
     // The item's entry; an item without a data object gets an owned one first.
@@ -79,6 +83,8 @@ public:
     void Sort();
     // First item whose string equals text case-insensitively, or -1.
     int IndexOf(std::string_view text) const;
+    // Grows with every change of the items, their strings, objects or order.
+    std::uint64_t Revision() const { return revision_; }
     void Reserve(int count) { items_.reserve(static_cast<size_t>(count)); }
 
     bool skipEvents() const { return skipEvents_; }
@@ -94,6 +100,7 @@ private:
     };
 
     std::vector<Item> items_;
+    std::uint64_t revision_ = 0;
     bool skipEvents_ = false;
     RemovalHook removalHook_;
     AddedHook addedHook_;

@@ -83,6 +83,9 @@ TEST_F(EntryStoreTest, AddRefreshesAndSelectsThroughTheHooks) {
     EXPECT_EQ(rebuilds, 2);
     EXPECT_EQ(selected, (Lines{"b", "a", "0"}));
     Store().SaveEntries(true);
+    EXPECT_EQ(rebuilds, 2);
+    browsing = false;
+    Store().SaveEntries(true);
     EXPECT_EQ(rebuilds, 3);
 }
 

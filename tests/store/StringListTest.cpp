@@ -136,5 +136,31 @@ TEST(TovraStringList, AssignSharesObjectsAndNeverFreesThem) {
     EXPECT_EQ(source.Entry(2).Name(), "b");  // the owner still holds it
 }
 
+TEST(TovraStringList, RevisionsTellWhenItemsOrEntryTextsChanged) {
+    TovraStringList list;
+    std::uint64_t last = list.Revision();
+    auto changed = [&] {
+        const bool grew = list.Revision() > last;
+        last = list.Revision();
+        return grew;
+    };
+    list.Add("b");
+    EXPECT_TRUE(changed());
+    list.AddObjectRef("a", list.Objects(0));
+    EXPECT_TRUE(changed());
+    list.Sort();
+    EXPECT_TRUE(changed());
+    EXPECT_EQ(list.IndexOf("a"), 0);
+    EXPECT_FALSE(changed());
+    EXPECT_FALSE(list.Delete(5));
+    EXPECT_FALSE(changed());
+    list.Delete(0);
+    EXPECT_TRUE(changed());
+
+    const std::uint64_t text = TEntryData::TextRevision();
+    list.Entry(0).SetText(EntryText::SearchTerms, "new");
+    EXPECT_GT(TEntryData::TextRevision(), text);
+}
+
 }  // namespace
 }  // namespace qx
