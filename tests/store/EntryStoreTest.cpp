@@ -186,10 +186,12 @@ TEST_F(EntryStoreTest, OtherFoldersImportOnlyThroughTheAutoAddHook) {
     EXPECT_EQ(Store().ImportLooseFiles(folder), 0);
     EXPECT_TRUE(fs.FileExists(folder + "a.lnk"));
     Lines offered;
-    Store().SetHooks(EntryStoreHooks{.autoAddFile = [&](const std::string& path) {
+    EntryStoreHooks adding;
+    adding.autoAddFile = [&](const std::string& path) {
         offered.push_back(path);
         return path.ends_with("a.lnk");
-    }});
+    };
+    Store().SetHooks(adding);
     EXPECT_EQ(Store().ImportLooseFiles(folder), 1);
     EXPECT_EQ(offered, (Lines{folder + "a.lnk", folder + "b.lnk"}));
     EXPECT_FALSE(fs.FileExists(folder + "a.lnk"));  // added, so deleted
