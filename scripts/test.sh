@@ -1,0 +1,255 @@
+#!/usr/bin/env bash
+# Builds every preset and runs every test: the native unit tests (plain and under the
+# sanitizers), the cross-built unit, Win32 and end-to-end tests under Wine on a virtual
+# display, and each fuzzer for a while. Goes on past failures and ends with the line
+# "N passed, M failed"; exits non-zero on any failure.
+#
+# Options:
+#   --quick            native build and native unit tests only
+#   --only=LIST        run only these stages (comma list of: native, asan, mingw, fuzz)
+#   --filter=PATTERN   passed to every test program as --gtest_filter=PATTERN
+#   -h, --help         show this text
+# Environment: QX_FUZZ_SECONDS (default 20) is how long each fuzzer runs; 0 skips them.
+set -uo pipefail
+
+usage() { sed -n '2,13p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; }
+
+stages="native,asan,mingw,fuzz"
+filter=""
+for arg in "$@"; do
+    case "$arg" in
+        --quick) stages="native" ;;
+        --only=*) stages="${arg#--only=}" ;;
+        --filter=*) filter="${arg#--filter=}" ;;
+        -h|--help) usage; exit 0 ;;
+        *) echo "test: unknown option $arg" >&2; usage >&2; exit 2 ;;
+    esac
+done
+fuzzSeconds=${QX_FUZZ_SECONDS:-20}
+if ! [[ "$fuzzSeconds" =~ ^[0-9]+$ ]]; then
+    echo "test: QX_FUZZ_SECONDS must be a whole number of seconds" >&2
+    exit 2
+fi
+
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$repo" || exit 1
+source scripts/deps.sh
+source scripts/wine-env.sh
+
+logs="$repo/build/test-logs"
+mkdir -p "$logs"
+
+# One run at a time: runs share the build folders and the Wine prefix, and the program
+# under test allows one instance per Wine session.
+exec 9>"$repo/build/test.lock"
+if ! flock -n 9; then
+    echo "test: another test run holds build/test.lock; waiting for it"
+    flock 9
+fi
+
+cleanup() {
+    qx_stop_wine
+    qx_stop_display
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+totalPassed=0
+totalFailed=0
+suiteStart=$SECONDS
+
+wants() { [[ ",$stages," == *",$1,"* ]]; }
+
+# $1 stage name, $2 passed, $3 failed, $4 started at (SECONDS), $5 note
+report() {
+    local note=${5:+ ($5)}
+    printf '%-28s %5d passed, %3d failed %5ds%s\n' "$1" "$2" "$3" $(( SECONDS - $4 )) "$note"
+    totalPassed=$(( totalPassed + $2 ))
+    totalFailed=$(( totalFailed + $3 ))
+}
+
+# A step that is not a test program: ok, or one failure. $1 name, $2 0/1 failed, $3 started, $4 note
+report_step() {
+    local note=${4:+ ($4)} result=ok
+    (( $2 )) && result=FAILED
+    printf '%-28s %-21s %5ds%s\n' "$1" "$result" $(( SECONDS - $3 )) "$note"
+    totalFailed=$(( totalFailed + $2 ))
+}
+
+# Shows the end of a log after a failure, so CI output explains it.
+show_log_tail() {
+    echo "----- last lines of $1 -----"
+    tail -n "${2:-30}" "$1" | tr -d '\r'
+    echo "-----"
+}
+
+# Configures preset $1 and builds the targets given after it (none: all), one by one so a
+# target that fails does not hide the ones that built. Sets builtTargets to those that built.
+# A failed configure or build counts as one failed test.
+build_preset() {
+    local preset=$1; shift
+    local log="$logs/build-$preset.log" started=$SECONDS failures=0 target
+    builtTargets=" "
+    if ! cmake --preset "$preset" </dev/null >"$log" 2>&1; then
+        report_step "build $preset" 1 "$started" "configure failed, see $log"
+        show_log_tail "$log"
+        return 1
+    fi
+    local targets=("$@")
+    [[ ${#targets[@]} -eq 0 ]] && targets=(all)
+    for target in "${targets[@]}"; do
+        if cmake --build --preset "$preset" -j2 --target "$target" </dev/null >>"$log" 2>&1; then
+            builtTargets+="$target "
+        else
+            failures=1
+            echo "build $preset: target $target failed"
+        fi
+    done
+    if (( failures )); then
+        report_step "build $preset" 1 "$started" "see $log"
+        grep -E -m 20 'error|Error' "$log" | tr -d '\r'
+        return 1
+    fi
+    report_step "build $preset" 0 "$started"
+}
+
+built() { [[ "$builtTargets" == *" $1 "* ]]; }
+
+# Counts GoogleTest results in log $1 of a program that exited with $2.
+# Sets gtestPassed/gtestFailed. A test that started but never ended (crash, time-out) is a
+# failure, and so is a non-zero exit with no failed test.
+count_gtest() {
+    local counts
+    counts=$(tr -d '\r' <"$1" | awk '
+        /^\[ RUN      \]/ { runs++ }
+        /^\[       OK \]/ { ok++ }
+        /^\[  SKIPPED \] [^ ]+ \([0-9]+ ms\)$/ { skipped++ }
+        END { printf "%d %d %d\n", runs, ok, skipped }')
+    local runs ok skipped
+    read -r runs ok skipped <<<"$counts"
+    gtestPassed=$ok
+    gtestFailed=$(( runs - ok - skipped ))
+    gtestSkipped=$skipped
+    if (( $2 != 0 && gtestFailed == 0 )); then
+        gtestFailed=1
+    fi
+}
+
+# Runs GoogleTest program $2 (with optional runner prefix in QX_RUNNER) as stage $1 with
+# time limit $3 seconds; further arguments are passed to the program.
+run_gtest() {
+    local stage=$1 program=$2 limit=$3; shift 3
+    local log="$logs/${stage// /-}.log" started=$SECONDS
+    if [[ ! -f "$program" ]]; then
+        report "$stage" 0 1 "$started" "$program was not built"
+        return
+    fi
+    local args=(--gtest_color=no "$@")
+    [[ -n "$filter" ]] && args+=("--gtest_filter=$filter")
+    local status
+    timeout -k 10 "$limit" ${QX_RUNNER:-} "$program" "${args[@]}" </dev/null >"$log" 2>&1
+    status=$?
+    count_gtest "$log" "$status"
+    local note=""
+    (( status == 124 || status == 137 )) && note="timed out after ${limit}s"
+    (( status != 0 && status != 124 && status != 137 && gtestFailed > 0 )) && note="exit code $status"
+    (( gtestSkipped > 0 )) && note="${note:+$note, }$gtestSkipped skipped"
+    report "$stage" "$gtestPassed" "$gtestFailed" "$started" "$note"
+    if (( gtestFailed > 0 )); then
+        grep -E '^\[  FAILED  \] .*\([0-9]+ ms\)' "$log" | tr -d '\r'
+        show_log_tail "$log" 40
+    fi
+}
+
+# Each fuzzer counts as one test: it passes when it runs its time without finding a fault.
+run_fuzzers() {
+    local fuzzer name started log status
+    local artifacts="$repo/build/fuzz/artifacts"
+    mkdir -p "$artifacts"
+    shopt -s nullglob
+    local fuzzers=(build/fuzz/*Fuzzer)
+    if [[ ${#fuzzers[@]} -eq 0 ]]; then
+        echo "fuzz: no fuzzer was built"
+    fi
+    for fuzzer in "${fuzzers[@]}"; do
+        [[ -x "$fuzzer" ]] || continue
+        name=$(basename "$fuzzer")
+        started=$SECONDS
+        log="$logs/fuzz-$name.log"
+        local corpus="$repo/build/fuzz/corpus/$name"
+        mkdir -p "$corpus"
+        local seeds=()
+        [[ -d "tests/fuzz/corpus/$name" ]] && seeds=("tests/fuzz/corpus/$name")
+        timeout -k 10 $(( fuzzSeconds + 120 )) "$fuzzer" -max_total_time="$fuzzSeconds" -timeout=10 \
+            -rss_limit_mb=2048 -artifact_prefix="$artifacts/$name-" -print_final_stats=1 \
+            "$corpus" "${seeds[@]}" </dev/null >"$log" 2>&1
+        status=$?
+        if (( status == 0 )); then
+            report "fuzz $name" 1 0 "$started" "$(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$') runs"
+        else
+            report "fuzz $name" 0 1 "$started" "exit code $status, artifacts in $artifacts"
+            show_log_tail "$log" 40
+        fi
+    done
+    shopt -u nullglob
+}
+
+if wants native; then
+    build_preset native quillox_tests all
+    if built quillox_tests; then
+        run_gtest "test native" build/native/quillox_tests 600
+    else
+        report "test native" 0 1 $SECONDS "not built"
+    fi
+fi
+
+if wants asan; then
+    build_preset native-asan quillox_tests
+    if built quillox_tests; then
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+            run_gtest "test native-asan" build/native-asan/quillox_tests 900
+    else
+        report "test native-asan" 0 1 $SECONDS "not built"
+    fi
+fi
+
+if wants mingw; then
+    build_preset mingw Quillox quillox_tests quillox_win32_tests quillox_e2e
+    started=$SECONDS
+    if qx_start_display "$logs/xvfb" && qx_start_wine "$repo/build/wineprefix-test" fresh; then
+        report_step "wine set-up" 0 "$started" "display $DISPLAY"
+        for program in quillox_tests quillox_win32_tests quillox_e2e; do
+            limit=600
+            if [[ $program == quillox_e2e ]]; then
+                limit=1200
+                # The end-to-end cases drive Quillox.exe: without a fresh one they cannot run.
+                if ! built Quillox; then
+                    report "wine $program" 0 1 $SECONDS "Quillox.exe was not built"
+                    continue
+                fi
+            fi
+            if built "$program"; then
+                QX_RUNNER=$QX_WINE run_gtest "wine $program" "build/mingw/$program.exe" "$limit"
+            else
+                report "wine $program" 0 1 $SECONDS "not built"
+            fi
+        done
+    else
+        report_step "wine set-up" 1 "$started" "Xvfb or Wine did not start"
+    fi
+    qx_stop_wine
+    qx_stop_display
+fi
+
+if wants fuzz; then
+    if (( fuzzSeconds > 0 )); then
+        build_preset fuzz
+        run_fuzzers
+    else
+        echo "fuzz: skipped (QX_FUZZ_SECONDS=0)"
+    fi
+fi
+
+echo "whole run: $(( SECONDS - suiteStart ))s, logs in build/test-logs/"
+echo "$totalPassed passed, $totalFailed failed"
+(( totalFailed == 0 ))

@@ -1,0 +1,58 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "e2e/AppProcess.h"
+#include "e2e/FileBytes.h"
+#include "e2e/KeyboardInput.h"
+#include "e2e/MessageBoxProbe.h"
+#include "e2e/TestFolder.h"
+#include "e2e/WindowProbe.h"
+
+namespace qx::test {
+
+inline constexpr char kMainWindowClass[] = "TQxForm1";
+inline constexpr char kLaunchingCaption[] = "Quillox launching";
+inline constexpr char kRunningCaption[] = "Quillox Application Launcher";
+inline constexpr char kReleasedCaption[] = "Quillox free";
+inline constexpr char kCloseQuestion[] =
+    "M\xF6" "chten sie Quillox wirklich beenden?\rM\xF6glicherweise laufende Dateioperationen "
+    "werden dabei abgebrochen.";
+inline constexpr char kFirstLaunchQuestionStart[] = "Quillox wurde zum ersten mal gestartet.";
+
+// Start-up with a large data file under Wine can take a while; this is only an upper bound.
+constexpr milliseconds kStartupTimeout{30000};
+
+// The program under test: Quillox.exe beside this test program.
+std::string QuilloxUnderTest();
+
+// Base of every end-to-end case: a fresh program folder with Quillox.exe, and at teardown
+// no Quillox process and no Quillox window left, whatever the case did.
+class QuilloxE2eTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    TestFolder& Folder() { return *folder_; }
+
+    // Makes the next start no first launch (the data folder holds OldOrders.txt).
+    void MarkAsLaunchedBefore();
+    // Starts Quillox.exe of the test folder with the given arguments; fails the test when
+    // it cannot be started. The process is killed at teardown if still running.
+    AppProcess& StartQuillox(const std::string& arguments = "");
+    // Waits for the window of a finished start-up; null (and a failure) on time-out.
+    HWND WaitForRunningWindow(const AppProcess& process, milliseconds timeout = kStartupTimeout);
+    // The number of Quillox main windows in the session.
+    static size_t MainWindowCount();
+    // Ends every Quillox in the session and waits until no main window is left.
+    static void KillAllQuillox();
+
+private:
+    std::unique_ptr<TestFolder> folder_;
+    std::deque<AppProcess> processes_;
+};
+
+}  // namespace qx::test

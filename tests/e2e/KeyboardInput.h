@@ -1,0 +1,21 @@
+#pragma once
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+
+namespace qx::test {
+
+// Keyboard input through SendInput. Under Wine it reaches the key state every other process
+// of the session polls, whether or not one of its windows has the focus.
+bool KeyDown(WORD virtualKey);
+bool KeyUp(WORD virtualKey);
+// Down and up.
+bool PressKey(WORD virtualKey);
+// Holds the keys down in order, then lets them go in reverse order.
+bool PressChord(std::initializer_list<WORD> virtualKeys);
+// Types ANSI text key by key, with Shift, Ctrl and Alt as the keyboard layout needs them.
+// False when a character has no key on the layout (nothing of the text is typed then).
+bool TypeText(const std::string& text);
+
+}  // namespace qx::test

@@ -1,0 +1,123 @@
+#include "e2e/Harness.h"
+
+namespace qx {
+namespace {
+
+using namespace qx::test;
+using std::chrono::milliseconds;
+
+// Long enough for many 10 ms housekeeping ticks: used only to show that something does NOT happen.
+constexpr milliseconds kQuietPeriod{1500};
+
+class StartupTest : public QuilloxE2eTest {};
+
+TEST_F(StartupTest, FreshStart_CreatesDataFolderAndEmptyOldOrders_NextStartIsNoFirstLaunch) {
+    ASSERT_FALSE(FolderExists(Folder().DataFolder()));
+
+    AppProcess& first = StartQuillox();
+    ASSERT_NE(WaitForRunningWindow(first), nullptr);
+    EXPECT_TRUE(FolderExists(Folder().DataFolder()));
+    EXPECT_EQ(FileSize(Folder().DataFile("OldOrders.txt")), 0);
+    first.Kill();
+
+    // What the second start must find, and a stale log it has to replace.
+    ASSERT_EQ(FileSize(Folder().DataFile("OldOrders.txt")), 0);
+    const std::string staleLog = "line of an earlier run that must be gone\r\n";
+    ASSERT_TRUE(Folder().WriteDataFile("log.txt", staleLog));
+
+    AppProcess& second = StartQuillox();
+    HWND window = WaitForRunningWindow(second);
+    ASSERT_NE(window, nullptr);
+    std::string log;
+    if (Folder().ReadDataFile("log.txt", log)) {
+        EXPECT_EQ(log.find(staleLog), std::string::npos) << "log.txt was not recreated:\n" << log;
+    }
+    EXPECT_EQ(FileSize(Folder().DataFile("OldOrders.txt")), 0);
+
+    // No first-launch question on a later start.
+    HWND question = nullptr;
+    WaitUntil([&] { return (question = FindMessageBox(second.Pid())) != nullptr; }, kQuietPeriod);
+    if (question) {
+        EXPECT_NE(MessageBoxText(question).rfind(kFirstLaunchQuestionStart, 0), 0u)
+            << "the first-launch question was asked again";
+    }
+    EXPECT_TRUE(second.IsRunning());
+}
+
+TEST_F(StartupTest, PlainStart_EndsHiddenWithRunningCaption) {
+    MarkAsLaunchedBefore();
+    AppProcess& quillox = StartQuillox();
+    HWND window = WaitForRunningWindow(quillox);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(WindowCaption(window), kRunningCaption);
+    EXPECT_TRUE(WaitUntil([&] { return IsParkedOffScreen(window); }));
+    EXPECT_FALSE(IsShownOnScreen(window));
+    EXPECT_EQ(MainWindowCount(), 1u);
+}
+
+TEST_F(StartupTest, SecondInstance_RestoresTheFirstAndEnds) {
+    MarkAsLaunchedBefore();
+    AppProcess& first = StartQuillox();
+    HWND window = WaitForRunningWindow(first);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return IsParkedOffScreen(window); }));
+
+    AppProcess& second = StartQuillox();
+    EXPECT_TRUE(second.WaitForExit(kStartupTimeout).has_value()) << "the second instance kept running";
+
+    EXPECT_TRUE(WaitUntil([&] { return IsShownOnScreen(window); })) << "the first instance was not restored";
+    EXPECT_TRUE(IsCentredOnWorkArea(window));
+    EXPECT_TRUE(first.IsRunning());
+    EXPECT_EQ(MainWindowCount(), 1u);
+    EXPECT_EQ(FindTopWindow(kMainWindowClass, kRunningCaption), window);
+}
+
+TEST_F(StartupTest, SecondInstance_FromAnotherFolderAlsoDefersToTheFirst) {
+    MarkAsLaunchedBefore();
+    AppProcess& first = StartQuillox();
+    HWND window = WaitForRunningWindow(first);
+    ASSERT_NE(window, nullptr);
+
+    TestFolder otherFolder;
+    ASSERT_TRUE(otherFolder.InstallProgram(QuilloxUnderTest()));
+    AppProcess second;
+    ASSERT_TRUE(second.Start(otherFolder.ExePath(), "", otherFolder.Path()));
+    EXPECT_TRUE(second.WaitForExit(kStartupTimeout).has_value());
+    second.Kill();
+
+    EXPECT_TRUE(WaitUntil([&] { return IsShownOnScreen(window); }));
+    EXPECT_EQ(MainWindowCount(), 1u);
+    // The one-instance check comes before any window or data folder is made.
+    EXPECT_FALSE(FolderExists(otherFolder.DataFolder()));
+}
+
+TEST_F(StartupTest, ShowOnStartupArgument_ShowsTheWindowCentred) {
+    MarkAsLaunchedBefore();
+    AppProcess& quillox = StartQuillox("-showonstartup");
+    HWND window = WaitForRunningWindow(quillox);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return IsShownOnScreen(window); }));
+    const RECT rect = WindowRect(window);
+    EXPECT_TRUE(IsCentredOnWorkArea(window))
+        << "window at " << rect.left << "," << rect.top << "-" << rect.right << "," << rect.bottom;
+}
+
+TEST_F(StartupTest, ShowOnStartupArgument_IsCaseSensitive) {
+    MarkAsLaunchedBefore();
+    AppProcess& quillox = StartQuillox("-ShowOnStartup");
+    HWND window = WaitForRunningWindow(quillox);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(WaitUntil([&] { return IsShownOnScreen(window); }, kQuietPeriod));
+    EXPECT_TRUE(IsParkedOffScreen(window));
+}
+
+TEST_F(StartupTest, ShowOnStartupArgument_CountsOnlyAsFirstArgument) {
+    MarkAsLaunchedBefore();
+    AppProcess& quillox = StartQuillox("-other -showonstartup");
+    HWND window = WaitForRunningWindow(quillox);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(WaitUntil([&] { return IsShownOnScreen(window); }, kQuietPeriod));
+}
+
+}  // namespace
+}  // namespace qx

@@ -1,0 +1,59 @@
+#pragma once
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qx::test {
+
+using std::chrono::milliseconds;
+
+// Wine needs several seconds for the first start in a fresh prefix.
+constexpr milliseconds kDefaultTimeout{10000};
+constexpr milliseconds kPollInterval{20};
+
+// Polls the condition every 20 ms until it holds or the timeout passes; true when it held.
+template <typename Condition>
+bool WaitUntil(Condition condition, milliseconds timeout = kDefaultTimeout) {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeout.count());
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (GetTickCount64() >= deadline) {
+            return false;
+        }
+        Sleep(static_cast<DWORD>(kPollInterval.count()));
+    }
+}
+
+// Finding windows. A null caption matches any caption.
+HWND FindTopWindow(const std::string& windowClass, const char* caption);
+HWND WaitForTopWindow(const std::string& windowClass, const char* caption, milliseconds timeout = kDefaultTimeout);
+std::vector<HWND> TopWindowsOfClass(const std::string& windowClass);
+std::vector<HWND> TopWindowsOfProcess(DWORD pid);
+DWORD WindowProcessId(HWND window);
+
+// Reading windows.
+std::string WindowCaption(HWND window);
+std::string WindowClassName(HWND window);
+RECT WindowRect(HWND window);
+RECT ScreenRect();
+RECT WorkArea();
+// Visible, not minimised, and lying wholly on the screen.
+bool IsShownOnScreen(HWND window);
+// The window's centre is within tolerance pixels of the work area's centre.
+bool IsCentredOnWorkArea(HWND window, int tolerance = 1);
+// Out of sight: minimised, invisible, or parked below the screen (top = screen height + 5000).
+bool IsParkedOffScreen(HWND window);
+
+// Messages, sent as another program (the task bar, Windows itself) would send them.
+bool SendRestore(HWND window);
+bool SendMinimise(HWND window);
+bool PostClose(HWND window);
+// The answer to WM_QUERYENDSESSION, or nothing when the window did not answer in time.
+std::optional<LRESULT> SendQueryEndSession(HWND window, milliseconds timeout = kDefaultTimeout);
+
+}  // namespace qx::test
