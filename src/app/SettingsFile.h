@@ -1,0 +1,35 @@
+#pragma once
+#include <string>
+
+#include "app/Settings.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+
+namespace qx {
+
+// "config.cfg" on disk: read once at start-up, rewritten whole on every change.
+class SettingsFile {
+public:
+    SettingsFile(IFileSystem& files, IMessageBoxes& boxes, std::string path);
+
+    // A missing file gives the defaults silently. An unreadable one shows the system's message,
+    // gives the defaults and blocks overwriting (below).
+    StoredSettings Load();
+    // Writes the 26 lines atomically; a failure shows the system's message, leaves the old file
+    // and returns false. Called for a change the user made, so it also lifts the block.
+    bool Save(const Settings& settings);
+
+    // True after a failed read until the next Save: the file may hold settings that a transient
+    // error hid from us, so saves that no user change asked for (the first-run stamp at
+    // start-up) must be skipped rather than replace it with defaults.
+    bool overwriteBlocked() const { return overwriteBlocked_; }
+    const std::string& path() const { return path_; }
+
+private:
+    IFileSystem& files_;
+    IMessageBoxes& boxes_;
+    std::string path_;
+    bool overwriteBlocked_ = false;
+};
+
+}  // namespace qx
