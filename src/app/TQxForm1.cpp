@@ -1,6 +1,6 @@
 #include "app/TQxForm1.h"
 
-#include "app/LanguageTexts.h"
+#include "app/LanguageStrings.h"
 #include "store/EntryStore.h"
 
 namespace qx {

@@ -4,7 +4,7 @@
 
 #include <exception>
 
-#include "app/LanguageTexts.h"
+#include "app/LanguageStrings.h"
 #include "store/EntryStore.h"
 
 namespace qx {
