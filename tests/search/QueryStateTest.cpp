@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "search/QueryState.h"
+
+namespace qx {
+namespace test {
+
+// Records what the change handling sets off, and answers its questions as a test sets them.
+class RecordingQueryHooks : public IQueryHooks {
+public:
+    void CloseBalloonTip() override { calls.push_back("balloon"); }
+    bool IsFolderBrowsing() const override { return folderBrowsing; }
+    void SetFolderBrowsing(bool on) override {
+        calls.push_back(on ? "enter folders" : "leave folders");
+        folderBrowsing = on;
+    }
+    bool IsInputLockFree() const override { return lockFree; }
+    void SwitchToSearchResults() override {
+        calls.push_back("search view");
+        if (state != nullptr) state->searchResultsView = true;
+    }
+    bool IsInputLineHidden() const override { return inputHidden; }
+    void RepaintTopBar() override { calls.push_back("top bar"); }
+    std::string ExpandPath(const std::string& path) const override {
+        const auto it = expansions.find(path);
+        return it == expansions.end() ? path : it->second;
+    }
+
+    std::vector<std::string> calls;
+    std::map<std::string, std::string> expansions;
+    bool folderBrowsing = false;
+    bool lockFree = true;
+    bool inputHidden = false;
+    QueryState* state = nullptr;
+};
+
+}  // namespace test
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+const std::string kNetwork = "::{F02C1A0D-BE21-4350-88B0-7367FC96EF3C}\\";
+const std::string kComputer = "::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\";
+
+class QueryStateTest : public ::testing::Test {
+protected:
+    QueryStateTest() {
+        hooks.state = &query;
+        query.SetSpecialFolders(kNetwork, kComputer);
+    }
+
+    PrefixCharacters prefixes;
+    test::RecordingQueryHooks hooks;
+    QueryState query{prefixes, hooks};
+};
+
+TEST(PathParts, TailFolderAndFilter) {
+    EXPECT_EQ(QueryTailOf(""), "");
+    EXPECT_EQ(QueryTailOf(",cal"), "cal");
+    EXPECT_EQ(QueryTailOf("<\\"), "");
+    EXPECT_EQ(QueryTailOf("<\\Desktop\\x"), "Desktop\\x");
+    EXPECT_EQ(QueryTailOf("<\\\\server\\share"), "\\\\server\\share");  // a network path, not path mode
+    EXPECT_FALSE(IsPathMode("\\"));
+    EXPECT_EQ(FolderPartOf("C:\\Windows\\sys"), "C:\\Windows\\");
+    EXPECT_EQ(FolderFilterOf("C:\\Windows\\sys"), "sys");
+    EXPECT_EQ(FolderPartOf("C:x"), "C:");
+    EXPECT_EQ(FolderFilterOf("C:x"), "x");
+    EXPECT_EQ(FolderPartOf("notes"), "");
+    EXPECT_EQ(FolderFilterOf("notes"), "notes");
+}
+
+TEST_F(QueryStateTest, ChangeRecordsTheTextAndRestartsTheSettleTimeUnlessUnchanged) {
+    query.settleCounter = 2;
+    query.FormEditChange("");  // equals the empty previous text
+    EXPECT_EQ(query.settleCounter, 2);
+    EXPECT_TRUE(hooks.calls.empty());
+
+    query.FormEditChange(",cal");
+    EXPECT_EQ(query.currentText(), ",cal");
+    EXPECT_EQ(query.previousText(), ",cal");
+    EXPECT_EQ(query.queryTail(), "cal");
+    EXPECT_EQ(query.textLength(), 4);
+    EXPECT_EQ(query.settleCounter, 0);
+    EXPECT_EQ(query.Mode(), InputMode::Command);
+    EXPECT_EQ(hooks.calls, (Calls{"balloon"}));
+
+    query.settleCounter = 2;
+    query.FormEditChange(",cal");
+    EXPECT_EQ(query.settleCounter, 2);
+    EXPECT_EQ(hooks.calls, (Calls{"balloon"}));
+}
+
+TEST_F(QueryStateTest, FolderCharacterEntersAndOtherTextLeavesFolderBrowsing) {
+    query.FormEditChange("<");
+    query.FormEditChange("<C:\\");
+    query.FormEditChange("note");
+    query.FormEditChange("<");
+    query.FormEditChange("");
+    EXPECT_EQ(hooks.calls, (Calls{"balloon", "enter folders", "balloon", "balloon", "leave folders", "balloon",
+                                  "enter folders", "balloon", "leave folders"}));
+    // The configured folder character is the one that counts.
+    prefixes.SetField(PrefixRow::FolderSearch, "|");
+    query.FormEditChange("<C:\\");
+    EXPECT_FALSE(hooks.folderBrowsing);
+    query.FormEditChange("|C:\\");
+    EXPECT_TRUE(hooks.folderBrowsing);
+    prefixes.SetField(PrefixRow::FolderSearch, "");
+    query.FormEditChange("|C:\\W");
+    EXPECT_FALSE(hooks.folderBrowsing);
+}
+
+TEST_F(QueryStateTest, TypingSwitchesBackToSearchResultsOnlyWhenAllowed) {
+    query.searchResultsView = false;
+    hooks.lockFree = false;
+    query.FormEditChange("a");
+    EXPECT_FALSE(query.searchResultsView);
+    hooks.lockFree = true;
+    query.autoSwitchAllowed = false;
+    query.FormEditChange("ab");
+    EXPECT_FALSE(query.searchResultsView);
+    query.autoSwitchAllowed = true;
+    query.FormEditChange("");
+    EXPECT_FALSE(query.searchResultsView);
+    query.FormEditChange("abc");
+    EXPECT_TRUE(query.searchResultsView);
+    EXPECT_EQ(hooks.calls, (Calls{"balloon", "balloon", "balloon", "balloon", "search view"}));
+    hooks.calls.clear();
+    query.FormEditChange("abcd");
+    EXPECT_EQ(hooks.calls, (Calls{"balloon"}));
+}
+
+TEST_F(QueryStateTest, HiddenInputLineRepaintsTheTopBar) {
+    hooks.inputHidden = true;
+    query.FormEditChange("n");
+    EXPECT_EQ(hooks.calls, (Calls{"balloon", "top bar"}));
+}
+
+TEST_F(QueryStateTest, BrowsedFolderIsTheExpandedFolderPartWithABackslash) {
+    hooks.expansions["@QuilloxData \\"] = "C:\\Apps\\Quillox\\Quillox-Data\\";
+    query.FormEditChange("<C:");
+    EXPECT_EQ(query.browsedFolder(), "C:\\");
+    query.FormEditChange("<@QuilloxData \\sk");
+    EXPECT_EQ(query.browsedFolder(), "C:\\Apps\\Quillox\\Quillox-Data\\");
+    query.FormEditChange("<notes");
+    EXPECT_EQ(query.browsedFolder(), "");
+}
+
+TEST_F(QueryStateTest, FolderFlagsRecogniseTheNetworkAndComputerFolders) {
+    query.FormEditChange("<\\" + kNetwork);
+    EXPECT_TRUE(query.folderFlags().networkFolder);
+    EXPECT_FALSE(query.folderFlags().computerFolder);
+    // Compared in lower case; the filter after the last backslash does not matter.
+    query.FormEditChange("<\\::{20d04fe0-3aea-1069-a2d8-08002b30309d}\\dri");
+    EXPECT_FALSE(query.folderFlags().networkFolder);
+    EXPECT_TRUE(query.folderFlags().computerFolder);
+    // A folder inside it is not the folder itself.
+    query.FormEditChange("<\\" + kComputer + "C:\\");
+    EXPECT_FALSE(query.folderFlags().computerFolder);
+    // The comparison sees the expanded folder.
+    hooks.expansions["@Net\\"] = kNetwork;
+    query.FormEditChange("<@Net\\");
+    EXPECT_TRUE(query.folderFlags().networkFolder);
+    query.FormEditChange("<C:\\");
+    EXPECT_FALSE(query.folderFlags().networkFolder);
+    // Unknown special folders never match, not even nothing typed.
+    query.SetSpecialFolders("", "");
+    query.FormEditChange("<notes");
+    EXPECT_FALSE(query.folderFlags().networkFolder || query.folderFlags().computerFolder);
+}
+
+TEST_F(QueryStateTest, FolderFlagsRecogniseTheGermanConnectionAndPrinterFolders) {
+    query.FormEditChange("<\\Systemsteuerung\\NETZWERKVERBINDUNGEN\\");
+    EXPECT_TRUE(query.folderFlags().networkConnections);
+    EXPECT_FALSE(query.folderFlags().printersAndFaxes);
+    query.FormEditChange("<\\Systemsteuerung\\Drucker und Faxger\xE4te\\");
+    EXPECT_FALSE(query.folderFlags().networkConnections);
+    EXPECT_TRUE(query.folderFlags().printersAndFaxes);
+    query.FormEditChange("<\\Drucker und Fax");
+    EXPECT_FALSE(query.folderFlags().printersAndFaxes);
+}
+
+}  // namespace
+}  // namespace qx
