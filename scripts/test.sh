@@ -25,6 +25,13 @@ for arg in "$@"; do
         *) echo "test: unknown option $arg" >&2; usage >&2; exit 2 ;;
     esac
 done
+IFS=, read -r -a chosenStages <<<"$stages"
+for stage in "${chosenStages[@]}"; do
+    case "$stage" in
+        native|asan|mingw|fuzz) ;;
+        *) echo "test: unknown stage '$stage' (native, asan, mingw, fuzz)" >&2; exit 2 ;;
+    esac
+done
 fuzzSeconds=${QX_FUZZ_SECONDS:-20}
 if ! [[ "$fuzzSeconds" =~ ^[0-9]+$ ]]; then
     echo "test: QX_FUZZ_SECONDS must be a whole number of seconds" >&2

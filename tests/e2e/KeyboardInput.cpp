@@ -74,4 +74,17 @@ bool TypeText(const std::string& text) {
     return Send(inputs);
 }
 
+HeldKeys::HeldKeys(std::initializer_list<WORD> virtualKeys) : keys_(virtualKeys) {
+    for (WORD key : keys_) {
+        pressed_ = KeyDown(key) && pressed_;
+    }
+}
+
+void HeldKeys::Release() {
+    for (auto key = keys_.rbegin(); key != keys_.rend(); ++key) {
+        KeyUp(*key);
+    }
+    keys_.clear();
+}
+
 }  // namespace qx::test

@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace qx::test {
 
@@ -17,5 +18,22 @@ bool PressChord(std::initializer_list<WORD> virtualKeys);
 // Types ANSI text key by key, with Shift, Ctrl and Alt as the keyboard layout needs them.
 // False when a character has no key on the layout (nothing of the text is typed then).
 bool TypeText(const std::string& text);
+
+// Holds keys down for its lifetime, so a failing test never leaves a key stuck for the next.
+class HeldKeys {
+public:
+    explicit HeldKeys(std::initializer_list<WORD> virtualKeys);
+    ~HeldKeys() { Release(); }
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+
+    bool Pressed() const { return pressed_; }
+    // Lets the keys go in reverse order; does nothing the second time.
+    void Release();
+
+private:
+    std::vector<WORD> keys_;
+    bool pressed_ = true;
+};
 
 }  // namespace qx::test
