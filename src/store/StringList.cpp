@@ -82,10 +82,21 @@ bool TovraStringList::Delete(int index) {
 }
 
 void TovraStringList::Clear() {
-    int index = 0;
-    while (index < Count()) {
-        if (!Delete(index)) ++index;
+    // Deleting from the front one by one would shift the rest every time; a result list of
+    // 100,000 rows must clear at once. Each item is offered to the hook where it stands, and
+    // the items the hook refuses are moved to the front afterwards.
+    std::size_t keptCount = 0;
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        bool keepObject = false;
+        if (!skipEvents_ && removalHook_ && !removalHook_(static_cast<int>(i), keepObject)) {
+            if (keptCount != i) items_[keptCount] = std::move(items_[i]);
+            ++keptCount;
+            continue;
+        }
+        if (keepObject) (void)items_[i].owned.release();  // the hook's caller took it over
     }
+    if (keptCount != items_.size()) ++revision_;
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(keptCount), items_.end());
 }
 
 void TovraStringList::Assign(const TovraStringList& source) {

@@ -74,7 +74,8 @@ public:
 
     // Runs the removal hook unless skip-events is set; false when the hook refused.
     bool Delete(int index);
-    // Deletes the items one by one from the front; items the hook refuses stay.
+    // Deletes every item, asking the hook for each in order; items the hook refuses stay.
+    // The removal hook sees every item at its place and must not change the list meanwhile.
     void Clear();
     // Clear, then refer to every object of source under its string (added hook per string).
     void Assign(const TovraStringList& source);
