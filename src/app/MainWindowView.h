@@ -3,7 +3,9 @@
 
 namespace qx {
 
-enum class FormTimer { Housekeeping, Startup };
+class TovraLB;
+
+enum class FormTimer { Housekeeping, Startup, Results };
 
 // What the main window's logic asks of the real window. The Win32 window implements it;
 // tests use a recording fake.
@@ -37,8 +39,16 @@ public:
     virtual bool StartProgram(const std::string& exePath, const std::string& workingFolder) = 0;
 
     virtual void SetInputEnabled(bool enabled) = 0;
+    // Sets the input line's text; its change event follows as for typing.
     virtual void SetInputText(const std::string& text) = 0;
-    virtual void ShowEntries() = 0;  // refills the list from the entry list
+    // The model of the window's result list.
+    virtual TovraLB& ResultList() = 0;
+
+    // Alpha 0..255, or kNotLayered for an opaque window.
+    virtual void ApplyOpacity(int alpha) = 0;
+    virtual void ApplyStayOnTop(bool onTop) = 0;
+    // Sizes the list; the window follows around it.
+    virtual void ApplyListSize(int width, int height) = 0;
 };
 
 }  // namespace qx

@@ -1,6 +1,8 @@
 #include "app/TQxForm1.h"
 
 #include "app/LanguageStrings.h"
+#include "controls/OvraLB.h"
+#include "search/ResultListModel.h"
 #include "store/EntryStore.h"
 
 namespace qx {
@@ -39,8 +41,15 @@ void TQxForm1::FormCreate(const std::string& exePath, const std::vector<std::str
 
     firstLaunch_ = !platform_.files.FileExists(folders_.dataFolder + "OldOrders.txt");
 
+    settingsFile_ = std::make_unique<SettingsFile>(platform_.files, platform_.boxes, folders_.dataFolder + "config.cfg");
     store_ = std::make_unique<EntryStore>(StoreContext{platform_.files, platform_.system, platform_.boxes, folders_,
                                                        shellRoots_});
+    query_ = std::make_unique<QueryState>(prefixes_, static_cast<IQueryHooks&>(*this));
+    // The network and computer folders come from the shell with folder browsing; until then
+    // the two folder flags stay off.
+    results_ = std::make_unique<ResultListModel>(view_.ResultList(), *query_, *store_,
+                                                 platform_.system.WindowsVersionNumber());
+    language_.SetSaveSettings([this] { SaveSettings(); });
 
     log_ = std::make_unique<TLogWriter>(platform_.files, folders_.dataFolder + "log.txt");
     fileOpLock_ = std::make_unique<TLockRegistrator>(log_.get());
@@ -53,9 +62,13 @@ void TQxForm1::FormCreate(const std::string& exePath, const std::vector<std::str
 
 void TQxForm1::StartupMinTimerTimer() {
     view_.StopTimer(FormTimer::Startup);
-    // Settings are the defaults until the settings file is read here.
-    store_->LoadEntries(LoadOptions{languageIndex_, firstLaunch_});
-    view_.ShowEntries();
+    ReadSettings();
+    store_->LoadEntries(LoadOptions{language_.languageIndex(), firstLaunch_});
+    if (storedSettingsVersion_ == 0) {
+        RenameLegacyIconFiles();
+        // A file that could not be read may hold settings; it is not replaced by defaults.
+        if (!settingsFile_->overwriteBlocked()) SaveSettings();
+    }
     view_.RequestMinimise();
     started_ = true;
     view_.SetCaption(kCaptionRunning);
@@ -73,33 +86,41 @@ void TQxForm1::RestoreTransition() {
     if (!started_) return;
     view_.CenterOnWorkArea();
     view_.ForceForeground();
+    view_.StartTimer(FormTimer::Results, kResultsIntervalMs);
     view_.SetTrayIconVisible(false);
     view_.SetFormVisible(true);
 }
 
 void TQxForm1::MinimiseTransition() {
     if (released_ || !inputLock_->IsFree()) return;
+    query_->searchResultsView = true;
     view_.SetInputText("");
     view_.MoveOffScreen();
     view_.SetFormVisible(false);
     view_.SetTrayIconVisible(true);
+    view_.StopTimer(FormTimer::Results);
 }
 
 bool TQxForm1::FormCloseQuery() {
     if (RunningFileOperations() > 0) {
-        ShowInfo(LangText(texts::FileOperationsRunning, languageIndex_));
+        ShowInfo(language_.Text(texts::FileOperationsRunning));
         return false;
     }
-    closeAnswer_ = sessionEnding_ || AskYesNo(LangText(texts::ReallyQuit, languageIndex_));
+    closeAnswer_ = sessionEnding_ || AskYesNo(language_.Text(texts::ReallyQuit));
     return closeAnswer_;
 }
 
 void TQxForm1::FormDestroy() {
     view_.StopTimer(FormTimer::Housekeeping);
     view_.StopTimer(FormTimer::Startup);
+    view_.StopTimer(FormTimer::Results);
+    results_.reset();
+    query_.reset();
     fileOpLock_.reset();
     inputLock_.reset();
     log_.reset();
+    // Rows refer to the stored entries; they go before the entries do.
+    view_.ResultList().Items().Clear();
     store_.reset();
 }
 
@@ -127,6 +148,40 @@ void TQxForm1::WaitForNewInstance() {
         view_.ProcessPendingMessages();
     }
 }
+
+void TQxForm1::ReadSettings() {
+    const StoredSettings stored = settingsFile_->Load();
+    settings_ = stored.settings;
+    storedSettingsVersion_ = stored.version;
+    language_.ApplyLanguage(settings_.language, true);
+    view_.ApplyOpacity(settings_.alpha);
+    view_.ApplyStayOnTop(settings_.stayOnTop);
+    view_.ApplyListSize(settings_.lbWidth, settings_.lbHeight);
+    ApplyPrefixCharacters();
+}
+
+void TQxForm1::ApplyPrefixCharacters() {
+    prefixes_.SetField(PrefixRow::OpenGoogle, settings_.openGoogleChar);
+    prefixes_.SetField(PrefixRow::FolderSearch, settings_.folderSearchChar);
+    prefixes_.SetField(PrefixRow::MyComputer, settings_.myComputerChar);
+    prefixes_.SetField(PrefixRow::Desktop, settings_.desktopChar);
+    prefixes_.SetField(PrefixRow::DeviceControl, settings_.deviceControlChar);
+    prefixes_.SetField(PrefixRow::ExecWin, settings_.execWinChar);
+    prefixes_.SetField(PrefixRow::ExecUrl, settings_.execURLChar);
+    prefixes_.SetField(PrefixRow::ExecUrlWww, settings_.execURLwwwChar);
+    prefixes_.SetField(PrefixRow::ExecHttp, settings_.execHttpChar);
+}
+
+void TQxForm1::SaveSettings() {
+    settings_.language = language_.languageIndex();
+    settingsFile_->Save(settings_);
+}
+
+void TQxForm1::FormEditChange(const std::string& text) { query_->FormEditChange(text); }
+
+void TQxForm1::UpdateResultsTimerTimer() { results_->UpdateResultsTimerTimer(inputLock_->IsFree()); }
+
+std::string TQxForm1::ExpandPath(const std::string& path) const { return store_->ResolveEntryPath(path, true); }
 
 void TQxForm1::ShowInfo(const std::string& text) {
     LockHold hold(*inputLock_, kShowInfoLockId);

@@ -4,17 +4,23 @@
 #include <vector>
 
 #include "app/FolderSet.h"
+#include "app/LanguageStrings.h"
 #include "app/LockRegistrator.h"
 #include "app/LogWriter.h"
 #include "app/MainWindowView.h"
+#include "app/Settings.h"
+#include "app/SettingsFile.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SystemInfo.h"
+#include "search/PrefixCharacters.h"
+#include "search/QueryState.h"
 
 namespace qx {
 
 class EntryStore;
+class ResultListModel;
 
 inline constexpr const char* kWindowClassName = "TQxForm1";
 inline constexpr const char* kCaptionDesigned = "quilx";
@@ -22,6 +28,8 @@ inline constexpr const char* kCaptionLaunching = "Quillox launching";
 inline constexpr const char* kCaptionRunning = "Quillox Application Launcher";
 inline constexpr const char* kCaptionReleased = "Quillox free";
 inline constexpr const char* kApplicationTitle = "Quillox";
+
+inline constexpr unsigned kResultsIntervalMs = 100;
 
 inline constexpr int kShowInfoLockId = 20;
 inline constexpr int kAskYesNoLockId = 30;
@@ -36,10 +44,10 @@ struct PlatformServices {
 // The main window's behaviour from creation to destruction: the process-wide objects,
 // the delayed start-up, show and hide, the release hand-over and closing. The real window
 // forwards its events here and carries out what this asks through IMainWindowView.
-class TQxForm1 {
+class TQxForm1 : private IQueryHooks {
 public:
     TQxForm1(IMainWindowView& view, PlatformServices platform);
-    ~TQxForm1();
+    ~TQxForm1() override;
     TQxForm1(const TQxForm1&) = delete;
     TQxForm1& operator=(const TQxForm1&) = delete;
 
@@ -54,6 +62,14 @@ public:
     void FormDestroy();
     void releasequilloxwindow1Click();
 
+    // The input line's change event, with its new text.
+    void FormEditChange(const std::string& text);
+    void UpdateResultsTimerTimer();
+    // The "Sprache/Language" items: tag 0 German, 1 English.
+    void LangChange(int tag) { language_.LangChange(tag); }
+
+    void SaveSettings();
+
     void ShowInfo(const std::string& text);
     bool AskYesNo(const std::string& text);
     void SetUserInput(bool enable, int id);
@@ -65,7 +81,10 @@ public:
     bool released() const { return released_; }
     bool firstLaunch() const { return firstLaunch_; }
     bool showOnStartup() const { return showOnStartup_; }
-    int languageIndex() const { return languageIndex_; }
+    int languageIndex() const { return language_.languageIndex(); }
+    LanguageSwitch& language() { return language_; }
+    const Settings& settings() const { return settings_; }
+    const QueryState& query() const { return *query_; }
     TLockRegistrator& inputLock() { return *inputLock_; }
     TLockRegistrator& fileOpLock() { return *fileOpLock_; }
 
@@ -73,13 +92,34 @@ private:
     // File operations of the folder view arrive with folder browsing; none can run yet.
     int RunningFileOperations() const { return 0; }
     void WaitForNewInstance();
+    void ReadSettings();
+    void ApplyPrefixCharacters();
+    // Icon cache files of the earlier naming scheme get the current names on the first start
+    // of this settings version; the icon cache itself arrives with entry maintenance, so there
+    // is nothing to rename yet.
+    void RenameLegacyIconFiles() {}
+
+    // IQueryHooks
+    // The balloon tip, the folder browser and a painted input line arrive with the
+    // presentation and folder-browsing features; until then there is nothing to close or draw.
+    void CloseBalloonTip() override {}
+    bool IsFolderBrowsing() const override { return false; }
+    void SetFolderBrowsing(bool) override {}
+    bool IsInputLockFree() const override { return inputLock_->IsFree(); }
+    void SwitchToSearchResults() override { query_->searchResultsView = true; }
+    bool IsInputLineHidden() const override { return false; }
+    void RepaintTopBar() override {}
+    std::string ExpandPath(const std::string& path) const override;
 
     IMainWindowView& view_;
     PlatformServices platform_;
 
     FolderSet folders_;
     ShellRootNames shellRoots_;
-    int languageIndex_ = 0;
+    LanguageSwitch language_;
+    Settings settings_;
+    int storedSettingsVersion_ = 0;
+    PrefixCharacters prefixes_;
     bool showOnStartup_ = false;
     bool firstLaunch_ = false;
     bool started_ = false;
@@ -87,7 +127,10 @@ private:
     bool sessionEnding_ = false;
     bool closeAnswer_ = false;
 
+    std::unique_ptr<SettingsFile> settingsFile_;
     std::unique_ptr<EntryStore> store_;
+    std::unique_ptr<QueryState> query_;
+    std::unique_ptr<ResultListModel> results_;
     std::unique_ptr<TLogWriter> log_;
     std::unique_ptr<TLockRegistrator> fileOpLock_;
     std::unique_ptr<TLockRegistrator> inputLock_;

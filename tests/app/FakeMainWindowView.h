@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/MainWindowView.h"
+#include "controls/OvraLB.h"
 #include "fakes/FakeClock.h"
 
 namespace qx::test {
@@ -10,7 +11,7 @@ namespace qx::test {
 // Records what the form asks of its window as short event strings.
 class FakeMainWindowView : public IMainWindowView {
 public:
-    explicit FakeMainWindowView(FakeClock& clock) : clock_(clock) {}
+    explicit FakeMainWindowView(FakeClock& clock) : list(clock), clock_(clock) {}
 
     void SetCaption(const std::string& text) override { Log("caption " + text); caption = text; }
     void MoveOffScreen() override { Log("offscreen"); onScreen = false; }
@@ -35,8 +36,21 @@ public:
     }
     void SetInputEnabled(bool enabled) override { Log(enabled ? "input on" : "input off"); }
     void SetInputText(const std::string& text) override { Log("input '" + text + "'"); }
-    void ShowEntries() override { Log("show entries"); }
+    TovraLB& ResultList() override { return list; }
+    void ApplyOpacity(int alpha) override { Log("opacity " + std::to_string(alpha)); }
+    void ApplyStayOnTop(bool onTop) override { Log(onTop ? "on top" : "not on top"); }
+    void ApplyListSize(int width, int height) override {
+        Log("list size " + std::to_string(width) + "x" + std::to_string(height));
+    }
 
+    // The rows of the list, as shown.
+    std::vector<std::string> Rows() const {
+        std::vector<std::string> rows;
+        for (int i = 0; i < list.Count(); ++i) rows.push_back(list.Items().Strings(i));
+        return rows;
+    }
+
+    TovraLB list;
     std::vector<std::string> events;
     std::string caption;
     bool formVisible = false;
@@ -45,7 +59,14 @@ public:
     std::uint64_t instanceAppearsAt = 0;  // 0: the new instance never appears
 
 private:
-    static std::string Name(FormTimer timer) { return timer == FormTimer::Startup ? "startup" : "housekeeping"; }
+    static std::string Name(FormTimer timer) {
+        switch (timer) {
+            case FormTimer::Startup: return "startup";
+            case FormTimer::Results: return "results";
+            case FormTimer::Housekeeping: break;
+        }
+        return "housekeeping";
+    }
     void Log(std::string event) { events.push_back(std::move(event)); }
     FakeClock& clock_;
 };

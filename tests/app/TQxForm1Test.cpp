@@ -78,8 +78,8 @@ TEST_F(FormTest, StartupSequence_LoadsEntriesMinimisesThenTakesTheRunningCaption
     ASSERT_EQ(form.store().EntryList().Count(), 2);
     EXPECT_EQ(form.store().EntryList().Strings(0), "A");
     const auto at = [&](const std::string& e) { return std::find(view.events.begin(), view.events.end(), e); };
-    EXPECT_LT(at("stop timer startup"), at("show entries"));
-    EXPECT_LT(at("show entries"), at("minimise request"));
+    EXPECT_LT(at("stop timer startup"), at("list size 349x246"));
+    EXPECT_LT(at("list size 349x246"), at("minimise request"));
     EXPECT_LT(at("minimise request"), at("caption Quillox Application Launcher"));
     EXPECT_EQ(view.caption, "Quillox Application Launcher");
 }
@@ -109,6 +109,7 @@ TEST_F(FormTest, RestoreAndMinimiseTransitions) {
     EXPECT_TRUE(view.onScreen);
     EXPECT_TRUE(Saw("foreground"));
     EXPECT_TRUE(Saw("tray off"));
+    EXPECT_TRUE(Saw("start timer results 100"));
 
     form.inputLock().Register(20);
     form.MinimiseTransition();  // a message box is up: stays
@@ -117,7 +118,8 @@ TEST_F(FormTest, RestoreAndMinimiseTransitions) {
     form.MinimiseTransition();
     EXPECT_FALSE(view.formVisible);
     EXPECT_FALSE(view.onScreen);
-    EXPECT_EQ(view.events.back(), "tray on");
+    EXPECT_TRUE(Saw("tray on"));
+    EXPECT_EQ(view.events.back(), "stop timer results");
     EXPECT_TRUE(Saw("input ''"));
 }
 
@@ -186,6 +188,82 @@ TEST_F(FormTest, Release_GivesUpWaitingAfterTenSecondsAndLogsIt) {
     EXPECT_LT(clock.now - start, 10100u);
     EXPECT_NE(files.Get(kData + "log.txt").find("release: no new instance after 10 s"), std::string::npos);
     EXPECT_EQ(view.events.back(), "foreground");
+}
+
+TEST_F(FormTest, FirstStartWithoutSettingsAppliesDefaultsAndStampsTheFile) {
+    Start();
+    EXPECT_TRUE(Saw("opacity 230"));
+    EXPECT_TRUE(Saw("on top"));
+    const std::string config = files.Get(kData + "config.cfg");
+    EXPECT_EQ(config.substr(0, 24), "Version=13\r\nLanguage=0\r\n");
+}
+
+TEST_F(FormTest, StoredSettingsAreAppliedAndNotRewritten) {
+    const std::string config =
+        "Version=13\r\nLanguage=1\r\nOpacity=100\r\nlbWidth=500\r\nlbHeight=300\r\nStayOnTop=0\r\nExecWinChar=!\r\n";
+    files.Put(kData + "config.cfg", config);
+    files.Put(kData + "OldOrders.txt", "exe: calc\r\n");
+    Start();
+    EXPECT_EQ(form.languageIndex(), 1);
+    EXPECT_TRUE(Saw("opacity 255"));
+    EXPECT_TRUE(Saw("not on top"));
+    EXPECT_TRUE(Saw("list size 500x300"));
+    EXPECT_EQ(files.Get(kData + "config.cfg"), config);  // a current file is left as it is
+
+    form.FormEditChange("!");  // the configured command character
+    form.UpdateResultsTimerTimer();
+    form.UpdateResultsTimerTimer();
+    EXPECT_EQ(view.Rows(), (std::vector<std::string>{"exe: ", "exe: calc"}));
+}
+
+TEST_F(FormTest, UnreadableSettingsKeepDefaultsAndAreNotOverwrittenAtStart) {
+    files.Put(kData + "config.cfg", "Version=13\r\nLanguage=1\r\n");
+    files.FailReads(kData + "config.cfg");
+    Start();
+    EXPECT_EQ(form.languageIndex(), 0);
+    EXPECT_EQ(boxes.errors, (std::vector<std::string>{"Access is denied."}));
+    EXPECT_EQ(files.Get(kData + "config.cfg"), "Version=13\r\nLanguage=1\r\n");
+
+    form.LangChange(1);  // a change the user made is written
+    EXPECT_NE(files.Get(kData + "config.cfg").find("Language=1\r\n"), std::string::npos);
+}
+
+TEST_F(FormTest, TypingSearchesOnTheSecondResultTickOnly) {
+    files.Put(kData + "OldOrders.txt", "");
+    files.Put(kData + "Files.txt", "Keynote|k\r\nNotepad|n\r\nPaint|p\r\n");
+    Start();
+    form.RestoreTransition();
+    form.FormEditChange("no");
+    form.UpdateResultsTimerTimer();
+    form.FormEditChange("note");  // typing on restarts the settle time
+    form.UpdateResultsTimerTimer();
+    EXPECT_TRUE(view.Rows().empty());
+    form.UpdateResultsTimerTimer();
+    EXPECT_EQ(view.Rows(), (std::vector<std::string>{"Notepad", "Keynote"}));
+    EXPECT_EQ(view.list.SelectedIndex(), 0);
+
+    form.inputLock().Register(20);  // nothing is rebuilt while a message box is up
+    form.FormEditChange("pai");
+    form.UpdateResultsTimerTimer();
+    form.UpdateResultsTimerTimer();
+    EXPECT_EQ(view.Rows(), (std::vector<std::string>{"Notepad", "Keynote"}));
+    form.inputLock().Unregister(20);
+    form.UpdateResultsTimerTimer();
+    form.UpdateResultsTimerTimer();
+    EXPECT_EQ(view.Rows(), (std::vector<std::string>{"Paint"}));
+}
+
+TEST_F(FormTest, ChoosingALanguageRelabelsAndSavesEvenWhenUnchanged) {
+    Start();
+    files.Put(kData + "config.cfg", "");
+    form.LangChange(0);
+    EXPECT_NE(files.Get(kData + "config.cfg").find("Language=0\r\n"), std::string::npos);
+    form.LangChange(1);
+    EXPECT_EQ(form.languageIndex(), 1);
+    EXPECT_NE(files.Get(kData + "config.cfg").find("Language=1\r\n"), std::string::npos);
+    boxes.answers = {false};
+    form.FormCloseQuery();
+    EXPECT_EQ(boxes.questions.back(), "Do you really want to quit Quillox?\rRunning file operations will be aborted.");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <exception>
 
 #include "app/LanguageStrings.h"
-#include "store/EntryStore.h"
+#include "app/Settings.h"
 
 namespace qx {
 
@@ -15,18 +15,19 @@ constexpr UINT kTrayId = 1;
 constexpr UINT kCmdTrayShow = 100;
 constexpr UINT kCmdTrayClose = 101;
 constexpr UINT kCmdRelease = 102;
+constexpr UINT kCmdOptions = 103;
+constexpr UINT kCmdLanguageGerman = 110;  // + LanguageIndex
+constexpr UINT kCmdLanguageEnglish = 111;
 constexpr int kInputLineId = 10;
 constexpr int kResultListId = 11;
-constexpr int kWindowWidth = 440;
-constexpr int kWindowHeight = 320;
 constexpr int kInputHeight = 24;
 
 UINT_PTR TimerId(FormTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
 
 struct AcceleratorTable {
     AcceleratorTable() {
-        ACCEL release{FVIRTKEY | FCONTROL | FALT, 'R', kCmdRelease};
-        table = CreateAcceleratorTableA(&release, 1);
+        ACCEL keys[] = {{FVIRTKEY | FCONTROL | FALT, 'R', kCmdRelease}, {FVIRTKEY | FCONTROL | FALT, 'O', kCmdOptions}};
+        table = CreateAcceleratorTableA(keys, 2);
     }
     ~AcceleratorTable() {
         if (table) DestroyAcceleratorTable(table);
@@ -38,7 +39,7 @@ struct AcceleratorTable {
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {}
+MainWindow::MainWindow(HINSTANCE instance) : instance_(instance), resultList_(instance, clock_) {}
 
 MainWindow::~MainWindow() {
     if (hwnd_) DestroyWindow(hwnd_);
@@ -57,8 +58,8 @@ bool MainWindow::Create(const std::string& exePath, const std::vector<std::strin
     if (!RegisterClassExA(&windowClass)) return false;
 
     hwnd_ = CreateWindowExA(WS_EX_APPWINDOW, kWindowClassName, kCaptionDesigned,
-                            WS_POPUP | WS_BORDER | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, kWindowWidth,
-                            kWindowHeight, nullptr, nullptr, instance_, this);
+                            WS_POPUP | WS_BORDER | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
+                            nullptr, instance_, this);
     if (!hwnd_) return false;
     boxes_.SetOwner(hwnd_);
     tray_ = std::make_unique<TrayIcon>(hwnd_, kTrayId, kApplicationTitle);
@@ -116,6 +117,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (!form_) break;
             if (wParam == TimerId(FormTimer::Housekeeping)) form_->AllgTimerTimer();
             if (wParam == TimerId(FormTimer::Startup)) form_->StartupMinTimerTimer();
+            if (wParam == TimerId(FormTimer::Results)) form_->UpdateResultsTimerTimer();
             return 0;
         case WM_SYSCOMMAND:
             if (HandleSysCommand(wParam)) return 0;
@@ -124,6 +126,21 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (lParam == 0) {
                 OnCommand(LOWORD(wParam));
                 return 0;
+            }
+            if (LOWORD(wParam) == kInputLineId && HIWORD(wParam) == EN_CHANGE && form_) {
+                const int length = GetWindowTextLengthA(inputLine_);
+                std::string text(static_cast<std::size_t>(length) + 1, '\0');
+                text.resize(static_cast<std::size_t>(GetWindowTextA(inputLine_, text.data(), length + 1)));
+                form_->FormEditChange(text);
+                return 0;
+            }
+            break;
+        case WM_INITMENUPOPUP:
+            if (form_) {
+                const LanguageMenuChecks checks = Sprache1Click(form_->languageIndex());
+                const auto menu = reinterpret_cast<HMENU>(wParam);
+                CheckMenuItem(menu, kCmdLanguageGerman, checks.german ? MF_CHECKED : MF_UNCHECKED);
+                CheckMenuItem(menu, kCmdLanguageEnglish, checks.english ? MF_CHECKED : MF_UNCHECKED);
             }
             break;
         case TrayIcon::kCallbackMessage:
@@ -173,6 +190,13 @@ void MainWindow::OnCommand(UINT id) {
         case kCmdRelease:
             if (form_) form_->releasequilloxwindow1Click();
             break;
+        case kCmdOptions:
+            ShowOptionsMenu();
+            break;
+        case kCmdLanguageGerman:
+        case kCmdLanguageEnglish:
+            if (form_) form_->LangChange(static_cast<int>(id - kCmdLanguageGerman));
+            break;
         default:
             break;
     }
@@ -182,11 +206,9 @@ void MainWindow::CreateControls() {
     const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
     inputLine_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kInputLineId)), instance_, nullptr);
-    resultList_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
-                                  WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY, 0, 0, 0, 0,
-                                  hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kResultListId)), instance_, nullptr);
+    resultList_.Create(hwnd_, kResultListId, 0, kInputHeight, 0, 0);
     SendMessageA(inputLine_, WM_SETFONT, font, FALSE);
-    SendMessageA(resultList_, WM_SETFONT, font, FALSE);
+    resultList_.SetFont(reinterpret_cast<HFONT>(font));
     LayoutControls();
 }
 
@@ -195,7 +217,7 @@ void MainWindow::LayoutControls() {
     RECT client;
     GetClientRect(hwnd_, &client);
     MoveWindow(inputLine_, 0, 0, client.right, kInputHeight, TRUE);
-    MoveWindow(resultList_, 0, kInputHeight, client.right, client.bottom - kInputHeight, TRUE);
+    MoveWindow(resultList_.Handle(), 0, kInputHeight, client.right, client.bottom - kInputHeight, TRUE);
 }
 
 void MainWindow::ShowTrayMenu() {
@@ -211,6 +233,44 @@ void MainWindow::ShowTrayMenu() {
     SetForegroundWindow(hwnd_);
     TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd_, nullptr);
     PostMessageA(hwnd_, WM_NULL, 0, 0);
+}
+
+void MainWindow::ShowOptionsMenu() {
+    UniqueMenu menu(CreatePopupMenu());
+    HMENU languages = CreatePopupMenu();  // owned by menu once appended
+    if (!menu || !languages) {
+        if (languages) DestroyMenu(languages);
+        return;
+    }
+    // The language items name themselves in both languages.
+    AppendMenuA(languages, MF_STRING, kCmdLanguageGerman, "Deutsch/German");
+    AppendMenuA(languages, MF_STRING, kCmdLanguageEnglish, "Englisch/English");
+    AppendMenuA(menu.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(languages), "Sprache/Language");
+    RECT rect;
+    GetWindowRect(hwnd_, &rect);
+    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN, rect.left, rect.top + kInputHeight, 0, hwnd_, nullptr);
+}
+
+void MainWindow::ApplyOpacity(int alpha) {
+    const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_EXSTYLE);
+    if (alpha == kNotLayered) {
+        SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, style & ~WS_EX_LAYERED);
+        return;
+    }
+    SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, style | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(hwnd_, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+}
+
+void MainWindow::ApplyStayOnTop(bool onTop) {
+    SetWindowPos(hwnd_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void MainWindow::ApplyListSize(int width, int height) {
+    RECT frame{0, 0, width, kInputHeight + height};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::SetCaption(const std::string& caption) { SetWindowTextA(hwnd_, caption.c_str()); }
@@ -300,13 +360,5 @@ void MainWindow::SetInputEnabled(bool enabled) { EnableWindow(inputLine_, enable
 
 void MainWindow::SetInputText(const std::string& text) { SetWindowTextA(inputLine_, text.c_str()); }
 
-void MainWindow::ShowEntries() {
-    SendMessageA(resultList_, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(resultList_, LB_RESETCONTENT, 0, 0);
-    const auto& entries = form_->store().EntryList();
-    for (int i = 0; i < entries.Count(); ++i)
-        SendMessageA(resultList_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entries.Strings(i).c_str()));
-    SendMessageA(resultList_, WM_SETREDRAW, TRUE, 0);
-}
 
 }  // namespace qx

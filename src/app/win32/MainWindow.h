@@ -8,6 +8,7 @@
 #include "app/MainWindowView.h"
 #include "app/TQxForm1.h"
 #include "app/win32/TrayIcon.h"
+#include "controls/win32/OvraListBoxWindow.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
@@ -49,7 +50,10 @@ public:
     bool StartProgram(const std::string& exePath, const std::string& workingFolder) override;
     void SetInputEnabled(bool enabled) override;
     void SetInputText(const std::string& text) override;
-    void ShowEntries() override;
+    TovraLB& ResultList() override { return resultList_.Model(); }
+    void ApplyOpacity(int alpha) override;
+    void ApplyStayOnTop(bool onTop) override;
+    void ApplyListSize(int width, int height) override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -58,17 +62,18 @@ private:
     void CreateControls();
     void LayoutControls();
     void ShowTrayMenu();
+    void ShowOptionsMenu();
     void OnCommand(UINT id);
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
     HWND inputLine_ = nullptr;
-    HWND resultList_ = nullptr;
+    Win32Clock clock_;
+    OvraListBoxWindow resultList_;
 
     Win32FileSystem files_;
     Win32SystemInfo system_;
     Win32MessageBoxes boxes_;
-    Win32Clock clock_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<TQxForm1> form_;
 };

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstring>
 #include <exception>
 
 namespace qx {
@@ -206,6 +207,20 @@ LRESULT OvraListBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         case WM_SETFONT:
             SetFont(reinterpret_cast<HFONT>(wParam));
             return 0;
+        // The list box queries, so that tools and tests can read the rows.
+        case LB_GETCOUNT:
+            return model_.Count();
+        case LB_GETCURSEL:
+            return model_.HasSelection() ? model_.SelectedIndex() : LB_ERR;
+        case LB_GETTEXTLEN:
+            if (static_cast<int>(wParam) < 0 || static_cast<int>(wParam) >= model_.Count()) return LB_ERR;
+            return static_cast<LRESULT>(model_.Items().Strings(static_cast<int>(wParam)).size());
+        case LB_GETTEXT: {
+            if (static_cast<int>(wParam) < 0 || static_cast<int>(wParam) >= model_.Count() || lParam == 0) return LB_ERR;
+            const std::string& text = model_.Items().Strings(static_cast<int>(wParam));
+            std::memcpy(reinterpret_cast<char*>(lParam), text.c_str(), text.size() + 1);
+            return static_cast<LRESULT>(text.size());
+        }
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(font_);
         case WM_COMMAND:
