@@ -41,17 +41,17 @@ bool AppProcess::Start(const std::string& exePath, const std::string& arguments,
         return false;
     }
     CloseHandle(info.hThread);
-    process_.Reset(info.hProcess);
+    process_.reset(info.hProcess);
     pid_ = info.dwProcessId;
     return true;
 }
 
 bool AppProcess::IsRunning() const {
-    return Started() && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
+    return Started() && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
 }
 
 std::optional<DWORD> AppProcess::WaitForExit(std::chrono::milliseconds timeout) const {
-    if (!Started() || WaitForSingleObject(process_.Get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+    if (!Started() || WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
         return std::nullopt;
     }
     return ExitCode();
@@ -59,7 +59,7 @@ std::optional<DWORD> AppProcess::WaitForExit(std::chrono::milliseconds timeout) 
 
 std::optional<DWORD> AppProcess::ExitCode() const {
     DWORD code = 0;
-    if (!Started() || !GetExitCodeProcess(process_.Get(), &code) || code == STILL_ACTIVE) {
+    if (!Started() || !GetExitCodeProcess(process_.get(), &code) || code == STILL_ACTIVE) {
         return std::nullopt;
     }
     return code;
@@ -67,18 +67,18 @@ std::optional<DWORD> AppProcess::ExitCode() const {
 
 void AppProcess::Kill() {
     if (IsRunning()) {
-        TerminateProcess(process_.Get(), 1);
-        WaitForSingleObject(process_.Get(), kKillWaitMs);
+        TerminateProcess(process_.get(), 1);
+        WaitForSingleObject(process_.get(), kKillWaitMs);
     }
 }
 
 bool KillProcessById(DWORD pid) {
-    ScopedHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
+    UniqueKernelHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
     if (!process) {
         return false;
     }
-    TerminateProcess(process.Get(), 1);
-    return WaitForSingleObject(process.Get(), kKillWaitMs) == WAIT_OBJECT_0;
+    TerminateProcess(process.get(), 1);
+    return WaitForSingleObject(process.get(), kKillWaitMs) == WAIT_OBJECT_0;
 }
 
 }  // namespace qx::test

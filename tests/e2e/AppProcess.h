@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "e2e/ScopedHandle.h"
+#include "platform/win32/UniqueHandle.h"
 
 namespace qx::test {
 
@@ -23,7 +23,7 @@ public:
 
     bool Started() const { return static_cast<bool>(process_); }
     DWORD Pid() const { return pid_; }
-    HANDLE Handle() const { return process_.Get(); }
+    HANDLE Handle() const { return process_.get(); }
     bool IsRunning() const;
     // The exit code once it has ended within the timeout; nothing while it still runs.
     std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout) const;
@@ -32,7 +32,7 @@ public:
     void Kill();
 
 private:
-    ScopedHandle process_;
+    UniqueKernelHandle process_;
     DWORD pid_ = 0;
 };
 

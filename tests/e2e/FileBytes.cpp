@@ -1,6 +1,6 @@
 #include "e2e/FileBytes.h"
 
-#include "e2e/ScopedHandle.h"
+#include "platform/win32/UniqueHandle.h"
 
 #include <windows.h>
 
@@ -60,7 +60,7 @@ std::string WithBackslash(std::string folder) {
 template <typename Visit>
 void ForEachEntry(const std::string& folder, Visit visit) {
     WIN32_FIND_DATAA data{};
-    ScopedFindHandle find(FindFirstFileA((WithBackslash(folder) + "*").c_str(), &data));
+    UniqueFindHandle find(FindFirstFileA((WithBackslash(folder) + "*").c_str(), &data));
     if (!find) {
         return;
     }
@@ -69,7 +69,7 @@ void ForEachEntry(const std::string& folder, Visit visit) {
         if (name != "." && name != "..") {
             visit(name, data.dwFileAttributes);
         }
-    } while (FindNextFileA(find.Get(), &data));
+    } while (FindNextFileA(find.get(), &data));
 }
 
 }  // namespace
