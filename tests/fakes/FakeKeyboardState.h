@@ -1,0 +1,45 @@
+#pragma once
+#include <array>
+#include <map>
+#include <vector>
+
+#include "platform/KeyboardState.h"
+
+namespace qx::test {
+
+// A key state array the test sets. Polls are counted per key; sent presses are recorded.
+class FakeKeyboardState : public IKeyboardState {
+public:
+    bool PollKey(int virtualKey) override {
+        if (!Valid(virtualKey)) return false;
+        ++polls[virtualKey];
+        return down[virtualKey];
+    }
+    bool IsKeyDown(int virtualKey) const override { return Valid(virtualKey) && down[virtualKey]; }
+    // Letters and digits map to their upper-case codes unless the layout says otherwise.
+    int VirtualKeyOf(char character) const override {
+        if (auto found = layout.find(character); found != layout.end()) return found->second;
+        if (character >= 'a' && character <= 'z') return character - 'a' + 'A';
+        if ((character >= 'A' && character <= 'Z') || (character >= '0' && character <= '9')) return character;
+        return -1;
+    }
+    void SendKeyPress(int virtualKey) override { sent.push_back(virtualKey); }
+
+    void Press(std::initializer_list<int> keys) {
+        for (int key : keys) down[key] = true;
+    }
+    void Release(std::initializer_list<int> keys) {
+        for (int key : keys) down[key] = false;
+    }
+    void ReleaseAll() { down.fill(false); }
+
+    std::array<bool, 256> down{};
+    std::array<int, 256> polls{};
+    std::map<char, int> layout;
+    std::vector<int> sent;
+
+private:
+    static bool Valid(int virtualKey) { return virtualKey >= 0 && virtualKey <= 0xFF; }
+};
+
+}  // namespace qx::test

@@ -1,0 +1,159 @@
+#include "platform/win32/Win32KeyboardState.h"
+
+#include <gtest/gtest.h>
+
+namespace qx {
+namespace {
+
+bool SendKey(WORD virtualKey, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return ::SendInput(1, &input, sizeof input) == 1;
+}
+
+// Holds a key down and lets it go however the test ends, so no key stays stuck for the next.
+class HeldKey {
+public:
+    explicit HeldKey(WORD virtualKey) : key_(virtualKey), pressed_(SendKey(virtualKey, false)) {}
+    ~HeldKey() { Release(); }
+    HeldKey(const HeldKey&) = delete;
+    HeldKey& operator=(const HeldKey&) = delete;
+    bool Pressed() const { return pressed_; }
+    void Release() {
+        if (pressed_) SendKey(key_, true);
+        pressed_ = false;
+    }
+
+private:
+    WORD key_;
+    bool pressed_;
+};
+
+// The key state follows the input a moment later; polls until it reads as wanted.
+bool PollsAs(Win32KeyboardState& keyboard, int virtualKey, bool wanted) {
+    for (int tries = 0; tries < 100; ++tries) {
+        if (keyboard.PollKey(virtualKey) == wanted) return true;
+        ::Sleep(10);
+    }
+    return false;
+}
+
+TEST(Win32KeyboardStateTest, PollKey_ExtraKeyReadsDownWhileHeldAndUpAfterRelease) {
+    Win32KeyboardState keyboard;
+    EXPECT_TRUE(PollsAs(keyboard, vk::kOem102, false)) << "the key was down before the test";
+    {
+        HeldKey key(VK_OEM_102);
+        ASSERT_TRUE(key.Pressed());
+        EXPECT_TRUE(PollsAs(keyboard, vk::kOem102, true));
+        // Held on, it keeps reading down poll after poll.
+        EXPECT_TRUE(keyboard.PollKey(vk::kOem102));
+        EXPECT_TRUE(keyboard.PollKey(vk::kOem102));
+    }
+    EXPECT_TRUE(PollsAs(keyboard, vk::kOem102, false));
+    // Once up, it stays up: the "pressed since" note was consumed by the polls.
+    EXPECT_FALSE(keyboard.PollKey(vk::kOem102));
+}
+
+TEST(Win32KeyboardStateTest, PollKey_ChordKeysTogether) {
+    Win32KeyboardState keyboard;
+    {
+        HeldKey windows(VK_LWIN);
+        HeldKey control(VK_CONTROL);
+        ASSERT_TRUE(windows.Pressed() && control.Pressed());
+        EXPECT_TRUE(PollsAs(keyboard, vk::kLeftWindows, true));
+        EXPECT_TRUE(PollsAs(keyboard, vk::kControl, true));
+        EXPECT_FALSE(keyboard.PollKey(vk::kAlt));
+        EXPECT_FALSE(keyboard.PollKey(vk::kOem102));
+    }
+    EXPECT_TRUE(PollsAs(keyboard, vk::kLeftWindows, false));
+    EXPECT_TRUE(PollsAs(keyboard, vk::kControl, false));
+}
+
+TEST(Win32KeyboardStateTest, OutOfRangeKeys_ReadUpAndSendNothing) {
+    Win32KeyboardState keyboard;
+    EXPECT_FALSE(keyboard.PollKey(0));
+    EXPECT_FALSE(keyboard.PollKey(-1));
+    EXPECT_FALSE(keyboard.PollKey(0x100 + vk::kControl));
+    EXPECT_FALSE(keyboard.IsKeyDown(0x100 + vk::kShift));
+    keyboard.SendKeyPress(0x100 + vk::kEnd);
+}
+
+TEST(Win32KeyboardStateTest, VirtualKeyOf_LettersDigitsEscapeAndUntypable) {
+    Win32KeyboardState keyboard;
+    EXPECT_EQ(keyboard.VirtualKeyOf('a'), 'A');
+    EXPECT_EQ(keyboard.VirtualKeyOf('A'), 'A');  // Shift is not part of the answer
+    EXPECT_EQ(keyboard.VirtualKeyOf('7'), '7');
+    EXPECT_EQ(keyboard.VirtualKeyOf(' '), VK_SPACE);
+    EXPECT_EQ(keyboard.VirtualKeyOf('\r'), VK_RETURN);
+    EXPECT_EQ(keyboard.VirtualKeyOf('\x1B'), VK_ESCAPE);
+    EXPECT_EQ(keyboard.VirtualKeyOf('\x01'), 'A');  // Ctrl+A
+    EXPECT_EQ(keyboard.VirtualKeyOf('\xA4'), -1);  // no key types the currency sign on the US layout
+}
+
+// A focused window of this thread sees the sent press as key messages, and while it handles
+// them the message state reads the key down.
+struct KeySeen {
+    int downs = 0;
+    int ups = 0;
+    WPARAM key = 0;
+    bool downInMessage = false;
+};
+
+KeySeen* g_seen = nullptr;
+
+LRESULT CALLBACK RecordKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (g_seen && message == WM_KEYDOWN) {
+        ++g_seen->downs;
+        g_seen->key = wParam;
+        g_seen->downInMessage = Win32KeyboardState().IsKeyDown(static_cast<int>(wParam));
+    }
+    if (g_seen && message == WM_KEYUP) ++g_seen->ups;
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST(Win32KeyboardStateTest, SendKeyPress_ReachesTheFocusedWindowAsDownThenUp) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = RecordKeys;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "QxKeyboardStateTest";
+    ::RegisterClassA(&windowClass);
+    HWND window = ::CreateWindowExA(0, windowClass.lpszClassName, "keys", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
+                                    200, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+    ::SetForegroundWindow(window);
+    ::SetFocus(window);
+    KeySeen seen;
+    g_seen = &seen;
+    Win32KeyboardState keyboard;
+    auto pump = [] {
+        MSG message;
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+    };
+    pump();
+    if (::GetFocus() != window) {
+        g_seen = nullptr;
+        ::DestroyWindow(window);
+        GTEST_SKIP() << "the test window could not take the keyboard focus";
+    }
+    keyboard.SendKeyPress(vk::kEnd);
+    for (int tries = 0; tries < 100 && seen.ups == 0; ++tries) {
+        ::Sleep(10);
+        pump();
+    }
+    g_seen = nullptr;
+    ::DestroyWindow(window);
+    EXPECT_EQ(seen.downs, 1);
+    EXPECT_EQ(seen.ups, 1);
+    EXPECT_EQ(seen.key, static_cast<WPARAM>(VK_END));
+    EXPECT_TRUE(seen.downInMessage);
+    EXPECT_FALSE(keyboard.IsKeyDown(vk::kEnd));
+}
+
+}  // namespace
+}  // namespace qx
