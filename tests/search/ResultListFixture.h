@@ -1,0 +1,97 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/OvraLB.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeMessageBoxes.h"
+#include "fakes/FakeSystemInfo.h"
+#include "search/PrefixCharacters.h"
+#include "search/QueryState.h"
+#include "search/ResultListModel.h"
+#include "store/EntryStore.h"
+
+namespace qx::test {
+
+inline const std::string kResultsData = "C:\\Apps\\Quillox\\Quillox-Data\\";
+
+// The result list as the main window wires it: store, query, list control and model, with
+// the hooks recording what they were asked and the view switch going through the model.
+class ResultListFixture : public ::testing::Test, public IQueryHooks {
+protected:
+    void SetUp() override {
+        list.SetSize(200, 3 * 19);  // three rows in view
+        store = std::make_unique<EntryStore>(
+            StoreContext{fs, system, boxes, ComputeFolderSet("C:\\Apps\\Quillox\\Quillox.exe", "C:\\Users\\ann"),
+                         ShellRootNames{"Recycle Bin\\", "My Computer\\", "Control Panel\\", "Network\\"}});
+        model = std::make_unique<ResultListModel>(list, query, *store, system.version);
+        ResultListHooks hooks;
+        hooks.isReleased = [this] { return released; };
+        hooks.isInputLockFree = [this] { return lockFree; };
+        hooks.isFolderBrowsing = [this] { return browsing; };
+        hooks.isWindowEnabled = [this] { return windowEnabled; };
+        hooks.endInPlaceEdit = [this] { calls.push_back("end edit"); };
+        hooks.updateLaunchThreads = [this] { calls.push_back("launch threads"); };
+        hooks.focusKeyCapture = [this] { calls.push_back("focus keys"); };
+        hooks.setInputText = [this](const std::string& text) {
+            calls.push_back("input '" + text + "'");
+            query.FormEditChange(text);
+        };
+        hooks.listFolder = [this](bool reload) { calls.push_back(reload ? "list folder reload" : "list folder"); };
+        hooks.refreshFolder = [this] { calls.push_back("refresh folder"); };
+        model->SetHooks(std::move(hooks));
+        WaitingKeysHooks keys;
+        keys.goInto = [this] { calls.push_back("go into " + list.SelectedText()); };
+        keys.launch = [this] { launched.push_back(list.SelectedText()); };
+        model->SetWaitingKeysHooks(std::move(keys));
+    }
+
+    // Entries straight into the EntryList, sorted as after a load.
+    void AddEntries(const std::vector<std::string>& names) {
+        std::string added;
+        for (const std::string& name : names) store->AddEntryFromLine(name + "|v", false, added, false, false, true);
+        store->SortEntries();
+    }
+    void Type(const std::string& text) { query.FormEditChange(text); }
+    void Tick(int times = 1) {
+        for (int i = 0; i < times; ++i) model->UpdateResultsTimerTimer(lockFree);
+    }
+    std::vector<std::string> Shown() const {
+        std::vector<std::string> rows;
+        for (int i = 0; i < list.Count(); ++i) rows.push_back(list.Items().Strings(i));
+        return rows;
+    }
+
+    // IQueryHooks
+    void CloseBalloonTip() override {}
+    bool IsFolderBrowsing() const override { return browsing; }
+    void SetFolderBrowsing(bool on) override { browsing = on; }
+    bool IsInputLockFree() const override { return lockFree; }
+    void SwitchToSearchResults() override { model->SwitchView(true); }
+    bool IsInputLineHidden() const override { return false; }
+    void RepaintTopBar() override {}
+    std::string ExpandPath(const std::string& path) const override { return path; }
+
+    FakeClock clock;
+    FakeFileSystem fs;
+    FakeSystemInfo system;
+    FakeMessageBoxes boxes;
+    PrefixCharacters prefixes;
+    QueryState query{prefixes, *this};
+    TovraLB list{clock};
+    std::unique_ptr<EntryStore> store;
+    std::unique_ptr<ResultListModel> model;
+
+    bool released = false;
+    bool lockFree = true;
+    bool browsing = false;
+    bool windowEnabled = true;
+    std::vector<std::string> calls;
+    std::vector<std::string> launched;
+};
+
+}  // namespace qx::test
