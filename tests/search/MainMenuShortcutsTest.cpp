@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "search/KeyCodes.h"
+#include "search/ListboxPopupMenu.h"
+#include "search/MainMenuShortcuts.h"
+
+namespace qx {
+namespace {
+
+TEST(MainMenuShortcutsTest, ShortcutsMapToTheirCommands) {
+    const std::pair<char, MenuCommand> letters[] = {
+        {'C', MenuCommand::Copy},       {'X', MenuCommand::Cut},        {'V', MenuCommand::Paste},
+        {'I', MenuCommand::Properties}, {'D', MenuCommand::JustAdd},    {'L', MenuCommand::LinkValues},
+        {'N', MenuCommand::NewFolder},  {'M', MenuCommand::NewFile},    {'A', MenuCommand::SelectAll},
+        {'B', MenuCommand::GoToExplorerFolder}, {'F', MenuCommand::FindFiles}, {'E', MenuCommand::Edit},
+        {'R', MenuCommand::ToggleRelativePath},
+    };
+    for (const auto& [letter, command] : letters) {
+        EXPECT_EQ(FindMenuShortcut(letter, true, false), command) << letter;
+    }
+    EXPECT_EQ(FindMenuShortcut(vk::F1, true, false), MenuCommand::FileListDepth1);
+    EXPECT_EQ(FindMenuShortcut(vk::F5, true, false), MenuCommand::FileListAllNumbered);
+    EXPECT_EQ(FindMenuShortcut('R', true, true), MenuCommand::ReleaseWindow);
+    EXPECT_EQ(FindMenuShortcut('C', false, false), std::nullopt);
+    EXPECT_EQ(FindMenuShortcut('C', true, true), std::nullopt);  // Ctrl+Alt+C is no item
+    EXPECT_EQ(FindMenuShortcut('Z', true, false), std::nullopt);
+    EXPECT_EQ(FindMenuShortcut(vk::F6, true, false), std::nullopt);
+}
+
+TEST(ListboxPopupMenuTest, VisibleItemsFollowTheInputState) {
+    const PopupVisibility folders = ListboxPopupVisibility(true, InputMode::EntrySearch);
+    const PopupVisibility entries = ListboxPopupVisibility(false, InputMode::EntrySearch);
+    const PopupVisibility history = ListboxPopupVisibility(false, InputMode::Url);
+    EXPECT_EQ(ListboxPopupVisibility(false, InputMode::Command), history);
+    for (const PopupItemInfo& info : ListboxPopupItems()) {
+        const std::string caption = info.caption.german;
+        EXPECT_EQ(IsVisible(folders, info.item),
+                  info.item == PopupItem::Rename || info.item == PopupItem::GoToParentFolder)
+            << caption;
+        EXPECT_TRUE(IsVisible(entries, info.item)) << caption;
+        EXPECT_EQ(IsVisible(history, info.item), info.item == PopupItem::Remove || info.item == PopupItem::Run)
+            << caption;
+    }
+    EXPECT_STREQ(ListboxPopupItems()[static_cast<int>(PopupItem::GoToParentFolder)].caption.german,
+                 "In \xFC" "bergeordneten Ordner wechseln");
+}
+
+}  // namespace
+}  // namespace qx
