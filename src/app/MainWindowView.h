@@ -20,6 +20,8 @@ public:
     virtual void ForceForeground() = 0;
     virtual void SetFormVisible(bool visible) = 0;
     virtual bool IsFormVisible() const = 0;
+    // False while a modal dialog or message box owns the window.
+    virtual bool IsFormEnabled() const = 0;
     virtual void SetTrayIconVisible(bool visible) = 0;
     // A released window no longer hides into the tray and wears the released icon.
     virtual void MarkReleased() = 0;

@@ -21,7 +21,8 @@ std::string WithBackslash(std::string name) {
 
 }  // namespace
 
-TQxForm1::TQxForm1(IMainWindowView& view, PlatformServices platform) : view_(view), platform_(platform) {}
+TQxForm1::TQxForm1(IMainWindowView& view, PlatformServices platform)
+    : view_(view), platform_(platform), summonKeys_(platform.keyboard) {}
 
 TQxForm1::~TQxForm1() = default;
 
@@ -75,11 +76,38 @@ void TQxForm1::StartupMinTimerTimer() {
 }
 
 void TQxForm1::AllgTimerTimer() {
+    summonKeys_.RefreshKeys();
     if (released_ || !started_) return;
+    if (firstLaunch_) {
+        firstLaunch_ = false;
+        view_.RequestRestore();
+        view_.ProcessPendingMessages();
+        // Yes opens the import wizard, which arrives with the import feature; until then the
+        // answer changes nothing.
+        (void)AskYesNo(language_.Text(texts::FirstLaunchQuestion));
+    }
     if (showOnStartup_) {
         showOnStartup_ = false;
         view_.RequestRestore();
     }
+    if (summonKeys_.ChordTick(started_, released_) != SummonDecision::Toggle) return;
+    switch (ResolveToggle(view_.IsFormVisible(), MinimiseState())) {
+        case VisibilityRequest::Restore:
+            view_.RequestRestore();
+            break;
+        case VisibilityRequest::Minimise:
+            view_.RequestMinimise();
+            break;
+        case VisibilityRequest::Nothing:
+            break;
+    }
+}
+
+MinimiseButtonState TQxForm1::MinimiseState() const {
+    MinimiseButtonState state;
+    state.fileOpLockHeld = !fileOpLock_->IsFree();
+    state.mainWindowEnabled = view_.IsFormEnabled();
+    return state;
 }
 
 void TQxForm1::RestoreTransition() {

@@ -10,8 +10,10 @@
 #include "app/MainWindowView.h"
 #include "app/Settings.h"
 #include "app/SettingsFile.h"
+#include "app/SummonKeys.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "platform/KeyboardState.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SystemInfo.h"
 #include "search/PrefixCharacters.h"
@@ -39,6 +41,7 @@ struct PlatformServices {
     ISystemInfo& system;
     IMessageBoxes& boxes;
     IClock& clock;
+    IKeyboardState& keyboard;
 };
 
 // The main window's behaviour from creation to destruction: the process-wide objects,
@@ -92,6 +95,8 @@ private:
     // File operations of the folder view arrive with folder browsing; none can run yet.
     int RunningFileOperations() const { return 0; }
     void WaitForNewInstance();
+    // What the minimise rules need to know; the two dialogs they name arrive later.
+    MinimiseButtonState MinimiseState() const;
     void ReadSettings();
     void ApplyPrefixCharacters();
     // Icon cache files of the earlier naming scheme get the current names on the first start
@@ -126,6 +131,7 @@ private:
     bool released_ = false;
     bool sessionEnding_ = false;
     bool closeAnswer_ = false;
+    SummonKeys summonKeys_;
 
     std::unique_ptr<SettingsFile> settingsFile_;
     std::unique_ptr<EntryStore> store_;

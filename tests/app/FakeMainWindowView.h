@@ -19,6 +19,7 @@ public:
     void ForceForeground() override { Log("foreground"); }
     void SetFormVisible(bool visible) override { Log(visible ? "show" : "hide"); formVisible = visible; }
     bool IsFormVisible() const override { return formVisible; }
+    bool IsFormEnabled() const override { return formEnabled; }
     void SetTrayIconVisible(bool visible) override { Log(visible ? "tray on" : "tray off"); }
     void MarkReleased() override { Log("released"); }
     void StartTimer(FormTimer timer, unsigned ms) override { Log("start timer " + Name(timer) + " " + std::to_string(ms)); }
@@ -54,6 +55,7 @@ public:
     std::vector<std::string> events;
     std::string caption;
     bool formVisible = false;
+    bool formEnabled = true;
     bool onScreen = false;
     int pumps = 0;
     std::uint64_t instanceAppearsAt = 0;  // 0: the new instance never appears

@@ -5,6 +5,7 @@
 #include "app/FakeMainWindowView.h"
 #include "app/TQxForm1.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeKeyboardState.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeSystemInfo.h"
 #include "store/EntryStore.h"
@@ -30,8 +31,9 @@ protected:
     test::FakeSystemInfo system;
     test::FakeMessageBoxes boxes;
     test::FakeClock clock;
+    test::FakeKeyboardState keyboard;
     test::FakeMainWindowView view{clock};
-    TQxForm1 form{view, PlatformServices{files, system, boxes, clock}};
+    TQxForm1 form{view, PlatformServices{files, system, boxes, clock, keyboard}};
 };
 
 TEST_F(FormTest, FormCreate_HidesComputesFoldersAndStartsTimers) {
@@ -58,7 +60,7 @@ TEST_F(FormTest, FirstStartCreatesDataFolderAndOldOrdersSoTheNextIsNoFirstLaunch
     EXPECT_TRUE(boxes.errors.empty());
 
     test::FakeMainWindowView secondView{clock};
-    TQxForm1 second{secondView, PlatformServices{files, system, boxes, clock}};
+    TQxForm1 second{secondView, PlatformServices{files, system, boxes, clock, keyboard}};
     second.FormCreate(kExe, {});
     EXPECT_FALSE(second.firstLaunch());
 }
@@ -84,7 +86,21 @@ TEST_F(FormTest, StartupSequence_LoadsEntriesMinimisesThenTakesTheRunningCaption
     EXPECT_EQ(view.caption, "Quillox Application Launcher");
 }
 
+TEST_F(FormTest, FirstLaunchShowsTheWindowAndAsksOnceAfterStart) {
+    Create();
+    form.AllgTimerTimer();  // not yet started
+    EXPECT_TRUE(boxes.questions.empty());
+    form.StartupMinTimerTimer();
+    form.AllgTimerTimer();
+    form.AllgTimerTimer();
+    ASSERT_EQ(boxes.questions.size(), 1u);
+    EXPECT_EQ(boxes.questions[0].substr(0, 40), "Quillox wurde zum ersten mal gestartet.\r");
+    EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "restore request"), 1);
+    EXPECT_TRUE(form.inputLock().IsFree());
+}
+
 TEST_F(FormTest, ShowOnStartupIsTheExactLowerCaseArgumentAndActsOnceAfterStart) {
+    files.Put(kData + "OldOrders.txt", "");
     Create({"-showonstartup"});
     form.AllgTimerTimer();  // not yet started: nothing
     EXPECT_FALSE(Saw("restore request"));
@@ -94,7 +110,7 @@ TEST_F(FormTest, ShowOnStartupIsTheExactLowerCaseArgumentAndActsOnceAfterStart) 
     EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "restore request"), 1);
 
     test::FakeMainWindowView otherView{clock};
-    TQxForm1 other{otherView, PlatformServices{files, system, boxes, clock}};
+    TQxForm1 other{otherView, PlatformServices{files, system, boxes, clock, keyboard}};
     other.FormCreate(kExe, {"-ShowOnStartup"});
     EXPECT_FALSE(other.showOnStartup());
 }
@@ -264,6 +280,33 @@ TEST_F(FormTest, ChoosingALanguageRelabelsAndSavesEvenWhenUnchanged) {
     boxes.answers = {false};
     form.FormCloseQuery();
     EXPECT_EQ(boxes.questions.back(), "Do you really want to quit Quillox?\rRunning file operations will be aborted.");
+}
+
+TEST_F(FormTest, ChordTogglesTheWindowButNotWhileAMessageBoxOwnsIt) {
+    files.Put(kData + "OldOrders.txt", "");
+    Start();
+    keyboard.Press({vk::kLeftWindows, vk::kControl});
+    for (int tick = 0; tick < 10; ++tick) form.AllgTimerTimer();
+    EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "restore request"), 1);
+
+    keyboard.ReleaseAll();
+    form.AllgTimerTimer();
+    form.AllgTimerTimer();
+    view.formVisible = true;
+    view.formEnabled = false;  // a question is open
+    keyboard.Press({vk::kLeftWindows, vk::kControl});
+    form.AllgTimerTimer();
+    form.AllgTimerTimer();
+    EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "minimise request"), 1);  // the start-up one
+
+    keyboard.ReleaseAll();
+    form.AllgTimerTimer();
+    form.AllgTimerTimer();
+    view.formEnabled = true;
+    keyboard.Press({vk::kLeftWindows, vk::kControl});
+    form.AllgTimerTimer();
+    form.AllgTimerTimer();
+    EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "minimise request"), 2);
 }
 
 }  // namespace

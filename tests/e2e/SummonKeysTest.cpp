@@ -8,7 +8,6 @@ using std::chrono::milliseconds;
 
 constexpr milliseconds kQuietPeriod{1000};
 
-// Disabled until the program polls the summon keys; run them with --gtest_also_run_disabled_tests.
 class SummonKeysTest : public QuilloxE2eTest {
 protected:
     HWND StartHidden() {
@@ -22,7 +21,7 @@ protected:
     }
 };
 
-TEST_F(SummonKeysTest, DISABLED_WindowsCtrl_ShowsOnceWhileHeld_AndHidesOnTheNextPress) {
+TEST_F(SummonKeysTest, WindowsCtrl_ShowsOnceWhileHeld_AndHidesOnTheNextPress) {
     HWND window = StartHidden();
     ASSERT_NE(window, nullptr);
     {
@@ -41,7 +40,7 @@ TEST_F(SummonKeysTest, DISABLED_WindowsCtrl_ShowsOnceWhileHeld_AndHidesOnTheNext
     }
 }
 
-TEST_F(SummonKeysTest, DISABLED_CtrlAndExtraKey_ShowsButNotWithAlt) {
+TEST_F(SummonKeysTest, CtrlAndExtraKey_ShowsButNotWithAlt) {
     HWND window = StartHidden();
     ASSERT_NE(window, nullptr);
     {

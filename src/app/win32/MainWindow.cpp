@@ -65,7 +65,7 @@ bool MainWindow::Create(const std::string& exePath, const std::vector<std::strin
     tray_ = std::make_unique<TrayIcon>(hwnd_, kTrayId, kApplicationTitle);
     tray_->SetIcon(LoadIconA(nullptr, IDI_APPLICATION));
 
-    form_ = std::make_unique<TQxForm1>(*this, PlatformServices{files_, system_, boxes_, clock_});
+    form_ = std::make_unique<TQxForm1>(*this, PlatformServices{files_, system_, boxes_, clock_, keyboard_});
     form_->FormCreate(exePath, arguments);
     return true;
 }

@@ -12,6 +12,7 @@
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32KeyboardState.h"
 #include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32SystemInfo.h"
 
@@ -38,6 +39,7 @@ public:
     void ForceForeground() override;
     void SetFormVisible(bool visible) override;
     bool IsFormVisible() const override;
+    bool IsFormEnabled() const override { return IsWindowEnabled(hwnd_) != FALSE; }
     void SetTrayIconVisible(bool visible) override;
     void MarkReleased() override;
     void StartTimer(FormTimer timer, unsigned intervalMs) override;
@@ -74,6 +76,7 @@ private:
     Win32FileSystem files_;
     Win32SystemInfo system_;
     Win32MessageBoxes boxes_;
+    Win32KeyboardState keyboard_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<TQxForm1> form_;
 };
