@@ -4,6 +4,7 @@
 namespace qx {
 
 class TovraLB;
+enum class KeyField;
 
 enum class FormTimer { Housekeeping, Startup, Results };
 
@@ -43,6 +44,11 @@ public:
     virtual void SetInputEnabled(bool enabled) = 0;
     // Sets the input line's text; its change event follows as for typing.
     virtual void SetInputText(const std::string& text) = 0;
+    // The hidden key capture field normally holds the focus; the input line takes it to edit.
+    virtual void FocusField(KeyField field) = 0;
+    virtual void ShowInputLine() = 0;
+    virtual void ClearKeyCaptureField() = 0;
+    virtual void ShowOptionsMenu() = 0;
     // The model of the window's result list.
     virtual TovraLB& ResultList() = 0;
 

@@ -2,7 +2,9 @@
 
 #include "app/LanguageStrings.h"
 #include "controls/OvraLB.h"
+#include "search/KeyboardCommands.h"
 #include "search/ResultListModel.h"
+#include "store/EntryMaintenance.h"
 #include "store/EntryStore.h"
 
 namespace qx {
@@ -50,6 +52,10 @@ void TQxForm1::FormCreate(const std::string& exePath, const std::vector<std::str
     // the two folder flags stay off.
     results_ = std::make_unique<ResultListModel>(view_.ResultList(), *query_, *store_,
                                                  platform_.system.WindowsVersionNumber());
+    maintenance_ = std::make_unique<EntryMaintenance>(*store_, *results_, language_, prefixes_);
+    keys_ = std::make_unique<KeyboardCommands>(static_cast<IKeyboardTarget&>(*this), *query_, view_.ResultList(),
+                                               platform_.clipboard, platform_.files);
+    CreateListBehaviour();
     language_.SetSaveSettings([this] { SaveSettings(); });
 
     log_ = std::make_unique<TLogWriter>(platform_.files, folders_.dataFolder + "log.txt");
@@ -77,6 +83,7 @@ void TQxForm1::StartupMinTimerTimer() {
 
 void TQxForm1::AllgTimerTimer() {
     summonKeys_.RefreshKeys();
+    if (keys_) keys_->controlDown = summonKeys_.keys().control;
     if (released_ || !started_) return;
     if (firstLaunch_) {
         firstLaunch_ = false;
@@ -120,13 +127,17 @@ void TQxForm1::RestoreTransition() {
 }
 
 void TQxForm1::MinimiseTransition() {
-    if (released_ || !inputLock_->IsFree()) return;
-    query_->searchResultsView = true;
-    view_.SetInputText("");
+    // The edit-entry and web search dialogs, which hiding closes first, arrive later.
+    view_.ResultList().CommitEdit(true);
+    if (released_ || !inputLock_->IsFree() || !view_.IsFormEnabled()) return;
+    results_->SwitchView(true);
+    keys_->focus().FocusKeyCapture();
+    keys_->SetInputText("");
     view_.MoveOffScreen();
     view_.SetFormVisible(false);
     view_.SetTrayIconVisible(true);
     view_.StopTimer(FormTimer::Results);
+    results_->waitingKeys().MarkStale();
 }
 
 bool TQxForm1::FormCloseQuery() {
@@ -142,6 +153,8 @@ void TQxForm1::FormDestroy() {
     view_.StopTimer(FormTimer::Housekeeping);
     view_.StopTimer(FormTimer::Startup);
     view_.StopTimer(FormTimer::Results);
+    keys_.reset();
+    maintenance_.reset();
     results_.reset();
     query_.reset();
     fileOpLock_.reset();
@@ -205,7 +218,9 @@ void TQxForm1::SaveSettings() {
     settingsFile_->Save(settings_);
 }
 
-void TQxForm1::FormEditChange(const std::string& text) { query_->FormEditChange(text); }
+void TQxForm1::FormEditChange(const std::string& text) {
+    if (query_) query_->FormEditChange(text);
+}
 
 void TQxForm1::UpdateResultsTimerTimer() { results_->UpdateResultsTimerTimer(inputLock_->IsFree()); }
 

@@ -11,17 +11,21 @@
 #include "app/Settings.h"
 #include "app/SettingsFile.h"
 #include "app/SummonKeys.h"
+#include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/KeyboardState.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SystemInfo.h"
+#include "search/KeyboardTarget.h"
 #include "search/PrefixCharacters.h"
 #include "search/QueryState.h"
 
 namespace qx {
 
+class EntryMaintenance;
 class EntryStore;
+class KeyboardCommands;
 class ResultListModel;
 
 inline constexpr const char* kWindowClassName = "TQxForm1";
@@ -42,12 +46,13 @@ struct PlatformServices {
     IMessageBoxes& boxes;
     IClock& clock;
     IKeyboardState& keyboard;
+    IClipboard& clipboard;
 };
 
 // The main window's behaviour from creation to destruction: the process-wide objects,
 // the delayed start-up, show and hide, the release hand-over and closing. The real window
 // forwards its events here and carries out what this asks through IMainWindowView.
-class TQxForm1 : private IQueryHooks {
+class TQxForm1 : private IQueryHooks, private IKeyboardTarget {
 public:
     TQxForm1(IMainWindowView& view, PlatformServices platform);
     ~TQxForm1() override;
@@ -68,6 +73,16 @@ public:
     // The input line's change event, with its new text.
     void FormEditChange(const std::string& text);
     void UpdateResultsTimerTimer();
+
+    // Keys of the window, the input line and the key capture field. KeyDown returns whether
+    // the key was acted on; KeyPress sets the character to 0 when it was consumed.
+    bool KeyDown(int key, bool alt, bool shift);
+    void KeyPress(char& key);
+    void FieldFocusChanged(KeyField field, bool focused);
+    void GetKeyEditChange(const std::string& text);
+    void MouseWheel(int wheelDelta);
+    // The one launch action: Enter, a double click and a replayed Enter all end here.
+    void ResultListDblClick();
     // The "Sprache/Language" items: tag 0 German, 1 English.
     void LangChange(int tag) { language_.LangChange(tag); }
 
@@ -103,18 +118,57 @@ private:
     // of this settings version; the icon cache itself arrives with entry maintenance, so there
     // is nothing to rename yet.
     void RenameLegacyIconFiles() {}
+    void CreateListBehaviour();
+    void CommitRename(int row, const std::string& text, bool closedFromOutside);
 
-    // IQueryHooks
+    // IQueryHooks and IKeyboardTarget
     // The balloon tip, the folder browser and a painted input line arrive with the
     // presentation and folder-browsing features; until then there is nothing to close or draw.
     void CloseBalloonTip() override {}
     bool IsFolderBrowsing() const override { return false; }
     void SetFolderBrowsing(bool) override {}
     bool IsInputLockFree() const override { return inputLock_->IsFree(); }
-    void SwitchToSearchResults() override { query_->searchResultsView = true; }
+    void SwitchToSearchResults() override;
     bool IsInputLineHidden() const override { return false; }
     void RepaintTopBar() override {}
     std::string ExpandPath(const std::string& path) const override;
+
+    // IKeyboardTarget
+    bool IsFileOpLockFree() const override { return fileOpLock_->IsFree(); }
+    bool IsReleased() const override { return released_; }
+    // Launch workers, the edit-entry dialog and the info dialog arrive with their features.
+    bool IsLaunchRunning() const override { return false; }
+    bool IsEditEntryDialogVisible() const override { return false; }
+    const std::string& ProgramFolder() const override { return folders_.programFolder; }
+    void PutInputLineText(const std::string& text) override { view_.SetInputText(text); }
+    void RunInputChange(const std::string& text) override { FormEditChange(text); }
+    void SendEndKey() override;
+    void FocusField(KeyField field) override { view_.FocusField(field); }
+    void ShowInputLine() override { view_.ShowInputLine(); }
+    void ClearKeyCaptureField() override { view_.ClearKeyCaptureField(); }
+    void AttachMainMenu(bool) override {}
+    void QueueMove(int delta) override;
+    void QueueGoInto() override;
+    void QueueLaunch() override;
+    void ClearQueuedMoves() override;
+    void UniversalUpdate(bool notify, bool reload) override;
+    void ChangeToListBox() override;
+    void UpdateLaunchState() override {}
+    void PopupInfoMenu() override {}
+    void PopupOptionsMenu() override { view_.ShowOptionsMenu(); }
+    void OpenWebSearchDialog() override {}
+    void OpenEditEntryDialog() override {}
+    void OpenRowContextMenu() override {}
+    void OpenContainingFolder() override {}
+    void RemoveSelectedRow() override;
+    void SaveEntries() override;
+    void ReleaseWindow() override { releasequilloxwindow1Click(); }
+    // Folder browsing and its file operations arrive with the folder browser.
+    void GoToExplorerFolder() override {}
+    void BeginSearchInFolder() override {}
+    void GoIntoFolderRow() override {}
+    void RunFolderCommand(MenuCommand) override {}
+    void DeleteMarkedItems() override {}
 
     IMainWindowView& view_;
     PlatformServices platform_;
@@ -137,6 +191,8 @@ private:
     std::unique_ptr<EntryStore> store_;
     std::unique_ptr<QueryState> query_;
     std::unique_ptr<ResultListModel> results_;
+    std::unique_ptr<EntryMaintenance> maintenance_;
+    std::unique_ptr<KeyboardCommands> keys_;
     std::unique_ptr<TLogWriter> log_;
     std::unique_ptr<TLockRegistrator> fileOpLock_;
     std::unique_ptr<TLockRegistrator> inputLock_;

@@ -45,9 +45,21 @@ Status StdFileSystem::CreateFolder(const std::string& path) {
 }
 
 Status StdFileSystem::ReadFile(const std::string& path, std::string& contents) const {
-    std::ifstream in(NativePath(path), std::ios::binary);
+    std::ifstream in(NativePath(path), std::ios::binary | std::ios::ate);
     if (!in) return FromErrno();
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // One allocation of the file's size and one read; a large Files.txt is read whole.
+    const std::streamoff size = in.tellg();
+    std::string data;
+    if (size > 0) {
+        data.resize(static_cast<std::size_t>(size));
+        in.seekg(0);
+        in.read(data.data(), size);
+        data.resize(static_cast<std::size_t>(in.gcount()));  // the file shrank meanwhile
+        in.clear(in.rdstate() & ~(std::ios::eofbit | std::ios::failbit));
+    }
+    // It grew meanwhile, or its size could not be told: take the rest too.
+    char more[4096];
+    while (in.read(more, sizeof more) || in.gcount() > 0) data.append(more, static_cast<std::size_t>(in.gcount()));
     if (in.bad()) return FromErrno();
     contents = std::move(data);
     return Status::Ok();

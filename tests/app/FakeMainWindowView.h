@@ -4,6 +4,7 @@
 
 #include "app/MainWindowView.h"
 #include "controls/OvraLB.h"
+#include "search/KeyboardTarget.h"
 #include "fakes/FakeClock.h"
 
 namespace qx::test {
@@ -38,6 +39,10 @@ public:
     void SetInputEnabled(bool enabled) override { Log(enabled ? "input on" : "input off"); }
     void SetInputText(const std::string& text) override { Log("input '" + text + "'"); }
     TovraLB& ResultList() override { return list; }
+    void FocusField(KeyField field) override { focused = field; }
+    void ShowInputLine() override { Log("show input line"); }
+    void ClearKeyCaptureField() override { Log("clear key capture"); }
+    void ShowOptionsMenu() override { Log("options menu"); }
     void ApplyOpacity(int alpha) override { Log("opacity " + std::to_string(alpha)); }
     void ApplyStayOnTop(bool onTop) override { Log(onTop ? "on top" : "not on top"); }
     void ApplyListSize(int width, int height) override {
@@ -56,6 +61,7 @@ public:
     std::string caption;
     bool formVisible = false;
     bool formEnabled = true;
+    KeyField focused = KeyField::None;
     bool onScreen = false;
     int pumps = 0;
     std::uint64_t instanceAppearsAt = 0;  // 0: the new instance never appears

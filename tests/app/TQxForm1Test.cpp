@@ -4,6 +4,7 @@
 
 #include "app/FakeMainWindowView.h"
 #include "app/TQxForm1.h"
+#include "fakes/FakeClipboard.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeKeyboardState.h"
 #include "fakes/FakeMessageBoxes.h"
@@ -32,8 +33,9 @@ protected:
     test::FakeMessageBoxes boxes;
     test::FakeClock clock;
     test::FakeKeyboardState keyboard;
+    test::FakeClipboard clipboard;
     test::FakeMainWindowView view{clock};
-    TQxForm1 form{view, PlatformServices{files, system, boxes, clock, keyboard}};
+    TQxForm1 form{view, PlatformServices{files, system, boxes, clock, keyboard, clipboard}};
 };
 
 TEST_F(FormTest, FormCreate_HidesComputesFoldersAndStartsTimers) {
@@ -60,7 +62,7 @@ TEST_F(FormTest, FirstStartCreatesDataFolderAndOldOrdersSoTheNextIsNoFirstLaunch
     EXPECT_TRUE(boxes.errors.empty());
 
     test::FakeMainWindowView secondView{clock};
-    TQxForm1 second{secondView, PlatformServices{files, system, boxes, clock, keyboard}};
+    TQxForm1 second{secondView, PlatformServices{files, system, boxes, clock, keyboard, clipboard}};
     second.FormCreate(kExe, {});
     EXPECT_FALSE(second.firstLaunch());
 }
@@ -110,7 +112,7 @@ TEST_F(FormTest, ShowOnStartupIsTheExactLowerCaseArgumentAndActsOnceAfterStart) 
     EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "restore request"), 1);
 
     test::FakeMainWindowView otherView{clock};
-    TQxForm1 other{otherView, PlatformServices{files, system, boxes, clock, keyboard}};
+    TQxForm1 other{otherView, PlatformServices{files, system, boxes, clock, keyboard, clipboard}};
     other.FormCreate(kExe, {"-ShowOnStartup"});
     EXPECT_FALSE(other.showOnStartup());
 }

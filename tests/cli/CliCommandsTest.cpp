@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/CliCommands.h"
-#include "cli/SizedReadFileSystem.h"
+#include "platform/StdFileSystem.h"
 #include "fakes/FakeFileSystem.h"
 
 namespace qx {
@@ -191,7 +191,7 @@ TEST(CliOnDiskTest, ReadsATemporaryDataFolderWithoutChangingIt) {
     };
     for (const auto& [name, bytes] : files) std::ofstream(folder / name, std::ios::binary) << bytes;
 
-    const SizedReadFileSystem disk;
+    const StdFileSystem disk;
     const CliDefaults defaults{folder.string(), 601};
     auto run = [&](std::vector<std::string> args) {
         std::ostringstream out;

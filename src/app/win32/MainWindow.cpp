@@ -1,6 +1,8 @@
 #include "app/win32/MainWindow.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <exception>
 
@@ -14,28 +16,14 @@ namespace {
 constexpr UINT kTrayId = 1;
 constexpr UINT kCmdTrayShow = 100;
 constexpr UINT kCmdTrayClose = 101;
-constexpr UINT kCmdRelease = 102;
-constexpr UINT kCmdOptions = 103;
 constexpr UINT kCmdLanguageGerman = 110;  // + LanguageIndex
 constexpr UINT kCmdLanguageEnglish = 111;
 constexpr int kInputLineId = 10;
 constexpr int kResultListId = 11;
+constexpr int kKeyCaptureId = 12;
 constexpr int kInputHeight = 24;
 
 UINT_PTR TimerId(FormTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
-
-struct AcceleratorTable {
-    AcceleratorTable() {
-        ACCEL keys[] = {{FVIRTKEY | FCONTROL | FALT, 'R', kCmdRelease}, {FVIRTKEY | FCONTROL | FALT, 'O', kCmdOptions}};
-        table = CreateAcceleratorTableA(keys, 2);
-    }
-    ~AcceleratorTable() {
-        if (table) DestroyAcceleratorTable(table);
-    }
-    AcceleratorTable(const AcceleratorTable&) = delete;
-    AcceleratorTable& operator=(const AcceleratorTable&) = delete;
-    HACCEL table;
-};
 
 }  // namespace
 
@@ -65,16 +53,14 @@ bool MainWindow::Create(const std::string& exePath, const std::vector<std::strin
     tray_ = std::make_unique<TrayIcon>(hwnd_, kTrayId, kApplicationTitle);
     tray_->SetIcon(LoadIconA(nullptr, IDI_APPLICATION));
 
-    form_ = std::make_unique<TQxForm1>(*this, PlatformServices{files_, system_, boxes_, clock_, keyboard_});
+    form_ = std::make_unique<TQxForm1>(*this, PlatformServices{files_, system_, boxes_, clock_, keyboard_, clipboard_});
     form_->FormCreate(exePath, arguments);
     return true;
 }
 
 int MainWindow::Run() {
-    AcceleratorTable shortcuts;
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (shortcuts.table && TranslateAcceleratorA(hwnd_, shortcuts.table, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
@@ -127,14 +113,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 OnCommand(LOWORD(wParam));
                 return 0;
             }
-            if (LOWORD(wParam) == kInputLineId && HIWORD(wParam) == EN_CHANGE && form_) {
-                const int length = GetWindowTextLengthA(inputLine_);
-                std::string text(static_cast<std::size_t>(length) + 1, '\0');
-                text.resize(static_cast<std::size_t>(GetWindowTextA(inputLine_, text.data(), length + 1)));
-                form_->FormEditChange(text);
-                return 0;
-            }
+            if (form_) OnFieldNotification(LOWORD(wParam), HIWORD(wParam));
             break;
+        case WM_MOUSEWHEEL:
+            if (form_) form_->MouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+            return 0;
         case WM_INITMENUPOPUP:
             if (form_) {
                 const LanguageMenuChecks checks = Sprache1Click(form_->languageIndex());
@@ -187,12 +170,6 @@ void MainWindow::OnCommand(UINT id) {
         case kCmdTrayClose:
             PostMessageA(hwnd_, WM_CLOSE, 0, 0);
             break;
-        case kCmdRelease:
-            if (form_) form_->releasequilloxwindow1Click();
-            break;
-        case kCmdOptions:
-            ShowOptionsMenu();
-            break;
         case kCmdLanguageGerman:
         case kCmdLanguageEnglish:
             if (form_) form_->LangChange(static_cast<int>(id - kCmdLanguageGerman));
@@ -206,7 +183,15 @@ void MainWindow::CreateControls() {
     const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
     inputLine_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kInputLineId)), instance_, nullptr);
+    // Placed outside the visible area: it takes the keys while the input line only shows them.
+    keyCapture_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, -200, -200, 20, 20, hwnd_,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kKeyCaptureId)), instance_, nullptr);
+    SetWindowSubclass(inputLine_, &MainWindow::FieldProc, kInputLineId, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(keyCapture_, &MainWindow::FieldProc, kKeyCaptureId, reinterpret_cast<DWORD_PTR>(this));
     resultList_.Create(hwnd_, kResultListId, 0, kInputHeight, 0, 0);
+    resultList_.OnMouseWheel = [this](int delta) {
+        if (form_) form_->MouseWheel(delta);
+    };
     SendMessageA(inputLine_, WM_SETFONT, font, FALSE);
     resultList_.SetFont(reinterpret_cast<HFONT>(font));
     LayoutControls();
@@ -233,6 +218,51 @@ void MainWindow::ShowTrayMenu() {
     SetForegroundWindow(hwnd_);
     TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd_, nullptr);
     PostMessageA(hwnd_, WM_NULL, 0, 0);
+}
+
+LRESULT CALLBACK MainWindow::FieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR selfData) {
+    auto* self = reinterpret_cast<MainWindow*>(selfData);
+    try {
+        if (self->form_ && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)) {
+            const bool alt = GetKeyState(VK_MENU) < 0;
+            const bool shift = GetKeyState(VK_SHIFT) < 0;
+            if (self->form_->KeyDown(static_cast<int>(wParam), alt, shift)) return 0;
+        }
+        if (self->form_ && message == WM_CHAR) {
+            char key = static_cast<char>(wParam);
+            self->form_->KeyPress(key);
+            if (key == 0) return 0;
+            wParam = static_cast<unsigned char>(key);
+        }
+    } catch (const std::exception& error) {
+        self->boxes_.ShowError(error.what());
+        return 0;
+    }
+    return DefSubclassProc(field, message, wParam, lParam);
+}
+
+void MainWindow::OnFieldNotification(int id, int code) {
+    const HWND field = id == kInputLineId ? inputLine_ : id == kKeyCaptureId ? keyCapture_ : nullptr;
+    if (!field) return;
+    const KeyField which = id == kInputLineId ? KeyField::InputLine : KeyField::KeyCapture;
+    if (code == EN_SETFOCUS || code == EN_KILLFOCUS) {
+        form_->FieldFocusChanged(which, code == EN_SETFOCUS);
+        return;
+    }
+    if (code != EN_CHANGE) return;
+    const int length = GetWindowTextLengthA(field);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(field, text.data(), length + 1)));
+    if (which == KeyField::InputLine)
+        form_->FormEditChange(text);
+    else
+        form_->GetKeyEditChange(text);
+}
+
+void MainWindow::FocusField(KeyField field) {
+    if (field == KeyField::InputLine) SetFocus(inputLine_);
+    if (field == KeyField::KeyCapture) SetFocus(keyCapture_);
 }
 
 void MainWindow::ShowOptionsMenu() {
@@ -307,7 +337,7 @@ void MainWindow::ForceForeground() {
 
 void MainWindow::SetFormVisible(bool visible) {
     ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
-    if (visible) SetFocus(inputLine_);
+    if (visible) SetFocus(keyCapture_);
 }
 
 bool MainWindow::IsFormVisible() const { return IsWindowVisible(hwnd_) != FALSE; }

@@ -10,6 +10,7 @@
 #include "app/win32/TrayIcon.h"
 #include "controls/win32/OvraListBoxWindow.h"
 #include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32KeyboardState.h"
@@ -53,6 +54,10 @@ public:
     void SetInputEnabled(bool enabled) override;
     void SetInputText(const std::string& text) override;
     TovraLB& ResultList() override { return resultList_.Model(); }
+    void FocusField(KeyField field) override;
+    void ShowInputLine() override { ShowWindow(inputLine_, SW_SHOW); }
+    void ClearKeyCaptureField() override { SetWindowTextA(keyCapture_, ""); }
+    void ShowOptionsMenu() override;
     void ApplyOpacity(int alpha) override;
     void ApplyStayOnTop(bool onTop) override;
     void ApplyListSize(int width, int height) override;
@@ -64,12 +69,16 @@ private:
     void CreateControls();
     void LayoutControls();
     void ShowTrayMenu();
-    void ShowOptionsMenu();
+    // The keys of both text fields go through the form before the edit control sees them.
+    static LRESULT CALLBACK FieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR self);
+    void OnFieldNotification(int id, int code);
     void OnCommand(UINT id);
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
     HWND inputLine_ = nullptr;
+    HWND keyCapture_ = nullptr;
     Win32Clock clock_;
     OvraListBoxWindow resultList_;
 
@@ -77,6 +86,7 @@ private:
     Win32SystemInfo system_;
     Win32MessageBoxes boxes_;
     Win32KeyboardState keyboard_;
+    Win32Clipboard clipboard_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<TQxForm1> form_;
 };

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/CliCommands.h"
-#include "cli/SizedReadFileSystem.h"
+#include "platform/StdFileSystem.h"
 
 #if defined(_WIN32)
 #include "platform/win32/Win32Api.h"
@@ -40,6 +40,6 @@ int RunningWindowsVersion() { return 601; }
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     const qx::CliDefaults defaults{DefaultDataFolder(), RunningWindowsVersion()};
-    const qx::SizedReadFileSystem files;
+    const qx::StdFileSystem files;
     return qx::RunQuilloxCli(args, files, defaults, std::cout, std::cerr);
 }
