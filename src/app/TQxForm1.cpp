@@ -218,6 +218,20 @@ void TQxForm1::SaveSettings() {
     settingsFile_->Save(settings_);
 }
 
+void TQxForm1::ToggleOption(OptionFlag flag) {
+    bool& value = OptionFlagOf(settings_, flag);
+    value = !value;
+    if (flag == OptionFlag::StayOnTop) view_.ApplyStayOnTop(value);
+    // The other flags take effect where they are read: launching, folder browsing, drawing.
+    SaveSettings();
+}
+
+void TQxForm1::SetOpacityPercent(int percent) {
+    settings_.alpha = percent == kNotLayered ? kNotLayered : PercentToAlpha(percent);
+    view_.ApplyOpacity(settings_.alpha);
+    SaveSettings();
+}
+
 void TQxForm1::FormEditChange(const std::string& text) {
     if (query_) query_->FormEditChange(text);
 }

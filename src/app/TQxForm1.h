@@ -8,6 +8,7 @@
 #include "app/LockRegistrator.h"
 #include "app/LogWriter.h"
 #include "app/MainWindowView.h"
+#include "app/OptionsMenu.h"
 #include "app/Settings.h"
 #include "app/SettingsFile.h"
 #include "app/SummonKeys.h"
@@ -87,6 +88,9 @@ public:
     void LangChange(int tag) { language_.LangChange(tag); }
 
     void SaveSettings();
+    // The options menu's items: each change is applied and saved at once.
+    void ToggleOption(OptionFlag flag);
+    void SetOpacityPercent(int percent);  // kNotLayered switches layering off
 
     void ShowInfo(const std::string& text);
     bool AskYesNo(const std::string& text);

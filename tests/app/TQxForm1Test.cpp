@@ -284,6 +284,25 @@ TEST_F(FormTest, ChoosingALanguageRelabelsAndSavesEvenWhenUnchanged) {
     EXPECT_EQ(boxes.questions.back(), "Do you really want to quit Quillox?\rRunning file operations will be aborted.");
 }
 
+TEST_F(FormTest, OptionsMenuChangesAreAppliedAndSavedAtOnce) {
+    files.Put(kData + "OldOrders.txt", "");
+    Start();
+    form.ToggleOption(OptionFlag::StayOnTop);
+    EXPECT_EQ(view.events.back(), "not on top");
+    form.ToggleOption(OptionFlag::LockUntilLaunched);
+    form.SetOpacityPercent(75);
+    EXPECT_EQ(view.events.back(), "opacity 191");
+    const std::string config = files.Get(kData + "config.cfg");
+    EXPECT_NE(config.find("Opacity=75\r\n"), std::string::npos);
+    EXPECT_NE(config.find("StayOnTop=0\r\n"), std::string::npos);
+    EXPECT_NE(config.find("LockQuilloxUntilExecDone=0\r\n"), std::string::npos);
+    form.SetOpacityPercent(kNotLayered);
+    EXPECT_NE(files.Get(kData + "config.cfg").find("Opacity=-1\r\n"), std::string::npos);
+    EXPECT_EQ(OpacityMenuTick(form.settings().alpha), kNotLayered);
+    EXPECT_EQ(OpacityMenuTick(200), 90);  // 78 % is not on the menu
+    EXPECT_EQ(OpacityMenuTick(242), 95);
+}
+
 TEST_F(FormTest, ChordTogglesTheWindowButNotWhileAMessageBoxOwnsIt) {
     files.Put(kData + "OldOrders.txt", "");
     Start();

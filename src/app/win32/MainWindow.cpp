@@ -18,6 +18,8 @@ constexpr UINT kCmdTrayShow = 100;
 constexpr UINT kCmdTrayClose = 101;
 constexpr UINT kCmdLanguageGerman = 110;  // + LanguageIndex
 constexpr UINT kCmdLanguageEnglish = 111;
+constexpr UINT kCmdOptionFirst = 120;   // + OptionFlag
+constexpr UINT kCmdOpacityFirst = 140;  // + index in kOpacityMenuPercents
 constexpr int kInputLineId = 10;
 constexpr int kResultListId = 11;
 constexpr int kKeyCaptureId = 12;
@@ -175,6 +177,11 @@ void MainWindow::OnCommand(UINT id) {
             if (form_) form_->LangChange(static_cast<int>(id - kCmdLanguageGerman));
             break;
         default:
+            if (!form_) break;
+            if (id >= kCmdOptionFirst && id <= kCmdOptionFirst + static_cast<UINT>(OptionFlag::LargeSearchIcons))
+                form_->ToggleOption(static_cast<OptionFlag>(id - kCmdOptionFirst));
+            if (id >= kCmdOpacityFirst && id < kCmdOpacityFirst + kOpacityMenuPercents.size())
+                form_->SetOpacityPercent(kOpacityMenuPercents[id - kCmdOpacityFirst]);
             break;
     }
 }
@@ -266,16 +273,48 @@ void MainWindow::FocusField(KeyField field) {
 }
 
 void MainWindow::ShowOptionsMenu() {
+    if (!form_) return;
+    const Settings& settings = form_->settings();
+    const auto text = [this](const LangPair& pair) { return form_->language().Text(pair); };
     UniqueMenu menu(CreatePopupMenu());
-    HMENU languages = CreatePopupMenu();  // owned by menu once appended
-    if (!menu || !languages) {
-        if (languages) DestroyMenu(languages);
-        return;
+    if (!menu) return;
+    // Submenus belong to the menu they are appended to and go with it.
+    const auto submenu = [](HMENU parent, const std::string& caption) {
+        HMENU child = CreatePopupMenu();
+        if (child) AppendMenuA(parent, MF_POPUP, reinterpret_cast<UINT_PTR>(child), caption.c_str());
+        return child;
+    };
+    const auto option = [&](HMENU parent, OptionFlag flag, const LangPair& caption) {
+        const UINT checked = OptionFlagOf(settings, flag) ? MF_CHECKED : MF_UNCHECKED;
+        AppendMenuA(parent, MF_STRING | checked, kCmdOptionFirst + static_cast<UINT>(flag), text(caption).c_str());
+    };
+
+    if (HMENU general = submenu(menu.get(), text(texts::GeneralSettings))) {
+        option(general, OptionFlag::StayOnTop, texts::AlwaysOnTop);
+        if (HMENU running = submenu(general, text(texts::RunningFilesAndFolders))) {
+            option(running, OptionFlag::LockUntilLaunched, texts::LockUntilExecDone);
+            option(running, OptionFlag::NeverMinimiseInFolderBrowser, texts::NeverAutoMinimise);
+        }
+        option(general, OptionFlag::LargeIcons, texts::UseLargeIcons);
+        option(general, OptionFlag::LargeSearchIcons, texts::LargeIconsForDiskSearch);
     }
-    // The language items name themselves in both languages.
-    AppendMenuA(languages, MF_STRING, kCmdLanguageGerman, "Deutsch/German");
-    AppendMenuA(languages, MF_STRING, kCmdLanguageEnglish, "Englisch/English");
-    AppendMenuA(menu.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(languages), "Sprache/Language");
+    if (HMENU looks = submenu(menu.get(), text(texts::Appearance))) {
+        if (HMENU opacity = submenu(looks, text(texts::OpacityMenu))) {
+            const int ticked = OpacityMenuTick(settings.alpha);
+            for (UINT i = 0; i < kOpacityMenuPercents.size(); ++i) {
+                const int percent = kOpacityMenuPercents[i];
+                const std::string caption =
+                    percent == kNotLayered ? text(texts::Deactivate) : std::to_string(percent) + "%";
+                AppendMenuA(opacity, MF_STRING | (percent == ticked ? MF_CHECKED : MF_UNCHECKED), kCmdOpacityFirst + i,
+                            caption.c_str());
+            }
+        }
+    }
+    if (HMENU languages = submenu(menu.get(), "Sprache/Language")) {
+        // The language items name themselves in both languages.
+        AppendMenuA(languages, MF_STRING, kCmdLanguageGerman, "Deutsch/German");
+        AppendMenuA(languages, MF_STRING, kCmdLanguageEnglish, "Englisch/English");
+    }
     RECT rect;
     GetWindowRect(hwnd_, &rect);
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN, rect.left, rect.top + kInputHeight, 0, hwnd_, nullptr);
