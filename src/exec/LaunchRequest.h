@@ -1,0 +1,34 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace qx {
+
+// Bits of LaunchRequest::kind; they also decide the wording of failure reports.
+namespace launch_kind {
+inline constexpr std::uint8_t kWebAddress = 1;
+inline constexpr std::uint8_t kCommand = 2;
+inline constexpr std::uint8_t kFile = 4;
+inline constexpr std::uint8_t kDefaultBrowser = 8;  // only together with kWebAddress
+}  // namespace launch_kind
+
+// After a launch: 0 minimises unless Alt was held when it was queued, 1 always, 2 never.
+enum class MinimiseMode : std::uint8_t { UnlessAlt = 0, Always = 1, Never = 2 };
+
+// Everything one launch needs; the launch pipeline fills it and a worker carries it out.
+struct LaunchRequest {
+    std::string fileName;
+    std::string workingFolder;
+    std::string parameters;
+    std::string idListBytes;  // binary shell item ID list
+    std::wstring runAsUser;   // empty: the current user
+    std::wstring password;    // asked at launch time; wiped once used
+    std::uint8_t kind = 0;
+    // An item of the folder view, opened by its ID list; the folder view arrives with folder
+    // browsing, until then there is never one.
+    const void* shellItem = nullptr;
+    MinimiseMode minimiseMode = MinimiseMode::UnlessAlt;
+    bool keepInputFree = false;
+};
+
+}  // namespace qx
