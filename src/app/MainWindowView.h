@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "search/ListboxPopupMenu.h"
+
 namespace qx {
 
 class TovraLB;
@@ -49,6 +51,9 @@ public:
     virtual void ShowInputLine() = 0;
     virtual void ClearKeyCaptureField() = 0;
     virtual void ShowOptionsMenu() = 0;
+    // The list's context menu at the cursor with the visible items; a choice comes back as
+    // TQxForm1::RunPopupItem.
+    virtual void ShowRowContextMenu(const PopupVisibility& visible) = 0;
     // The model of the window's result list.
     virtual TovraLB& ResultList() = 0;
 

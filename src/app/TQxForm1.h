@@ -84,6 +84,7 @@ public:
     void MouseWheel(int wheelDelta);
     // The one launch action: Enter, a double click and a replayed Enter all end here.
     void ResultListDblClick();
+    void RunPopupItem(PopupItem item);
     // The "Sprache/Language" items: tag 0 German, 1 English.
     void LangChange(int tag) { language_.LangChange(tag); }
 
@@ -162,7 +163,7 @@ private:
     void PopupOptionsMenu() override { view_.ShowOptionsMenu(); }
     void OpenWebSearchDialog() override {}
     void OpenEditEntryDialog() override {}
-    void OpenRowContextMenu() override {}
+    void OpenRowContextMenu() override;
     void OpenContainingFolder() override {}
     void RemoveSelectedRow() override;
     void SaveEntries() override;

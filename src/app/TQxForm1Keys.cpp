@@ -2,6 +2,7 @@
 #include "app/TQxForm1.h"
 #include "controls/OvraLB.h"
 #include "search/KeyboardCommands.h"
+#include "search/ListboxPopupMenu.h"
 #include "search/ResultListModel.h"
 #include "store/EntryMaintenance.h"
 #include "store/EntryStore.h"
@@ -41,6 +42,7 @@ void TQxForm1::CreateListBehaviour() {
 
     TovraLB& list = view_.ResultList();
     list.OnDblClick = [this] { ResultListDblClick(); };
+    list.lbPopupmenu = [this](int, int) { OpenRowContextMenu(); };
     list.OnBeginEdit = [this](int row) {
         TovraLB& rows = view_.ResultList();
         rows.BeginEdit(row, PlainEntryName(rows.Items().Strings(row)));
@@ -61,6 +63,30 @@ void TQxForm1::CommitRename(int row, const std::string& text, bool closedFromOut
 void TQxForm1::ResultListDblClick() {
     // Launching the selected row arrives with the launch pipeline; Enter, double clicks and
     // replayed keys already end here.
+}
+
+void TQxForm1::OpenRowContextMenu() {
+    if (!inputLock_->IsFree() || !view_.ResultList().HasSelection()) return;
+    view_.ShowRowContextMenu(ListboxPopupVisibility(IsFolderBrowsing(), query_->Mode()));
+}
+
+void TQxForm1::RunPopupItem(PopupItem item) {
+    switch (item) {
+        case PopupItem::Remove:
+            RemoveSelectedRow();
+            break;
+        case PopupItem::Rename:
+            keys_->BeginRename();
+            break;
+        case PopupItem::Run:
+            ResultListDblClick();
+            break;
+        // Editing, copying, the parent folder, the command prompt, the shell's own menu and
+        // the file information arrive with the edit dialog, adding, launching and folder
+        // browsing.
+        default:
+            break;
+    }
 }
 
 bool TQxForm1::KeyDown(int key, bool alt, bool shift) {

@@ -43,6 +43,11 @@ public:
     void ShowInputLine() override { Log("show input line"); }
     void ClearKeyCaptureField() override { Log("clear key capture"); }
     void ShowOptionsMenu() override { Log("options menu"); }
+    void ShowRowContextMenu(const PopupVisibility& visible) override {
+        std::string shown = "row menu";
+        for (bool item : visible) shown += item ? " 1" : " 0";
+        Log(shown);
+    }
     void ApplyOpacity(int alpha) override { Log("opacity " + std::to_string(alpha)); }
     void ApplyStayOnTop(bool onTop) override { Log(onTop ? "on top" : "not on top"); }
     void ApplyListSize(int width, int height) override {

@@ -9,6 +9,7 @@
 #include "fakes/FakeKeyboardState.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeSystemInfo.h"
+#include "search/ListboxPopupMenu.h"
 #include "store/EntryStore.h"
 
 namespace qx {
@@ -301,6 +302,28 @@ TEST_F(FormTest, OptionsMenuChangesAreAppliedAndSavedAtOnce) {
     EXPECT_EQ(OpacityMenuTick(form.settings().alpha), kNotLayered);
     EXPECT_EQ(OpacityMenuTick(200), 90);  // 78 % is not on the menu
     EXPECT_EQ(OpacityMenuTick(242), 95);
+}
+
+TEST_F(FormTest, RowMenuOffersWhatTheModeAllowsAndRemoveAsksFirst) {
+    files.Put(kData + "OldOrders.txt", "exe: calc\r\n");
+    files.Put(kData + "Files.txt", "Notepad|n\r\n");
+    Start();
+    form.FormEditChange("note");
+    form.UpdateResultsTimerTimer();
+    form.UpdateResultsTimerTimer();
+    view.list.lbPopupmenu(5, 5);
+    EXPECT_EQ(view.events.back(), "row menu 1 1 1 1 1 1 1 1 1");
+    boxes.answers = {true};
+    form.RunPopupItem(PopupItem::Remove);
+    ASSERT_EQ(boxes.questions.size(), 1u);
+    EXPECT_EQ(boxes.questions[0], "Eintrag \"Notepad\" wirklich l\xF6schen?");
+    EXPECT_EQ(files.Get(kData + "Files.txt"), "");
+
+    form.FormEditChange(",");
+    form.UpdateResultsTimerTimer();
+    form.UpdateResultsTimerTimer();
+    view.list.lbPopupmenu(5, 5);
+    EXPECT_EQ(view.events.back(), "row menu 0 1 0 0 1 0 0 0 0");
 }
 
 TEST_F(FormTest, ChordTogglesTheWindowButNotWhileAMessageBoxOwnsIt) {

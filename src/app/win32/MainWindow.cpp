@@ -8,6 +8,7 @@
 
 #include "app/LanguageStrings.h"
 #include "app/Settings.h"
+#include "search/ListboxPopupMenu.h"
 
 namespace qx {
 
@@ -20,6 +21,7 @@ constexpr UINT kCmdLanguageGerman = 110;  // + LanguageIndex
 constexpr UINT kCmdLanguageEnglish = 111;
 constexpr UINT kCmdOptionFirst = 120;   // + OptionFlag
 constexpr UINT kCmdOpacityFirst = 140;  // + index in kOpacityMenuPercents
+constexpr UINT kCmdRowMenuFirst = 160;  // + PopupItem
 constexpr int kInputLineId = 10;
 constexpr int kResultListId = 11;
 constexpr int kKeyCaptureId = 12;
@@ -182,6 +184,8 @@ void MainWindow::OnCommand(UINT id) {
                 form_->ToggleOption(static_cast<OptionFlag>(id - kCmdOptionFirst));
             if (id >= kCmdOpacityFirst && id < kCmdOpacityFirst + kOpacityMenuPercents.size())
                 form_->SetOpacityPercent(kOpacityMenuPercents[id - kCmdOpacityFirst]);
+            if (id >= kCmdRowMenuFirst && id < kCmdRowMenuFirst + kPopupItemCount)
+                form_->RunPopupItem(static_cast<PopupItem>(id - kCmdRowMenuFirst));
             break;
     }
 }
@@ -318,6 +322,20 @@ void MainWindow::ShowOptionsMenu() {
     RECT rect;
     GetWindowRect(hwnd_, &rect);
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN, rect.left, rect.top + kInputHeight, 0, hwnd_, nullptr);
+}
+
+void MainWindow::ShowRowContextMenu(const PopupVisibility& visible) {
+    UniqueMenu menu(CreatePopupMenu());
+    if (!menu || !form_) return;
+    for (const PopupItemInfo& info : ListboxPopupItems()) {
+        if (!IsVisible(visible, info.item)) continue;
+        std::string caption = form_->language().Text(info.caption);
+        if (*info.shortcutText) caption += std::string("\t") + info.shortcutText;
+        AppendMenuA(menu.get(), MF_STRING, kCmdRowMenuFirst + static_cast<UINT>(info.item), caption.c_str());
+    }
+    POINT cursor;
+    GetCursorPos(&cursor);
+    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN, cursor.x, cursor.y, 0, hwnd_, nullptr);
 }
 
 void MainWindow::ApplyOpacity(int alpha) {

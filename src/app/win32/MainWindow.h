@@ -58,6 +58,7 @@ public:
     void ShowInputLine() override { ShowWindow(inputLine_, SW_SHOW); }
     void ClearKeyCaptureField() override { SetWindowTextA(keyCapture_, ""); }
     void ShowOptionsMenu() override;
+    void ShowRowContextMenu(const PopupVisibility& visible) override;
     void ApplyOpacity(int alpha) override;
     void ApplyStayOnTop(bool onTop) override;
     void ApplyListSize(int width, int height) override;
