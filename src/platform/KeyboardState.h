@@ -1,20 +1,9 @@
 #pragma once
 #include <cstdint>
 
-namespace qx {
+#include "platform/VirtualKeys.h"
 
-// Virtual key codes the logic reads or sends.
-namespace vk {
-inline constexpr int kShift = 0x10;
-inline constexpr int kControl = 0x11;
-inline constexpr int kAlt = 0x12;
-inline constexpr int kEscape = 0x1B;
-inline constexpr int kEnd = 0x23;
-inline constexpr int kLeftWindows = 0x5B;
-inline constexpr int kApplications = 0x5D;
-// The extra key of the 102-key layout, between left Shift and Z.
-inline constexpr int kOem102 = 0xE2;
-}  // namespace vk
+namespace qx {
 
 // Whether a polled key counts as down, from the two states the system keeps for it:
 // the asynchronous one counts when it reports anything at all (down now, or pressed since the

@@ -42,17 +42,17 @@ void KeyboardCommands::SetInputText(const std::string& text) {
 }
 
 bool KeyboardCommands::ResultListKeyDown(int key, KeyShift shift) {
-    if (key == vk::Control) controlDown = true;
+    if (key == vk::kControl) controlDown = true;
     if (!target_.IsInputLockFree()) return false;
 
     // The list keys act wherever the focus is.
     switch (key) {
-        case vk::Up:
-        case vk::Down:
-            target_.QueueMove(key == vk::Up ? -1 : 1);
+        case vk::kUp:
+        case vk::kDown:
+            target_.QueueMove(key == vk::kUp ? -1 : 1);
             if (InputLineFocused()) focus_.FocusKeyCapture();
             return true;
-        case vk::Return:
+        case vk::kReturn:
             target_.QueueLaunch();
             return true;
         default:
@@ -63,35 +63,35 @@ bool KeyboardCommands::ResultListKeyDown(int key, KeyShift shift) {
 
     const bool ctrlAlt = controlDown && shift.alt;
     switch (key) {
-        case vk::Prior:
+        case vk::kPageUp:
             target_.QueueMove(-PageStep());
             return true;
-        case vk::Next:
+        case vk::kPageDown:
             target_.QueueMove(PageStep());
             return true;
-        case vk::Home:
+        case vk::kHome:
             target_.QueueMove(-(list_.Count() + 1));
             return true;
-        case vk::End:
+        case vk::kEnd:
             target_.QueueMove(list_.Count());
             return true;
-        case vk::Left:
+        case vk::kLeft:
             GoUp();
             return true;
-        case vk::Right:
+        case vk::kRight:
             target_.QueueGoInto();
             return true;
-        case vk::F5:
+        case vk::kF5:
             if (query_.searchResultsView) target_.UniversalUpdate(true, true);
             return true;
-        case vk::Delete:
+        case vk::kDelete:
             if (target_.IsFolderBrowsing()) {
                 target_.DeleteMarkedItems();
             } else {
                 target_.RemoveSelectedRow();
             }
             return true;
-        case vk::Back:
+        case vk::kBack:
             Backspace();
             return true;
         case 'A':
@@ -120,12 +120,12 @@ void KeyboardCommands::Backspace() {
 
 bool KeyboardCommands::DialogKey(int key) {
     switch (key) {
-        case vk::Tab:
-        case vk::Escape:
-        case vk::Apps:
-        case vk::F2:
+        case vk::kTab:
+        case vk::kEscape:
+        case vk::kApplications:
+        case vk::kF2:
             break;
-        case vk::Return:
+        case vk::kReturn:
             if (!controlDown || target_.IsEditEntryDialogVisible()) return false;
             break;
         default:
@@ -135,19 +135,19 @@ bool KeyboardCommands::DialogKey(int key) {
     if (!target_.IsInputLockFree()) return false;
 
     switch (key) {
-        case vk::Tab:
+        case vk::kTab:
             if (focus_.KeyCaptureFocused()) focus_.FocusInputLine();
             break;
-        case vk::Return:
+        case vk::kReturn:
             target_.OpenContainingFolder();
             break;
-        case vk::Escape:
+        case vk::kEscape:
             EscapeAction();
             break;
-        case vk::Apps:
+        case vk::kApplications:
             target_.OpenRowContextMenu();
             break;
-        case vk::F2:
+        case vk::kF2:
             BeginRename();
             break;
     }

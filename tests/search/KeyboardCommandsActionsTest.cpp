@@ -27,7 +27,7 @@ TEST_F(KeyboardActionsTest, GoUpClearsEntrySearchAndKeepsTheModeCharacter) {
 TEST_F(KeyboardActionsTest, GoUpInFoldersClearsTheFilterThenClimbs) {
     SetInput("<C:\\Windows\\sys");
     ASSERT_TRUE(target.folderBrowsing);
-    keys.ResultListKeyDown(vk::Left, {});
+    keys.ResultListKeyDown(vk::kLeft, {});
     EXPECT_EQ(Input(), "<C:\\Windows\\");
     EXPECT_EQ(target.calls.back(), "update 10");
     keys.GoUp();

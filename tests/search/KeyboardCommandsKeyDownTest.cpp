@@ -26,14 +26,14 @@ protected:
 TEST_F(KeyDownTest, NavigationKeysQueueMovesByPageAndListLength) {
     ASSERT_EQ(list.VisibleRows(), 10);
     FillRows(25);
-    EXPECT_EQ(Press(vk::Up), Calls{"move -1"});
-    EXPECT_EQ(Press(vk::Down), Calls{"move 1"});
-    EXPECT_EQ(Press(vk::Prior), Calls{"move -9"});  // the list fills the view: one row overlaps
-    EXPECT_EQ(Press(vk::Next), Calls{"move 9"});
-    EXPECT_EQ(Press(vk::Home), Calls{"move -26"});
-    EXPECT_EQ(Press(vk::End), Calls{"move 25"});
-    EXPECT_EQ(Press(vk::Return), Calls{"launch"});
-    EXPECT_EQ(Press(vk::Right), Calls{"go into"});
+    EXPECT_EQ(Press(vk::kUp), Calls{"move -1"});
+    EXPECT_EQ(Press(vk::kDown), Calls{"move 1"});
+    EXPECT_EQ(Press(vk::kPageUp), Calls{"move -9"});  // the list fills the view: one row overlaps
+    EXPECT_EQ(Press(vk::kPageDown), Calls{"move 9"});
+    EXPECT_EQ(Press(vk::kHome), Calls{"move -26"});
+    EXPECT_EQ(Press(vk::kEnd), Calls{"move 25"});
+    EXPECT_EQ(Press(vk::kReturn), Calls{"launch"});
+    EXPECT_EQ(Press(vk::kRight), Calls{"go into"});
     list.Items().Clear();
     FillRows(9);  // shorter than the view: a page is the whole view
     EXPECT_EQ(keys.PageStep(), 10);
@@ -42,52 +42,52 @@ TEST_F(KeyDownTest, NavigationKeysQueueMovesByPageAndListLength) {
 TEST_F(KeyDownTest, FocusedInputLineKeepsItsEditingKeysButNotTheListKeys) {
     FillRows(3);
     keys.focus().FormEditEnter();
-    for (int key : {vk::Prior, vk::Next, vk::Home, vk::End, vk::Left, vk::Right, vk::Delete, vk::Back, vk::F5}) {
+    for (int key : {vk::kPageUp, vk::kPageDown, vk::kHome, vk::kEnd, vk::kLeft, vk::kRight, vk::kDelete, vk::kBack, vk::kF5}) {
         EXPECT_FALSE(keys.ResultListKeyDown(key, {})) << key;
     }
     EXPECT_TRUE(target.calls.empty());
-    EXPECT_EQ(Press(vk::Down), (Calls{"move 1", "focus capture"}));
+    EXPECT_EQ(Press(vk::kDown), (Calls{"move 1", "focus capture"}));
     EXPECT_TRUE(keys.focus().KeyCaptureFocused());
     EXPECT_TRUE(target.menuAttached);
     keys.focus().FormEditEnter();
-    EXPECT_EQ(Press(vk::Return), Calls{"launch"});
+    EXPECT_EQ(Press(vk::kReturn), Calls{"launch"});
 }
 
 TEST_F(KeyDownTest, LockedInputIgnoresKeysButStillNotesControl) {
     target.lockFree = false;
-    EXPECT_TRUE(Press(vk::Down).empty());
-    EXPECT_TRUE(Press(vk::Return).empty());
+    EXPECT_TRUE(Press(vk::kDown).empty());
+    EXPECT_TRUE(Press(vk::kReturn).empty());
     EXPECT_FALSE(keys.controlDown);
-    Press(vk::Control);
+    Press(vk::kControl);
     EXPECT_TRUE(keys.controlDown);
 }
 
 TEST_F(KeyDownTest, BackspaceRemovesTheLastCharacterOrFallsBackToTheFolderCharacter) {
     SetInput("ab");
-    Press(vk::Back);
+    Press(vk::kBack);
     EXPECT_EQ(Input(), "a");
-    Press(vk::Back);
+    Press(vk::kBack);
     EXPECT_EQ(Input(), "");
-    Press(vk::Back);  // nothing left to remove
+    Press(vk::kBack);  // nothing left to remove
     EXPECT_EQ(Input(), "");
     target.released = true;
     SetInput("<C");
-    Press(vk::Back);
+    Press(vk::kBack);
     EXPECT_EQ(Input(), "<");
-    Press(vk::Back);
+    Press(vk::kBack);
     EXPECT_EQ(Input(), "<");
 }
 
 TEST_F(KeyDownTest, DeleteRemovesTheRowOrTheMarkedFiles) {
-    EXPECT_EQ(Press(vk::Delete), Calls{"remove row"});
+    EXPECT_EQ(Press(vk::kDelete), Calls{"remove row"});
     target.folderBrowsing = true;
-    EXPECT_EQ(Press(vk::Delete), Calls{"delete marked"});
+    EXPECT_EQ(Press(vk::kDelete), Calls{"delete marked"});
 }
 
 TEST_F(KeyDownTest, F5ReloadsOnlyTheSearchResultsView) {
-    EXPECT_EQ(Press(vk::F5), Calls{"update 11"});
+    EXPECT_EQ(Press(vk::kF5), Calls{"update 11"});
     query.searchResultsView = false;
-    EXPECT_TRUE(Press(vk::F5).empty());
+    EXPECT_TRUE(Press(vk::kF5).empty());
 }
 
 TEST_F(KeyDownTest, CtrlAltLettersNeedBothModifiers) {
@@ -104,37 +104,37 @@ TEST_F(KeyDownTest, CtrlAltLettersNeedBothModifiers) {
 TEST_F(KeyDownTest, DialogKeysActOnlyWhileTheInputIsFree) {
     FillRows(2);
     SetInput("x");
-    EXPECT_TRUE(keys.DialogKey(vk::Escape));
+    EXPECT_TRUE(keys.DialogKey(vk::kEscape));
     EXPECT_EQ(Input(), "");
     EXPECT_EQ(target.calls, (Calls{"launch state", "clear moves", "launch state"}));
 
     target.calls.clear();
-    EXPECT_TRUE(keys.DialogKey(vk::Apps));
+    EXPECT_TRUE(keys.DialogKey(vk::kApplications));
     EXPECT_EQ(target.calls, (Calls{"launch state", "row menu"}));
 
     target.lockFree = false;
     target.calls.clear();
-    EXPECT_FALSE(keys.DialogKey(vk::Apps));
+    EXPECT_FALSE(keys.DialogKey(vk::kApplications));
     EXPECT_EQ(target.calls, Calls{"launch state"});
     EXPECT_FALSE(keys.DialogKey('A'));
 
     target.lockFree = true;
-    EXPECT_FALSE(keys.DialogKey(vk::Return));  // plain Enter is the launch key
+    EXPECT_FALSE(keys.DialogKey(vk::kReturn));  // plain Enter is the launch key
     keys.controlDown = true;
     target.calls.clear();
-    EXPECT_TRUE(keys.DialogKey(vk::Return));
+    EXPECT_TRUE(keys.DialogKey(vk::kReturn));
     EXPECT_EQ(target.calls, (Calls{"launch state", "open folder"}));
     target.editDialogVisible = true;
-    EXPECT_FALSE(keys.DialogKey(vk::Return));
+    EXPECT_FALSE(keys.DialogKey(vk::kReturn));
 }
 
 TEST_F(KeyDownTest, TabMovesTheFocusToTheShownInputLineOnlyFromTheCaptureField) {
-    EXPECT_TRUE(keys.DialogKey(vk::Tab));
+    EXPECT_TRUE(keys.DialogKey(vk::kTab));
     EXPECT_EQ(target.calls, (Calls{"launch state", "show input", "focus input"}));
     EXPECT_TRUE(keys.focus().InputLineFocused());
     EXPECT_FALSE(target.menuAttached);  // Ctrl+C/V/X are the input line's own now
     target.calls.clear();
-    EXPECT_TRUE(keys.DialogKey(vk::Tab));
+    EXPECT_TRUE(keys.DialogKey(vk::kTab));
     EXPECT_EQ(target.calls, Calls{"launch state"});
     // With the input line focused, code changes move its caret to the end.
     target.calls.clear();
@@ -148,11 +148,11 @@ TEST_F(KeyDownTest, F2BeginsTheRenameOfTheSelectedRow) {
         editedRow = row;
         list.BeginEdit(row);
     };
-    EXPECT_TRUE(keys.DialogKey(vk::F2));
+    EXPECT_TRUE(keys.DialogKey(vk::kF2));
     EXPECT_EQ(editedRow, -1);  // no rows, nothing to rename
     FillRows(3);
     list.SetSelected(2);
-    EXPECT_TRUE(keys.DialogKey(vk::F2));
+    EXPECT_TRUE(keys.DialogKey(vk::kF2));
     EXPECT_EQ(editedRow, 2);
     EXPECT_TRUE(list.Editing());
 }

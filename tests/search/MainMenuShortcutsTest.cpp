@@ -21,13 +21,13 @@ TEST(MainMenuShortcutsTest, ShortcutsMapToTheirCommands) {
     for (const auto& [letter, command] : letters) {
         EXPECT_EQ(FindMenuShortcut(letter, true, false), command) << letter;
     }
-    EXPECT_EQ(FindMenuShortcut(vk::F1, true, false), MenuCommand::FileListDepth1);
-    EXPECT_EQ(FindMenuShortcut(vk::F5, true, false), MenuCommand::FileListAllNumbered);
+    EXPECT_EQ(FindMenuShortcut(vk::kF1, true, false), MenuCommand::FileListDepth1);
+    EXPECT_EQ(FindMenuShortcut(vk::kF5, true, false), MenuCommand::FileListAllNumbered);
     EXPECT_EQ(FindMenuShortcut('R', true, true), MenuCommand::ReleaseWindow);
     EXPECT_EQ(FindMenuShortcut('C', false, false), std::nullopt);
     EXPECT_EQ(FindMenuShortcut('C', true, true), std::nullopt);  // Ctrl+Alt+C is no item
     EXPECT_EQ(FindMenuShortcut('Z', true, false), std::nullopt);
-    EXPECT_EQ(FindMenuShortcut(vk::F6, true, false), std::nullopt);
+    EXPECT_EQ(FindMenuShortcut(vk::kF6, true, false), std::nullopt);
 }
 
 TEST(ListboxPopupMenuTest, VisibleItemsFollowTheInputState) {
