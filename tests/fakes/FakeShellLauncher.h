@@ -1,0 +1,93 @@
+#pragma once
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/ShellLauncher.h"
+
+namespace qx::test {
+
+// Answers shell calls from tables the test fills; calls come from worker threads, so every
+// member is read and written under the mutex. Hold() makes calls block until Open().
+class FakeShellLauncher : public IShellLauncher {
+public:
+    struct Call {
+        std::string what;  // "shell", "idlist", "item", "runas"
+        std::string file;
+        std::string parameters;
+        std::string folder;
+        std::wstring user;
+        std::wstring password;
+    };
+
+    int ShellExecute(const std::string& file, const std::string& parameters, const std::string& folder) override {
+        std::unique_lock lock(mutex_);
+        calls_.push_back({"shell", file, parameters, folder, {}, {}});
+        WaitWhileHeld(lock);
+        const auto found = codes.find(file);
+        return found != codes.end() ? found->second : 42;
+    }
+    int ExecuteIdList(const std::string& bytes) override {
+        std::unique_lock lock(mutex_);
+        calls_.push_back({"idlist", bytes, {}, {}, {}, {}});
+        WaitWhileHeld(lock);
+        return 0;
+    }
+    int ExecuteShellItem(const void*, const std::string& verb) override {
+        std::unique_lock lock(mutex_);
+        calls_.push_back({"item", {}, verb, {}, {}, {}});
+        WaitWhileHeld(lock);
+        return 1;
+    }
+    int RunAsUser(const std::wstring& user, const std::wstring& password, const std::string& file,
+                  const std::string& parameters) override {
+        std::unique_lock lock(mutex_);
+        calls_.push_back({"runas", file, parameters, {}, user, password});
+        WaitWhileHeld(lock);
+        return runAsCode;
+    }
+    std::string SystemText(int code) override {
+        std::lock_guard lock(mutex_);
+        const auto found = systemTexts.find(code);
+        return found != systemTexts.end() ? found->second : std::string();
+    }
+
+    void Hold() {
+        std::lock_guard lock(mutex_);
+        held_ = true;
+    }
+    void Open() {
+        {
+            std::lock_guard lock(mutex_);
+            held_ = false;
+        }
+        opened_.notify_all();
+    }
+    std::vector<Call> Calls() const {
+        std::lock_guard lock(mutex_);
+        return calls_;
+    }
+    std::size_t CallCount() const {
+        std::lock_guard lock(mutex_);
+        return calls_.size();
+    }
+
+    // Set before any launch starts.
+    std::map<std::string, int> codes;
+    std::map<int, std::string> systemTexts;
+    int runAsCode = 0;
+
+private:
+    void WaitWhileHeld(std::unique_lock<std::mutex>& lock) {
+        opened_.wait(lock, [this] { return !held_; });
+    }
+
+    mutable std::mutex mutex_;
+    std::condition_variable opened_;
+    std::vector<Call> calls_;
+    bool held_ = false;
+};
+
+}  // namespace qx::test
