@@ -16,7 +16,7 @@ int ShellLaunch(IShellLauncher& launcher, const std::string& file, const std::st
     if (!user.empty()) return launcher.RunAsUser(user, password, file, parameters);
     const ShellCommand command = RewriteKeepConsole(file, parameters);
     if (command.file.empty()) return 2;
-    return launcher.ShellExecute(command.file, command.parameters, workingFolder);
+    return launcher.ShellExecuteFile(command.file, command.parameters, workingFolder);
 }
 
 }  // namespace qx

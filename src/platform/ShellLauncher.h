@@ -9,9 +9,10 @@ class IShellLauncher {
 public:
     virtual ~IShellLauncher() = default;
 
-    // Opens the file, folder, program or address with its default verb, shown normally. The
-    // shell's own code: above 32 is success, 0..32 its error numbers (2 file not found).
-    virtual int ShellExecute(const std::string& file, const std::string& parameters,
+    // ShellExecute: opens the file, folder, program or address with its default verb, shown
+    // normally. The shell's own code: above 32 is success, 0..32 its error numbers (2 file not
+    // found). Not named ShellExecute, which <shellapi.h> makes a macro.
+    virtual int ShellExecuteFile(const std::string& file, const std::string& parameters,
                              const std::string& workingFolder) = 0;
     // Invokes the default verb of a binary shell item ID list. Always 0: the shell's verdict is
     // not reported for these.

@@ -22,7 +22,7 @@ public:
         std::wstring password;
     };
 
-    int ShellExecute(const std::string& file, const std::string& parameters, const std::string& folder) override {
+    int ShellExecuteFile(const std::string& file, const std::string& parameters, const std::string& folder) override {
         std::unique_lock lock(mutex_);
         calls_.push_back({"shell", file, parameters, folder, {}, {}});
         WaitWhileHeld(lock);

@@ -1,0 +1,74 @@
+#include "platform/win32/Win32ShellLauncher.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "exec/LaunchRequest.h"
+#include "exec/ThreadInterface.h"
+#include "platform/win32/Win32Api.h"
+
+namespace qx {
+namespace {
+
+const std::string kMissing = "Z:\\quillox-no-such-folder\\missing.exe";
+
+TEST(Win32ShellLauncher, MissingFileIsCodeTwo) {
+    Win32ShellLauncher shell;
+    EXPECT_EQ(shell.ShellExecuteFile(kMissing, "-x", ""), 2);
+}
+
+TEST(Win32ShellLauncher, SystemTextHasNoTrailingStopOrLineBreak) {
+    Win32ShellLauncher shell;
+    const std::string text = shell.SystemText(2);
+    ASSERT_FALSE(text.empty());
+    EXPECT_NE(text.back(), '.');
+    EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos);
+    EXPECT_EQ(shell.SystemText(0x7FFFFF0), "");  // unknown to the system
+}
+
+TEST(Win32ShellLauncher, IdListsTooShortOrEmptyAreIgnoredWithoutFailing) {
+    Win32ShellLauncher shell;
+    EXPECT_EQ(shell.ExecuteIdList(""), 0);
+    EXPECT_EQ(shell.ExecuteIdList(std::string("\x02\x00\x00", 3)), 0);
+    EXPECT_EQ(shell.ExecuteShellItem(nullptr, "open"), 0);
+}
+
+TEST(Win32ShellLauncher, LogonGoesThroughTheGivenFunction) {
+    EXPECT_EQ(Win32ShellLauncher().RunAsUser(L"u", L"p", "a.exe", ""), Win32ShellLauncher::kNoLogon);
+    std::string seen;
+    Win32ShellLauncher shell([&](const std::wstring& user, const std::wstring&, const std::string& file,
+                                 const std::string& parameters) {
+        seen = std::string(user.begin(), user.end()) + "|" + file + "|" + parameters;
+        return 1326;
+    });
+    EXPECT_EQ(shell.RunAsUser(L"admin", L"pw", "C:\\a.msc", "x y"), 1326);
+    EXPECT_EQ(seen, "admin|C:\\a.msc|x y");
+}
+
+TEST(Win32ShellLauncher, MissingFileLaunchedOnAWorkerIsReportedOnce) {
+    std::vector<std::string> messages;
+    ThreadInterfaceServices services;
+    services.launcher = std::make_shared<Win32ShellLauncher>();
+    services.languageIndex = [] { return 1; };
+    services.showInfo = [&](const std::string& text) { messages.push_back(text); };
+    TThreadInterface launches(std::move(services));
+
+    LaunchRequest request;
+    request.fileName = kMissing;
+    request.kind = launch_kind::kFile;
+    request.keepInputFree = true;
+    request.minimiseMode = MinimiseMode::Never;
+    launches.StartLaunch(request);
+    for (int i = 0; i < 10000 && launches.RecordCount() != 0; ++i) {
+        launches.ExecTimerTimer();
+        ::Sleep(1);
+    }
+    EXPECT_EQ(launches.RecordCount(), 0u);
+    EXPECT_EQ(messages, std::vector<std::string>{"File or folder \"Z:\\quillo ... missing.exe\" could not be found."});
+}
+
+}  // namespace
+}  // namespace qx
