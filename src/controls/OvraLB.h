@@ -168,6 +168,8 @@ public:
     int HoverIndex() const { return hover_; }
     bool OverIndexChangedAfterMove() const { return overIndexChanged_; }
     int ClickCount() const { return clickCount_; }
+    // Where the last mouse press landed; a double click launches only from the rows.
+    LbZone LastPressZone() const { return press_.zone; }
     LbCursor Cursor() const { return cursor_; }
 
     // ---- In-place edit.

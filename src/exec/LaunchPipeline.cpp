@@ -1,0 +1,276 @@
+#include "exec/LaunchPipeline.h"
+
+#include <exception>
+
+#include "controls/OvraLB.h"
+#include "exec/LaunchText.h"
+#include "platform/FileSystem.h"
+#include "platform/KeyboardState.h"
+#include "store/EntryData.h"
+#include "store/EntryStore.h"
+
+namespace qx {
+
+LaunchPipeline::LaunchPipeline(LaunchContext context, LaunchHooks hooks)
+    : context_(context), hooks_(std::move(hooks)) {}
+
+std::string LaunchPipeline::Resolve(std::string_view path, bool expandShellMarkers) const {
+    return context_.store.ResolveEntryPath(path, expandShellMarkers);
+}
+
+MinimiseMode LaunchPipeline::CurrentMinimiseMode() const {
+    const bool keepInFolderBrowser =
+        hooks_.noAutoMinimiseInFolderBrowser && hooks_.noAutoMinimiseInFolderBrowser() && FolderBrowsing();
+    const bool released = hooks_.isReleased && hooks_.isReleased();
+    return keepInFolderBrowser || released ? MinimiseMode::Never : MinimiseMode::UnlessAlt;
+}
+
+bool LaunchPipeline::InputStaysFree() const { return !(hooks_.lockUntilExecDone && hooks_.lockUntilExecDone()); }
+
+void LaunchPipeline::ResultListDblClick(LaunchSender sender) {
+    TovraLB& list = context_.list;
+    if (hooks_.endInPlaceEdit) hooks_.endInPlaceEdit();
+    const std::string rowText = list.SelectedText();
+    // A double click counts only on a row; one on the scroll bar or the grip must not launch.
+    if (sender != LaunchSender::MainWindow && list.LastPressZone() != LbZone::Rows) return;
+
+    if (!FolderBrowsing()) {
+        if (!list.HasSelection()) return;
+        if (CtrlHeld()) {
+            InDenOrdnerWechseln1Click(sender);
+        } else {
+            LaunchResultRow(rowText, CurrentMinimiseMode(), InputStaysFree());
+        }
+        return;
+    }
+    if (context_.keyboard.IsKeyDown(vk::kAlt)) {
+        if (hooks_.showSelectionProperties) hooks_.showSelectionProperties();
+        return;
+    }
+    if (CtrlHeld()) {
+        InDenOrdnerWechseln1Click(sender);
+        return;
+    }
+    if (hooks_.isPathMode && hooks_.isPathMode()) {
+        const void* item = hooks_.findFolderViewItem ? hooks_.findFolderViewItem(rowText) : nullptr;
+        LaunchShellItem(item, {}, {}, CurrentMinimiseMode(), InputStaysFree());
+        return;
+    }
+    const std::string path = Resolve(WithTrailingBackslash(BrowsedFolder()) + TrimBlanks(rowText), false);
+    LaunchFile(path, {}, {}, {}, {}, {}, CurrentMinimiseMode(), InputStaysFree());
+}
+
+void LaunchPipeline::LaunchResultRow(const std::string& rowText, MinimiseMode mode, bool keepInputFree) {
+    if (FolderBrowsing()) return;
+    switch (Mode()) {
+        case InputMode::EntrySearch:
+            if (const TEntryData* entry = context_.store.FindEntry(rowText)) LaunchEntry(*entry, mode, keepInputFree);
+            break;
+        case InputMode::Command: LaunchText(rowText, launch_kind::kCommand, true, mode, keepInputFree); break;
+        case InputMode::Url: LaunchText(rowText, launch_kind::kWebAddress, true, mode, keepInputFree); break;
+    }
+}
+
+void LaunchPipeline::LaunchEntry(const TEntryData& entry, MinimiseMode mode, bool keepInputFree) {
+    std::string fileName = Resolve(ResolveEntryTarget(entry), true);
+    std::string parameters = Resolve(entry.Parameters(), true);
+    // A command entry may keep its whole command line in Value.
+    if (IsCommandEntry(entry.Name()) && TrimBlanks(parameters).empty()) {
+        parameters = CommandArguments(fileName);
+        fileName = CommandProgram(fileName, [this](std::string_view p) { return Resolve(p, false); });
+    }
+    if (IsUrlEntry(entry.Name())) {
+        OpenUrl(fileName, false, mode, keepInputFree);
+        return;
+    }
+    // The stored password column is never used: a run-as launch always asks.
+    LaunchPath(fileName, parameters, Resolve(entry.WorkingFolder(), true), IdListBytesFromText(entry.IdList()),
+               AnsiToWide(entry.RunAsUser()), AnsiToWide(entry.Reserved()), mode, keepInputFree);
+}
+
+std::string LaunchPipeline::ResolveEntryTarget(const TEntryData& entry) const {
+    const IInstallerLookup* installer = context_.installer;
+    // Without both codes the entry is no advertised shortcut; the installer would refuse anyway.
+    if (installer && installer->Available() && !entry.ProductCode().empty() && !entry.ComponentCode().empty()) {
+        if (auto path = installer->LocalComponentPath(std::string(entry.ProductCode()),
+                                                      std::string(entry.ComponentCode()))) {
+            return *path;
+        }
+    }
+    return std::string(entry.Value());
+}
+
+void LaunchPipeline::LaunchText(std::string text, std::uint8_t kind, bool addToHistory, MinimiseMode mode,
+                                bool keepInputFree) {
+    const bool webAddress = (kind & launch_kind::kWebAddress) != 0;
+    std::string work = StripKindPrefix(text, false);
+    // An unmarked text gets its marker, so the history holds it as a row of its mode; a bare
+    // marker row stays an empty launch.
+    if (work.empty() && text != kUrlMarker && text != kCommandMarker) {
+        work = text;
+        text = std::string(webAddress ? kUrlMarker : kCommandMarker) + text;
+    }
+    if (webAddress) work = EncodeUrlSpaces(work);
+    auto expand = [this](std::string_view p) { return Resolve(p, false); };
+
+    LaunchRequest request;
+    request.kind = kind;
+    request.minimiseMode = mode;
+    request.keepInputFree = keepInputFree;
+    History* history = nullptr;
+    if (kind & launch_kind::kCommand) {
+        request.fileName = CommandProgram(work, expand);
+        request.parameters = CommandArguments(work);
+        history = &context_.store.CommandHistory();
+    } else if (webAddress) {
+        if (kind & launch_kind::kDefaultBrowser) {
+            request.fileName = hooks_.defaultBrowser ? hooks_.defaultBrowser() : std::string();
+            request.parameters = "\"" + BrowserUrlArgument(work, request.fileName) + "\"";
+        } else {
+            request.fileName = CommandProgram(work, expand);
+        }
+        history = &context_.store.UrlHistory();
+    }
+    Start(std::move(request));
+    if (addToHistory && history && !work.empty()) context_.store.RememberLaunch(*history, text, true);
+}
+
+void LaunchPipeline::OpenUrl(const std::string& url, bool addToHistory, MinimiseMode mode, bool keepInputFree) {
+    LaunchText(url, launch_kind::kWebAddress, addToHistory, mode, keepInputFree);
+}
+
+void LaunchPipeline::OpenUrlInBrowser(const std::string& url, bool addToHistory, MinimiseMode mode,
+                                      bool keepInputFree) {
+    LaunchText(url, launch_kind::kWebAddress | launch_kind::kDefaultBrowser, addToHistory, mode, keepInputFree);
+}
+
+void LaunchPipeline::OpenUrlFromDialog(const std::string& url, bool addToHistory) {
+    if (CtrlHeld()) {
+        OpenUrlInBrowser(url, addToHistory, CurrentMinimiseMode(), InputStaysFree());
+    } else {
+        OpenUrl(url, addToHistory, CurrentMinimiseMode(), InputStaysFree());
+    }
+}
+
+void LaunchPipeline::LaunchFile(std::string fileName, const std::string& parameters, std::string workingFolder,
+                                const std::string& idListBytes, const std::wstring& runAsUser,
+                                const std::wstring& password, MinimiseMode mode, bool keepInputFree) {
+    if (workingFolder.empty()) workingFolder = FolderPart(fileName);
+    // The shell opens a folder given with its backslash as a window even when a file of the
+    // same name without extension lies beside it.
+    if (!fileName.empty() && context_.fs.FolderExists(fileName)) fileName = WithTrailingBackslash(fileName);
+
+    LaunchRequest request;
+    request.fileName = std::move(fileName);
+    request.workingFolder = std::move(workingFolder);
+    request.parameters = parameters;
+    request.idListBytes = idListBytes;
+    request.runAsUser = runAsUser;
+    request.password = password;
+    request.kind = launch_kind::kFile;
+    request.minimiseMode = mode;
+    request.keepInputFree = keepInputFree;
+    Start(std::move(request));
+}
+
+void LaunchPipeline::LaunchPath(const std::string& fileName, const std::string& parameters,
+                                const std::string& workingFolder, const std::string& idListBytes,
+                                const std::wstring& runAsUser, const std::wstring& password, MinimiseMode mode,
+                                bool keepInputFree) {
+    // A shell-namespace item is never run as another user.
+    if (const void* item = FindShellItemForPath(fileName)) {
+        LaunchShellItem(item, {}, {}, mode, keepInputFree);
+        return;
+    }
+    LaunchFile(fileName, parameters, workingFolder, idListBytes, runAsUser, password, mode, keepInputFree);
+}
+
+void LaunchPipeline::LaunchShellItem(const void* item, const std::wstring& runAsUser, const std::wstring& password,
+                                     MinimiseMode mode, bool keepInputFree) {
+    LaunchRequest request;
+    request.runAsUser = runAsUser;
+    request.password = password;
+    request.kind = launch_kind::kFile;
+    request.shellItem = item;
+    request.minimiseMode = mode;
+    request.keepInputFree = keepInputFree;
+    Start(std::move(request));
+}
+
+const void* LaunchPipeline::FindShellItemForPath(const std::string& path) {
+    if (path.empty() || path.front() != '\\') return nullptr;
+    const std::string location = WithoutTrailingBackslash(std::string_view(path).substr(1));
+    if (location.empty() || !hooks_.navigateFolderView || !hooks_.findFolderViewItem) return nullptr;
+    if (hooks_.setFormEnabled) hooks_.setFormEnabled(false);
+    bool navigated = false;
+    try {
+        navigated = hooks_.navigateFolderView(location);
+    } catch (...) {
+        if (hooks_.setFormEnabled) hooks_.setFormEnabled(true);
+        throw;
+    }
+    if (hooks_.setFormEnabled) hooks_.setFormEnabled(true);
+    if (!navigated) return nullptr;
+    const auto lastBackslash = location.rfind('\\');
+    const std::string name = lastBackslash == std::string::npos ? location : location.substr(lastBackslash + 1);
+    return hooks_.findFolderViewItem(name);
+}
+
+void LaunchPipeline::InDenOrdnerWechseln1Click(LaunchSender sender) {
+    const MinimiseMode mode = sender == LaunchSender::FolderMenuItem ? MinimiseMode::Never : CurrentMinimiseMode();
+    const bool keepInputFree = InputStaysFree();
+    if (FolderBrowsing()) {
+        if (hooks_.isPathMode && hooks_.isPathMode()) {
+            LaunchShellItem(hooks_.folderViewRootItem ? hooks_.folderViewRootItem() : nullptr, {}, {}, mode,
+                            keepInputFree);
+        } else {
+            LaunchFile(Resolve(WithTrailingBackslash(BrowsedFolder()), false), {}, {}, {}, {}, {}, mode,
+                       keepInputFree);
+        }
+        return;
+    }
+    if (!context_.list.HasSelection()) return;
+    const std::string rowText = context_.list.SelectedText();
+    switch (Mode()) {
+        case InputMode::EntrySearch: OpenSelectedEntryFolder(rowText, mode, keepInputFree); break;
+        case InputMode::Url: OpenUrlInBrowser(rowText, true, mode, keepInputFree); break;
+        case InputMode::Command: break;
+    }
+}
+
+void LaunchPipeline::OpenSelectedEntryFolder(const std::string& rowText, MinimiseMode mode, bool keepInputFree) {
+    // A folder that cannot be opened is no reason to disturb the user: the command is a
+    // convenience, and the shell reports what it refuses on its own.
+    try {
+        const TEntryData* entry = context_.store.FindEntry(rowText);
+        if (!entry) return;
+        if (IsUrlEntry(entry->Name())) {
+            OpenUrlInBrowser(std::string(entry->Value()), false, mode, keepInputFree);
+        } else if (!IsCommandEntry(entry->Name())) {
+            OpenEntryFolder(*entry, mode, keepInputFree);
+        }
+    } catch (const std::exception&) {
+    }
+}
+
+void LaunchPipeline::OpenEntryFolder(const TEntryData& entry, MinimiseMode mode, bool keepInputFree) {
+    const std::string target = ResolveEntryTarget(entry);
+    if (target.empty()) return;
+    const std::string path = WithoutTrailingBackslash(Resolve(target, true));
+    const std::string folder = WithTrailingBackslash(FolderPart(path));
+    LaunchPath(folder, {}, {}, {}, AnsiToWide(entry.RunAsUser()), AnsiToWide(entry.Reserved()), mode, keepInputFree);
+}
+
+void LaunchPipeline::Start(LaunchRequest request) {
+    // Run-as launches always ask for the password, so a stored one is never used; a Shift
+    // launch only copies the file name and needs none.
+    if (!request.runAsUser.empty() && !request.shellItem) {
+        request.password.clear();
+        if (hooks_.askPassword && !context_.keyboard.IsKeyDown(vk::kShift)) {
+            if (auto answer = hooks_.askPassword(request.runAsUser)) request.password = std::move(*answer);
+        }
+    }
+    if (hooks_.startLaunch) hooks_.startLaunch(request);
+}
+
+}  // namespace qx

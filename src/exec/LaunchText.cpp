@@ -1,0 +1,121 @@
+#include "exec/LaunchText.h"
+
+#include <array>
+
+namespace qx {
+
+std::string CommandProgram(std::string_view text, const PathExpander& expand) {
+    const std::string_view program = text.substr(0, text.find(' '));
+    return expand ? expand(program) : std::string(program);
+}
+
+std::string CommandArguments(std::string_view text) {
+    const auto blank = text.find(' ');
+    if (blank == std::string_view::npos) return {};
+    return std::string(text.substr(blank + 1));
+}
+
+std::string StripKindPrefix(std::string_view text, bool keepUnmarked) {
+    if (text.starts_with(kUrlMarker) || text.starts_with(kCommandMarker)) {
+        // Both markers end in their first blank.
+        return std::string(text.substr(text.find(' ') + 1));
+    }
+    return keepUnmarked ? std::string(text) : std::string();
+}
+
+std::string EncodeUrlSpaces(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == ' ') {
+            out += "%20";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string BrowserUrlArgument(std::string_view url, std::string_view browserPath) {
+    std::string lower(browserPath);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+    }
+    if (lower.find("firefox.exe") == std::string::npos) return std::string(url);
+    if (url.starts_with("http://")) return std::string(url.substr(7));
+    if (url.starts_with("https://")) return std::string(url.substr(8));
+    return std::string(url);
+}
+
+std::string FolderPart(std::string_view path) {
+    const auto last = path.find_last_of("\\:");
+    if (last == std::string_view::npos) return {};
+    return std::string(path.substr(0, last + 1));
+}
+
+std::string WithTrailingBackslash(std::string_view path) {
+    std::string out(path);
+    if (out.empty() || out.back() != '\\') out += '\\';
+    return out;
+}
+
+std::string WithoutTrailingBackslash(std::string_view path) {
+    if (!path.empty() && path.back() == '\\') path.remove_suffix(1);
+    return std::string(path);
+}
+
+std::string TrimBlanks(std::string_view text) {
+    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return std::string(text);
+}
+
+namespace {
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::string IdListBytesFromText(std::string_view text) {
+    std::string bytes;
+    std::size_t pos = 0;
+    while (pos <= text.size()) {
+        auto end = text.find(' ', pos);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string token = TrimBlanks(text.substr(pos, end - pos));
+        pos = end + 1;
+        if (token.empty()) continue;
+        int value = 0;
+        for (char c : token) {
+            const int digit = HexDigit(c);
+            if (digit < 0) return {};
+            value = value * 16 + digit;
+            if (value > 0xFF) return {};
+        }
+        bytes += static_cast<char>(value);
+    }
+    return bytes;
+}
+
+std::wstring AnsiToWide(std::string_view text) {
+    // 0x80..0x9F of Windows-1252; the five unassigned codes keep their own value.
+    static constexpr std::array<wchar_t, 32> kHigh = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::wstring out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += (byte >= 0x80 && byte <= 0x9F) ? kHigh[byte - 0x80] : static_cast<wchar_t>(byte);
+    }
+    return out;
+}
+
+}  // namespace qx
