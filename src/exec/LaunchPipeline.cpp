@@ -125,7 +125,7 @@ void LaunchPipeline::LaunchText(std::string text, std::uint8_t kind, bool addToH
     } else if (webAddress) {
         if (kind & launch_kind::kDefaultBrowser) {
             request.fileName = hooks_.defaultBrowser ? hooks_.defaultBrowser() : std::string();
-            request.parameters = "\"" + BrowserUrlArgument(work, request.fileName) + "\"";
+            request.parameters = Quoted(BrowserUrlArgument(work, request.fileName));
         } else {
             request.fileName = CommandProgram(work, expand);
         }

@@ -47,6 +47,15 @@ std::string BrowserUrlArgument(std::string_view url, std::string_view browserPat
     return std::string(url);
 }
 
+std::string Quoted(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    out.push_back('"');
+    out.append(text);
+    out.push_back('"');
+    return out;
+}
+
 std::string FolderPart(std::string_view path) {
     const auto last = path.find_last_of("\\:");
     if (last == std::string_view::npos) return {};

@@ -28,6 +28,9 @@ std::string EncodeUrlSpaces(std::string_view text);
 // line, so "http://" (else "https://") is dropped for it; every other browser gets the url.
 std::string BrowserUrlArgument(std::string_view url, std::string_view browserPath);
 
+// The text in double quotes, as one command-line argument (inner quotes are not escaped).
+std::string Quoted(std::string_view text);
+
 // Everything up to and including the last backslash or colon; empty when there is neither.
 std::string FolderPart(std::string_view path);
 std::string WithTrailingBackslash(std::string_view path);

@@ -122,20 +122,19 @@ TEST_F(LaunchPipelineTest, FileEntryResolvesValueParametersAndFolder) {
     EXPECT_FALSE(fs.FileExists(kData + "OldURLs.txt"));
 }
 
-TEST_F(LaunchPipelineTest, StoredWorkingFolderIsResolvedAgainstProgramFolder) {
-    AddEntry("Tool|..\\Tools\\t.exe|||.\\work||0||||||0");
-    ExpectRequest(Enter("tool"), "C:\\Apps\\Tools\\t.exe", "", "C:\\Apps\\Quillox\\work", launch_kind::kFile);
-}
-
-TEST_F(LaunchPipelineTest, ExistingFolderGetsBackslashAndParentAsWorkingFolder) {
+TEST_F(LaunchPipelineTest, RelativeFolderExistingFolderAndPlainValue) {
     fs.Put("C:\\Data\\a.txt", "x");
+    AddEntry("Tool|..\\Tools\\t.exe|||.\\work||0||||||0");
     AddEntry("Data|C:\\Data");
-    ExpectRequest(Enter("Data"), "C:\\Data\\", "", "C:\\", launch_kind::kFile);
-}
-
-TEST_F(LaunchPipelineTest, ArbitraryValueEntryOpensItsValue) {
     AddEntry("Note|hello world");
-    ExpectRequest(Enter("Note"), "hello world", "", "", launch_kind::kFile);
+    pipeline.LaunchEntry(*store.FindEntry("tool"), MinimiseMode::UnlessAlt, false);
+    pipeline.LaunchEntry(*store.FindEntry("Data"), MinimiseMode::UnlessAlt, false);
+    pipeline.LaunchEntry(*store.FindEntry("Note"), MinimiseMode::UnlessAlt, false);
+    ASSERT_EQ(launched.size(), 3u);
+    ExpectRequest(launched[0], "C:\\Apps\\Tools\\t.exe", "", "C:\\Apps\\Quillox\\work", launch_kind::kFile);
+    // The working folder is taken before the folder gets its backslash.
+    ExpectRequest(launched[1], "C:\\Data\\", "", "C:\\", launch_kind::kFile);
+    ExpectRequest(launched[2], "hello world", "", "", launch_kind::kFile);
 }
 
 TEST_F(LaunchPipelineTest, IdListEntryWithoutValueHandsOnTheBytes) {
@@ -300,22 +299,20 @@ TEST_F(LaunchPipelineTest, CtrlEnterOnFileEntryOpensItsFolder) {
     EXPECT_EQ(r.password, L"secret");
 }
 
-TEST_F(LaunchPipelineTest, FolderCommandDoesNothingForCommandsAndInCommandMode) {
+TEST_F(LaunchPipelineTest, FolderCommandFromMenuNeverMinimisesAndSkipsCommands) {
     AddEntry("exe: Calc|calc");
+    AddEntry("Dir|C:\\Data\\");
     SelectRow("exe: Calc");
     pipeline.InDenOrdnerWechseln1Click(LaunchSender::FolderMenuItem);
-    mode = InputMode::Command;
-    pipeline.InDenOrdnerWechseln1Click(LaunchSender::FolderMenuItem);
     EXPECT_TRUE(launched.empty());
-}
-
-TEST_F(LaunchPipelineTest, FolderCommandFromMenuNeverMinimises) {
-    AddEntry("Dir|C:\\Data\\");
     SelectRow("Dir");
     pipeline.InDenOrdnerWechseln1Click(LaunchSender::FolderMenuItem);
     ASSERT_EQ(launched.size(), 1u);
     ExpectRequest(launched[0], "C:\\", "", "C:\\", launch_kind::kFile);
     EXPECT_EQ(launched[0].minimiseMode, MinimiseMode::Never);
+    mode = InputMode::Command;
+    pipeline.InDenOrdnerWechseln1Click(LaunchSender::FolderMenuItem);
+    EXPECT_EQ(launched.size(), 1u);
 }
 
 TEST_F(LaunchPipelineTest, FolderCommandSwallowsErrors) {
