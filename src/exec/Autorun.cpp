@@ -24,6 +24,19 @@ int AutorunCount(const IRegistry& registry) {
            (AutorunIsSet(registry, RegistryRoot::CurrentUser, kAutorunValueName) ? 1 : 0);
 }
 
+std::string FirstCommandLineItem(std::string_view commandLine) {
+    const std::size_t start = commandLine.find_first_not_of(" \t");
+    if (start == std::string_view::npos) return {};
+    commandLine.remove_prefix(start);
+    // The program item ends at the closing quote when it starts with one, else at white space;
+    // backslashes before a quote mean nothing in it.
+    if (commandLine.front() == '"') {
+        commandLine.remove_prefix(1);
+        return std::string(commandLine.substr(0, commandLine.find('"')));
+    }
+    return std::string(commandLine.substr(0, commandLine.find_first_of(" \t")));
+}
+
 AutorunMenu::AutorunMenu(const IRegistry& registry, std::string executablePath)
     : registry_(registry), executablePath_(std::move(executablePath)) {}
 

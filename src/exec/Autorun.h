@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/LanguageStrings.h"
@@ -19,6 +20,10 @@ bool AutorunSet(const IRegistry& registry, RegistryRoot root, const std::string&
 bool AutorunRemove(const IRegistry& registry, RegistryRoot root, const std::string& name);
 // How many of the two roots (all users, this user) hold the "Quillox" value: 0, 1 or 2.
 int AutorunCount(const IRegistry& registry);
+
+// The program path of a process command line (GetCommandLineA): the first item, without its
+// quotes and without the arguments.
+std::string FirstCommandLineItem(std::string_view commandLine);
 
 enum class AutorunItem { ForThisUser, ForAllUsers };
 

@@ -80,9 +80,15 @@ TEST(AutorunTest, Count_CountsOnlyTheQuilloxValueBelowBothRoots) {
     EXPECT_EQ(AutorunCount(registry), 2);
 }
 
-TEST(AutorunMenuTest, Tags_AreTheRootHandleValues) {
-    EXPECT_EQ(static_cast<std::uint32_t>(AutorunMenu::Tag(AutorunItem::ForThisUser)), 0x80000001u);
-    EXPECT_EQ(static_cast<std::uint32_t>(AutorunMenu::Tag(AutorunItem::ForAllUsers)), 0x80000002u);
+TEST(AutorunTest, FirstCommandLineItem_IsTheBareProgramPath) {
+    EXPECT_EQ(FirstCommandLineItem("\"C:\\Program Files\\Quillox\\Quillox.exe\" -showonstartup"),
+              "C:\\Program Files\\Quillox\\Quillox.exe");
+    EXPECT_EQ(FirstCommandLineItem("C:\\Tools\\Quillox.exe -showonstartup"), "C:\\Tools\\Quillox.exe");
+    EXPECT_EQ(FirstCommandLineItem("  \"D:\\Q x\\Quillox.exe\""), "D:\\Q x\\Quillox.exe");
+    EXPECT_EQ(FirstCommandLineItem("\"D:\\unclosed quote"), "D:\\unclosed quote");
+    EXPECT_EQ(FirstCommandLineItem("Quillox.exe\targ"), "Quillox.exe");
+    EXPECT_EQ(FirstCommandLineItem(""), "");
+    EXPECT_EQ(FirstCommandLineItem("   "), "");
 }
 
 TEST(AutorunMenuTest, ForThisUserClick_ChecksThenUnchecksWithoutMessages) {
