@@ -184,6 +184,16 @@ TEST_F(LaunchPipelineTest, RunAsEntryAlwaysAsksAndNeverUsesStoredPassword) {
     EXPECT_EQ(launched[0].password, L"");
 }
 
+TEST_F(LaunchPipelineTest, WithoutPromptRunAsGoesOutWithoutStoredPassword) {
+    LaunchHooks hooks;
+    hooks.startLaunch = [this](const LaunchRequest& r) { launched.push_back(r); };
+    pipeline.SetHooks(hooks);  // the launch threads prompt themselves
+    AddEntry("Admin|C:\\a.exe|||||0||||bob|stored|0");
+    const LaunchRequest& r = Enter("Admin");
+    EXPECT_EQ(r.runAsUser, L"bob");
+    EXPECT_EQ(r.password, L"");
+}
+
 TEST_F(LaunchPipelineTest, ShellPathOpensFolderViewItemWithoutRunAs) {
     int token = 0;
     std::vector<bool> enabled;
