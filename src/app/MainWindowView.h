@@ -8,7 +8,7 @@ namespace qx {
 class TovraLB;
 enum class KeyField;
 
-enum class FormTimer { Housekeeping, Startup, Results };
+enum class FormTimer { Housekeeping, Startup, Results, Launch };
 
 // What the main window's logic asks of the real window. The Win32 window implements it;
 // tests use a recording fake.
@@ -51,6 +51,10 @@ public:
     virtual void ShowInputLine() = 0;
     virtual void ClearKeyCaptureField() = 0;
     virtual void ShowOptionsMenu() = 0;
+    // The run-as password prompt; empty when cancelled.
+    virtual std::string PromptPassword(const std::string& caption, const std::string& prompt) = 0;
+    // The input line shows the waiting display while a locked launch runs.
+    virtual void ShowWaitingText(const std::string& text) = 0;
     // The list's context menu at the cursor with the visible items; a choice comes back as
     // TQxForm1::RunPopupItem.
     virtual void ShowRowContextMenu(const PopupVisibility& visible) = 0;

@@ -2,6 +2,9 @@
 
 #include "app/LanguageStrings.h"
 #include "controls/OvraLB.h"
+#include "exec/DefaultBrowser.h"
+#include "exec/LaunchPipeline.h"
+#include "exec/ThreadInterface.h"
 #include "search/KeyboardCommands.h"
 #include "search/ResultListModel.h"
 #include "store/EntryMaintenance.h"
@@ -54,16 +57,19 @@ void TQxForm1::FormCreate(const std::string& exePath, const std::vector<std::str
                                                  platform_.system.WindowsVersionNumber());
     maintenance_ = std::make_unique<EntryMaintenance>(*store_, *results_, language_, prefixes_);
     keys_ = std::make_unique<KeyboardCommands>(static_cast<IKeyboardTarget&>(*this), *query_, view_.ResultList(),
-                                               platform_.clipboard, platform_.files);
-    CreateListBehaviour();
+                                               *platform_.clipboard, platform_.files);
+    defaultBrowser_ = DefaultBrowserProgram(platform_.registry, platform_.system.WindowsVersionNumber());
     language_.SetSaveSettings([this] { SaveSettings(); });
 
     log_ = std::make_unique<TLogWriter>(platform_.files, folders_.dataFolder + "log.txt");
     fileOpLock_ = std::make_unique<TLockRegistrator>(log_.get());
     inputLock_ = std::make_unique<TLockRegistrator>(log_.get());
+    CreateListBehaviour();
+    CreateLaunching();
 
     view_.ProcessPendingMessages();
     view_.StartTimer(FormTimer::Housekeeping, kHousekeepingIntervalMs);
+    view_.StartTimer(FormTimer::Launch, kResultsIntervalMs);
     view_.StartTimer(FormTimer::Startup, kStartupIntervalMs);
 }
 
@@ -138,6 +144,7 @@ void TQxForm1::MinimiseTransition() {
     view_.SetTrayIconVisible(true);
     view_.StopTimer(FormTimer::Results);
     results_->waitingKeys().MarkStale();
+    threads_->ReleaseWait(true, true);
 }
 
 bool TQxForm1::FormCloseQuery() {
@@ -153,6 +160,9 @@ void TQxForm1::FormDestroy() {
     view_.StopTimer(FormTimer::Housekeeping);
     view_.StopTimer(FormTimer::Startup);
     view_.StopTimer(FormTimer::Results);
+    view_.StopTimer(FormTimer::Launch);
+    launch_.reset();
+    threads_.reset();
     keys_.reset();
     maintenance_.reset();
     results_.reset();

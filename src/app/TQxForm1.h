@@ -16,6 +16,8 @@
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/KeyboardState.h"
+#include "platform/Registry.h"
+#include "platform/ShellLauncher.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SystemInfo.h"
 #include "search/KeyboardTarget.h"
@@ -25,6 +27,9 @@
 namespace qx {
 
 class EntryMaintenance;
+class IInstallerLookup;
+class LaunchPipeline;
+class TThreadInterface;
 class EntryStore;
 class KeyboardCommands;
 class ResultListModel;
@@ -47,7 +52,11 @@ struct PlatformServices {
     IMessageBoxes& boxes;
     IClock& clock;
     IKeyboardState& keyboard;
-    IClipboard& clipboard;
+    // Shared with launch workers, which may outlive the window when a launch never returns.
+    std::shared_ptr<IClipboard> clipboard;
+    std::shared_ptr<IShellLauncher> shellLauncher;
+    const IRegistry& registry;
+    const IInstallerLookup* installer = nullptr;  // none: advertised shortcuts launch their Value
 };
 
 // The main window's behaviour from creation to destruction: the process-wide objects,
@@ -74,6 +83,8 @@ public:
     // The input line's change event, with its new text.
     void FormEditChange(const std::string& text);
     void UpdateResultsTimerTimer();
+    // The launch timer: polls the launch workers and reports their failures.
+    void ExecTimerTimer();
 
     // Keys of the window, the input line and the key capture field. KeyDown returns whether
     // the key was acted on; KeyPress sets the character to 0 when it was consumed.
@@ -83,7 +94,7 @@ public:
     void GetKeyEditChange(const std::string& text);
     void MouseWheel(int wheelDelta);
     // The one launch action: Enter, a double click and a replayed Enter all end here.
-    void ResultListDblClick();
+    void ResultListDblClick(bool fromKeyboard = true);
     void RunPopupItem(PopupItem item);
     // The "Sprache/Language" items: tag 0 German, 1 English.
     void LangChange(int tag) { language_.LangChange(tag); }
@@ -124,6 +135,7 @@ private:
     // is nothing to rename yet.
     void RenameLegacyIconFiles() {}
     void CreateListBehaviour();
+    void CreateLaunching();
     void CommitRename(int row, const std::string& text, bool closedFromOutside);
 
     // IQueryHooks and IKeyboardTarget
@@ -142,7 +154,7 @@ private:
     bool IsFileOpLockFree() const override { return fileOpLock_->IsFree(); }
     bool IsReleased() const override { return released_; }
     // Launch workers, the edit-entry dialog and the info dialog arrive with their features.
-    bool IsLaunchRunning() const override { return false; }
+    bool IsLaunchRunning() const override;
     bool IsEditEntryDialogVisible() const override { return false; }
     const std::string& ProgramFolder() const override { return folders_.programFolder; }
     void PutInputLineText(const std::string& text) override { view_.SetInputText(text); }
@@ -158,13 +170,13 @@ private:
     void ClearQueuedMoves() override;
     void UniversalUpdate(bool notify, bool reload) override;
     void ChangeToListBox() override;
-    void UpdateLaunchState() override {}
+    void UpdateLaunchState() override;
     void PopupInfoMenu() override {}
     void PopupOptionsMenu() override { view_.ShowOptionsMenu(); }
     void OpenWebSearchDialog() override {}
     void OpenEditEntryDialog() override {}
     void OpenRowContextMenu() override;
-    void OpenContainingFolder() override {}
+    void OpenContainingFolder() override;
     void RemoveSelectedRow() override;
     void SaveEntries() override;
     void ReleaseWindow() override { releasequilloxwindow1Click(); }
@@ -198,6 +210,9 @@ private:
     std::unique_ptr<ResultListModel> results_;
     std::unique_ptr<EntryMaintenance> maintenance_;
     std::unique_ptr<KeyboardCommands> keys_;
+    std::string defaultBrowser_;
+    std::unique_ptr<TThreadInterface> threads_;
+    std::unique_ptr<LaunchPipeline> launch_;
     std::unique_ptr<TLogWriter> log_;
     std::unique_ptr<TLockRegistrator> fileOpLock_;
     std::unique_ptr<TLockRegistrator> inputLock_;

@@ -1,6 +1,9 @@
 // The main window's keyboard, list and view-switch wiring.
 #include "app/TQxForm1.h"
 #include "controls/OvraLB.h"
+#include "exec/LaunchPipeline.h"
+#include "exec/ThreadInterface.h"
+#include "exec/WaitingDisplay.h"
 #include "search/KeyboardCommands.h"
 #include "search/ListboxPopupMenu.h"
 #include "search/ResultListModel.h"
@@ -20,11 +23,12 @@ void TQxForm1::CreateListBehaviour() {
     };
     hooks.focusKeyCapture = [this] { keys_->focus().FocusKeyCapture(); };
     hooks.setInputText = [this](const std::string& text) { keys_->SetInputText(text); };
+    hooks.updateLaunchThreads = [this] { UpdateLaunchState(); };
     results_->SetHooks(std::move(hooks));
 
     WaitingKeysHooks waiting;
     waiting.goInto = [this] { keys_->GoInto(); };
-    waiting.launch = [this] { ResultListDblClick(); };
+    waiting.launch = [this] { ResultListDblClick(true); };
     waiting.isInputLockFree = [this] { return inputLock_->IsFree(); };
     results_->SetWaitingKeysHooks(std::move(waiting));
 
@@ -41,7 +45,7 @@ void TQxForm1::CreateListBehaviour() {
                             [this](const std::string& text) { ShowInfo(text); }});
 
     TovraLB& list = view_.ResultList();
-    list.OnDblClick = [this] { ResultListDblClick(); };
+    list.OnDblClick = [this] { ResultListDblClick(false); };
     list.lbPopupmenu = [this](int, int) { OpenRowContextMenu(); };
     list.OnBeginEdit = [this](int row) {
         TovraLB& rows = view_.ResultList();
@@ -60,10 +64,57 @@ void TQxForm1::CommitRename(int row, const std::string& text, bool closedFromOut
     if (!maintenance_->RenameInPlace(oldName, text) && !closedFromOutside) list.BeginEdit(row, text);
 }
 
-void TQxForm1::ResultListDblClick() {
-    // Launching the selected row arrives with the launch pipeline; Enter, double clicks and
-    // replayed keys already end here.
+void TQxForm1::CreateLaunching() {
+    ThreadInterfaceServices services;
+    services.launcher = platform_.shellLauncher;
+    services.clipboard = platform_.clipboard;
+    services.keyboard = &platform_.keyboard;
+    services.inputLock = inputLock_.get();
+    services.languageIndex = [this] { return language_.languageIndex(); };
+    services.showInfo = [this](const std::string& text) { ShowInfo(text); };
+    services.minimise = [this] {
+        if (MinimiseButtonAllows(MinimiseState())) view_.RequestMinimise();
+    };
+    services.repaintTitle = [this] {
+        view_.ShowWaitingText(threads_->Busy() ? WaitingDisplayText(threads_->ShownTicks(), results_->cycleCounter())
+                                               : std::string());
+    };
+    services.promptPassword = [this](const std::string& caption, const std::string& prompt) {
+        return view_.PromptPassword(caption, prompt);
+    };
+    threads_ = std::make_unique<TThreadInterface>(std::move(services));
+
+    LaunchHooks hooks;
+    hooks.startLaunch = [this](const LaunchRequest& request) { threads_->StartLaunch(request); };
+    hooks.inputMode = [this] { return query_->Mode(); };
+    hooks.ctrlHeld = [this] { return keys_->controlDown || platform_.keyboard.IsKeyDown(vk::kControl); };
+    hooks.isReleased = [this] { return released_; };
+    hooks.lockUntilExecDone = [this] { return settings_.lockQuilloxUntilExecDone; };
+    hooks.noAutoMinimiseInFolderBrowser = [this] { return settings_.noAutoMinInFolderSearch; };
+    hooks.defaultBrowser = [this] { return defaultBrowser_; };
+    hooks.endInPlaceEdit = [this] {
+        if (fileOpLock_->IsFree()) view_.ResultList().CommitEdit(true);
+    };
+    hooks.isFolderBrowsing = [this] { return IsFolderBrowsing(); };
+    // The password is asked by the launch threads when the launch starts, not here.
+    launch_ = std::make_unique<LaunchPipeline>(
+        LaunchContext{*store_, view_.ResultList(), platform_.files, platform_.keyboard, platform_.installer},
+        std::move(hooks));
 }
+
+void TQxForm1::ResultListDblClick(bool fromKeyboard) {
+    launch_->ResultListDblClick(fromKeyboard ? LaunchSender::MainWindow : LaunchSender::ResultList);
+}
+
+void TQxForm1::ExecTimerTimer() {
+    if (threads_) threads_->ExecTimerTimer();
+}
+
+bool TQxForm1::IsLaunchRunning() const { return threads_->Busy(); }
+
+void TQxForm1::UpdateLaunchState() { threads_->ReleaseWait(true, false); }
+
+void TQxForm1::OpenContainingFolder() { launch_->InDenOrdnerWechseln1Click(LaunchSender::MainWindow); }
 
 void TQxForm1::OpenRowContextMenu() {
     if (!inputLock_->IsFree() || !view_.ResultList().HasSelection()) return;
@@ -79,11 +130,13 @@ void TQxForm1::RunPopupItem(PopupItem item) {
             keys_->BeginRename();
             break;
         case PopupItem::Run:
-            ResultListDblClick();
+            ResultListDblClick(true);
             break;
-        // Editing, copying, the parent folder, the command prompt, the shell's own menu and
-        // the file information arrive with the edit dialog, adding, launching and folder
-        // browsing.
+        case PopupItem::GoToParentFolder:
+            launch_->InDenOrdnerWechseln1Click(LaunchSender::FolderMenuItem);
+            break;
+        // Editing, copying, the command prompt, the shell's own menu and the file information
+        // arrive with the edit dialog, adding and folder browsing.
         default:
             break;
     }

@@ -43,6 +43,11 @@ public:
     void ShowInputLine() override { Log("show input line"); }
     void ClearKeyCaptureField() override { Log("clear key capture"); }
     void ShowOptionsMenu() override { Log("options menu"); }
+    std::string PromptPassword(const std::string&, const std::string& prompt) override {
+        Log("password " + prompt);
+        return password;
+    }
+    void ShowWaitingText(const std::string& text) override { waitingText = text; }
     void ShowRowContextMenu(const PopupVisibility& visible) override {
         std::string shown = "row menu";
         for (bool item : visible) shown += item ? " 1" : " 0";
@@ -67,6 +72,8 @@ public:
     bool formVisible = false;
     bool formEnabled = true;
     KeyField focused = KeyField::None;
+    std::string password;
+    std::string waitingText;
     bool onScreen = false;
     int pumps = 0;
     std::uint64_t instanceAppearsAt = 0;  // 0: the new instance never appears
@@ -76,6 +83,7 @@ private:
         switch (timer) {
             case FormTimer::Startup: return "startup";
             case FormTimer::Results: return "results";
+            case FormTimer::Launch: return "launch";
             case FormTimer::Housekeeping: break;
         }
         return "housekeeping";

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include "app/FakeMainWindowView.h"
 #include "app/TQxForm1.h"
@@ -8,6 +10,8 @@
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeKeyboardState.h"
 #include "fakes/FakeMessageBoxes.h"
+#include "fakes/FakeRegistry.h"
+#include "fakes/FakeShellLauncher.h"
 #include "fakes/FakeSystemInfo.h"
 #include "search/ListboxPopupMenu.h"
 #include "store/EntryStore.h"
@@ -34,9 +38,11 @@ protected:
     test::FakeMessageBoxes boxes;
     test::FakeClock clock;
     test::FakeKeyboardState keyboard;
-    test::FakeClipboard clipboard;
+    std::shared_ptr<test::FakeClipboard> clipboard = std::make_shared<test::FakeClipboard>();
+    std::shared_ptr<test::FakeShellLauncher> launcher = std::make_shared<test::FakeShellLauncher>();
+    test::FakeRegistry registry;
     test::FakeMainWindowView view{clock};
-    TQxForm1 form{view, PlatformServices{files, system, boxes, clock, keyboard, clipboard}};
+    TQxForm1 form{view, PlatformServices{files, system, boxes, clock, keyboard, clipboard, launcher, registry}};
 };
 
 TEST_F(FormTest, FormCreate_HidesComputesFoldersAndStartsTimers) {
@@ -63,7 +69,7 @@ TEST_F(FormTest, FirstStartCreatesDataFolderAndOldOrdersSoTheNextIsNoFirstLaunch
     EXPECT_TRUE(boxes.errors.empty());
 
     test::FakeMainWindowView secondView{clock};
-    TQxForm1 second{secondView, PlatformServices{files, system, boxes, clock, keyboard, clipboard}};
+    TQxForm1 second{secondView, PlatformServices{files, system, boxes, clock, keyboard, clipboard, launcher, registry}};
     second.FormCreate(kExe, {});
     EXPECT_FALSE(second.firstLaunch());
 }
@@ -113,7 +119,7 @@ TEST_F(FormTest, ShowOnStartupIsTheExactLowerCaseArgumentAndActsOnceAfterStart) 
     EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "restore request"), 1);
 
     test::FakeMainWindowView otherView{clock};
-    TQxForm1 other{otherView, PlatformServices{files, system, boxes, clock, keyboard, clipboard}};
+    TQxForm1 other{otherView, PlatformServices{files, system, boxes, clock, keyboard, clipboard, launcher, registry}};
     other.FormCreate(kExe, {"-ShowOnStartup"});
     EXPECT_FALSE(other.showOnStartup());
 }
@@ -324,6 +330,29 @@ TEST_F(FormTest, RowMenuOffersWhatTheModeAllowsAndRemoveAsksFirst) {
     form.UpdateResultsTimerTimer();
     view.list.lbPopupmenu(5, 5);
     EXPECT_EQ(view.events.back(), "row menu 0 1 0 0 1 0 0 0 0");
+}
+
+TEST_F(FormTest, TypingThenDownDownEnterLaunchesTheThirdRowOfTheFinalResults) {
+    files.Put(kData + "OldOrders.txt", "");
+    files.Put(kData + "Files.txt", "Keynote|k.exe\r\nNotebook|b.exe\r\nNotepad|n.exe\r\nPaint|p.exe\r\n");
+    Start();
+    form.RestoreTransition();
+    launcher->codes["n.exe"] = 42;
+    char typed[] = "note";
+    for (char& c : typed)
+        if (c) form.KeyPress(c);
+    form.KeyDown(vk::kDown, false, false);
+    form.KeyDown(vk::kDown, false, false);
+    form.KeyDown(vk::kReturn, false, false);
+    EXPECT_EQ(launcher->CallCount(), 0u);  // waits for the results of "note"
+    for (int tick = 0; tick < 6; ++tick) form.UpdateResultsTimerTimer();
+    for (int tick = 0; tick < 20 && launcher->CallCount() == 0; ++tick) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        form.ExecTimerTimer();
+    }
+    ASSERT_EQ(launcher->CallCount(), 1u);
+    EXPECT_EQ(view.Rows(), (std::vector<std::string>{"Notebook", "Notepad", "Keynote"}));
+    EXPECT_EQ(launcher->Calls()[0].file, "k.exe");
 }
 
 TEST_F(FormTest, ChordTogglesTheWindowButNotWhileAMessageBoxOwnsIt) {

@@ -1,5 +1,10 @@
 #include "app/win32/MainWindow.h"
 
+#include "exec/RunAsUser.h"
+#include "exec/win32/PasswordPrompt.h"
+#include "platform/win32/Win32LogonProcessStarter.h"
+#include "platform/win32/Win32ShellLauncher.h"
+
 #include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
@@ -22,6 +27,8 @@ constexpr UINT kCmdLanguageEnglish = 111;
 constexpr UINT kCmdOptionFirst = 120;   // + OptionFlag
 constexpr UINT kCmdOpacityFirst = 140;  // + index in kOpacityMenuPercents
 constexpr UINT kCmdRowMenuFirst = 160;  // + PopupItem
+constexpr UINT kCmdAutorunThisUser = 180;
+constexpr UINT kCmdAutorunAllUsers = 181;
 constexpr int kInputLineId = 10;
 constexpr int kResultListId = 11;
 constexpr int kKeyCaptureId = 12;
@@ -57,7 +64,19 @@ bool MainWindow::Create(const std::string& exePath, const std::vector<std::strin
     tray_ = std::make_unique<TrayIcon>(hwnd_, kTrayId, kApplicationTitle);
     tray_->SetIcon(LoadIconA(nullptr, IDI_APPLICATION));
 
-    form_ = std::make_unique<TQxForm1>(*this, PlatformServices{files_, system_, boxes_, clock_, keyboard_, clipboard_});
+    // The logon starter keeps no state: each run-as launch makes its own, so a worker that
+    // outlives the window holds nothing of it.
+    auto launcher = std::make_shared<Win32ShellLauncher>(
+        [](const std::wstring& user, const std::wstring& password, const std::string& file,
+           const std::string& parameters) {
+            Win32LogonProcessStarter starter;
+            std::wstring secret = password;
+            return static_cast<int>(RunAsUserLaunch(starter, user, secret, WidenAnsi(file), WidenAnsi(parameters)));
+        });
+    autorun_ = std::make_unique<AutorunMenu>(registry_, exePath);
+    form_ = std::make_unique<TQxForm1>(
+        *this, PlatformServices{files_, system_, boxes_, clock_, keyboard_, clipboard_, launcher, registry_,
+                                installer_.Available() ? &installer_ : nullptr});
     form_->FormCreate(exePath, arguments);
     return true;
 }
@@ -108,6 +127,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == TimerId(FormTimer::Housekeeping)) form_->AllgTimerTimer();
             if (wParam == TimerId(FormTimer::Startup)) form_->StartupMinTimerTimer();
             if (wParam == TimerId(FormTimer::Results)) form_->UpdateResultsTimerTimer();
+            if (wParam == TimerId(FormTimer::Launch)) form_->ExecTimerTimer();
             return 0;
         case WM_SYSCOMMAND:
             if (HandleSysCommand(wParam)) return 0;
@@ -184,6 +204,11 @@ void MainWindow::OnCommand(UINT id) {
                 form_->ToggleOption(static_cast<OptionFlag>(id - kCmdOptionFirst));
             if (id >= kCmdOpacityFirst && id < kCmdOpacityFirst + kOpacityMenuPercents.size())
                 form_->SetOpacityPercent(kOpacityMenuPercents[id - kCmdOpacityFirst]);
+            if (id == kCmdAutorunThisUser || id == kCmdAutorunAllUsers) {
+                const AutorunItem item = id == kCmdAutorunThisUser ? AutorunItem::ForThisUser : AutorunItem::ForAllUsers;
+                for (const LangPair& message : autorun_->ForThisUserClick(item))
+                    form_->ShowInfo(form_->language().Text(message));
+            }
             if (id >= kCmdRowMenuFirst && id < kCmdRowMenuFirst + kPopupItemCount)
                 form_->RunPopupItem(static_cast<PopupItem>(id - kCmdRowMenuFirst));
             break;
@@ -199,11 +224,14 @@ void MainWindow::CreateControls() {
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kKeyCaptureId)), instance_, nullptr);
     SetWindowSubclass(inputLine_, &MainWindow::FieldProc, kInputLineId, reinterpret_cast<DWORD_PTR>(this));
     SetWindowSubclass(keyCapture_, &MainWindow::FieldProc, kKeyCaptureId, reinterpret_cast<DWORD_PTR>(this));
+    waitingLine_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_LEFT | SS_CENTERIMAGE, 0, 0, 0, 0, hwnd_, nullptr,
+                                   instance_, nullptr);
     resultList_.Create(hwnd_, kResultListId, 0, kInputHeight, 0, 0);
     resultList_.OnMouseWheel = [this](int delta) {
         if (form_) form_->MouseWheel(delta);
     };
     SendMessageA(inputLine_, WM_SETFONT, font, FALSE);
+    SendMessageA(waitingLine_, WM_SETFONT, font, FALSE);
     resultList_.SetFont(reinterpret_cast<HFONT>(font));
     LayoutControls();
 }
@@ -213,6 +241,7 @@ void MainWindow::LayoutControls() {
     RECT client;
     GetClientRect(hwnd_, &client);
     MoveWindow(inputLine_, 0, 0, client.right, kInputHeight, TRUE);
+    MoveWindow(waitingLine_, 0, 0, client.right, kInputHeight, TRUE);
     MoveWindow(resultList_.Handle(), 0, kInputHeight, client.right, client.bottom - kInputHeight, TRUE);
 }
 
@@ -294,6 +323,14 @@ void MainWindow::ShowOptionsMenu() {
     };
 
     if (HMENU general = submenu(menu.get(), text(texts::GeneralSettings))) {
+        if (HMENU autorun = submenu(general, text(texts::StartWithWindows))) {
+            autorun_->UpdateStartupCheck();
+            const auto checked = [this](AutorunItem item) { return autorun_->Checked(item) ? MF_CHECKED : MF_UNCHECKED; };
+            AppendMenuA(autorun, MF_STRING | checked(AutorunItem::ForThisUser), kCmdAutorunThisUser,
+                        text(texts::ForThisUser).c_str());
+            AppendMenuA(autorun, MF_STRING | checked(AutorunItem::ForAllUsers), kCmdAutorunAllUsers,
+                        text(texts::ForAllUsers).c_str());
+        }
         option(general, OptionFlag::StayOnTop, texts::AlwaysOnTop);
         if (HMENU running = submenu(general, text(texts::RunningFilesAndFolders))) {
             option(running, OptionFlag::LockUntilLaunched, texts::LockUntilExecDone);
@@ -336,6 +373,23 @@ void MainWindow::ShowRowContextMenu(const PopupVisibility& visible) {
     POINT cursor;
     GetCursorPos(&cursor);
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN, cursor.x, cursor.y, 0, hwnd_, nullptr);
+}
+
+std::string MainWindow::PromptPassword(const std::string& caption, const std::string& prompt) {
+    std::optional<std::wstring> typed = qx::PromptPassword(hwnd_, caption, prompt);
+    if (!typed) return {};
+    std::string password(typed->size() * 2 + 1, '\0');
+    password.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, typed->c_str(), static_cast<int>(typed->size()),
+                                                                 password.data(), static_cast<int>(password.size()),
+                                                                 nullptr, nullptr)));
+    WipeSecret(*typed);
+    return password;
+}
+
+void MainWindow::ShowWaitingText(const std::string& text) {
+    SetWindowTextA(waitingLine_, text.c_str());
+    ShowWindow(waitingLine_, text.empty() ? SW_HIDE : SW_SHOW);
+    if (!text.empty()) SetWindowPos(waitingLine_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void MainWindow::ApplyOpacity(int alpha) {

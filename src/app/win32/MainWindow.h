@@ -12,7 +12,10 @@
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
+#include "exec/Autorun.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32InstallerLookup.h"
+#include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32KeyboardState.h"
 #include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32SystemInfo.h"
@@ -58,6 +61,8 @@ public:
     void ShowInputLine() override { ShowWindow(inputLine_, SW_SHOW); }
     void ClearKeyCaptureField() override { SetWindowTextA(keyCapture_, ""); }
     void ShowOptionsMenu() override;
+    std::string PromptPassword(const std::string& caption, const std::string& prompt) override;
+    void ShowWaitingText(const std::string& text) override;
     void ShowRowContextMenu(const PopupVisibility& visible) override;
     void ApplyOpacity(int alpha) override;
     void ApplyStayOnTop(bool onTop) override;
@@ -80,6 +85,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND inputLine_ = nullptr;
     HWND keyCapture_ = nullptr;
+    HWND waitingLine_ = nullptr;  // lies over the input line while a locked launch runs
     Win32Clock clock_;
     OvraListBoxWindow resultList_;
 
@@ -87,7 +93,10 @@ private:
     Win32SystemInfo system_;
     Win32MessageBoxes boxes_;
     Win32KeyboardState keyboard_;
-    Win32Clipboard clipboard_;
+    std::shared_ptr<Win32Clipboard> clipboard_ = std::make_shared<Win32Clipboard>();
+    Win32Registry registry_;
+    Win32InstallerLookup installer_;
+    std::unique_ptr<AutorunMenu> autorun_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<TQxForm1> form_;
 };
