@@ -139,6 +139,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             if (form_) OnFieldNotification(LOWORD(wParam), HIWORD(wParam));
             break;
+        case WM_SETFOCUS:
+            // Closing a message box hands the focus back to the window itself; the keys
+            // belong in the key capture field.
+            if (keyCapture_) SetFocus(keyCapture_);
+            return 0;
         case WM_MOUSEWHEEL:
             if (form_) form_->MouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
             return 0;

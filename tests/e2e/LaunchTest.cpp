@@ -1,0 +1,89 @@
+#include <string>
+#include <vector>
+
+#include "e2e/Harness.h"
+#include "e2e/ListRows.h"
+
+namespace qx {
+namespace {
+
+using namespace qx::test;
+
+// Starts are observed through the recorder program, which notes every start in launches.txt
+// beside itself.
+class LaunchTest : public QuilloxE2eTest {
+protected:
+    void SetUp() override {
+        QuilloxE2eTest::SetUp();
+        char self[MAX_PATH] = {};
+        GetModuleFileNameA(nullptr, self, MAX_PATH);
+        std::string source = self;
+        source = source.substr(0, source.find_last_of('\\') + 1) + "qx_recorder.exe";
+        recorder_ = Folder().Path() + "qx_recorder.exe";
+        ASSERT_TRUE(CopyFileA(source.c_str(), recorder_.c_str(), FALSE)) << source;
+        MarkAsLaunchedBefore();
+    }
+
+    HWND StartShown(const std::string& files) {
+        if (!Folder().WriteDataFile("Files.txt", files)) return nullptr;
+        AppProcess& quillox = StartQuillox("-showonstartup");
+        pid_ = quillox.Pid();
+        HWND window = WaitForRunningWindow(quillox);
+        if (!window || !WaitUntil([&] { return IsShownOnScreen(window); })) return nullptr;
+        SetForegroundWindow(window);
+        return window;
+    }
+
+    std::string Launches() {
+        std::string bytes;
+        ReadFileBytes(Folder().Path() + "launches.txt", bytes);
+        return bytes;
+    }
+
+    std::string recorder_;
+    DWORD pid_ = 0;
+};
+
+TEST_F(LaunchTest, EnterLaunchesTheEntryWithItsParametersAndHidesTheWindow) {
+    HWND window = StartShown("Recorder|" + recorder_ + "|alpha beta\r\n");
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(TypeText("recor"));
+    ASSERT_TRUE(WaitUntil([&] { return ListRows(window) == std::vector<std::string>{"Recorder"}; }));
+    ASSERT_TRUE(PressKey(VK_RETURN));
+    EXPECT_TRUE(WaitUntil([&] { return Launches().find("alpha beta") != std::string::npos; })) << Launches();
+    EXPECT_TRUE(WaitUntil([&] { return IsParkedOffScreen(window); }));
+}
+
+TEST_F(LaunchTest, MissingFileIsReportedWithItsNameAndTheWindowStaysUsable) {
+    HWND window = StartShown("Missing|Z:\\nowhere\\gone.exe\r\n");
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(TypeText("missi"));
+    ASSERT_TRUE(WaitUntil([&] { return ListRows(window) == std::vector<std::string>{"Missing"}; }));
+    ASSERT_TRUE(PressKey(VK_RETURN));
+    HWND report = WaitForMessageBox(pid_);
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(MessageBoxText(report), "Datei oder Ordner \"Z:\\nowhere\\gone.exe\" wurde nicht gefunden.");
+    ASSERT_TRUE(AnswerMessageBox(report, IDOK));
+    EXPECT_TRUE(IsShownOnScreen(window));
+    SetForegroundWindow(window);
+    ASSERT_TRUE(TypeText("ng"));
+    EXPECT_TRUE(WaitUntil([&] { return InputLineText(window) == "missing"; })) << InputLineText(window);
+}
+
+TEST_F(LaunchTest, CommandModeRunsTheCommandAndPutsItOnTopOfTheHistory) {
+    ASSERT_TRUE(Folder().WriteDataFile("OldOrders.txt", "exe: older command\r\n"));
+    HWND window = StartShown("");
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(TypeText(",qx_recorder.exe one two"));
+    ASSERT_TRUE(WaitUntil([&] { return !ListRows(window).empty() && ListRows(window)[0] == "exe: qx_recorder.exe one two"; }));
+    ASSERT_TRUE(PressKey(VK_RETURN));
+    EXPECT_TRUE(WaitUntil([&] { return Launches().find("one two") != std::string::npos; })) << Launches();
+    std::string history;
+    EXPECT_TRUE(WaitUntil([&] {
+        return Folder().ReadDataFile("OldOrders.txt", history) &&
+               history == "exe: qx_recorder.exe one two\r\nexe: older command\r\n";
+    })) << history;
+}
+
+}  // namespace
+}  // namespace qx
