@@ -39,14 +39,13 @@ int Win32ShellLauncher::ShellExecuteFile(const std::string& file, const std::str
 }
 
 int Win32ShellLauncher::ExecuteIdList(const std::string& idListBytes) {
-    if (idListBytes.empty()) return 0;
+    // Four bytes or fewer cannot hold an item and its terminator. Handing the shell no list
+    // would open the desktop folder for a damaged entry, so nothing is started then.
+    if (idListBytes.size() <= 4) return 0;
     const ComInitializer com(kComModel);
-    // Four bytes or fewer cannot hold an item and its terminator: the shell gets no list then.
-    UniqueIdList idList;
-    if (idListBytes.size() > 4) {
-        idList.reset(static_cast<ITEMIDLIST*>(::CoTaskMemAlloc(idListBytes.size())));
-        if (idList) std::memcpy(idList.get(), idListBytes.data(), idListBytes.size());
-    }
+    UniqueIdList idList(static_cast<ITEMIDLIST*>(::CoTaskMemAlloc(idListBytes.size())));
+    if (!idList) return 0;
+    std::memcpy(idList.get(), idListBytes.data(), idListBytes.size());
     try {
         InvokeIdList(idList.get(), nullptr);
     } catch (...) {
