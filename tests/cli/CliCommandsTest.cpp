@@ -54,11 +54,8 @@ TEST_F(CliCommandsTest, SearchPrintsTheEntryRowsOfTheList) {
     // Terms are searched; another Windows version's entry is hidden unless asked for.
     EXPECT_EQ(Run({"search", "mus"}).out, "Keynote\n");
     EXPECT_EQ(Run({"search", "paint"}).out, "");
-    EXPECT_EQ(Run({"--winver", "501", "search", "paint"}).out, "Paint\n");
     EXPECT_EQ(Run({"search", "paint", "--winver", "501"}).out, "Paint\n");
-    // An empty input shows nothing, as the list does.
-    EXPECT_EQ(Run({"search", ""}).out, "");
-    EXPECT_EQ(Run({"search", ""}).code, kCliOk);
+    EXPECT_EQ(Run({"search", ""}).out, "");  // an empty input shows nothing, as the list does
 }
 
 TEST_F(CliCommandsTest, SearchInCommandAndUrlModesListsTheHistoriesUnderTheTypedLine) {
@@ -68,7 +65,6 @@ TEST_F(CliCommandsTest, SearchInCommandAndUrlModesListsTheHistoriesUnderTheTyped
     EXPECT_EQ(Run({"search", ",reg"}).out, "exe: reg\n");
     // The three URL characters are one mode; "-" is a query, not an option.
     EXPECT_EQ(Run({"search", "+example"}).out, "url: example\nurl: www.example.org\nurl: notes.example.org\n");
-    EXPECT_EQ(Run({"search", ".notes"}).out, "url: notes\nurl: notes.example.org\n");
     EXPECT_EQ(Run({"search", "-"}).out, "url: \nurl: www.example.org\nurl: notes.example.org\n");
     EXPECT_EQ(Run({"search", "--data"}).out, "url: -data\n");
     // Without the URL history only the typed line is offered.
@@ -96,9 +92,7 @@ TEST_F(CliCommandsTest, ListPrintsEveryNameInListOrder) {
     EXPECT_EQ(Run({"list"}).out, "A\nb\nc\nexecute: calc\nZebra\n\xC4pfel\n");
     // With no OldOrders.txt the program would take this for its first start and convert.
     fs.DeleteFile(std::string(kData) + "OldOrders.txt");
-    const Outcome first = Run({"list"});
-    EXPECT_EQ(first.out, "A\nb\nc\nexe: calc\nZebra\n\xC4pfel\n");
-    EXPECT_EQ(first.err, "");
+    EXPECT_EQ(Run({"list"}).out, "A\nb\nc\nexe: calc\nZebra\n\xC4pfel\n");
     EXPECT_EQ(Run({"search", "xe: c"}).out, "exe: calc\n");
 }
 
@@ -108,9 +102,7 @@ TEST_F(CliCommandsTest, AMissingEntryFileMeansNoEntriesAndNoTemplateIsCopied) {
     Put("Files_de.txt", "Vorlage\r\n");
     const Outcome list = Run({"list"});
     EXPECT_EQ(list.code, kCliOk);
-    EXPECT_EQ(list.out, "");
-    EXPECT_EQ(list.err, "");
-    EXPECT_EQ(Run({"search", "v"}).out, "");
+    EXPECT_EQ(list.out + list.err, "");
     EXPECT_FALSE(fs.FileExists(std::string(kData) + "Files.txt"));
     EXPECT_FALSE(fs.FileExists(std::string(kData) + "OldOrders.txt"));
 }
@@ -147,7 +139,7 @@ TEST_F(CliCommandsTest, CheckReportsFileAndLineAndExitsOneWhenAnythingIsMalforme
     EXPECT_EQ(Run({"check"}).out, "Files.txt:1: line ends with a bare LF (not CR LF)\n1 problem found\n");
 }
 
-TEST_F(CliCommandsTest, UsageErrorsExitTwo) {
+TEST_F(CliCommandsTest, OptionsAndUsageErrors) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {},
              {"find", "x"},
@@ -167,15 +159,12 @@ TEST_F(CliCommandsTest, UsageErrorsExitTwo) {
     const Outcome missing = Run({"--data", "C:\\Nowhere", "list"});
     EXPECT_EQ(missing.code, kCliUsage);
     EXPECT_EQ(missing.err, "quillox-cli: no data folder C:\\Nowhere\\\n");
-    const Outcome help = Run({"--help"});
-    EXPECT_EQ(help.code, kCliOk);
-    EXPECT_EQ(help.out.rfind("usage: quillox-cli", 0), 0u);
-}
-
-TEST_F(CliCommandsTest, DataFolderOptionPicksTheFolder) {
     fs.Put("D:\\Other\\Files.txt", "Other entry\r\n");
     EXPECT_EQ(Run({"--data", "D:\\Other", "list"}).out, "Other entry\n");
     EXPECT_EQ(Run({"list", "--data", "D:\\Other\\"}).out, "Other entry\n");
+    const Outcome help = Run({"--help"});
+    EXPECT_EQ(help.code, kCliOk);
+    EXPECT_EQ(help.out.rfind("usage: quillox-cli", 0), 0u);
 }
 
 // The real file system: the bytes of every file are the same afterwards.
@@ -201,7 +190,6 @@ TEST(CliOnDiskTest, ReadsATemporaryDataFolderWithoutChangingIt) {
     };
     // No OldOrders.txt: a first launch would write one and convert "execute: ".
     EXPECT_EQ(run({"list"}), "0:exe: calc\nKeynote\nNotepad\n");
-    EXPECT_EQ(run({"search", "note"}), "0:Notepad\nKeynote\n");
     EXPECT_EQ(run({"search", "!x"}), "0:exe: x\n");
     EXPECT_EQ(run({"search", "+ex"}), "0:url: ex\nurl: example.org\n");
     EXPECT_EQ(run({"check"}), "0:no problems found\n");
@@ -215,8 +203,6 @@ TEST(CliOnDiskTest, ReadsATemporaryDataFolderWithoutChangingIt) {
         EXPECT_TRUE(disk.ReadFile((folder / name).string(), read));
         EXPECT_EQ(read, bytes) << name;
     }
-    std::string none;
-    EXPECT_FALSE(disk.ReadFile((folder / "missing.txt").string(), none));
     fs::remove_all(folder);
 }
 

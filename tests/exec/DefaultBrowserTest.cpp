@@ -12,42 +12,29 @@ using test::FakeRegistry;
 constexpr const char* kUserChoice =
     "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\UserChoice";
 
-TEST(OpenCommandProgramTest, CutsRealOpenCommandsToTheProgram) {
-    EXPECT_EQ(OpenCommandProgram("\"C:\\Program Files\\Mozilla Firefox\\firefox.exe\" -osint -url \"%1\""),
-              "C:\\Program Files\\Mozilla Firefox\\firefox.exe");
-    EXPECT_EQ(OpenCommandProgram("\"C:\\Program Files\\Internet Explorer\\iexplore.exe\" -nohome"),
-              "C:\\Program Files\\Internet Explorer\\iexplore.exe");
-    EXPECT_EQ(OpenCommandProgram("C:\\PROGRA~1\\INTERN~1\\iexplore.exe %1"), "C:\\PROGRA~1\\INTERN~1\\iexplore.exe");
-    EXPECT_EQ(OpenCommandProgram("\"C:\\Program Files (x86)\\Opera\\Opera.EXE\" -noautoupdate -- \"%1\""),
-              "C:\\Program Files (x86)\\Opera\\Opera.EXE");
-    EXPECT_EQ(OpenCommandProgram("\"C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe\" -- \"%1\""),
-              "C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe");
+TEST(OpenCommandProgramTest, CutsOpenCommandsToTheProgram) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"\"C:\\Program Files\\Mozilla Firefox\\firefox.exe\" -osint -url \"%1\"",
+         "C:\\Program Files\\Mozilla Firefox\\firefox.exe"},
+        {"C:\\PROGRA~1\\INTERN~1\\iexplore.exe %1", "C:\\PROGRA~1\\INTERN~1\\iexplore.exe"},
+        {"\"C:\\Program Files (x86)\\Opera\\Opera.EXE\" -noautoupdate -- \"%1\"",
+         "C:\\Program Files (x86)\\Opera\\Opera.EXE"},
+        {"", ""},
+        {"\"C:\\Browsers\\browser.exe\"", "C:\\Browsers\\browser.exe"},
+        {"browser.exe %1", "browser.exe"},                      // no backslash: searched from the start
+        {"C:\\Tools\\browser \"%1\"", "C:\\Tools\\browser %1"},  // no dot: nothing cut
+        // A backslash in the arguments moves the search there: the cut lands inside them.
+        {"\"C:\\B\\b.exe\" -profile \"D:\\My Profiles\\main.p x\" %1", "C:\\B\\b.exe -profile D:\\My Profiles\\main.p"},
+        {"\"C:\\B\\b.exe\" -profile \"D:\\profile\" %1", "C:\\B\\b.exe -profile D:\\profile %1"},
+    };
+    for (const auto& [command, expected] : cases) EXPECT_EQ(OpenCommandProgram(command), expected) << command;
 }
 
-TEST(OpenCommandProgramTest, EdgeCases) {
-    EXPECT_EQ(OpenCommandProgram(""), "");
-    EXPECT_EQ(OpenCommandProgram("\"C:\\Browsers\\browser.exe\""), "C:\\Browsers\\browser.exe");  // no arguments
-    EXPECT_EQ(OpenCommandProgram("browser.exe %1"), "browser.exe");  // no backslash: searched from the start
-    EXPECT_EQ(OpenCommandProgram("C:\\Tools\\browser \"%1\""), "C:\\Tools\\browser %1");  // no dot: nothing cut
-    // A backslash in the arguments moves the search there: the cut lands inside them.
-    EXPECT_EQ(OpenCommandProgram("\"C:\\B\\b.exe\" -profile \"D:\\My Profiles\\main.p x\" %1"),
-              "C:\\B\\b.exe -profile D:\\My Profiles\\main.p");
-    EXPECT_EQ(OpenCommandProgram("\"C:\\B\\b.exe\" -profile \"D:\\profile\" %1"), "C:\\B\\b.exe -profile D:\\profile %1");
-}
-
-TEST(DefaultBrowserProgramTest, XpReadsTheHttpClassOnly) {
+TEST(DefaultBrowserProgramTest, XpReadsTheHttpClassOnlyLaterVersionsTheUserChoice) {
     FakeRegistry registry;
-    registry.SetValue(RegistryRoot::ClassesRoot, "HTTP\\shell\\open\\command", "",
-                      "\"C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE\" -nohome");
-    registry.SetValue(RegistryRoot::CurrentUser, kUserChoice, "Progid", "FirefoxURL");
-    registry.SetValue(RegistryRoot::ClassesRoot, "FirefoxURL\\shell\\open\\command", "", "\"C:\\F\\firefox.exe\" \"%1\"");
-    EXPECT_EQ(DefaultBrowserProgram(registry, 501), "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE");
-    EXPECT_EQ(DefaultBrowserProgram(registry, 500), "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE");
-    EXPECT_EQ(DefaultBrowserProgram(registry, 502), "C:\\F\\firefox.exe");
-}
-
-TEST(DefaultBrowserProgramTest, LaterVersionsFollowTheUserChoiceAndFallBackWithoutOne) {
-    FakeRegistry registry;
+    EXPECT_EQ(DefaultBrowserProgram(registry, 501), "");
+    registry.AddKey(RegistryRoot::ClassesRoot, "HTTP\\shell\\open\\command");
+    EXPECT_EQ(DefaultBrowserProgram(registry, 601), "");
     registry.SetValue(RegistryRoot::ClassesRoot, "HTTP\\shell\\open\\command", "", "C:\\IE\\iexplore.exe %1");
     EXPECT_EQ(DefaultBrowserProgram(registry, 601), "C:\\IE\\iexplore.exe");  // no choice key
     registry.SetValue(RegistryRoot::CurrentUser, kUserChoice, "Progid", "");
@@ -56,18 +43,13 @@ TEST(DefaultBrowserProgramTest, LaterVersionsFollowTheUserChoiceAndFallBackWitho
     registry.SetValue(RegistryRoot::ClassesRoot, "ChromeHTML\\shell\\open\\command", "",
                       "\"C:\\Chrome\\chrome.exe\" -- \"%1\"");
     EXPECT_EQ(DefaultBrowserProgram(registry, 601), "C:\\Chrome\\chrome.exe");
+    EXPECT_EQ(DefaultBrowserProgram(registry, 502), "C:\\Chrome\\chrome.exe");
+    EXPECT_EQ(DefaultBrowserProgram(registry, 501), "C:\\IE\\iexplore.exe");
+    EXPECT_EQ(DefaultBrowserProgram(registry, 500), "C:\\IE\\iexplore.exe");
     // A choice whose class is not registered gives nothing, not the HTTP class.
     registry.SetValue(RegistryRoot::CurrentUser, kUserChoice, "Progid", "GoneHTML");
     EXPECT_EQ(DefaultBrowserProgram(registry, 601), "");
     EXPECT_EQ(registry.openKeys, 0);
-}
-
-TEST(DefaultBrowserProgramTest, NothingRegisteredGivesEmpty) {
-    FakeRegistry registry;
-    EXPECT_EQ(DefaultBrowserProgram(registry, 501), "");
-    EXPECT_EQ(DefaultBrowserProgram(registry, 601), "");
-    registry.AddKey(RegistryRoot::ClassesRoot, "HTTP\\shell\\open\\command");
-    EXPECT_EQ(DefaultBrowserProgram(registry, 601), "");
 }
 
 TEST(ShellIconSizeTest, ReadsTheNumberAndDefaultsTo32) {
@@ -77,7 +59,7 @@ TEST(ShellIconSizeTest, ReadsTheNumberAndDefaultsTo32) {
     registry.SetValue(RegistryRoot::CurrentUser, kMetrics, "Other", "48");
     EXPECT_EQ(ShellIconSize(registry), 32);  // no value
     const std::pair<const char*, int> cases[] = {
-        {"48", 48}, {"16", 16}, {" 24 ", 24}, {"", 32}, {"   ", 32}, {"large", 32}, {"32px", 32}, {"99999999999", 32},
+        {"48", 48}, {" 24 ", 24}, {"", 32}, {"large", 32}, {"32px", 32}, {"99999999999", 32},
     };
     for (const auto& [text, expected] : cases) {
         registry.SetValue(RegistryRoot::CurrentUser, kMetrics, "Shell Icon Size", text);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 #include "exec/LaunchReport.h"
 #include "exec/LaunchRequest.h"
@@ -22,7 +23,6 @@ SystemTextFunction TextsFor(std::map<int, std::string> texts) {
 TEST(ShortName, KeepsTwentyCharactersAndShortensTwentyOne) {
     EXPECT_EQ(ShortName("abcdefghijklmnopqrst"), "abcdefghijklmnopqrst");
     EXPECT_EQ(ShortName("abcdefghijklmnopqrstu"), "abcdefghi ... klmnopqrstu");
-    EXPECT_EQ(ShortName("C:\\Programme\\Werkzeuge\\editor.exe"), "C:\\Progra ... \\editor.exe");
     EXPECT_EQ(ShortName(""), "");
 }
 
@@ -35,76 +35,59 @@ TEST(IsFailure, SuccessValuesAndUnreportedCodesNeverFail) {
     EXPECT_FALSE(IsFailure(3, nullptr));
 }
 
-TEST(LaunchReportText, FileCodesNameTheShortenedPath) {
-    const auto none = TextsFor({});
-    const std::string longPath = "C:\\Programme\\Werkzeuge\\editor.exe";
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 2, longPath, kGerman, none),
-              "Datei oder Ordner \"C:\\Progra ... \\editor.exe\" wurde nicht gefunden.");
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 2, "C:\\x.exe", kEnglish, none),
-              "File or folder \"C:\\x.exe\" could not be found.");
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 3, "C:\\Daten\\", kGerman, none),
-              "Pfad \"C:\\Daten\\\" wurde nicht gefunden.");
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 3, "C:\\Data\\", kEnglish, none),
-              "Directory \"C:\\Data\\\" could not be found.");
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 5, "C:\\geheim.txt", kGerman, none),
-              "Zugriff auf \"C:\\geheim.txt\" wurde verweigert.");
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 5, "C:\\secret.txt", kEnglish, none),
-              "Access to \"C:\\secret.txt\" was denied");
-}
-
-TEST(LaunchReportText, NoAssociationBlamesMissingShortcutArrowOnlyForLinks) {
-    const auto none = TextsFor({});
+TEST(LaunchReportText, EveryKindAndCodeInBothLanguages) {
+    constexpr std::uint8_t kFile = launch_kind::kFile, kUrl = launch_kind::kWebAddress, kCmd = launch_kind::kCommand;
+    constexpr std::uint8_t kBrowser = kUrl | launch_kind::kDefaultBrowser;
     const std::string linkText =
         "Verkn\xFCpfungen sind auf Ihrem Computer keiner Anwendung zugeordnet!\r"
         "Wahrscheinlich ist der kleine Pfeil, mit dem Verkn\xFCpfungen gekennkennzeichnet sind,\r"
         "mit einem Windows Optimierungs-Tool entfernt worden.\r"
         "F\xFCgen sie den Pfeil wieder hinzu und w\xE4hlen sie ein leeres Icon anstelle des Pfeils.\r"
         "Starten sie dann das Programm neu.";
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 31, "C:\\Start\\Editor.LNK", kGerman, none), linkText);
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 31, "C:\\Fav\\Seite.url", kGerman, none), linkText);
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 31, "C:\\daten.xyz", kGerman, none),
-              "Der angegebene Dateityp ist auf Ihrem Computer keiner Anwendung zugeordnet.");
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 31, "C:\\Start\\Editor.lnk", kEnglish, none),
-              "The file type is not assigned to an application.");
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 31, "C:\\data.xyz", kEnglish, none),
-              "The file type is not assigned to an application.");
-    // Only the end counts: ".lnk" inside the path is not a link.
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 31, "C:\\a.lnk\\b.xyz", kEnglish, none),
-              "The file type is not assigned to an application.");
-}
-
-TEST(LaunchReportText, OtherFileCodesUseTheSystemTextOrStaySilent) {
-    const auto texts = TextsFor({{1326, "The user name or password is incorrect"}, {8, "Not enough memory"}});
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 1326, "C:\\x.exe", kEnglish, texts),
-              "Error 1326: The user name or password is incorrect");
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 8, "C:\\x.exe", kGerman, texts), "Fehler 8: Not enough memory");
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 42, "C:\\x.exe", kGerman, texts), "");
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 0, "C:\\x.exe", kGerman, texts), "");
-    EXPECT_EQ(LaunchReportText(launch_kind::kFile, 50, "C:\\x.exe", kGerman, texts), "");  // no system text
-}
-
-TEST(LaunchReportText, WebAddressesCommandsAndBrowser) {
-    const auto texts = TextsFor({{8, "x"}, {31, "y"}, {1155, "z"}});
-    EXPECT_EQ(LaunchReportText(launch_kind::kWebAddress, 31, "http://example.org/a/b/c", kEnglish, texts),
-              "31: URL \"http://ex ... e.org/a/b/c\" could not be executed using shellexecute.\r"
-              "You can send the url directly to the standard browser by keeping the strg key pressed.");
-    EXPECT_EQ(LaunchReportText(launch_kind::kWebAddress, 8, "www.x.de", kGerman, texts),
-              "8: URL \"www.x.de\" konnte nicht mit Shellexecute ge\xF6" "ffnet werden.\r"
-              "Sie k\xF6nnen die URL auch bei gedr\xFC" "ckter Strg-Taste direkt an den Standardbrowser senden.");
-    const std::uint8_t browser = launch_kind::kWebAddress | launch_kind::kDefaultBrowser;
-    EXPECT_EQ(LaunchReportText(browser, 1155, "C:\\b\\browser.exe", kGerman, texts),
-              "1155: Standard-Browser konnte nicht ge\xF6" "ffnet werden");
-    EXPECT_EQ(LaunchReportText(browser, 1155, "C:\\b\\browser.exe", kEnglish, texts),
-              "1155: Failed to open then standard browser");
-    EXPECT_EQ(LaunchReportText(launch_kind::kCommand, 31, "regedt", kGerman, texts),
-              "Befehl \"regedt\" konnte nicht ausgef\xFChrt werden.");
-    EXPECT_EQ(LaunchReportText(launch_kind::kCommand, 31, "regedt", kEnglish, texts),
-              "Failed to execute command \"regedt\"");
-    // Not found is a file's failure only.
-    EXPECT_EQ(LaunchReportText(launch_kind::kCommand, 2, "nothere", kEnglish, texts), "");
-    EXPECT_EQ(LaunchReportText(launch_kind::kWebAddress, 2, "nothere", kEnglish, texts), "");
-    EXPECT_EQ(LaunchReportText(launch_kind::kCommand, 33, "calc", kEnglish, texts), "");
-    EXPECT_EQ(LaunchReportText(0, 31, "x", kEnglish, texts), "");
+    const std::string noApp = "The file type is not assigned to an application.";
+    const std::tuple<std::uint8_t, int, const char*, int, std::string> cases[] = {
+        {kFile, 2, "C:\\Programme\\Werkzeuge\\editor.exe", kGerman,
+         "Datei oder Ordner \"C:\\Progra ... \\editor.exe\" wurde nicht gefunden."},
+        {kFile, 2, "C:\\x.exe", kEnglish, "File or folder \"C:\\x.exe\" could not be found."},
+        {kFile, 3, "C:\\Daten\\", kGerman, "Pfad \"C:\\Daten\\\" wurde nicht gefunden."},
+        {kFile, 3, "C:\\Data\\", kEnglish, "Directory \"C:\\Data\\\" could not be found."},
+        {kFile, 5, "C:\\geheim.txt", kGerman, "Zugriff auf \"C:\\geheim.txt\" wurde verweigert."},
+        {kFile, 5, "C:\\secret.txt", kEnglish, "Access to \"C:\\secret.txt\" was denied"},
+        // No association blames the missing shortcut arrow, in German and only for links.
+        {kFile, 31, "C:\\Start\\Editor.LNK", kGerman, linkText},
+        {kFile, 31, "C:\\Fav\\Seite.url", kGerman, linkText},
+        {kFile, 31, "C:\\daten.xyz", kGerman, "Der angegebene Dateityp ist auf Ihrem Computer keiner Anwendung zugeordnet."},
+        {kFile, 31, "C:\\Start\\Editor.lnk", kEnglish, noApp},
+        {kFile, 31, "C:\\a.lnk\\b.xyz", kEnglish, noApp},  // only the end counts
+        {kFile, 1326, "C:\\x.exe", kEnglish, "Error 1326: The user name or password is incorrect"},
+        {kFile, 8, "C:\\x.exe", kGerman, "Fehler 8: Not enough memory"},
+        {kFile, 42, "C:\\x.exe", kGerman, ""},
+        {kFile, 0, "C:\\x.exe", kGerman, ""},
+        {kFile, 50, "C:\\x.exe", kGerman, ""},  // no system text
+        {kUrl, 31, "http://example.org/a/b/c", kEnglish,
+         "31: URL \"http://ex ... e.org/a/b/c\" could not be executed using shellexecute.\r"
+         "You can send the url directly to the standard browser by keeping the strg key pressed."},
+        {kUrl, 8, "www.x.de", kGerman,
+         "8: URL \"www.x.de\" konnte nicht mit Shellexecute ge\xF6" "ffnet werden.\r"
+         "Sie k\xF6nnen die URL auch bei gedr\xFC" "ckter Strg-Taste direkt an den Standardbrowser senden."},
+        {kBrowser, 1155, "C:\\b\\browser.exe", kGerman, "1155: Standard-Browser konnte nicht ge\xF6" "ffnet werden"},
+        {kBrowser, 1155, "C:\\b\\browser.exe", kEnglish, "1155: Failed to open then standard browser"},
+        {kCmd, 31, "regedt", kGerman, "Befehl \"regedt\" konnte nicht ausgef\xFChrt werden."},
+        {kCmd, 31, "regedt", kEnglish, "Failed to execute command \"regedt\""},
+        // Not found is a file's failure only.
+        {kCmd, 2, "nothere", kEnglish, ""},
+        {kUrl, 2, "nothere", kEnglish, ""},
+        {kCmd, 33, "calc", kEnglish, ""},
+        {0, 31, "x", kEnglish, ""},
+    };
+    const auto texts = TextsFor({{1326, "The user name or password is incorrect"}, {8, "Not enough memory"},
+                                 {31, "y"}, {1155, "z"}});
+    int row = 0;
+    for (const auto& [kind, code, path, language, expected] : cases) {
+        EXPECT_EQ(LaunchReportText(kind, code, path, language, texts), expected) << row;
+        // Codes 2, 3, 5 and 31 of files have texts of their own, whatever the system knows.
+        if (row++ < 11) EXPECT_EQ(LaunchReportText(kind, code, path, language, TextsFor({})), expected) << row;
+    }
 }
 
 TEST(WaitingDisplayText, SpinsForFourSecondsThenCountsSeconds) {
