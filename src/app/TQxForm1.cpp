@@ -139,6 +139,8 @@ void TQxForm1::MinimiseTransition() {
     results_->SwitchView(true);
     keys_->focus().FocusKeyCapture();
     keys_->SetInputText("");
+    // The list shows the results of the empty input at once, not two ticks after the next show.
+    results_->UniversalUpdate(false);
     view_.MoveOffScreen();
     view_.SetFormVisible(false);
     view_.SetTrayIconVisible(true);

@@ -276,6 +276,10 @@ TEST_F(FormTest, TypingSearchesOnTheSecondResultTickOnly) {
     form.UpdateResultsTimerTimer();
     form.UpdateResultsTimerTimer();
     EXPECT_EQ(view.Rows(), (std::vector<std::string>{"Paint"}));
+
+    form.MinimiseTransition();  // hiding empties the input and the list at once
+    EXPECT_TRUE(view.Rows().empty());
+    EXPECT_EQ(form.query().currentText(), "");
 }
 
 TEST_F(FormTest, ChoosingALanguageRelabelsAndSavesEvenWhenUnchanged) {
