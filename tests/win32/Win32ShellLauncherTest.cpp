@@ -15,13 +15,9 @@ namespace {
 
 const std::string kMissing = "Z:\\quillox-no-such-folder\\missing.exe";
 
-TEST(Win32ShellLauncher, MissingFileIsCodeTwo) {
+TEST(Win32ShellLauncher, MissingFileIsCodeTwoWhoseTextHasNoTrailingStopOrLineBreak) {
     Win32ShellLauncher shell;
     EXPECT_EQ(shell.ShellExecuteFile(kMissing, "-x", ""), 2);
-}
-
-TEST(Win32ShellLauncher, SystemTextHasNoTrailingStopOrLineBreak) {
-    Win32ShellLauncher shell;
     const std::string text = shell.SystemText(2);
     ASSERT_FALSE(text.empty());
     EXPECT_NE(text.back(), '.');

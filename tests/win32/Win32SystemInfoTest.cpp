@@ -29,12 +29,8 @@ TEST_F(Win32SystemInfoTest, ExpandEnvironmentStrings_JoinsHomeDriveAndPath) {
     ASSERT_FALSE(path.empty());
     EXPECT_EQ(info.ExpandEnvironmentStrings("%HOMEDRIVE%%HOMEPATH%"), drive + path);
     EXPECT_EQ(info.ExpandEnvironmentStrings("%homedrive%\\x"), drive + "\\x");
-}
-
-TEST_F(Win32SystemInfoTest, ExpandEnvironmentStrings_LeavesUnknownAndUnpairedAlone) {
     EXPECT_EQ(info.ExpandEnvironmentStrings("%QX_NO_SUCH_VARIABLE%\\Files.txt"), "%QX_NO_SUCH_VARIABLE%\\Files.txt");
     EXPECT_EQ(info.ExpandEnvironmentStrings("100%"), "100%");
-    EXPECT_EQ(info.ExpandEnvironmentStrings(""), "");
     EXPECT_EQ(info.ExpandEnvironmentStrings("plain \xE4 text"), "plain \xE4 text");
 }
 
@@ -51,17 +47,13 @@ TEST_F(Win32SystemInfoTest, WindowsVersionNumber_IsMajorTimesHundredPlusMinor) {
     } else {
         EXPECT_GE(info.WindowsVersionNumber(), 501);
     }
-    EXPECT_EQ(info.WindowsVersionNumber(), info.WindowsVersionNumber());
 }
 
 TEST_F(Win32SystemInfoTest, ShellRootDisplayName_GivesDistinctNamesWithoutBackslash) {
     std::set<std::string> names;
     for (ShellRoot root : {ShellRoot::RecycleBin, ShellRoot::MyComputer, ShellRoot::ControlPanel, ShellRoot::Network}) {
         const std::string name = info.ShellRootDisplayName(root);
-        EXPECT_FALSE(name.empty()) << static_cast<int>(root);
-        if (!name.empty()) {
-            EXPECT_NE(name.back(), '\\') << name;
-        }
+        EXPECT_TRUE(!name.empty() && name.back() != '\\') << name;
         names.insert(name);
     }
     EXPECT_EQ(names.size(), 4u);
