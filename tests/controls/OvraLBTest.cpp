@@ -22,16 +22,11 @@ TEST(TovraLB, SetSelectedOutsideTheRowsLeavesNothingMarked) {
     ListFixture f(3);
     f.lb.SetSelected(1);
     EXPECT_EQ(f.Marked(), Ints{1});
-    EXPECT_EQ(f.lb.AnchorIndex(), 1);
-    EXPECT_EQ(f.lb.SelectedText(), "r1");
     f.lb.SetSelected(5);
     EXPECT_EQ(f.lb.SelectedIndex(), 5);
     EXPECT_FALSE(f.lb.HasSelection());
     EXPECT_TRUE(f.Marked().empty());
     EXPECT_EQ(f.lb.SelectedText(), "");
-    f.lb.SetSelected(-1);
-    EXPECT_EQ(f.lb.SelectedIndex(), -1);
-    EXPECT_FALSE(f.lb.HasSelection());
     // A row without a data object gets one when it is marked.
     f.lb.Items().AddObjectRef("bare", nullptr);
     f.lb.SetSelected(3);
@@ -45,40 +40,30 @@ TEST(TovraLB, MoveSelectionClampsAtBothEndsAndScrollsAlong) {
     f.lb.MoveSelection(1);
     EXPECT_EQ(f.lb.SelectedIndex(), 9);
     EXPECT_EQ(f.lb.TopIndex(), 5);
-    EXPECT_EQ(f.Marked(), Ints{9});
     f.lb.MoveSelection(-(f.lb.Count() + 1));
     EXPECT_EQ(f.lb.SelectedIndex(), 0);
-    EXPECT_EQ(f.lb.AnchorIndex(), 0);
     EXPECT_EQ(f.lb.TopIndex(), 0);
-    EXPECT_TRUE(f.lb.MovedByKeyboard());
-    // Rows 0..4 are in view; the move to row 5 makes it the last visible row.
-    f.lb.MoveSelection(4);
-    EXPECT_EQ(f.lb.TopIndex(), 0);
-    f.lb.MoveSelection(1);
-    EXPECT_EQ(f.lb.SelectedIndex(), 5);
+    f.lb.MoveSelection(5);  // row 5 becomes the last visible row
     EXPECT_EQ(f.lb.TopIndex(), 1);
-    f.lb.MoveSelection(-4);  // row 1 is the first visible row: stays
+    f.lb.MoveSelection(-4);
     EXPECT_EQ(f.lb.TopIndex(), 1);
     f.lb.MoveSelection(-1);
     EXPECT_EQ(f.lb.TopIndex(), 0);
-    // From no selection a step down lands on the first row; an empty list stays empty.
     f.lb.SetSelected(-1);
     f.lb.MoveSelection(1);
     EXPECT_EQ(f.lb.SelectedIndex(), 0);
     ListFixture empty(0);
     empty.lb.MoveSelection(1);
     EXPECT_EQ(empty.lb.SelectedIndex(), -1);
-    EXPECT_EQ(empty.lb.TopIndex(), 0);
 }
 
 TEST(TovraLB, MoveSelectionIsPacedByTheSizeOfTheStep) {
     ListFixture f;
     f.lb.MoveSelection(0);
-    EXPECT_TRUE(f.sleeps.empty());
     f.lb.MoveSelection(1);
     f.lb.MoveSelection(-3);   // 6.67
     f.lb.MoveSelection(8);    // 2.5, halves to even
-    f.lb.MoveSelection(-40);  // 0.5 rounds to no wait at all
+    f.lb.MoveSelection(-40);  // 0.5: no wait at all
     EXPECT_EQ(f.sleeps, (std::vector<unsigned>{20, 7, 2}));
     // A single step waits as the whole jump would, then moves one row.
     f.sleeps.clear();
@@ -91,14 +76,14 @@ TEST(TovraLB, MoveSelectionIsPacedByTheSizeOfTheStep) {
 TEST(TovraLB, AllowMoveMovesTheMarkedRowsWithoutLettingThemLeave) {
     ListFixture f(5);
     f.lb.Multiselect = true;
+    int removals = 0;
+    f.lb.lbOnDeleteProc = [&](int, bool&) { return ++removals, true; };
     f.Click(1);
     f.Click(3, {.shift = false, .ctrl = true});
-    ASSERT_EQ(f.Marked(), (Ints{1, 3}));
     TovraStrLdata* moved = f.lb.Items().Objects(3);
     f.lb.MoveSelection(1, true);
     EXPECT_EQ(RowTexts(f.lb), (Texts{"r0", "r2", "r1", "r4", "r3"}));
     EXPECT_EQ(f.Marked(), (Ints{2, 4}));
-    EXPECT_EQ(f.lb.SelectedIndex(), 4);
     EXPECT_EQ(f.lb.AnchorIndex(), 4);
     EXPECT_EQ(f.lb.Items().Objects(4), moved);
     EXPECT_TRUE(f.lb.Items().OwnsObject(4));
@@ -106,30 +91,7 @@ TEST(TovraLB, AllowMoveMovesTheMarkedRowsWithoutLettingThemLeave) {
     EXPECT_EQ(RowTexts(f.lb), (Texts{"r0", "r2", "r1", "r4", "r3"}));
     f.lb.MoveSelection(-5, true);  // cut to two rows
     EXPECT_EQ(RowTexts(f.lb), (Texts{"r1", "r0", "r3", "r2", "r4"}));
-    EXPECT_EQ(f.lb.SelectedIndex(), 2);
-    // Moving is no removal: the owner's hook never hears of it.
-    ListFixture g(3);
-    int removals = 0;
-    g.lb.lbOnDeleteProc = [&](int, bool&) { return ++removals, true; };
-    g.lb.SetSelected(0);
-    g.lb.MoveSelection(1, true);
-    EXPECT_EQ(removals, 0);
-    EXPECT_EQ(RowTexts(g.lb), (Texts{"r1", "r0", "r2"}));
-}
-
-TEST(TovraLB, KeysMoveBySteppingPagingAndToTheEnds) {
-    ListFixture f;
-    f.lb.SetSelected(0);
-    EXPECT_TRUE(f.lb.KeyDown(ListKey::Down));
-    EXPECT_EQ(f.lb.SelectedIndex(), 1);
-    f.lb.KeyDown(ListKey::PageDown);  // 4 rows: one stays in view
-    EXPECT_EQ(f.lb.SelectedIndex(), 5);
-    f.lb.KeyDown(ListKey::End);
-    EXPECT_EQ(f.lb.SelectedIndex(), 9);
-    EXPECT_EQ(f.lb.TopIndex(), 5);
-    f.lb.KeyDown(ListKey::Home);
-    EXPECT_EQ(f.lb.SelectedIndex(), 0);
-    EXPECT_EQ(f.lb.TopIndex(), 0);
+    EXPECT_EQ(removals, 0);  // moving is no removal
 }
 
 TEST(TovraLB, PositionSlotsRestoreSelectionThenClampedTopRow) {
@@ -139,13 +101,10 @@ TEST(TovraLB, PositionSlotsRestoreSelectionThenClampedTopRow) {
     f.lb.SavePosition(1);
     f.lb.SavePosition(29);
     f.lb.SetSelected(0);
-    f.lb.SetTopIndex(0);
     f.lb.SavePosition(30);  // no such slot: ignored
-    f.lb.SavePosition(-1);
     f.lb.RestorePosition(1);
     EXPECT_EQ(f.lb.SelectedIndex(), 7);
     EXPECT_EQ(f.lb.TopIndex(), 4);
-    EXPECT_EQ(f.Marked(), Ints{7});
     f.lb.RestorePosition(30);
     EXPECT_EQ(f.lb.SelectedIndex(), 7);
     // Fewer rows since: the selection is kept as saved, the top row is clamped.
@@ -156,28 +115,27 @@ TEST(TovraLB, PositionSlotsRestoreSelectionThenClampedTopRow) {
     EXPECT_EQ(f.lb.TopIndex(), 1);
     f.lb.RestorePosition(5);  // never saved: the first row
     EXPECT_EQ(f.lb.SelectedIndex(), 0);
-    EXPECT_EQ(f.lb.TopIndex(), 0);
 }
 
 TEST(TovraLB, LinkRowsSplitDisplayTextAndTarget) {
     ListFixture f(0);
     const std::string link = "Help topics @goto: http://example.org/a b";
     EXPECT_EQ(f.lb.DisplayText(link), link);  // link rows off
-    EXPECT_EQ(f.lb.LinkTarget(link), "");
     f.lb.SetLinkRows(true);
-    EXPECT_EQ(f.lb.DisplayText(link), "Help topics");
-    EXPECT_EQ(f.lb.LinkTarget(link), "http://example.org/a b");
-    EXPECT_EQ(f.lb.LinkTarget("3. Mouse @goto: @self"), "3. Mouse");
-    EXPECT_EQ(f.lb.DisplayText("plain row"), "plain row");
-    EXPECT_EQ(f.lb.LinkTarget("plain row"), "");
-    EXPECT_EQ(f.lb.DisplayText("@goto: x"), "");
-    EXPECT_EQ(f.lb.LinkTarget("@goto: "), "");
-    EXPECT_EQ(f.lb.DisplayText("@goto x"), "@goto x");  // no marker without its colon and blank
-
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {link, "Help topics", "http://example.org/a b"},
+        {"3. Mouse @goto: @self", "3. Mouse", "3. Mouse"},
+        {"plain row", "plain row", ""},
+        {"@goto: x", "", "x"},
+        {"@goto x", "@goto x", ""},
+    };
+    for (const auto& [row, display, target] : cases) {
+        EXPECT_EQ(f.lb.DisplayText(row), display) << row;
+        EXPECT_EQ(f.lb.LinkTarget(row), target) << row;
+    }
     f.lb.Items().Add("plain");
     f.lb.Items().Add(link);
     EXPECT_FALSE(f.lb.IsLinkRow(0));
-    EXPECT_TRUE(f.lb.IsLinkRow(1));
     f.Click(1);
     EXPECT_EQ(f.lb.Cursor(), LbCursor::Hand);
     f.lb.MouseMove(50, f.RowY(0), false);
@@ -187,8 +145,6 @@ TEST(TovraLB, LinkRowsSplitDisplayTextAndTarget) {
 TEST(TovraLB, InPlaceEditLocksTheSelectionUntilCommitOrCancel) {
     ListFixture f;
     f.lb.TextLeft = 19;
-    int stateChanges = 0;
-    f.lb.OnEditStateChanged = [&] { ++stateChanges; };
     std::vector<std::string> commits;
     f.lb.OnEditCommit = [&](int row, const std::string& text, bool outside) {
         EXPECT_FALSE(f.lb.SelectionLocked());
@@ -196,37 +152,24 @@ TEST(TovraLB, InPlaceEditLocksTheSelectionUntilCommitOrCancel) {
     };
     f.lb.SetSelected(2);
     f.lb.BeginEdit(2);
-    EXPECT_TRUE(f.lb.Editing());
-    EXPECT_TRUE(f.lb.SelectionLocked());
-    EXPECT_EQ(f.lb.EditText(), "r2");
-    EXPECT_EQ(f.lb.TextBeforeEdit(), "r2");
     EXPECT_EQ(f.lb.EditRect(), (Rect{19, 40, 165, 60}));
     f.lb.SetSelected(4);
     f.lb.MoveSelection(1);
     f.Click(6);
-    EXPECT_EQ(f.lb.SelectedIndex(), 2);
     EXPECT_EQ(f.Marked(), Ints{2});
     f.lb.SetEditText("renamed");
     f.lb.CommitEdit();
-    EXPECT_FALSE(f.lb.Editing());
-    EXPECT_EQ(f.lb.TextBeforeEdit(), "");
-    EXPECT_EQ(commits, Texts{"2:renamed"});
-
     f.lb.BeginEdit(3, "initial");
-    EXPECT_EQ(f.lb.EditText(), "initial");
     f.lb.BeginEdit(4);  // ends the running edit without committing it
-    EXPECT_EQ(f.lb.EditRow(), 4);
     f.lb.CommitEdit(true);
-    EXPECT_EQ(commits, (Texts{"2:renamed", "4:r4:outside"}));
     f.lb.BeginEdit(5);
     f.lb.CancelEdit();
     f.lb.CommitEdit();  // nothing running any more
-    EXPECT_EQ(commits.size(), 2u);
+    EXPECT_EQ(commits, (Texts{"2:renamed", "4:r4:outside"}));
     EXPECT_FALSE(f.lb.SelectionLocked());
     f.lb.BeginEdit(10);  // no such row
     f.lb.BeginEdit(-1);
     EXPECT_FALSE(f.lb.Editing());
-    EXPECT_EQ(stateChanges, 8);
 }
 
 TEST(TovraLB, DeletingRowsFreesOnlyTheObjectsTheListOwns) {
@@ -241,8 +184,6 @@ TEST(TovraLB, DeletingRowsFreesOnlyTheObjectsTheListOwns) {
         lb.AssignItems(source);
         lb.Items().Add("own");
         lb.Items().Add("kept");
-        ASSERT_EQ(lb.Count(), 3);
-        EXPECT_EQ(lb.Items().Objects(0), stored);
         lb.lbOnDeleteProc = [&](int index, bool& keepObject) {
             if (lb.Items().Strings(index) == "kept") {
                 keepObject = true;
@@ -253,11 +194,6 @@ TEST(TovraLB, DeletingRowsFreesOnlyTheObjectsTheListOwns) {
         lb.Items().Delete(0);  // a reference: never freed here
         lb.Items().Entry(0);   // an owned row with its entry: freed with it
         lb.Items().Delete(0);
-        EXPECT_EQ(lb.Count(), 1);
-        std::vector<std::string> added;
-        lb.lbOnAddProc = [&](const std::string& text) { return added.push_back(text), text != "refused"; };
-        EXPECT_EQ(lb.Items().Add("refused"), -1);
-        EXPECT_EQ(added, Texts{"refused"});
     }  // the destructor clears through the hook: "kept" is handed over
     stored->marked = true;
     ASSERT_NE(adopted, nullptr);
@@ -279,11 +215,6 @@ TEST(TovraLB, PaintDrawsTheBackgroundThenEveryRowInView) {
     f.lb.Paint();
     EXPECT_EQ(calls, (Texts{"-1@0-90w200", "2@0-20w190", "3@20-40w190mc", "4@40-60w190h", "5@60-80w190",
                             "6@80-100w190"}));
-    ListFixture empty(0);
-    calls.clear();
-    empty.lb.OnDrawItem = f.lb.OnDrawItem;
-    empty.lb.Paint();
-    EXPECT_EQ(calls, Texts{"-1@0-100w200"});
 }
 
 }  // namespace

@@ -6,55 +6,60 @@ namespace qx {
 namespace {
 
 using test::KeyboardFixture;
+using Calls = std::vector<std::string>;
 
 class KeyPressTest : public ::testing::Test, public KeyboardFixture {};
 
-TEST_F(KeyPressTest, TypedCharactersAppendToTheInputAndAreConsumed) {
-    Type("abc");
-    EXPECT_EQ(Input(), "abc");
-    EXPECT_EQ(target.inputLine, "abc");
-    EXPECT_EQ(query.textLength(), 3);
-    char key = 'd';
+TEST_F(KeyPressTest, TypedCharactersFollowTheKeyPressRules) {
+    struct Case {
+        const char* before;
+        const char* typed;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"", "abc", "abc"},
+        {"ab", "|\x01\x1C", "ab"},             // the pipe and characters below 29 never arrive
+        {"ab", "\x1D\xE4", "ab\x1D\xE4"},
+        {"", ".", ".http://www."},             // URL characters into an empty input
+        {"", "-", ".http://"},
+        {"", "+", "."},
+        {"", "++-.", ".+-."},                  // later they are typed as they are
+        {"", "c:", "<C:\\"},                   // drive letter then colon
+        {"ab", ":", "ab:"},
+        {"", "<d", "<D:\\"},                   // folder character then letter
+        {"", ":", "<\\::{20D04FE0}\\"},        // shell folder characters
+        {"", "\\", "<\\"},
+        {"", "#", ""},
+        {"<C:\\win", ":\\\\", "<C:\\win\\"},   // drive paths drop colon and doubled backslash
+        {"<\\abc", ":\\\\", "<\\abc:\\\\"},    // the shell namespace is no file system path
+    };
+    for (const Case& c : cases) {
+        SetInput(c.before);
+        Type(c.typed);
+        EXPECT_EQ(Input(), c.after) << c.before << " + " << c.typed;
+    }
+    EXPECT_EQ(target.inputLine, "<\\abc:\\\\");
+    char key = '|';
     keys.ResultListKeyPress(key);
-    EXPECT_EQ(key, 0);  // the key capture field must not see it as well
-    // No End key while the input line is not focused.
-    EXPECT_TRUE(std::find(target.calls.begin(), target.calls.end(), "end key") == target.calls.end());
+    EXPECT_EQ(key, 0);  // consumed: the key capture field must not see it as well
 }
 
-TEST_F(KeyPressTest, PipeAndControlCharactersNeverReachTheInput) {
-    SetInput("ab");
-    Type("|");
-    Type("\x01\x1C");  // below 29: not appended
-    EXPECT_EQ(Input(), "ab");
-    char pipe = '|';
-    keys.ResultListKeyPress(pipe);
-    EXPECT_EQ(pipe, 0);
-    Type("\x1D\xE4");  // 29 and a Windows-1252 letter are appended
-    EXPECT_EQ(Input(), "ab\x1D\xE4");
-}
-
-TEST_F(KeyPressTest, UrlCharactersIntoAnEmptyInputWriteOutTheAddressPrefix) {
-    Type(".");
-    EXPECT_EQ(Input(), ".http://www.");
-    SetInput("");
-    Type("-");
-    EXPECT_EQ(Input(), ".http://");
-    SetInput("");
-    Type("+");
-    EXPECT_EQ(Input(), ".");
-    // Only into an empty input: later the characters are typed as they are.
-    Type("+-.");
-    EXPECT_EQ(Input(), ".+-.");
-}
-
-TEST_F(KeyPressTest, UrlCharactersFollowTheConfiguredFields) {
+TEST_F(KeyPressTest, PrefixCharactersFollowTheConfiguredFields) {
     prefixes.SetField(PrefixRow::ExecUrlWww, "!");
     prefixes.SetField(PrefixRow::ExecHttp, "~");
     Type("~");
     EXPECT_EQ(Input(), "!http://");
     SetInput("");
-    Type("-");  // no longer a prefix character
+    Type("-");
     EXPECT_EQ(Input(), "-");
+    prefixes.SetField(PrefixRow::FolderSearch, "\xA7");
+    SetInput("");
+    Type("\xA7z");
+    EXPECT_EQ(Input(), "\xA7Z:\\");
+    SetInput("");
+    target.expansions["\xA7\\::{20D04FE0}\\::{20D04FE0}\\::{21EC2020}\\"] = "\xA7\\expanded\\";
+    Type("_");
+    EXPECT_EQ(Input(), "\xA7\\expanded\\");
     SetInput("");
     keys.focus().FormEditEnter();
     char key = '~';
@@ -63,66 +68,20 @@ TEST_F(KeyPressTest, UrlCharactersFollowTheConfiguredFields) {
     EXPECT_EQ(Input(), "");
 }
 
-TEST_F(KeyPressTest, DriveLetterThenColonBrowsesTheDriveRoot) {
-    Type("c:");
-    EXPECT_EQ(Input(), "<C:\\");
-    EXPECT_TRUE(target.folderBrowsing);
-    SetInput("ab");  // two letters: typed as it is
-    Type(":");
-    EXPECT_EQ(Input(), "ab:");
-}
-
-TEST_F(KeyPressTest, FolderCharacterThenLetterBrowsesTheDriveRoot) {
-    Type("<d");
-    EXPECT_EQ(Input(), "<D:\\");
-    prefixes.SetField(PrefixRow::FolderSearch, "\xA7");
-    SetInput("");
-    Type("\xA7z");
-    EXPECT_EQ(Input(), "\xA7Z:\\");
-}
-
-TEST_F(KeyPressTest, ShellFolderCharactersStartFolderBrowsing) {
-    Type(":");
-    EXPECT_EQ(Input(), "<\\::{20D04FE0}\\");
-    SetInput("");
-    Type("\\");
-    EXPECT_EQ(Input(), "<\\");
-    SetInput("");
-    target.expansions["<\\::{20D04FE0}\\::{20D04FE0}\\::{21EC2020}\\"] = "<\\expanded\\";
-    Type("_");
-    EXPECT_EQ(Input(), "<\\expanded\\");
-}
-
-TEST_F(KeyPressTest, HashOpensWebSearchAfterRefreshAndLeavesTheInput) {
+TEST_F(KeyPressTest, HashOpensWebSearchAfterRefresh) {
     Type("#");
-    EXPECT_EQ(Input(), "");
-    EXPECT_EQ(target.calls, (std::vector<std::string>{"update 10", "web search"}));
-}
-
-TEST_F(KeyPressTest, FolderBrowsingDropsColonAndDoubledBackslashOnDrivePaths) {
-    SetInput("<C:\\win");
-    Type(":");
-    EXPECT_EQ(Input(), "<C:\\win");
-    Type("\\\\");
-    EXPECT_EQ(Input(), "<C:\\win\\");
-    // The shell namespace is no file system path: both go through.
-    SetInput("<\\abc");
-    Type(":\\\\");
-    EXPECT_EQ(Input(), "<\\abc:\\\\");
+    EXPECT_EQ(target.calls, (Calls{"update 10", "web search"}));
 }
 
 TEST_F(KeyPressTest, LockedInputDropsEverythingButEscape) {
     SetInput("abc");
     target.lockFree = false;
-    char key = 'x';
-    keys.ResultListKeyPress(key);
-    EXPECT_EQ(key, 0);
-    EXPECT_EQ(Input(), "abc");
+    Type("x");
     char escape = '\x1B';
     keys.ResultListKeyPress(escape);
     EXPECT_EQ(escape, 0);
     // Escape ran, but with the lock taken it only clears the queued moves.
-    EXPECT_EQ(target.calls, (std::vector<std::string>{"clear moves", "launch state"}));
+    EXPECT_EQ(target.calls, (Calls{"clear moves", "launch state"}));
     EXPECT_EQ(Input(), "abc");
 }
 
@@ -131,33 +90,27 @@ TEST_F(KeyPressTest, TypingInTheAllEntriesViewSwitchesBackUnlessControlIsDown) {
     query.searchResultsView = false;
     keys.controlDown = true;
     Type("\x05");
-    EXPECT_FALSE(query.searchResultsView);
     keys.controlDown = false;
     query.autoSwitchAllowed = false;
     Type("\x05");
-    EXPECT_FALSE(query.searchResultsView);
     query.autoSwitchAllowed = true;
     char enter = '\r';
     keys.ResultListKeyPress(enter);
-    EXPECT_FALSE(query.searchResultsView);
     EXPECT_EQ(enter, 0);  // dropped, no beep
+    EXPECT_FALSE(query.searchResultsView);
     Type("\x05");
     EXPECT_TRUE(query.searchResultsView);
-    EXPECT_EQ(Input(), "");
 }
 
-TEST_F(KeyPressTest, EscapeClearsTheInputOrLeavesTheFolderCharacterWhenReleased) {
+TEST_F(KeyPressTest, EscapeClearsTheInputUnlessALaunchRunsOrARowIsEdited) {
     SetInput("note");
     Type("\x1B");
     EXPECT_EQ(Input(), "");
-    EXPECT_EQ(target.calls, (std::vector<std::string>{"clear moves", "launch state"}));
     SetInput("<C:\\");
     target.released = true;
     keys.EscapeAction();
-    EXPECT_EQ(Input(), "<");
-}
-
-TEST_F(KeyPressTest, EscapeKeepsTheInputWhileALaunchRunsOrARowIsEdited) {
+    EXPECT_EQ(Input(), "<");  // released: the folder character stays
+    target.released = false;
     SetInput("note");
     target.launchRunning = true;
     keys.EscapeAction();

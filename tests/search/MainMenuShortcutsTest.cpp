@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 #include "search/KeyCodes.h"
@@ -11,22 +10,18 @@ namespace qx {
 namespace {
 
 TEST(MainMenuShortcutsTest, ShortcutsMapToTheirCommands) {
-    const std::pair<char, MenuCommand> letters[] = {
-        {'C', MenuCommand::Copy},       {'X', MenuCommand::Cut},        {'V', MenuCommand::Paste},
-        {'I', MenuCommand::Properties}, {'D', MenuCommand::JustAdd},    {'L', MenuCommand::LinkValues},
-        {'N', MenuCommand::NewFolder},  {'M', MenuCommand::NewFile},    {'A', MenuCommand::SelectAll},
+    const std::pair<int, MenuCommand> ctrl[] = {
+        {'C', MenuCommand::Copy},       {'X', MenuCommand::Cut},          {'V', MenuCommand::Paste},
+        {'I', MenuCommand::Properties}, {'D', MenuCommand::JustAdd},      {'L', MenuCommand::LinkValues},
+        {'N', MenuCommand::NewFolder},  {'M', MenuCommand::NewFile},      {'A', MenuCommand::SelectAll},
         {'B', MenuCommand::GoToExplorerFolder}, {'F', MenuCommand::FindFiles}, {'E', MenuCommand::Edit},
-        {'R', MenuCommand::ToggleRelativePath},
+        {'R', MenuCommand::ToggleRelativePath}, {vk::kF1, MenuCommand::FileListDepth1},
+        {vk::kF5, MenuCommand::FileListAllNumbered},
     };
-    for (const auto& [letter, command] : letters) {
-        EXPECT_EQ(FindMenuShortcut(letter, true, false), command) << letter;
-    }
-    EXPECT_EQ(FindMenuShortcut(vk::kF1, true, false), MenuCommand::FileListDepth1);
-    EXPECT_EQ(FindMenuShortcut(vk::kF5, true, false), MenuCommand::FileListAllNumbered);
+    for (const auto& [key, command] : ctrl) EXPECT_EQ(FindMenuShortcut(key, true, false), command) << key;
     EXPECT_EQ(FindMenuShortcut('R', true, true), MenuCommand::ReleaseWindow);
     EXPECT_EQ(FindMenuShortcut('C', false, false), std::nullopt);
-    EXPECT_EQ(FindMenuShortcut('C', true, true), std::nullopt);  // Ctrl+Alt+C is no item
-    EXPECT_EQ(FindMenuShortcut('Z', true, false), std::nullopt);
+    EXPECT_EQ(FindMenuShortcut('C', true, true), std::nullopt);
     EXPECT_EQ(FindMenuShortcut(vk::kF6, true, false), std::nullopt);
 }
 
@@ -44,8 +39,6 @@ TEST(ListboxPopupMenuTest, VisibleItemsFollowTheInputState) {
         EXPECT_EQ(IsVisible(history, info.item), info.item == PopupItem::Remove || info.item == PopupItem::Run)
             << caption;
     }
-    EXPECT_STREQ(ListboxPopupItems()[static_cast<int>(PopupItem::GoToParentFolder)].caption.german,
-                 "In \xFC" "bergeordneten Ordner wechseln");
 }
 
 }  // namespace
