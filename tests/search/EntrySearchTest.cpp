@@ -114,8 +114,6 @@ TEST_F(EntrySearchTest, SeesEntriesAddedRemovedOrEditedBetweenSearches) {
     EXPECT_EQ(Search("not"), (Lines{"Notebook", "Keynote"}));
     entries.Delete(entries.IndexOf("Keynote"));
     EXPECT_EQ(Search("note"), (Lines{"Notebook"}));
-    entries.Entry(entries.IndexOf("Paint")).SetText(EntryText::SearchTerms, "notes");
-    EXPECT_EQ(Search("notes"), (Lines{"Paint"}));
     entries.Entry(entries.IndexOf("Paint")).SetText(EntryText::Name, "Brush");
     EXPECT_EQ(Search("brush"), (Lines{"Brush"}));
     // Another list of the same contents is another list.

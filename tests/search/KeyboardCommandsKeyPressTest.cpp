@@ -57,10 +57,6 @@ TEST_F(KeyPressTest, PrefixCharactersFollowTheConfiguredFields) {
     Type("\xA7z");
     EXPECT_EQ(Input(), "\xA7Z:\\");
     SetInput("");
-    target.expansions["\xA7\\::{20D04FE0}\\::{20D04FE0}\\::{21EC2020}\\"] = "\xA7\\expanded\\";
-    Type("_");
-    EXPECT_EQ(Input(), "\xA7\\expanded\\");
-    SetInput("");
     keys.focus().FormEditEnter();
     char key = '~';
     keys.ResultListKeyPress(key);

@@ -33,8 +33,8 @@ public:
 
     // IQueryHooks
     void SetFolderBrowsing(bool on) override { folderBrowsing = on; }
-    bool IsInputLineHidden() const override { return false; }
-    void RepaintTopBar() override {}
+    bool IsInputLineHidden() const override { return inputHidden; }
+    void RepaintTopBar() override { calls.push_back("top bar"); }
 
     // IKeyboardTarget
     bool IsFileOpLockFree() const override { return fileOpLockFree; }
@@ -84,7 +84,7 @@ public:
     std::string inputLine;
     std::string programFolder = "C:\\Apps\\Quillox\\";
     bool lockFree = true, fileOpLockFree = true, folderBrowsing = false, released = false, launchRunning = false,
-         editDialogVisible = false, menuAttached = false;
+         editDialogVisible = false, menuAttached = false, inputHidden = false;
 };
 
 // The keyboard commands over a real query state and list, with the focus in the key capture

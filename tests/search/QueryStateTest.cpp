@@ -1,43 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
+#include "search/KeyboardTestTarget.h"
 #include "search/QueryState.h"
 
 namespace qx {
-namespace test {
-
-// Records what the change handling sets off, and answers its questions as a test sets them.
-class RecordingQueryHooks : public IQueryHooks {
-public:
-    void CloseBalloonTip() override { calls.push_back("balloon"); }
-    bool IsFolderBrowsing() const override { return folderBrowsing; }
-    void SetFolderBrowsing(bool on) override {
-        calls.push_back(on ? "enter folders" : "leave folders");
-        folderBrowsing = on;
-    }
-    bool IsInputLockFree() const override { return lockFree; }
-    void SwitchToSearchResults() override {
-        calls.push_back("search view");
-        state->searchResultsView = true;
-    }
-    bool IsInputLineHidden() const override { return inputHidden; }
-    void RepaintTopBar() override { calls.push_back("top bar"); }
-    std::string ExpandPath(const std::string& path) const override {
-        const auto it = expansions.find(path);
-        return it == expansions.end() ? path : it->second;
-    }
-
-    std::vector<std::string> calls;
-    std::map<std::string, std::string> expansions;
-    bool folderBrowsing = false, lockFree = true, inputHidden = false;
-    QueryState* state = nullptr;
-};
-
-}  // namespace test
-
 namespace {
 
 using Calls = std::vector<std::string>;
@@ -48,12 +17,12 @@ const std::string kComputer = "::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\";
 class QueryStateTest : public ::testing::Test {
 protected:
     QueryStateTest() {
-        hooks.state = &query;
+        hooks.query = &query;
         query.SetSpecialFolders(kNetwork, kComputer);
     }
 
     PrefixCharacters prefixes;
-    test::RecordingQueryHooks hooks;
+    test::KeyboardTestTarget hooks;
     QueryState query{prefixes, hooks};
 };
 
@@ -85,14 +54,15 @@ TEST_F(QueryStateTest, ChangeRecordsTheTextAndRestartsTheSettleTimeUnlessUnchang
     EXPECT_EQ(query.settleCounter, 2);
     hooks.inputHidden = true;
     query.FormEditChange("n");
-    EXPECT_EQ(hooks.calls, (Calls{"balloon", "balloon", "top bar"}));
+    EXPECT_EQ(hooks.balloonCloses, 2);
+    EXPECT_EQ(hooks.calls, Calls{"top bar"});
 }
 
 TEST_F(QueryStateTest, FolderCharacterEntersAndOtherTextLeavesFolderBrowsing) {
     query.FormEditChange("<");
-    query.FormEditChange("<C:\\");
+    EXPECT_TRUE(hooks.folderBrowsing);
     query.FormEditChange("note");
-    EXPECT_EQ(hooks.calls, (Calls{"balloon", "enter folders", "balloon", "balloon", "leave folders"}));
+    EXPECT_FALSE(hooks.folderBrowsing);
     // The configured folder character is the one that counts.
     prefixes.SetField(PrefixRow::FolderSearch, "|");
     query.FormEditChange("<C:\\");
@@ -130,15 +100,16 @@ TEST_F(QueryStateTest, BrowsedFolderAndFolderFlagsSeeTheExpandedFolder) {
         {"<C:", "C:\\", false, false},
         {"<@QuilloxData \\sk", "C:\\Apps\\Quillox\\Quillox-Data\\", false, false},
         {"<notes", "", false, false},
-        {"<\\" + kNetwork, "", true, false},
+        {"<\\" + kNetwork, kNetwork, true, false},
         // Compared in lower case; the filter after the last backslash does not matter.
-        {"<\\::{20d04fe0-3aea-1069-a2d8-08002b30309d}\\dri", "", false, true},
-        {"<\\" + kComputer + "C:\\", "", false, false},  // a folder inside is not the folder
+        {"<\\::{20d04fe0-3aea-1069-a2d8-08002b30309d}\\dri", "::{20d04fe0-3aea-1069-a2d8-08002b30309d}\\", false,
+         true},
+        {"<\\" + kComputer + "C:\\", kComputer + "C:\\", false, false},  // a folder inside is not the folder
         {"<@Net\\", kNetwork, true, false},
     };
     for (const Case& c : cases) {
         query.FormEditChange(c.text);
-        if (!c.browsed.empty()) EXPECT_EQ(query.browsedFolder(), c.browsed) << c.text;
+        EXPECT_EQ(query.browsedFolder(), c.browsed) << c.text;
         EXPECT_EQ(query.folderFlags().networkFolder, c.network) << c.text;
         EXPECT_EQ(query.folderFlags().computerFolder, c.computer) << c.text;
     }
