@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "search/PrefixCharacters.h"
+
 namespace qx {
 
 // The user settings as stored in "config.cfg": lines of key, "=", value.
@@ -75,6 +77,9 @@ std::vector<std::string> FormatSettings(const Settings& settings);
 
 // Nearest integer to percent * 255 / 100 and to alpha * 100 / 255; exact halves go to the
 // even neighbour (50 % gives 128). kNotLayered maps to itself both ways.
+// The prefix character table as the settings set it.
+PrefixCharacters PrefixCharactersOf(const Settings& settings);
+
 int PercentToAlpha(int percent);
 int AlphaToPercent(int alpha);
 

@@ -210,19 +210,7 @@ void TQxForm1::ReadSettings() {
     view_.ApplyOpacity(settings_.alpha);
     view_.ApplyStayOnTop(settings_.stayOnTop);
     view_.ApplyListSize(settings_.lbWidth, settings_.lbHeight);
-    ApplyPrefixCharacters();
-}
-
-void TQxForm1::ApplyPrefixCharacters() {
-    prefixes_.SetField(PrefixRow::OpenGoogle, settings_.openGoogleChar);
-    prefixes_.SetField(PrefixRow::FolderSearch, settings_.folderSearchChar);
-    prefixes_.SetField(PrefixRow::MyComputer, settings_.myComputerChar);
-    prefixes_.SetField(PrefixRow::Desktop, settings_.desktopChar);
-    prefixes_.SetField(PrefixRow::DeviceControl, settings_.deviceControlChar);
-    prefixes_.SetField(PrefixRow::ExecWin, settings_.execWinChar);
-    prefixes_.SetField(PrefixRow::ExecUrl, settings_.execURLChar);
-    prefixes_.SetField(PrefixRow::ExecUrlWww, settings_.execURLwwwChar);
-    prefixes_.SetField(PrefixRow::ExecHttp, settings_.execHttpChar);
+    prefixes_ = PrefixCharactersOf(settings_);
 }
 
 void TQxForm1::SaveSettings() {

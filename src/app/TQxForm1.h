@@ -129,7 +129,6 @@ private:
     // What the minimise rules need to know; the two dialogs they name arrive later.
     MinimiseButtonState MinimiseState() const;
     void ReadSettings();
-    void ApplyPrefixCharacters();
     // Icon cache files of the earlier naming scheme get the current names on the first start
     // of this settings version; the icon cache itself arrives with entry maintenance, so there
     // is nothing to rename yet.

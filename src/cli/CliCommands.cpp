@@ -143,18 +143,7 @@ public:
 
     PrefixCharacters ReadPrefixes() {
         SettingsFile file(files_, boxes_, Path("config.cfg"));
-        const Settings settings = file.Load().settings;
-        PrefixCharacters prefixes;
-        prefixes.SetField(PrefixRow::OpenGoogle, settings.openGoogleChar);
-        prefixes.SetField(PrefixRow::FolderSearch, settings.folderSearchChar);
-        prefixes.SetField(PrefixRow::MyComputer, settings.myComputerChar);
-        prefixes.SetField(PrefixRow::Desktop, settings.desktopChar);
-        prefixes.SetField(PrefixRow::DeviceControl, settings.deviceControlChar);
-        prefixes.SetField(PrefixRow::ExecWin, settings.execWinChar);
-        prefixes.SetField(PrefixRow::ExecUrl, settings.execURLChar);
-        prefixes.SetField(PrefixRow::ExecUrlWww, settings.execURLwwwChar);
-        prefixes.SetField(PrefixRow::ExecHttp, settings.execHttpChar);
-        return prefixes;
+        return PrefixCharactersOf(file.Load().settings);
     }
 
     // A missing history is empty, as on a first launch (which would create OldOrders.txt).

@@ -3,6 +3,7 @@
 
 #include "e2e/Harness.h"
 #include "e2e/ListRows.h"
+#include "e2e/RecorderTest.h"
 
 namespace qx {
 namespace {
@@ -104,41 +105,7 @@ size_t LineCount(const std::string& text) {
     return lines;
 }
 
-// Starts are observed through the recorder program, which notes every start in launches.txt
-// beside itself.
-class LaunchModesTest : public QuilloxE2eTest {
-protected:
-    void SetUp() override {
-        QuilloxE2eTest::SetUp();
-        recorder_ = Folder().Path() + "qx_recorder.exe";
-        const std::string source = ProgramFolderOfThisExe() + "qx_recorder.exe";
-        ASSERT_TRUE(CopyFileA(source.c_str(), recorder_.c_str(), FALSE)) << source;
-        MarkAsLaunchedBefore();
-    }
-
-    HWND StartShown(const std::string& files) {
-        if (!Folder().WriteDataFile("Files.txt", files)) return nullptr;
-        AppProcess& quillox = StartQuillox("-showonstartup");
-        pid_ = quillox.Pid();
-        HWND window = WaitForRunningWindow(quillox);
-        if (!window || !WaitUntil([&] { return IsShownOnScreen(window); })) return nullptr;
-        SetForegroundWindow(window);
-        return window;
-    }
-
-    std::string Launches() {
-        std::string bytes;
-        ReadFileBytes(Folder().Path() + "launches.txt", bytes);
-        return bytes;
-    }
-
-    bool LaunchesContain(const std::string& part) {
-        return WaitUntil([&] { return Launches().find(part) != std::string::npos; });
-    }
-
-    std::string recorder_;
-    DWORD pid_ = 0;
-};
+class LaunchModesTest : public RecorderTest {};
 
 TEST_F(LaunchModesTest, DownDownEnterRightAfterTypingLaunchesTheThirdRow) {
     HWND window = StartShown("Rec A|" + recorder_ + "|first\r\nRec B|" + recorder_ + "|second\r\nRec C|" +

@@ -3,46 +3,14 @@
 
 #include "e2e/Harness.h"
 #include "e2e/ListRows.h"
+#include "e2e/RecorderTest.h"
 
 namespace qx {
 namespace {
 
 using namespace qx::test;
 
-// Starts are observed through the recorder program, which notes every start in launches.txt
-// beside itself.
-class LaunchTest : public QuilloxE2eTest {
-protected:
-    void SetUp() override {
-        QuilloxE2eTest::SetUp();
-        char self[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, self, MAX_PATH);
-        std::string source = self;
-        source = source.substr(0, source.find_last_of('\\') + 1) + "qx_recorder.exe";
-        recorder_ = Folder().Path() + "qx_recorder.exe";
-        ASSERT_TRUE(CopyFileA(source.c_str(), recorder_.c_str(), FALSE)) << source;
-        MarkAsLaunchedBefore();
-    }
-
-    HWND StartShown(const std::string& files) {
-        if (!Folder().WriteDataFile("Files.txt", files)) return nullptr;
-        AppProcess& quillox = StartQuillox("-showonstartup");
-        pid_ = quillox.Pid();
-        HWND window = WaitForRunningWindow(quillox);
-        if (!window || !WaitUntil([&] { return IsShownOnScreen(window); })) return nullptr;
-        SetForegroundWindow(window);
-        return window;
-    }
-
-    std::string Launches() {
-        std::string bytes;
-        ReadFileBytes(Folder().Path() + "launches.txt", bytes);
-        return bytes;
-    }
-
-    std::string recorder_;
-    DWORD pid_ = 0;
-};
+class LaunchTest : public RecorderTest {};
 
 TEST_F(LaunchTest, EnterLaunchesTheEntryWithItsParametersAndHidesTheWindow) {
     HWND window = StartShown("Recorder|" + recorder_ + "|alpha beta\r\n");
