@@ -1,0 +1,14 @@
+#pragma once
+// Mock-ups of the window in each look, put together from the generated images the way the
+// window puts them together (stretching, alpha masks, colour key), for the contact sheet.
+#include <vector>
+
+#include "SkinImage.h"
+
+namespace qx::imagegen {
+
+// Look 0 "Windows", 1 to 3 "MacOS 1" to "MacOS 3". Magenta shows as `desktop`.
+Canvas BuiltInPreview(const std::vector<ImageGroup>& builtIn, int look, Rgba desktop);
+Canvas SamplePreview(const ImageGroup& sample, Rgba desktop);
+
+}  // namespace qx::imagegen
