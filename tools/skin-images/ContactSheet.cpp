@@ -172,8 +172,11 @@ Canvas ContactSheet(const std::vector<ImageGroup>& builtIn, const ImageGroup& sa
 
     std::vector<Cell> previews;
     const char* looks[] = {"Windows", "MacOS 1", "MacOS 2", "MacOS 3"};
-    for (int look = 0; look < 4; ++look) previews.push_back(Cell{BuiltInPreview(builtIn, look, kPaper), {looks[look]}, "built in"});
+    for (int look = 0; look < 4; ++look) {
+        previews.push_back(Cell{BuiltInPreview(builtIn, look, false, kPaper), {looks[look]}, "built in"});
+    }
     previews.push_back(Cell{SamplePreview(sample, kPaper), {"Slate"}, "sample skin"});
+    previews.push_back(Cell{BuiltInPreview(builtIn, 2, true, kPaper), {"MacOS 2, large icons"}, "the default look"});
     blocks.push_back(Block("The window in each look, real size", previews, kFull));
 
     for (const ImageGroup& group : builtIn) {

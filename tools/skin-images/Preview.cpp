@@ -12,7 +12,9 @@ namespace qx::imagegen {
 namespace {
 
 constexpr int kRowHeight = 19;
+constexpr int kLargeRowHeight = 35;
 constexpr int kVisibleRows = 5;
+constexpr int kLargeVisibleRows = 3;
 
 const Canvas& Find(const std::vector<ImageGroup>& groups, const std::string& name) {
     for (const ImageGroup& group : groups) {
@@ -72,25 +74,29 @@ void DrawCentredText(Canvas& canvas, int left, int top, int width, int height, c
     DrawText(canvas, left + (width - TextWidth(text)) / 2, top + (height - kGlyphHeight) / 2, text, colour);
 }
 
-// Small 16 x 16 stand-ins for the row icons.
+// Stand-ins for the row icons, drawn for 16 or 32 pixels.
 enum class IconKind { Program, Folder, Document };
 
-Canvas Icon(IconKind kind) {
-    Canvas icon(16, 16, Rgba{0, 0, 0, 0});
-    const Bounds all = BoundsOf(0, 0, 16, 16);
+Canvas Icon(IconKind kind, int size) {
+    const double k = size / 16.0;
+    Canvas icon(size, size, Rgba{0, 0, 0, 0});
+    const Bounds all = BoundsOf(0, 0, size, size);
+    auto box = [k](double l, double t, double r, double b, double radius) {
+        return RoundedRect(l * k, t * k, r * k, b * k, radius * k);
+    };
     switch (kind) {
         case IconKind::Program:
-            icon.Fill(RoundedRect(1.5, 1.5, 14.5, 14.5, 3), all, Vertical({{1, Hex(0x6FB0F5)}, {15, Hex(0x2C6CC8)}}));
-            icon.Fill(Circle(8, 8, 3.2), all, Solid(Grey(255, 0.9)));
+            icon.Fill(box(1.5, 1.5, 14.5, 14.5, 3), all, Vertical({{k, Hex(0x6FB0F5)}, {15 * k, Hex(0x2C6CC8)}}));
+            icon.Fill(Circle(8 * k, 8 * k, 3.2 * k), all, Solid(Grey(255, 0.9)));
             break;
         case IconKind::Folder:
-            icon.Fill(RoundedRect(1, 3, 8, 7, 1.5), all, Solid(Hex(0xD9A21F)));
-            icon.Fill(RoundedRect(1, 5, 15, 14, 1.5), all, Vertical({{5, Hex(0xFFD56A)}, {14, Hex(0xE9AE2E)}}));
+            icon.Fill(box(1, 3, 8, 7, 1.5), all, Solid(Hex(0xD9A21F)));
+            icon.Fill(box(1, 5, 15, 14, 1.5), all, Vertical({{5 * k, Hex(0xFFD56A)}, {14 * k, Hex(0xE9AE2E)}}));
             break;
         case IconKind::Document:
-            icon.Fill(RoundedRect(3, 1, 13, 15, 1.5), all, Solid(Hex(0x8C95A3)));
-            icon.Fill(RoundedRect(4, 2, 12, 14, 1), all, Solid(Grey(255)));
-            for (int i = 0; i < 4; ++i) icon.FillRect(5, 5 + i * 2, 6, 1, Solid(Hex(0xA9B6C8)));
+            icon.Fill(box(3, 1, 13, 15, 1.5), all, Solid(Hex(0x8C95A3)));
+            icon.Fill(box(3.6, 1.6, 12.4, 14.4, 1), all, Solid(Grey(255)));
+            for (int i = 0; i < 4; ++i) icon.Fill(box(5, 5 + i * 2, 11, 6 + i * 2, 0), all, Solid(Hex(0xA9B6C8)));
             break;
     }
     return icon;
@@ -112,7 +118,7 @@ constexpr int kSelectedRow = 1;
 
 }  // namespace
 
-Canvas BuiltInPreview(const std::vector<ImageGroup>& builtIn, int look, Rgba desktop) {
+Canvas BuiltInPreview(const std::vector<ImageGroup>& builtIn, int look, bool largeIcons, Rgba desktop) {
     const char* field2 = look == 0 ? "WindowsField" : "MacField2";
     const char* field1 = look == 0 ? "WindowsField" : "MacField";
     const char* marks[] = {"WindowsMark", "Mac1Mark", "Mac2Mark", "Mac3Mark"};
@@ -123,7 +129,13 @@ Canvas BuiltInPreview(const std::vector<ImageGroup>& builtIn, int look, Rgba des
     constexpr int kWidth = 311;
     constexpr int kListTop = 41;
     constexpr int kListWidth = kWidth - 4;
-    constexpr int kListHeight = kRowHeight * kVisibleRows;
+    // Row metrics of the list for small and for large (32-pixel) icons.
+    const int rowHeight = largeIcons ? kLargeRowHeight : kRowHeight;
+    const int rows = largeIcons ? kLargeVisibleRows : kVisibleRows;
+    const int iconScale = largeIcons ? 2 : 1;
+    const int iconTop = largeIcons ? 1 : 2;
+    const int textLeft = largeIcons ? 36 : 21;
+    const int kListHeight = rowHeight * rows;
     Canvas window(kWidth, kListTop + kListHeight + 2, Grey(237));
 
     // The top bar and its buttons.
@@ -152,17 +164,17 @@ Canvas BuiltInPreview(const std::vector<ImageGroup>& builtIn, int look, Rgba des
     const Canvas& grip = Find(builtIn, p + "ResizeGrip");
     list.Draw(grip, kListWidth - grip.Width(), kListHeight - grip.Height());
     list.Draw(thumb, kListWidth - thumb.Width(), 10);
-    for (int i = 0; i < kVisibleRows; ++i) {
+    for (int i = 0; i < rows; ++i) {
         const Row& row = kRows[i];
-        const int top = i * kRowHeight;
-        DrawStretched(list, Find(builtIn, i % 2 == 0 ? field1 : field2), 0, top, drawWidth, top + kRowHeight);
-        if (i == kSelectedRow) DrawStretched(list, Find(builtIn, marks[look]), 0, top, drawWidth, top + kRowHeight);
-        list.Draw(Icon(row.icon), 2, top + 2);
-        DrawText(list, 21, top + 6, row.text, i == kSelectedRow ? Grey(255) : Grey(0));
+        const int top = i * rowHeight;
+        DrawStretched(list, Find(builtIn, i % 2 == 0 ? field1 : field2), 0, top, drawWidth, top + rowHeight);
+        if (i == kSelectedRow) DrawStretched(list, Find(builtIn, marks[look]), 0, top, drawWidth, top + rowHeight);
+        list.Draw(Icon(row.icon, 16 * iconScale), 2, top + iconTop);
+        DrawText(list, textLeft, top + (rowHeight - kGlyphHeight) / 2, row.text, i == kSelectedRow ? Grey(255) : Grey(0));
         if (row.folder || row.target) {
             const std::string arrow = row.folder ? folderArrow : "FileArrow";
             const Canvas& image = Find(builtIn, arrow);
-            BlendMasked(list, image, Find(builtIn, arrow + "Alpha"), drawWidth - 20, top + (kRowHeight - image.Height()) / 2);
+            BlendMasked(list, image, Find(builtIn, arrow + "Alpha"), drawWidth - 20, top + (rowHeight - image.Height()) / 2);
         }
     }
     window.Draw(list, 2, kListTop);
@@ -173,7 +185,7 @@ Canvas BuiltInPreview(const std::vector<ImageGroup>& builtIn, int look, Rgba des
 Canvas SamplePreview(const ImageGroup& sample, Rgba desktop) {
     using namespace slate;
     const std::vector<ImageGroup> groups{sample};
-    constexpr int kListWidth = 320;
+    constexpr int kListWidth = 310;
     constexpr int kListHeight = kRowHeight * kVisibleRows;
     constexpr int kWidth = kListLeft + kListWidth + kListRight;
     constexpr int kHeight = kListTop + kListHeight + kListBottom;
@@ -214,7 +226,7 @@ Canvas SamplePreview(const ImageGroup& sample, Rgba desktop) {
             BlendMasked(list, l, Find(groups, "Zeilen/Markierung/Markierung_li_16_alpha"), 0, top);
             BlendMasked(list, r, Find(groups, "Zeilen/Markierung/Markierung_re_16_alpha"), markRight - r.Width(), top);
         }
-        list.Draw(Icon(row.icon), 6, top + 2);
+        list.Draw(Icon(row.icon, 16), 6, top + 2);
         DrawText(list, 25, top + 6, row.text, i == kSelectedRow ? Grey(255) : text);
         if (arrowSpace) {
             const std::string arrow = row.folder ? "Pfeile/Dir_16" : "Pfeile/Fl_16";

@@ -7,8 +7,9 @@
 
 namespace qx::imagegen {
 
-// Look 0 "Windows", 1 to 3 "MacOS 1" to "MacOS 3". Magenta shows as `desktop`.
-Canvas BuiltInPreview(const std::vector<ImageGroup>& builtIn, int look, Rgba desktop);
+// Look 0 "Windows", 1 to 3 "MacOS 1" to "MacOS 3", with rows for small or large (32-pixel)
+// icons. Magenta shows as `desktop`.
+Canvas BuiltInPreview(const std::vector<ImageGroup>& builtIn, int look, bool largeIcons, Rgba desktop);
 Canvas SamplePreview(const ImageGroup& sample, Rgba desktop);
 
 }  // namespace qx::imagegen
