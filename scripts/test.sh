@@ -208,6 +208,13 @@ if wants native; then
     else
         report "test native" 0 1 $SECONDS "not built"
     fi
+    started=$SECONDS
+    if scripts/check-skin-images.sh >"$logs/check-skin-images.log" 2>&1; then
+        report_step "check skin images" 0 "$started"
+    else
+        report_step "check skin images" 1 "$started" "see $logs/check-skin-images.log"
+        show_log_tail "$logs/check-skin-images.log"
+    fi
 fi
 
 if wants asan; then
