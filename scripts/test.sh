@@ -176,7 +176,8 @@ select_gtests() {
 # Counts GoogleTest results in log $1 of a program that exited with $2, of which $3 tests were
 # listed beforehand (empty: unknown). Sets gtestPassed/gtestFailed/gtestSkipped/gtestUnstarted.
 # A test that started but never ended (crash, time-out) is a failure, and so is every listed
-# test that never started after a crash or a time-out, and a non-zero exit with no failed test.
+# test that never started (after a crash, a time-out or an early exit of the program), and a
+# non-zero exit with no failed test.
 count_gtest() {
     local counts
     counts=$(tr -d '\r' <"$1" | awk '
@@ -190,12 +191,12 @@ count_gtest() {
     gtestFailed=$(( runs - ok - skipped ))
     gtestSkipped=$skipped
     gtestUnstarted=0
-    if (( $2 != 0 )); then
-        if [[ -n "$listed" ]] && (( listed > runs )); then
-            gtestUnstarted=$(( listed - runs ))
-            gtestFailed=$(( listed - ok - skipped ))
-        fi
-        (( gtestFailed == 0 )) && gtestFailed=1
+    if [[ -n "$listed" ]] && (( listed > runs )); then
+        gtestUnstarted=$(( listed - runs ))
+        gtestFailed=$(( listed - ok - skipped ))
+    fi
+    if (( $2 != 0 && gtestFailed == 0 )); then
+        gtestFailed=1
     fi
 }
 
