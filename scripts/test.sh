@@ -2,9 +2,9 @@
 # Builds every preset and runs every test: the native unit tests (plain, under ASan+UBSan, and
 # the threaded ones under TSan), the cross-built unit, Win32 and end-to-end tests under Wine
 # on a virtual display, and each fuzzer for a while. Goes on past failures and ends with the
-# line "N passed, M failed"; exits non-zero on any failure. A test program that crashes or
-# times out has every test it never finished counted as failed (the count comes from
-# --gtest_list_tests before the run). Builds use all cores.
+# line "N passed, M failed"; exits non-zero on any failure. A test program that crashes,
+# times out or ends early has every test it never finished counted as failed (the count
+# comes from --gtest_list_tests before the run). Builds use all cores.
 #
 # Options:
 #   --quick            native build and native unit tests only
