@@ -28,7 +28,7 @@ fi
 
 cd "$root"
 cmake --preset native >/dev/null
-cmake --build --preset native -j2 --target quillox-cli >/dev/null
+cmake --build --preset native -j"$(nproc)" --target quillox-cli >/dev/null
 cli=$root/build/native/quillox-cli
 
 mkdir -p "$data"

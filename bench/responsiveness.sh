@@ -12,7 +12,7 @@
 # Wine's windows are left unmanaged here: with no window manager on the virtual display,
 # Wine waits 2 s for one whenever a managed window is hidden (the main window on hiding, the
 # tray icon's window on showing), which would swamp every figure. --managed-windows keeps
-# Wine's default, as the end-to-end tests run.
+# Wine's default, as the end-to-end stage "wine quillox_e2e managed" runs.
 set -uo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -20,11 +20,11 @@ cd "$repo" || exit 1
 source scripts/deps.sh
 source scripts/wine-env.sh
 
-managed=N
+windows=unmanaged
 args=()
 for arg in "$@"; do
     case "$arg" in
-        --managed-windows) managed=Y ;;
+        --managed-windows) windows=managed ;;
         *) args+=("$arg") ;;
     esac
 done
@@ -47,7 +47,7 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 cmake --preset mingw </dev/null >"$logs/build-mingw.log" 2>&1 &&
-    cmake --build --preset mingw -j2 --target Quillox quillox_responsiveness </dev/null >>"$logs/build-mingw.log" 2>&1
+    cmake --build --preset mingw -j"$(nproc)" --target Quillox quillox_responsiveness </dev/null >>"$logs/build-mingw.log" 2>&1
 if (( $? != 0 )); then
     echo "responsiveness: the build failed, see $logs/build-mingw.log" >&2
     tail -n 30 "$logs/build-mingw.log" >&2
@@ -55,20 +55,10 @@ if (( $? != 0 )); then
 fi
 
 qx_start_display "$logs/xvfb" || exit 1
-qx_start_wine "$repo/build/wineprefix-bench" fresh || exit 1
-x11Key='HKCU\Software\Wine\X11 Driver'
-if [[ $managed == N ]]; then
-    timeout 60 "$QX_WINE" reg add "$x11Key" /v Managed /t REG_SZ /d N /f </dev/null >"$logs/wine-reg.log" 2>&1
-else
-    timeout 60 "$QX_WINE" reg delete "$x11Key" /v Managed /f </dev/null >"$logs/wine-reg.log" 2>&1
-fi
-# Wine's own processes started with that command read the setting before it changed: a new
-# session, so that the desktop and its tray follow it too.
-qx_stop_wine
-qx_start_wine "$repo/build/wineprefix-bench" || exit 1
+qx_start_wine "$repo/build/wineprefix-bench" fresh "$windows" || exit 1
 
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')," \
-    "load average $(cut -d' ' -f1-3 /proc/loadavg), $(date -u '+%Y-%m-%d %H:%M UTC'), Wine windows managed: $managed"
+    "load average $(cut -d' ' -f1-3 /proc/loadavg), $(date -u '+%Y-%m-%d %H:%M UTC'), Wine windows: $windows"
 # Into a file, not a pipe: Wine's own services started with the program would hold a pipe open.
 timeout -k 10 600 "$QX_WINE" build/mingw/quillox_responsiveness.exe --gtest_color=no ${args[@]+"${args[@]}"} \
     </dev/null >"$logs/responsiveness.log" 2>&1

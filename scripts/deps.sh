@@ -41,6 +41,8 @@ qx_install_deps() {
         return 0
     fi
     local command="apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends ${missing[*]}"
+    # Another apt-get or dpkg (an unattended upgrade, a second run) may hold the package lock.
+    local wait=(-o DPkg::Lock::Timeout=300)
     if [[ $(id -u) -ne 0 ]]; then
         echo "deps: missing packages: ${missing[*]}" >&2
         echo "deps: install them as root with:" >&2
@@ -48,7 +50,8 @@ qx_install_deps() {
         return 1
     fi
     echo "deps: installing ${missing[*]}"
-    if ! { apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"; } </dev/null; then
+    if ! { apt-get "${wait[@]}" update &&
+        DEBIAN_FRONTEND=noninteractive apt-get "${wait[@]}" install -y --no-install-recommends "${missing[@]}"; } </dev/null; then
         echo "deps: installing failed: $command" >&2
         return 1
     fi

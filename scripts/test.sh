@@ -1,20 +1,35 @@
 #!/usr/bin/env bash
-# Builds every preset and runs every test: the native unit tests (plain and under the
-# sanitizers), the cross-built unit, Win32 and end-to-end tests under Wine on a virtual
-# display, and each fuzzer for a while. Goes on past failures and ends with the line
-# "N passed, M failed"; exits non-zero on any failure.
+# Builds every preset and runs every test: the native unit tests (plain, under ASan+UBSan, and
+# the threaded ones under TSan), the cross-built unit, Win32 and end-to-end tests under Wine
+# on a virtual display, and each fuzzer for a while. Goes on past failures and ends with the
+# line "N passed, M failed"; exits non-zero on any failure. A test program that crashes,
+# times out or ends early has every test it never finished counted as failed (the count
+# comes from --gtest_list_tests before the run). Builds use all cores.
 #
 # Options:
 #   --quick            native build and native unit tests only
-#   --only=LIST        run only these stages (comma list of: native, asan, mingw, fuzz)
-#   --filter=PATTERN   passed to every test program as --gtest_filter=PATTERN
+#   --only=LIST        run only these stages (comma list of: native, asan, tsan, mingw, fuzz);
+#                      mingw covers every Wine stage, the end-to-end ones included
+#   --filter=PATTERN   passed to every test program as --gtest_filter=PATTERN (a stage that
+#                      runs a subset runs the tests in both)
 #   -h, --help         show this text
 # Environment: QX_FUZZ_SECONDS (default 20) is how long each fuzzer runs; 0 skips them.
+# WINEDEBUG, when set, is passed on to Wine (default: -all).
+#
+# The end-to-end cases run twice: "wine quillox_e2e" runs them all with unmanaged windows
+# (shows and hides are instant on the bare virtual display), and "wine quillox_e2e managed"
+# runs those named *Managed* in a second prefix where Wine manages its windows itself (every
+# show and hide takes Wine about 2 s, which widens races between them and other messages).
 set -uo pipefail
 
-usage() { sed -n '2,13p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; }
+usage() { sed -n '2,22p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; }
 
-stages="native,asan,mingw,fuzz"
+# The native unit tests of the launch threads and the waiting keys, run under ThreadSanitizer.
+tsanFilter='*ThreadInterface*:*LaunchWorkers*:*WaitingKeys*'
+# The end-to-end cases also run with Wine managing its windows.
+managedE2eFilter='*Managed*'
+
+stages="native,asan,tsan,mingw,fuzz"
 filter=""
 for arg in "$@"; do
     case "$arg" in
@@ -28,8 +43,8 @@ done
 IFS=, read -r -a chosenStages <<<"$stages"
 for stage in "${chosenStages[@]}"; do
     case "$stage" in
-        native|asan|mingw|fuzz) ;;
-        *) echo "test: unknown stage '$stage' (native, asan, mingw, fuzz)" >&2; exit 2 ;;
+        native|asan|tsan|mingw|fuzz) ;;
+        *) echo "test: unknown stage '$stage' (native, asan, tsan, mingw, fuzz)" >&2; exit 2 ;;
     esac
 done
 fuzzSeconds=${QX_FUZZ_SECONDS:-20}
@@ -105,7 +120,7 @@ build_preset() {
     local targets=("$@")
     [[ ${#targets[@]} -eq 0 ]] && targets=(all)
     for target in "${targets[@]}"; do
-        if cmake --build --preset "$preset" -j2 --target "$target" </dev/null >>"$log" 2>&1; then
+        if nice -n 10 cmake --build --preset "$preset" -j"$(nproc)" --target "$target" </dev/null >>"$log" 2>&1; then
             builtTargets+="$target "
         else
             failures=1
@@ -122,9 +137,47 @@ build_preset() {
 
 built() { [[ "$builtTargets" == *" $1 "* ]]; }
 
-# Counts GoogleTest results in log $1 of a program that exited with $2.
-# Sets gtestPassed/gtestFailed. A test that started but never ended (crash, time-out) is a
-# failure, and so is a non-zero exit with no failed test.
+# Prints the full names (Suite.Name) of the tests GoogleTest program $1 runs with filter $2
+# (empty: all), one a line, into file $3. Fails when the program could not list them.
+list_gtests() {
+    local program=$1 pattern=$2 out=$3
+    local args=(--gtest_list_tests)
+    [[ -n "$pattern" ]] && args+=("--gtest_filter=$pattern")
+    # Into a file, not a pipe: Wine's own services started with the program would hold a
+    # pipe open.
+    timeout -k 10 120 ${QX_RUNNER:-} "$program" "${args[@]}" </dev/null >"$out.raw" 2>&1 || return 1
+    tr -d '\r' <"$out.raw" | awk '
+        /^[A-Za-z_][A-Za-z0-9_\/]*\.( |$)/ { suite = $1; next }
+        /^  [A-Za-z_]/ && suite != "" {
+            if (suite ~ /(^|\/)DISABLED_/ || $1 ~ /^DISABLED_/) next
+            print suite $1
+        }' >"$out"
+}
+
+# The tests of program $1 that both filter $2 and the --filter option select, written to file
+# $3; prints the GoogleTest filter that selects exactly them (nothing when the list is empty).
+# Fails when the program could not list its tests.
+select_gtests() {
+    local program=$1 stageFilter=$2 out=$3
+    if [[ -n "$stageFilter" && -n "$filter" ]]; then
+        list_gtests "$program" "$stageFilter" "$out.stage" && list_gtests "$program" "$filter" "$out.option" ||
+            return 1
+        sort "$out.stage" >"$out.stage.sorted"
+        sort "$out.option" | comm -12 "$out.stage.sorted" - >"$out"
+        paste -sd: "$out"
+    else
+        local pattern=${stageFilter:-$filter}
+        list_gtests "$program" "$pattern" "$out" || return 1
+        [[ -s "$out" ]] && echo "$pattern"
+    fi
+    return 0
+}
+
+# Counts GoogleTest results in log $1 of a program that exited with $2, of which $3 tests were
+# listed beforehand (empty: unknown). Sets gtestPassed/gtestFailed/gtestSkipped/gtestUnstarted.
+# A test that started but never ended (crash, time-out) is a failure, and so is every listed
+# test that never started (after a crash, a time-out or an early exit of the program), and a
+# non-zero exit with no failed test.
 count_gtest() {
     local counts
     counts=$(tr -d '\r' <"$1" | awk '
@@ -132,34 +185,52 @@ count_gtest() {
         /^\[       OK \]/ { ok++ }
         /^\[  SKIPPED \] [^ ]+ \([0-9]+ ms\)$/ { skipped++ }
         END { printf "%d %d %d\n", runs, ok, skipped }')
-    local runs ok skipped
+    local runs ok skipped listed=${3:-}
     read -r runs ok skipped <<<"$counts"
     gtestPassed=$ok
     gtestFailed=$(( runs - ok - skipped ))
     gtestSkipped=$skipped
+    gtestUnstarted=0
+    if [[ -n "$listed" ]] && (( listed > runs )); then
+        gtestUnstarted=$(( listed - runs ))
+        gtestFailed=$(( listed - ok - skipped ))
+    fi
     if (( $2 != 0 && gtestFailed == 0 )); then
         gtestFailed=1
     fi
 }
 
 # Runs GoogleTest program $2 (with optional runner prefix in QX_RUNNER) as stage $1 with
-# time limit $3 seconds; further arguments are passed to the program.
+# time limit $3 seconds. $4, when given, narrows the tests to those it selects (a GoogleTest
+# filter; the --filter option narrows them further).
 run_gtest() {
-    local stage=$1 program=$2 limit=$3; shift 3
+    local stage=$1 program=$2 limit=$3 stageFilter=${4:-}
     local log="$logs/${stage// /-}.log" started=$SECONDS
     if [[ ! -f "$program" ]]; then
         report "$stage" 0 1 "$started" "$program was not built"
         return
     fi
-    local args=(--gtest_color=no "$@")
-    [[ -n "$filter" ]] && args+=("--gtest_filter=$filter")
+    # How many tests should run, so that those a crash or time-out kept from running count.
+    local listFile="$logs/${stage// /-}.tests" listed="" pattern="" note=""
+    if pattern=$(select_gtests "$program" "$stageFilter" "$listFile"); then
+        listed=$(wc -l <"$listFile")
+        if (( listed == 0 )); then
+            report "$stage" 0 0 "$started" "no cases"
+            return
+        fi
+    else
+        pattern=$([[ -n "$stageFilter" ]] && echo "$stageFilter" || echo "$filter")
+        note="could not list the tests"
+    fi
+    local args=(--gtest_color=no)
+    [[ -n "$pattern" ]] && args+=("--gtest_filter=$pattern")
     local status
     timeout -k 10 "$limit" ${QX_RUNNER:-} "$program" "${args[@]}" </dev/null >"$log" 2>&1
     status=$?
-    count_gtest "$log" "$status"
-    local note=""
-    (( status == 124 || status == 137 )) && note="timed out after ${limit}s"
-    (( status != 0 && status != 124 && status != 137 && gtestFailed > 0 )) && note="exit code $status"
+    count_gtest "$log" "$status" "$listed"
+    (( status == 124 || status == 137 )) && note="${note:+$note, }timed out after ${limit}s"
+    (( status != 0 && status != 124 && status != 137 && gtestFailed > 0 )) && note="${note:+$note, }exit code $status"
+    (( gtestUnstarted > 0 )) && note="${note:+$note, }$gtestUnstarted never started"
     (( gtestSkipped > 0 )) && note="${note:+$note, }$gtestSkipped skipped"
     report "$stage" "$gtestPassed" "$gtestFailed" "$started" "$note"
     if (( gtestFailed > 0 )); then
@@ -227,11 +298,51 @@ if wants asan; then
     fi
 fi
 
+if wants tsan; then
+    build_preset native-tsan quillox_tests
+    if built quillox_tests; then
+        # Under some kernels TSan cannot map its shadow memory with address randomisation on
+        # ("unexpected memory mapping"): then the tests run with it off.
+        tsanRunner=""
+        if ! build/native-tsan/quillox_tests --gtest_list_tests </dev/null >"$logs/tsan-probe.log" 2>&1 &&
+            grep -q 'ThreadSanitizer' "$logs/tsan-probe.log"; then
+            tsanRunner="setarch $(uname -m) -R"
+            echo "tsan: the program does not start with address randomisation on; running it under $tsanRunner"
+        fi
+        TSAN_OPTIONS=second_deadlock_stack=1 QX_RUNNER=$tsanRunner \
+            run_gtest "test native-tsan" build/native-tsan/quillox_tests 600 "$tsanFilter"
+    else
+        report "test native-tsan" 0 1 $SECONDS "not built"
+    fi
+fi
+
+# The end-to-end cases with Wine managing its windows, in a prefix of their own. Runs after
+# the other Wine stages, in their session: the cases are listed there first, so a run with
+# none starts no second prefix.
+run_managed_e2e() {
+    local stage="wine quillox_e2e managed" started=$SECONDS listFile="$logs/wine-quillox_e2e-managed.tests"
+    if ! QX_RUNNER=$QX_WINE select_gtests build/mingw/quillox_e2e.exe "$managedE2eFilter" "$listFile" >/dev/null; then
+        report "$stage" 0 1 "$started" "could not list the cases"
+        return
+    fi
+    if [[ ! -s "$listFile" ]]; then
+        report "$stage" 0 0 "$started" "no cases"
+        return
+    fi
+    qx_stop_wine
+    if ! qx_start_wine "$repo/build/wineprefix-test-managed" fresh managed; then
+        report_step "wine set-up managed" 1 "$started" "Wine did not start"
+        return
+    fi
+    report_step "wine set-up managed" 0 "$started" "managed windows"
+    QX_RUNNER=$QX_WINE run_gtest "$stage" build/mingw/quillox_e2e.exe 1200 "$managedE2eFilter"
+}
+
 if wants mingw; then
     build_preset mingw Quillox quillox_tests quillox_win32_tests quillox_e2e
     started=$SECONDS
-    if qx_start_display "$logs/xvfb" && qx_start_wine "$repo/build/wineprefix-test" fresh; then
-        report_step "wine set-up" 0 "$started" "display $DISPLAY"
+    if qx_start_display "$logs/xvfb" && qx_start_wine "$repo/build/wineprefix-test" fresh unmanaged; then
+        report_step "wine set-up" 0 "$started" "display $DISPLAY, unmanaged windows"
         for program in quillox_tests quillox_win32_tests quillox_e2e; do
             limit=600
             if [[ $program == quillox_e2e ]]; then
@@ -244,6 +355,7 @@ if wants mingw; then
             fi
             if built "$program"; then
                 QX_RUNNER=$QX_WINE run_gtest "wine $program" "build/mingw/$program.exe" "$limit"
+                [[ $program == quillox_e2e ]] && run_managed_e2e
             else
                 report "wine $program" 0 1 $SECONDS "not built"
             fi
