@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "search/ListboxPopupMenu.h"
+#include "app/ListboxPopupMenu.h"
 
 namespace qx {
 

@@ -1,14 +1,14 @@
 #include "app/TQxForm1.h"
 
-#include "app/LanguageStrings.h"
+#include "app/EntryMaintenance.h"
+#include "app/input/KeyboardCommands.h"
 #include "controls/OvraLB.h"
 #include "exec/DefaultBrowser.h"
 #include "exec/LaunchPipeline.h"
 #include "exec/ThreadInterface.h"
-#include "search/KeyboardCommands.h"
 #include "search/ResultListModel.h"
-#include "store/EntryMaintenance.h"
 #include "store/EntryStore.h"
+#include "text/LanguageStrings.h"
 
 namespace qx {
 
@@ -47,9 +47,8 @@ void TQxForm1::FormCreate(const std::string& exePath, const std::vector<std::str
 
     firstLaunch_ = !platform_.files.FileExists(folders_.dataFolder + "OldOrders.txt");
 
-    settingsFile_ = std::make_unique<SettingsFile>(platform_.files, platform_.boxes, folders_.dataFolder + "config.cfg");
-    store_ = std::make_unique<EntryStore>(StoreContext{platform_.files, platform_.system, platform_.boxes, folders_,
-                                                       shellRoots_});
+    settingsFile_ = std::make_unique<SettingsFile>(platform_.files, folders_.dataFolder + "config.cfg");
+    store_ = std::make_unique<EntryStore>(StoreContext{platform_.files, platform_.system, folders_, shellRoots_});
     query_ = std::make_unique<QueryState>(prefixes_, static_cast<IQueryHooks&>(*this));
     // The network and computer folders come from the shell with folder browsing; until then
     // the two folder flags stay off.
@@ -76,7 +75,7 @@ void TQxForm1::FormCreate(const std::string& exePath, const std::vector<std::str
 void TQxForm1::StartupMinTimerTimer() {
     view_.StopTimer(FormTimer::Startup);
     ReadSettings();
-    store_->LoadEntries(LoadOptions{language_.languageIndex(), firstLaunch_});
+    ShowErrors(store_->LoadEntries(LoadOptions{language_.languageIndex(), firstLaunch_}));
     if (storedSettingsVersion_ == 0) {
         RenameLegacyIconFiles();
         // A file that could not be read may hold settings; it is not replaced by defaults.
@@ -203,7 +202,8 @@ void TQxForm1::WaitForNewInstance() {
 }
 
 void TQxForm1::ReadSettings() {
-    const StoredSettings stored = settingsFile_->Load();
+    StoredSettings stored;
+    ShowError(settingsFile_->Load(stored));
     settings_ = stored.settings;
     storedSettingsVersion_ = stored.version;
     language_.ApplyLanguage(settings_.language, true);
@@ -215,7 +215,7 @@ void TQxForm1::ReadSettings() {
 
 void TQxForm1::SaveSettings() {
     settings_.language = language_.languageIndex();
-    settingsFile_->Save(settings_);
+    ShowError(settingsFile_->Save(settings_));
 }
 
 void TQxForm1::ToggleOption(OptionFlag flag) {
@@ -239,6 +239,14 @@ void TQxForm1::FormEditChange(const std::string& text) {
 void TQxForm1::UpdateResultsTimerTimer() { results_->UpdateResultsTimerTimer(inputLock_->IsFree()); }
 
 std::string TQxForm1::ExpandPath(const std::string& path) const { return store_->ResolveEntryPath(path, true); }
+
+void TQxForm1::ShowError(const Status& status) {
+    if (!status) platform_.boxes.ShowError(status.message());
+}
+
+void TQxForm1::ShowErrors(const Failures& failures) {
+    for (const Status& status : failures.All()) ShowError(status);
+}
 
 void TQxForm1::ShowInfo(const std::string& text) {
     LockHold hold(*inputLock_, kShowInfoLockId);

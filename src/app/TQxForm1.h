@@ -3,26 +3,27 @@
 #include <string>
 #include <vector>
 
-#include "app/FolderSet.h"
-#include "app/LanguageStrings.h"
-#include "app/LockRegistrator.h"
-#include "app/LogWriter.h"
+#include "app/input/KeyboardTarget.h"
 #include "app/MainWindowView.h"
 #include "app/OptionsMenu.h"
-#include "app/Settings.h"
-#include "app/SettingsFile.h"
 #include "app/SummonKeys.h"
+#include "exec/LockRegistrator.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/KeyboardState.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Registry.h"
 #include "platform/ShellLauncher.h"
-#include "platform/MessageBoxes.h"
+#include "platform/Status.h"
 #include "platform/SystemInfo.h"
-#include "search/KeyboardTarget.h"
 #include "search/PrefixCharacters.h"
 #include "search/QueryState.h"
+#include "store/FolderSet.h"
+#include "store/LogWriter.h"
+#include "store/Settings.h"
+#include "store/SettingsFile.h"
+#include "text/LanguageStrings.h"
 
 namespace qx {
 
@@ -104,6 +105,9 @@ public:
     void ToggleOption(OptionFlag flag);
     void SetOpacityPercent(int percent);  // kNotLayered switches layering off
 
+    // The error box with the system's message of a failed file operation; nothing on success.
+    void ShowError(const Status& status);
+    void ShowErrors(const Failures& failures);
     void ShowInfo(const std::string& text);
     bool AskYesNo(const std::string& text);
     void SetUserInput(bool enable, int id);

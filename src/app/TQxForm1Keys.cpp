@@ -1,13 +1,13 @@
 // The main window's keyboard, list and view-switch wiring.
+#include "app/EntryMaintenance.h"
+#include "app/input/KeyboardCommands.h"
+#include "app/ListboxPopupMenu.h"
 #include "app/TQxForm1.h"
 #include "controls/OvraLB.h"
 #include "exec/LaunchPipeline.h"
 #include "exec/ThreadInterface.h"
 #include "exec/WaitingDisplay.h"
-#include "search/KeyboardCommands.h"
-#include "search/ListboxPopupMenu.h"
 #include "search/ResultListModel.h"
-#include "store/EntryMaintenance.h"
 #include "store/EntryStore.h"
 
 namespace qx {
@@ -42,7 +42,8 @@ void TQxForm1::CreateListBehaviour() {
     store_->SetHooks(std::move(storeHooks));
 
     maintenance_->SetHooks({[this](const std::string& question) { return AskYesNo(question); },
-                            [this](const std::string& text) { ShowInfo(text); }});
+                            [this](const std::string& text) { ShowInfo(text); },
+                            [this](const Status& status) { ShowError(status); }});
 
     TovraLB& list = view_.ResultList();
     list.OnDblClick = [this] { ResultListDblClick(false); };
@@ -96,6 +97,7 @@ void TQxForm1::CreateLaunching() {
         if (fileOpLock_->IsFree()) view_.ResultList().CommitEdit(true);
     };
     hooks.isFolderBrowsing = [this] { return IsFolderBrowsing(); };
+    hooks.showError = [this](const std::string& message) { platform_.boxes.ShowError(message); };
     // The password is asked by the launch threads when the launch starts, not here.
     launch_ = std::make_unique<LaunchPipeline>(
         LaunchContext{*store_, view_.ResultList(), platform_.files, platform_.keyboard, platform_.installer},
@@ -188,6 +190,6 @@ void TQxForm1::ChangeToListBox() { results_->ChangeToListBox(); }
 
 void TQxForm1::RemoveSelectedRow() { maintenance_->RemoveSelectedEntry(); }
 
-void TQxForm1::SaveEntries() { store_->SaveEntries(true); }
+void TQxForm1::SaveEntries() { ShowError(store_->SaveEntries(true)); }
 
 }  // namespace qx

@@ -32,7 +32,7 @@ TovraLB::~TovraLB() {
     items_.Clear();
 }
 
-void TovraLB::AssignItems(const TovraStringList& source) {
+void TovraLB::AssignItems(const RowList& source) {
     items_.Assign(source);
     ClampTop();
 }
@@ -105,27 +105,26 @@ int TovraLB::ClampToRows(int row) const { return Count() == 0 ? -1 : std::clamp(
 
 // ---- Selection and marks.
 
-TovraStrLdata* TovraLB::Data(int index) {
+RowData* TovraLB::Data(int index) {
     if (index < 0 || index >= Count()) return nullptr;
-    if (items_.Objects(index) == nullptr) (void)items_.Entry(index);  // gives the row its data object
-    return items_.Objects(index);
+    return &items_.Data(index);  // a row without a data object gets one
 }
 
 bool TovraLB::IsMarked(int index) const {
     if (index < 0 || index >= Count()) return false;
-    const TovraStrLdata* data = items_.Objects(index);
+    const RowData* data = items_.Objects(index);
     return data != nullptr && data->marked;
 }
 
 void TovraLB::SetMark(int index, bool marked) {
     if (!marked && !IsMarked(index)) return;  // spares rows without data objects
-    if (TovraStrLdata* data = Data(index)) data->marked = marked;
+    if (RowData* data = Data(index)) data->marked = marked;
 }
 
 void TovraLB::ClearMarks() {
     if (selectionLock_) return;
     for (int i = 0; i < Count(); ++i) {
-        if (TovraStrLdata* data = items_.Objects(i)) data->marked = false;
+        if (RowData* data = items_.Objects(i)) data->marked = false;
     }
 }
 
@@ -200,7 +199,7 @@ void TovraLB::MoveMarkedRows(int delta) {
 void TovraLB::MoveItem(int from, int to) {
     std::string text = items_.Strings(from);
     const bool owned = items_.OwnsObject(from);
-    TovraStrLdata* object = items_.Objects(from);
+    RowData* object = items_.Objects(from);
     // The list would free an owned object on removal; the hook keeps it while it moves.
     struct MovingGuard {
         TovraLB& lb;
@@ -214,7 +213,7 @@ void TovraLB::MoveItem(int from, int to) {
     items_.SetSkipEvents(false);
     if (!items_.Delete(from)) return;
     if (owned) {
-        items_.InsertObject(to, std::move(text), std::unique_ptr<TovraStrLdata>(object));
+        items_.InsertObject(to, std::move(text), std::unique_ptr<RowData>(object));
     } else {
         items_.InsertObjectRef(to, std::move(text), object);
     }

@@ -8,8 +8,8 @@
 
 #include "controls/OvraLBScroll.h"
 #include "controls/Rect.h"
+#include "controls/RowList.h"
 #include "platform/Clock.h"
-#include "store/StringList.h"
 
 namespace qx {
 
@@ -59,8 +59,8 @@ public:
     std::function<void()> lbOnResizeFinished;
     // When set, a grip drag asks the owner to resize instead of resizing the control itself.
     std::function<void(int width, int height)> ResizeProc;
-    TovraStringList::RemovalHook lbOnDeleteProc;
-    TovraStringList::AddedHook lbOnAddProc;
+    RowList::RemovalHook lbOnDeleteProc;
+    RowList::AddedHook lbOnAddProc;
     std::function<void(int row)> OnBeginEdit;
     // Enter in the edit field, or the owner closing a running edit from outside.
     std::function<void(int row, const std::string& text, bool closedFromOutside)> OnEditCommit;
@@ -82,10 +82,10 @@ public:
     std::function<int(const std::string& text)> MeasureText;
 
     // ---- Rows.
-    TovraStringList& Items() { return items_; }
-    const TovraStringList& Items() const { return items_; }
+    RowList& Items() { return items_; }
+    const RowList& Items() const { return items_; }
     // Replaces the rows by the source's strings, referring to its data objects.
-    void AssignItems(const TovraStringList& source);
+    void AssignItems(const RowList& source);
     int Count() const { return items_.Count(); }
 
     // ---- Properties.
@@ -215,7 +215,7 @@ private:
         bool resized = false;
     };
 
-    TovraStrLdata* Data(int index);
+    RowData* Data(int index);
     void SetMark(int index, bool marked);
     void SetSelectedIndex(int index);
     void ClampTop();
@@ -230,7 +230,7 @@ private:
     void ApplyGripDrag(int x, int y);
 
     const IClock& clock_;
-    TovraStringList items_;
+    RowList items_;
     bool movingItems_ = false;
 
     ImageSize schieberImage_;

@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/LanguageStrings.h"
 #include "platform/Registry.h"
+#include "text/LanguageStrings.h"
 
 namespace qx {
 

@@ -6,7 +6,7 @@
 #include "exec/LaunchText.h"
 #include "platform/FileSystem.h"
 #include "platform/KeyboardState.h"
-#include "store/EntryData.h"
+#include "store/Entry.h"
 #include "store/EntryStore.h"
 
 namespace qx {
@@ -64,14 +64,14 @@ void LaunchPipeline::LaunchResultRow(const std::string& rowText, MinimiseMode mo
     if (FolderBrowsing()) return;
     switch (Mode()) {
         case InputMode::EntrySearch:
-            if (const TEntryData* entry = context_.store.FindEntry(rowText)) LaunchEntry(*entry, mode, keepInputFree);
+            if (const Entry* entry = context_.store.FindEntry(rowText)) LaunchEntry(*entry, mode, keepInputFree);
             break;
         case InputMode::Command: LaunchText(rowText, launch_kind::kCommand, true, mode, keepInputFree); break;
         case InputMode::Url: LaunchText(rowText, launch_kind::kWebAddress, true, mode, keepInputFree); break;
     }
 }
 
-void LaunchPipeline::LaunchEntry(const TEntryData& entry, MinimiseMode mode, bool keepInputFree) {
+void LaunchPipeline::LaunchEntry(const Entry& entry, MinimiseMode mode, bool keepInputFree) {
     std::string fileName = Resolve(ResolveEntryTarget(entry), true);
     std::string parameters = Resolve(entry.Parameters(), true);
     // A command entry may keep its whole command line in Value.
@@ -88,7 +88,7 @@ void LaunchPipeline::LaunchEntry(const TEntryData& entry, MinimiseMode mode, boo
                AnsiToWide(entry.RunAsUser()), AnsiToWide(entry.Reserved()), mode, keepInputFree);
 }
 
-std::string LaunchPipeline::ResolveEntryTarget(const TEntryData& entry) const {
+std::string LaunchPipeline::ResolveEntryTarget(const Entry& entry) const {
     const IInstallerLookup* installer = context_.installer;
     // Without both codes the entry is no advertised shortcut; the installer would refuse anyway.
     if (installer && installer->Available() && !entry.ProductCode().empty() && !entry.ComponentCode().empty()) {
@@ -132,7 +132,10 @@ void LaunchPipeline::LaunchText(std::string text, std::uint8_t kind, bool addToH
         history = &context_.store.UrlHistory();
     }
     Start(std::move(request));
-    if (addToHistory && history && !work.empty()) context_.store.RememberLaunch(*history, text, true);
+    if (addToHistory && history && !work.empty()) {
+        const Status saved = context_.store.RememberLaunch(*history, text, true);
+        if (!saved && hooks_.showError) hooks_.showError(saved.message());
+    }
 }
 
 void LaunchPipeline::OpenUrl(const std::string& url, bool addToHistory, MinimiseMode mode, bool keepInputFree) {
@@ -242,7 +245,7 @@ void LaunchPipeline::OpenSelectedEntryFolder(const std::string& rowText, Minimis
     // A folder that cannot be opened is no reason to disturb the user: the command is a
     // convenience, and the shell reports what it refuses on its own.
     try {
-        const TEntryData* entry = context_.store.FindEntry(rowText);
+        const Entry* entry = context_.store.FindEntry(rowText);
         if (!entry) return;
         if (IsUrlEntry(entry->Name())) {
             OpenUrlInBrowser(std::string(entry->Value()), false, mode, keepInputFree);
@@ -253,7 +256,7 @@ void LaunchPipeline::OpenSelectedEntryFolder(const std::string& rowText, Minimis
     }
 }
 
-void LaunchPipeline::OpenEntryFolder(const TEntryData& entry, MinimiseMode mode, bool keepInputFree) {
+void LaunchPipeline::OpenEntryFolder(const Entry& entry, MinimiseMode mode, bool keepInputFree) {
     const std::string target = ResolveEntryTarget(entry);
     if (target.empty()) return;
     const std::string path = WithoutTrailingBackslash(Resolve(target, true));

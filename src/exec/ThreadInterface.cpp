@@ -4,13 +4,13 @@
 #include <system_error>
 #include <utility>
 
-#include "app/LanguageStrings.h"
-#include "app/LockRegistrator.h"
 #include "exec/LaunchReport.h"
+#include "exec/LockRegistrator.h"
 #include "exec/ShellLaunch.h"
 #include "platform/Clipboard.h"
 #include "platform/KeyboardState.h"
 #include "platform/ShellLauncher.h"
+#include "text/LanguageStrings.h"
 
 namespace qx {
 namespace {
@@ -57,7 +57,8 @@ void FileWorker(LaunchJob& job, IShellLauncher& launcher, IClipboard* clipboard)
     if (request.fileName.empty() && !request.idListBytes.empty()) {
         job.result = launcher.ExecuteIdList(request.idListBytes);
     } else if (job.shiftHeld) {
-        if (clipboard) clipboard->SetText(request.fileName);
+        // The copy has no message of its own: a clipboard that cannot be opened keeps its text.
+        if (clipboard) (void)clipboard->SetText(request.fileName);
     } else {
         job.result = ShellLaunch(launcher, request.fileName, request.parameters, request.workingFolder,
                                  request.runAsUser, request.password);
@@ -106,7 +107,8 @@ void TThreadInterface::StartLaunch(const LaunchRequest& request) {
         const ShellItemFacts facts =
             services_.describeShellItem ? services_.describeShellItem(request.shellItem) : ShellItemFacts{};
         if (record.shiftHeld) {
-            if (services_.clipboard) services_.clipboard->SetText(facts.isFolder ? facts.path + "\\" : facts.path);
+            if (services_.clipboard)
+                (void)services_.clipboard->SetText(facts.isFolder ? facts.path + "\\" : facts.path);
             record.job->ended = true;
         } else if (facts.isFolder) {
             // Opening a folder is quick and keeps the shell window's order with the user's keys.

@@ -99,12 +99,13 @@ void ResultListModel::RefreshList() {
     list_.RestorePosition(kRefreshSlot);
 }
 
-void ResultListModel::ForgetLine() {
-    if (FolderBrowsing()) return;
+Failures ResultListModel::ForgetLine() {
+    Failures failures;
+    if (FolderBrowsing()) return failures;
     const InputMode mode = query_.Mode();
-    if (mode == InputMode::EntrySearch) return;
+    if (mode == InputMode::EntrySearch) return failures;
     // Row 0 is the line built from the input; it is in no history.
-    if (!list_.HasSelection() || list_.SelectedIndex() == 0) return;
+    if (!list_.HasSelection() || list_.SelectedIndex() == 0) return failures;
 
     list_.SavePosition(kForgetLineSlot);
     History& history = mode == InputMode::Url ? store_.UrlHistory() : store_.CommandHistory();
@@ -112,8 +113,9 @@ void ResultListModel::ForgetLine() {
     UniversalUpdate(false, false);
     list_.RestorePosition(kForgetLineSlot);
     list_.Repaint();
-    store_.SaveHistory(store_.CommandHistory());
-    store_.SaveHistory(store_.UrlHistory());
+    failures.Add(store_.SaveHistory(store_.CommandHistory()));
+    failures.Add(store_.SaveHistory(store_.UrlHistory()));
+    return failures;
 }
 
 }  // namespace qx

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/Status.h"
 #include "search/EntrySearch.h"
 #include "search/WaitingKeys.h"
 
@@ -77,8 +78,8 @@ public:
     void RefreshList();
 
     // The Delete key in command or URL mode: drops the selected history line (not row 0, which
-    // is the line built from the input) and saves both histories.
-    void ForgetLine();
+    // is the line built from the input) and saves both histories; returns the save failures.
+    Failures ForgetLine();
 
     // The list's removal hook: every removal is allowed; a row's object goes with it exactly
     // when the row owns it (a folder-listing row), never when it refers to a stored entry.

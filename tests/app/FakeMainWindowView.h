@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
+#include "app/input/KeyboardTarget.h"
 #include "app/MainWindowView.h"
 #include "controls/OvraLB.h"
-#include "search/KeyboardTarget.h"
 #include "fakes/FakeClock.h"
 
 namespace qx::test {

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "app/FakeMainWindowView.h"
+#include "app/ListboxPopupMenu.h"
 #include "app/TQxForm1.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeFileSystem.h"
@@ -13,7 +14,6 @@
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShellLauncher.h"
 #include "fakes/FakeSystemInfo.h"
-#include "search/ListboxPopupMenu.h"
 #include "store/EntryStore.h"
 
 namespace qx {

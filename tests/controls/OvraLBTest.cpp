@@ -4,6 +4,7 @@
 
 #include "controls/OvraLB.h"
 #include "controls/OvraLBTestList.h"
+#include "store/EntryRows.h"
 
 namespace qx {
 namespace {
@@ -80,7 +81,7 @@ TEST(TovraLB, AllowMoveMovesTheMarkedRowsWithoutLettingThemLeave) {
     f.lb.lbOnDeleteProc = [&](int, bool&) { return ++removals, true; };
     f.Click(1);
     f.Click(3, {.shift = false, .ctrl = true});
-    TovraStrLdata* moved = f.lb.Items().Objects(3);
+    RowData* moved = f.lb.Items().Objects(3);
     f.lb.MoveSelection(1, true);
     EXPECT_EQ(RowTexts(f.lb), (Texts{"r0", "r2", "r1", "r4", "r3"}));
     EXPECT_EQ(f.Marked(), (Ints{2, 4}));
@@ -174,10 +175,10 @@ TEST(TovraLB, InPlaceEditLocksTheSelectionUntilCommitOrCancel) {
 
 TEST(TovraLB, DeletingRowsFreesOnlyTheObjectsTheListOwns) {
     // Use after free or a leak shows under the sanitizers.
-    TovraStringList source;
+    RowList source;
     source.Add("stored");
-    TovraStrLdata* stored = source.Objects(0);
-    std::unique_ptr<TovraStrLdata> adopted;
+    RowData* stored = source.Objects(0);
+    std::unique_ptr<RowData> adopted;
     {
         test::FakeClock clock;
         TovraLB lb(clock);
@@ -192,7 +193,7 @@ TEST(TovraLB, DeletingRowsFreesOnlyTheObjectsTheListOwns) {
             return true;
         };
         lb.Items().Delete(0);  // a reference: never freed here
-        lb.Items().Entry(0);   // an owned row with its entry: freed with it
+        EntryAt(lb.Items(), 0);  // an owned row with its entry: freed with it
         lb.Items().Delete(0);
     }  // the destructor clears through the hook: "kept" is handed over
     stored->marked = true;

@@ -9,7 +9,6 @@
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeKeyboardState.h"
-#include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeSystemInfo.h"
 #include "store/EntryStore.h"
 
@@ -41,12 +40,12 @@ public:
 class LaunchPipelineTest : public ::testing::Test {
 protected:
     LaunchPipelineTest()
-        : store(StoreContext{fs, system, boxes, ComputeFolderSet("C:\\Apps\\Quillox\\Quillox.exe", "C:\\Users\\ann"),
+        : store(StoreContext{fs, system, ComputeFolderSet("C:\\Apps\\Quillox\\Quillox.exe", "C:\\Users\\ann"),
                              ShellRootNames{"Recycle Bin\\", "My Computer\\", "Control Panel\\", "Network\\"}}),
           list(clock),
           pipeline(LaunchContext{store, list, fs, keyboard, &installer}, {}) {
         fs.Put(kData + "OldOrders.txt", "");
-        store.LoadEntries(LoadOptions{1, false});
+        (void)store.LoadEntries(LoadOptions{1, false});
         LaunchHooks hooks = Recording();
         hooks.inputMode = [this] { return mode; };
         hooks.ctrlHeld = [this] { return ctrl; };
@@ -88,7 +87,6 @@ protected:
 
     test::FakeFileSystem fs;
     test::FakeSystemInfo system;
-    test::FakeMessageBoxes boxes;
     test::FakeClock clock;
     test::FakeKeyboardState keyboard;
     FakeInstaller installer;

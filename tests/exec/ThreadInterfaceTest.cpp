@@ -6,14 +6,14 @@
 #include <tuple>
 #include <vector>
 
-#include "app/LockRegistrator.h"
-#include "app/LogWriter.h"
 #include "exec/LaunchText.h"
+#include "exec/LockRegistrator.h"
 #include "exec/ThreadInterface.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeKeyboardState.h"
 #include "fakes/FakeShellLauncher.h"
+#include "store/LogWriter.h"
 
 namespace qx {
 namespace {

@@ -26,7 +26,7 @@ protected:
     void SetUp() override {
         list.SetSize(200, 3 * 19);  // three rows in view
         store = std::make_unique<EntryStore>(
-            StoreContext{fs, system, boxes, ComputeFolderSet("C:\\Apps\\Quillox\\Quillox.exe", "C:\\Users\\ann"),
+            StoreContext{fs, system, ComputeFolderSet("C:\\Apps\\Quillox\\Quillox.exe", "C:\\Users\\ann"),
                          ShellRootNames{"Recycle Bin\\", "My Computer\\", "Control Panel\\", "Network\\"}});
         model = std::make_unique<ResultListModel>(list, query, *store, system.version);
         ResultListHooks hooks;

@@ -11,9 +11,9 @@
 
 #include <exception>
 
-#include "app/LanguageStrings.h"
-#include "app/Settings.h"
-#include "search/ListboxPopupMenu.h"
+#include "app/ListboxPopupMenu.h"
+#include "store/Settings.h"
+#include "text/LanguageStrings.h"
 
 namespace qx {
 

@@ -9,15 +9,15 @@
 #include "app/TQxForm1.h"
 #include "app/win32/TrayIcon.h"
 #include "controls/win32/OvraListBoxWindow.h"
+#include "exec/Autorun.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
-#include "exec/Autorun.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32InstallerLookup.h"
-#include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32KeyboardState.h"
 #include "platform/win32/Win32MessageBoxes.h"
+#include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SystemInfo.h"
 
 namespace qx {

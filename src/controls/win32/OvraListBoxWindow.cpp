@@ -81,7 +81,7 @@ bool OvraListBoxWindow::Create(HWND parent, int controlId, int x, int y, int wid
     return true;
 }
 
-void OvraListBoxWindow::SetItems(const TovraStringList& source) {
+void OvraListBoxWindow::SetItems(const RowList& source) {
     model_.AssignItems(source);
     Invalidate();
 }

@@ -33,7 +33,7 @@ public:
     const TovraLB& Model() const { return model_; }
 
     // Replaces the rows by the source's (sharing its data objects) and repaints.
-    void SetItems(const TovraStringList& source);
+    void SetItems(const RowList& source);
     int Selected() const { return model_.SelectedIndex(); }
     void SetSelected(int index) { model_.SetSelected(index); }
     void Invalidate();
