@@ -5,8 +5,8 @@
 # "N passed, M failed"; exits non-zero on any failure.
 #
 # Options:
-#   --quick            native build and native unit tests only
-#   --only=LIST        run only these stages (comma list of: native, asan, mingw, fuzz)
+#   --quick            the layer check, native build and native unit tests only
+#   --only=LIST        run only these stages (comma list of: layers, native, asan, mingw, fuzz)
 #   --filter=PATTERN   passed to every test program as --gtest_filter=PATTERN
 #   -h, --help         show this text
 # Environment: QX_FUZZ_SECONDS (default 20) is how long each fuzzer runs; 0 skips them.
@@ -14,11 +14,11 @@ set -uo pipefail
 
 usage() { sed -n '2,13p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; }
 
-stages="native,asan,mingw,fuzz"
+stages="layers,native,asan,mingw,fuzz"
 filter=""
 for arg in "$@"; do
     case "$arg" in
-        --quick) stages="native" ;;
+        --quick) stages="layers,native" ;;
         --only=*) stages="${arg#--only=}" ;;
         --filter=*) filter="${arg#--filter=}" ;;
         -h|--help) usage; exit 0 ;;
@@ -28,8 +28,8 @@ done
 IFS=, read -r -a chosenStages <<<"$stages"
 for stage in "${chosenStages[@]}"; do
     case "$stage" in
-        native|asan|mingw|fuzz) ;;
-        *) echo "test: unknown stage '$stage' (native, asan, mingw, fuzz)" >&2; exit 2 ;;
+        layers|native|asan|mingw|fuzz) ;;
+        *) echo "test: unknown stage '$stage' (layers, native, asan, mingw, fuzz)" >&2; exit 2 ;;
     esac
 done
 fuzzSeconds=${QX_FUZZ_SECONDS:-20}
@@ -200,6 +200,16 @@ run_fuzzers() {
     done
     shopt -u nullglob
 }
+
+if wants layers; then
+    started=$SECONDS
+    if scripts/check-layers.sh >"$logs/check-layers.log" 2>&1; then
+        report_step "check layers" 0 "$started"
+    else
+        report_step "check layers" 1 "$started" "see $logs/check-layers.log"
+        cat "$logs/check-layers.log"
+    fi
+fi
 
 if wants native; then
     build_preset native quillox_tests all
