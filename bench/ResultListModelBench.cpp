@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/EntryMaintenance.h"
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeSystemInfo.h"
@@ -54,7 +54,7 @@ struct World {
     NoHooks hooks;
     QueryState query{prefixes, hooks};
     LanguageSwitch language;
-    TovraLB list{clock};
+    ListBoxModel list{clock};
     std::unique_ptr<EntryStore> store;
     std::unique_ptr<ResultListModel> model;
     std::unique_ptr<EntryMaintenance> maintenance;

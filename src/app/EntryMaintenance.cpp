@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 #include "search/PrefixCharacters.h"
 #include "search/QueryState.h"
 #include "search/ResultListModel.h"
@@ -36,7 +36,7 @@ std::unique_ptr<Entry> CopyColumns(const Entry& entry) {
     return copy;
 }
 
-void ScrollRowIntoView(TovraLB& list, int row) {
+void ScrollRowIntoView(ListBoxModel& list, int row) {
     const int visible = std::max(1, list.VisibleRows());
     if (row < list.TopIndex()) list.SetTopIndex(row);
     else if (row >= list.TopIndex() + visible) list.SetTopIndex(row - visible + 1);
@@ -74,7 +74,7 @@ bool EntryMaintenance::DeleteEntry(std::string_view name) {
 
 void EntryMaintenance::RemoveSelectedEntry() {
     if (results_.folderBrowsing()) return;
-    TovraLB& list = results_.list();
+    ListBoxModel& list = results_.list();
     if (!list.HasSelection()) return;
     if (results_.query().Mode() != InputMode::EntrySearch) {
         const Failures failures = results_.ForgetLine();
@@ -152,7 +152,7 @@ bool EntryMaintenance::RenameInPlace(std::string_view oldName, std::string_view 
     store_.SortEntries();
     results_.RefreshList();
     ShowError(store_.SaveEntries(false));
-    TovraLB& list = results_.list();
+    ListBoxModel& list = results_.list();
     const int row = list.Items().IndexOf(newName);
     if (row >= 0) {
         list.SetSelected(row);

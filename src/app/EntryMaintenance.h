@@ -36,10 +36,10 @@ public:
 
     void SetHooks(EntryMaintenanceHooks hooks) { hooks_ = std::move(hooks); }
 
-    // MyDeleteEntry: removes the first stored entry of that Name (case-insensitive) with its
+    // Removes the first stored entry of that Name (case-insensitive) with its
     // icon files and its result row, then rebuilds the list. False when no entry has the Name.
     bool DeleteEntry(std::string_view name);
-    // Dateientfernen1Click, the Delete key outside folder browsing: in entry search asks
+    // The Delete key and the row menu's remove item outside folder browsing: in entry search asks
     // whether to delete the selected entry and, on Yes, deletes and saves it, keeping the
     // scroll position; in command or URL mode forgets the selected history line.
     void RemoveSelectedEntry();

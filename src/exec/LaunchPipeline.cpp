@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 #include "exec/LaunchText.h"
 #include "platform/FileSystem.h"
 #include "platform/KeyboardState.h"
@@ -28,16 +28,16 @@ MinimiseMode LaunchPipeline::CurrentMinimiseMode() const {
 bool LaunchPipeline::InputStaysFree() const { return !(hooks_.lockUntilExecDone && hooks_.lockUntilExecDone()); }
 
 void LaunchPipeline::ResultListDblClick(LaunchSender sender) {
-    TovraLB& list = context_.list;
+    ListBoxModel& list = context_.list;
     if (hooks_.endInPlaceEdit) hooks_.endInPlaceEdit();
     const std::string rowText = list.SelectedText();
     // A double click counts only on a row; one on the scroll bar or the grip must not launch.
-    if (sender != LaunchSender::MainWindow && list.LastPressZone() != LbZone::Rows) return;
+    if (sender != LaunchSender::MainWindow && list.LastPressZone() != ListZone::Rows) return;
 
     if (!FolderBrowsing()) {
         if (!list.HasSelection()) return;
         if (CtrlHeld()) {
-            InDenOrdnerWechseln1Click(sender);
+            OpenContainingFolder(sender);
         } else {
             LaunchResultRow(rowText, CurrentMinimiseMode(), InputStaysFree());
         }
@@ -48,7 +48,7 @@ void LaunchPipeline::ResultListDblClick(LaunchSender sender) {
         return;
     }
     if (CtrlHeld()) {
-        InDenOrdnerWechseln1Click(sender);
+        OpenContainingFolder(sender);
         return;
     }
     if (hooks_.isPathMode && hooks_.isPathMode()) {
@@ -219,7 +219,7 @@ const void* LaunchPipeline::FindShellItemForPath(const std::string& path) {
     return hooks_.findFolderViewItem(name);
 }
 
-void LaunchPipeline::InDenOrdnerWechseln1Click(LaunchSender sender) {
+void LaunchPipeline::OpenContainingFolder(LaunchSender sender) {
     const MinimiseMode mode = sender == LaunchSender::FolderMenuItem ? MinimiseMode::Never : CurrentMinimiseMode();
     const bool keepInputFree = InputStaysFree();
     if (FolderBrowsing()) {

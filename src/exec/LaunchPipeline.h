@@ -15,7 +15,7 @@ class History;
 class IFileSystem;
 class IKeyboardState;
 class Entry;
-class TovraLB;
+class ListBoxModel;
 
 // Who asked for a launch: Enter arrives as the main window, a double click as the list,
 // the "In übergeordneten Ordner wechseln" menu item as itself.
@@ -56,7 +56,7 @@ struct LaunchHooks {
 // What the pipeline works on; all outlive it.
 struct LaunchContext {
     EntryStore& store;
-    TovraLB& list;
+    ListBoxModel& list;
     const IFileSystem& fs;
     const IKeyboardState& keyboard;
     const IInstallerLookup* installer = nullptr;  // none: entries launch their Value
@@ -75,7 +75,7 @@ public:
     // The launch action of the list: Enter (sender MainWindow) or a double click on a row.
     void ResultListDblClick(LaunchSender sender);
     // Opens the folder of the selected entry (or the browsed folder) in the shell.
-    void InDenOrdnerWechseln1Click(LaunchSender sender);
+    void OpenContainingFolder(LaunchSender sender);
 
     void LaunchResultRow(const std::string& rowText, MinimiseMode mode, bool keepInputFree);
     void LaunchEntry(const Entry& entry, MinimiseMode mode, bool keepInputFree);

@@ -6,10 +6,10 @@
 namespace qx {
 
 // Appends lines to the run's log file. Never reports errors: logging must not disturb callers.
-class TLogWriter {
+class LogWriter {
 public:
     // Deletes the previous run's log.
-    TLogWriter(IFileSystem& files, std::string path);
+    LogWriter(IFileSystem& files, std::string path);
 
     void Write(const std::string& line);
     const std::string& path() const { return path_; }

@@ -23,10 +23,10 @@ struct Settings {
     // List sizes in pixels, normal view and folder browsing. A stored size outside
     // kMinListExtent..kMaxListExtent reads as the default: zero or negative sizes and sizes
     // beyond what a window can have come only from a damaged or hand-edited file.
-    int lbWidth = 349;
-    int lbHeight = 246;
-    int reWidth = 330;
-    int reHeight = 360;
+    int listWidth = 349;
+    int listHeight = 246;
+    int folderListWidth = 330;
+    int folderListHeight = 360;
     bool stayOnTop = true;
     bool noAutoMinInFolderSearch = false;
     bool lockQuilloxUntilExecDone = true;

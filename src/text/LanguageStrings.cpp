@@ -211,11 +211,11 @@ bool LanguageSwitch::ApplyLanguage(int index, bool atStartup) {
     return true;
 }
 
-void LanguageSwitch::LangChange(int tag) {
+void LanguageSwitch::ChooseLanguage(int tag) {
     ApplyLanguage(tag, false);
     if (save_) save_();
 }
 
-LanguageMenuChecks Sprache1Click(int languageIndex) { return {languageIndex == 0, languageIndex == 1}; }
+LanguageMenuChecks LanguageMenuChecksFor(int languageIndex) { return {languageIndex == 0, languageIndex == 1}; }
 
 }  // namespace qx

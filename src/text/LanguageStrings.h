@@ -56,7 +56,7 @@ public:
     bool ApplyLanguage(int index, bool atStartup);
     // The "Sprache/Language" menu items, tag 0 German and 1 English: apply, then save even
     // when the language was already active.
-    void LangChange(int tag);
+    void ChooseLanguage(int tag);
 
 private:
     int index_ = 0;
@@ -71,7 +71,7 @@ struct LanguageMenuChecks {
     bool english;
     bool operator==(const LanguageMenuChecks&) const = default;
 };
-LanguageMenuChecks Sprache1Click(int languageIndex);
+LanguageMenuChecks LanguageMenuChecksFor(int languageIndex);
 
 // The text table, in storage order; row numbers in the comments. Each use names its
 // constant. Texts in odd spelling are the program's own and stay as they are.

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeKeyboardState.h"
@@ -63,7 +63,7 @@ protected:
         hooks.showSelectionProperties = [this] { ++propertiesShown; };
         pipeline.SetHooks(hooks);
         list.SetSize(200, 100);
-        list.SetSchieberImage({12, 20});
+        list.SetScrollThumbImage({12, 20});
     }
 
     LaunchHooks Recording() {
@@ -91,7 +91,7 @@ protected:
     test::FakeKeyboardState keyboard;
     FakeInstaller installer;
     EntryStore store;
-    TovraLB list;
+    ListBoxModel list;
     LaunchPipeline pipeline;
 
     std::vector<LaunchRequest> launched;
@@ -246,21 +246,21 @@ TEST_F(LaunchPipelineTest, FolderCommandNeverMinimisesSkipsCommandsAndSwallowsEr
     AddEntry("exe: Calc|calc");
     AddEntry("Dir|C:\\Data\\");
     SelectRow("exe: Calc");
-    pipeline.InDenOrdnerWechseln1Click(LaunchSender::FolderMenuItem);
+    pipeline.OpenContainingFolder(LaunchSender::FolderMenuItem);
     EXPECT_TRUE(launched.empty());
     SelectRow("Dir");
-    pipeline.InDenOrdnerWechseln1Click(LaunchSender::FolderMenuItem);
+    pipeline.OpenContainingFolder(LaunchSender::FolderMenuItem);
     ASSERT_EQ(launched.size(), 1u);
     EXPECT_EQ(Req(launched[0]), "C:\\||C:\\|4");
     EXPECT_EQ(launched[0].minimiseMode, MinimiseMode::Never);
     mode = InputMode::Command;
-    pipeline.InDenOrdnerWechseln1Click(LaunchSender::FolderMenuItem);
+    pipeline.OpenContainingFolder(LaunchSender::FolderMenuItem);
     EXPECT_EQ(launched.size(), 1u);
 
     LaunchHooks hooks;
     hooks.startLaunch = [](const LaunchRequest&) { throw std::runtime_error("shell gone"); };
     pipeline.SetHooks(hooks);
-    EXPECT_NO_THROW(pipeline.InDenOrdnerWechseln1Click(LaunchSender::FolderMenuItem));
+    EXPECT_NO_THROW(pipeline.OpenContainingFolder(LaunchSender::FolderMenuItem));
 }
 
 TEST_F(LaunchPipelineTest, FolderBrowsingRows) {
@@ -293,7 +293,7 @@ TEST_F(LaunchPipelineTest, FolderBrowsingPathModeOpensViewItems) {
     hooks.folderViewRootItem = [&]() -> const void* { return &root; };
     pipeline.SetHooks(hooks);
     EXPECT_EQ(Enter("Fonts").shellItem, &item);
-    pipeline.InDenOrdnerWechseln1Click(LaunchSender::ResultList);
+    pipeline.OpenContainingFolder(LaunchSender::ResultList);
     ASSERT_EQ(launched.size(), 2u);
     EXPECT_EQ(launched[1].shellItem, &root);
     EXPECT_EQ(launched[1].kind, launch_kind::kFile);

@@ -34,9 +34,9 @@ TEST(Settings, WrittenFileReadsBackAndWritesIdentically) {
     Settings s;
     s.language = 1;
     s.alpha = 191;
-    s.lbWidth = 500;
-    s.lbHeight = 20;
-    s.reWidth = 32767;
+    s.listWidth = 500;
+    s.listHeight = 20;
+    s.folderListWidth = 32767;
     s.stayOnTop = false;
     s.noAutoMinInFolderSearch = true;
     s.lockQuilloxUntilExecDone = false;
@@ -69,12 +69,12 @@ TEST(Settings, KeysMatchCaseInsensitivelyTheFirstOccurrenceCountsAndValuesStayUn
     EXPECT_EQ(s.language, 1);
     EXPECT_FALSE(s.stayOnTop);
     EXPECT_EQ(s.macOSSkin, 2);
-    EXPECT_EQ(s.lbWidth, 349);
+    EXPECT_EQ(s.listWidth, 349);
     EXPECT_EQ(s.alpha, 230);
-    EXPECT_EQ(s.lbHeight, 246);
+    EXPECT_EQ(s.listHeight, 246);
     EXPECT_EQ(s.customBackgroundPath, "C:\\a=b\\ back.bmp ");
     EXPECT_EQ(s.customSkin, " Blau");
-    EXPECT_EQ(s.reWidth, 330);
+    EXPECT_EQ(s.folderListWidth, 330);
     EXPECT_EQ(s.execWinChar, "=");
 }
 
@@ -87,7 +87,7 @@ TEST(Settings, FlagsAreSetExactlyByTheInteger1AndKeepTheirDefaultOnNonNumbers) {
 
 TEST(Settings, IntegersThatAreNotDecimalOrOutOfRangeGiveTheDefault) {
     for (const char* value : {"abc", "+400", "0x190", "4e2", "400px", "--400", "\t400", "2147483648", "-2147483649"}) {
-        EXPECT_EQ(Read({std::string("reWidth=") + value}).reWidth, 330) << value;
+        EXPECT_EQ(Read({std::string("reWidth=") + value}).folderListWidth, 330) << value;
         EXPECT_EQ(ReadSettingsFrom({std::string("Version=") + value}).version, 0) << value;
     }
     EXPECT_EQ(ReadSettingsFrom({"Version=2147483647"}).version, 2147483647);
@@ -98,9 +98,9 @@ TEST(Settings, IntegersThatAreNotDecimalOrOutOfRangeGiveTheDefault) {
         int Settings::*field;
         int expected;
     };
-    for (const Case& c : {Case{"lbWidth=19", &Settings::lbWidth, 349}, Case{"lbWidth=20", &Settings::lbWidth, 20},
-                          Case{"lbWidth=32767", &Settings::lbWidth, 32767}, Case{"lbWidth=32768", &Settings::lbWidth, 349},
-                          Case{"lbHeight=-1", &Settings::lbHeight, 246}, Case{"reHeight=0", &Settings::reHeight, 360},
+    for (const Case& c : {Case{"lbWidth=19", &Settings::listWidth, 349}, Case{"lbWidth=20", &Settings::listWidth, 20},
+                          Case{"lbWidth=32767", &Settings::listWidth, 32767}, Case{"lbWidth=32768", &Settings::listWidth, 349},
+                          Case{"lbHeight=-1", &Settings::listHeight, 246}, Case{"reHeight=0", &Settings::folderListHeight, 360},
                           Case{"Language=1", &Settings::language, 1}, Case{"Language=2", &Settings::language, 0},
                           Case{"Language=-1", &Settings::language, 0}, Case{"MacOSSkin=0", &Settings::macOSSkin, 0},
                           Case{"MacOSSkin=17", &Settings::macOSSkin, 17}, Case{"MacOSSkin=-1", &Settings::macOSSkin, 2}}) {
@@ -150,7 +150,7 @@ TEST(Settings, HugeValuesAreKeptAsTextAndRejectedAsNumbers) {
     const Settings s = Read({"CustomSkin=" + megabyte, "Opacity=" + digits, "lbWidth=" + digits, "StayOnTop=" + digits});
     EXPECT_EQ(s.customSkin, megabyte);
     EXPECT_EQ(s.alpha, 230);
-    EXPECT_EQ(s.lbWidth, 349);
+    EXPECT_EQ(s.listWidth, 349);
     EXPECT_TRUE(s.stayOnTop);
 }
 

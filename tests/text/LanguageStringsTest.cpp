@@ -133,11 +133,11 @@ TEST_F(LanguageSwitchTest, StartupRelabelsOnlyForEnglishInSlotOrderWithoutSaving
 }
 
 TEST_F(LanguageSwitchTest, ChangingRelabelsAndSavesAndTheActiveLanguageOnlySaves) {
-    language_.LangChange(0);
+    language_.ChooseLanguage(0);
     EXPECT_TRUE(visits_.empty());
-    language_.LangChange(1);
+    language_.ChooseLanguage(1);
     EXPECT_EQ(wizard_[&texts::ImportNext], "Next");
-    language_.LangChange(0);
+    language_.ChooseLanguage(0);
     EXPECT_EQ(menu_, designedMenu_);
     EXPECT_EQ(wizard_, designedWizard_);
     EXPECT_EQ(menu_[&texts::UseLargeIcons], "Gro\xDF" "e Icons verwenden");
@@ -156,17 +156,17 @@ TEST_F(LanguageSwitchTest, LaterDialogsJoinReplaceAndLeaveTheirSlot) {
     const Captions designed = German({&texts::NameLabel, &texts::EditAbort});
     Captions edit = designed;
     language_.Register(RelabelSlot::EditEntryDialog, Relabel(edit, "edit"));
-    language_.LangChange(1);
+    language_.ChooseLanguage(1);
     EXPECT_EQ(edit[&texts::EditAbort], "Abort");
     language_.Register(RelabelSlot::EditEntryDialog, Relabel(edit, "edit"));  // replaces, adds no second
-    language_.LangChange(0);
+    language_.ChooseLanguage(0);
     EXPECT_EQ(std::count(visits_.begin(), visits_.end(), "edit"), 2);
     language_.Unregister(RelabelSlot::EditEntryDialog);
-    language_.LangChange(1);
+    language_.ChooseLanguage(1);
     EXPECT_EQ(std::count(visits_.begin(), visits_.end(), "edit"), 2);
     EXPECT_EQ(edit, designed);
-    EXPECT_EQ(Sprache1Click(0), (LanguageMenuChecks{true, false}));
-    EXPECT_EQ(Sprache1Click(1), (LanguageMenuChecks{false, true}));
+    EXPECT_EQ(LanguageMenuChecksFor(0), (LanguageMenuChecks{true, false}));
+    EXPECT_EQ(LanguageMenuChecksFor(1), (LanguageMenuChecks{false, true}));
 }
 
 }  // namespace

@@ -8,12 +8,12 @@ void KeyCaptureFocus::SetMenuAttached(bool attached) {
     target_.AttachMainMenu(attached);
 }
 
-void KeyCaptureFocus::GetKeyEditEnter() {
+void KeyCaptureFocus::KeyCaptureEnter() {
     focused_ = KeyField::KeyCapture;
     SetMenuAttached(true);
 }
 
-void KeyCaptureFocus::GetKeyEditExit() {
+void KeyCaptureFocus::KeyCaptureExit() {
     if (focused_ == KeyField::KeyCapture) focused_ = KeyField::None;
     SetMenuAttached(false);
 }
@@ -27,13 +27,13 @@ void KeyCaptureFocus::FormEditExit() {
     if (focused_ == KeyField::InputLine) focused_ = KeyField::None;
 }
 
-void KeyCaptureFocus::GetKeyEditChange(const std::string& text) {
+void KeyCaptureFocus::KeyCaptureChange(const std::string& text) {
     if (!text.empty()) target_.ClearKeyCaptureField();
 }
 
 void KeyCaptureFocus::FocusKeyCapture() {
     target_.FocusField(KeyField::KeyCapture);
-    GetKeyEditEnter();
+    KeyCaptureEnter();
 }
 
 void KeyCaptureFocus::FocusInputLine() {

@@ -20,12 +20,12 @@ public:
     bool MainMenuAttached() const { return menuAttached_; }
 
     // Focus events of the two fields.
-    void GetKeyEditEnter();
-    void GetKeyEditExit();
+    void KeyCaptureEnter();
+    void KeyCaptureExit();
     void FormEditEnter();
     void FormEditExit();
     // The key capture field keeps no text of its own.
-    void GetKeyEditChange(const std::string& text);
+    void KeyCaptureChange(const std::string& text);
 
     // Moves the focus; the window's focus events follow, and the state is set at once too
     // so that callers see it before those events arrive.

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "app/input/KeyboardCommands.h"
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 #include "platform/Clipboard.h"
 #include "platform/FileSystem.h"
 #include "search/QueryState.h"

@@ -1,7 +1,7 @@
 #include "app/input/KeyboardCommands.h"
 
 #include "app/input/KeyCodes.h"
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 #include "search/QueryState.h"
 
 namespace qx {
@@ -14,7 +14,7 @@ std::string WithoutTrailingBackslash(std::string path) {
 
 }  // namespace
 
-KeyboardCommands::KeyboardCommands(IKeyboardTarget& target, const QueryState& query, TovraLB& list,
+KeyboardCommands::KeyboardCommands(IKeyboardTarget& target, const QueryState& query, ListBoxModel& list,
                                    IClipboard& clipboard, const IFileSystem& files)
     : target_(target), query_(query), list_(list), clipboard_(clipboard), files_(files), focus_(target) {}
 

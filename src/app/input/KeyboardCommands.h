@@ -11,7 +11,7 @@ namespace qx {
 class IClipboard;
 class IFileSystem;
 class QueryState;
-class TovraLB;
+class ListBoxModel;
 
 // Modifier state at a key-down. Control is not here: the handlers use controlDown.
 struct KeyShift {
@@ -24,7 +24,7 @@ struct KeyShift {
 // query state and the rows through the list; all else goes through the target.
 class KeyboardCommands {
 public:
-    KeyboardCommands(IKeyboardTarget& target, const QueryState& query, TovraLB& list, IClipboard& clipboard,
+    KeyboardCommands(IKeyboardTarget& target, const QueryState& query, ListBoxModel& list, IClipboard& clipboard,
                      const IFileSystem& files);
     KeyboardCommands(const KeyboardCommands&) = delete;
     KeyboardCommands& operator=(const KeyboardCommands&) = delete;
@@ -81,7 +81,7 @@ private:
 
     IKeyboardTarget& target_;
     const QueryState& query_;
-    TovraLB& list_;
+    ListBoxModel& list_;
     IClipboard& clipboard_;
     const IFileSystem& files_;
     KeyCaptureFocus focus_;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/input/KeyboardCommands.h"
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
@@ -120,7 +120,7 @@ public:
     PrefixCharacters prefixes;
     QueryState query{prefixes, target};
     FakeClock clock;
-    TovraLB list{clock};
+    ListBoxModel list{clock};
     FakeClipboard clipboard;
     FakeFileSystem files;
     KeyboardCommands keys{target, query, list, clipboard, files};

@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "app/input/KeyCodes.h"
 #include "app/input/MainMenuShortcuts.h"
-#include "app/ListboxPopupMenu.h"
 
 namespace qx {
 namespace {
@@ -23,22 +20,6 @@ TEST(MainMenuShortcutsTest, ShortcutsMapToTheirCommands) {
     EXPECT_EQ(FindMenuShortcut('C', false, false), std::nullopt);
     EXPECT_EQ(FindMenuShortcut('C', true, true), std::nullopt);
     EXPECT_EQ(FindMenuShortcut(vk::kF6, true, false), std::nullopt);
-}
-
-TEST(ListboxPopupMenuTest, VisibleItemsFollowTheInputState) {
-    const PopupVisibility folders = ListboxPopupVisibility(true, InputMode::EntrySearch);
-    const PopupVisibility entries = ListboxPopupVisibility(false, InputMode::EntrySearch);
-    const PopupVisibility history = ListboxPopupVisibility(false, InputMode::Url);
-    EXPECT_EQ(ListboxPopupVisibility(false, InputMode::Command), history);
-    for (const PopupItemInfo& info : ListboxPopupItems()) {
-        const std::string caption = info.caption.german;
-        EXPECT_EQ(IsVisible(folders, info.item),
-                  info.item == PopupItem::Rename || info.item == PopupItem::GoToParentFolder)
-            << caption;
-        EXPECT_TRUE(IsVisible(entries, info.item)) << caption;
-        EXPECT_EQ(IsVisible(history, info.item), info.item == PopupItem::Remove || info.item == PopupItem::Run)
-            << caption;
-    }
 }
 
 }  // namespace

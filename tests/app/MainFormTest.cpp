@@ -5,8 +5,8 @@
 #include <thread>
 
 #include "app/FakeMainWindowView.h"
-#include "app/ListboxPopupMenu.h"
-#include "app/TQxForm1.h"
+#include "app/MainForm.h"
+#include "app/RowContextMenu.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeKeyboardState.h"
@@ -27,7 +27,7 @@ protected:
     void Create(std::vector<std::string> arguments = {}) { form.FormCreate(kExe, arguments); }
     void Start(std::vector<std::string> arguments = {}) {
         Create(std::move(arguments));
-        form.StartupMinTimerTimer();
+        form.OnStartupTick();
     }
     bool Saw(const std::string& event) const {
         return std::find(view.events.begin(), view.events.end(), event) != view.events.end();
@@ -42,7 +42,7 @@ protected:
     std::shared_ptr<test::FakeShellLauncher> launcher = std::make_shared<test::FakeShellLauncher>();
     test::FakeRegistry registry;
     test::FakeMainWindowView view{clock};
-    TQxForm1 form{view, PlatformServices{files, system, boxes, clock, keyboard, clipboard, launcher, registry}};
+    MainForm form{view, PlatformServices{files, system, boxes, clock, keyboard, clipboard, launcher, registry}};
 };
 
 TEST_F(FormTest, FormCreate_HidesComputesFoldersAndStartsTimers) {
@@ -69,7 +69,7 @@ TEST_F(FormTest, FirstStartCreatesDataFolderAndOldOrdersSoTheNextIsNoFirstLaunch
     EXPECT_TRUE(boxes.errors.empty());
 
     test::FakeMainWindowView secondView{clock};
-    TQxForm1 second{secondView, PlatformServices{files, system, boxes, clock, keyboard, clipboard, launcher, registry}};
+    MainForm second{secondView, PlatformServices{files, system, boxes, clock, keyboard, clipboard, launcher, registry}};
     second.FormCreate(kExe, {});
     EXPECT_FALSE(second.firstLaunch());
 }
@@ -97,11 +97,11 @@ TEST_F(FormTest, StartupSequence_LoadsEntriesMinimisesThenTakesTheRunningCaption
 
 TEST_F(FormTest, FirstLaunchShowsTheWindowAndAsksOnceAfterStart) {
     Create();
-    form.AllgTimerTimer();  // not yet started
+    form.OnHousekeepingTick();  // not yet started
     EXPECT_TRUE(boxes.questions.empty());
-    form.StartupMinTimerTimer();
-    form.AllgTimerTimer();
-    form.AllgTimerTimer();
+    form.OnStartupTick();
+    form.OnHousekeepingTick();
+    form.OnHousekeepingTick();
     ASSERT_EQ(boxes.questions.size(), 1u);
     EXPECT_EQ(boxes.questions[0].substr(0, 40), "Quillox wurde zum ersten mal gestartet.\r");
     EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "restore request"), 1);
@@ -111,15 +111,15 @@ TEST_F(FormTest, FirstLaunchShowsTheWindowAndAsksOnceAfterStart) {
 TEST_F(FormTest, ShowOnStartupIsTheExactLowerCaseArgumentAndActsOnceAfterStart) {
     files.Put(kData + "OldOrders.txt", "");
     Create({"-showonstartup"});
-    form.AllgTimerTimer();  // not yet started: nothing
+    form.OnHousekeepingTick();  // not yet started: nothing
     EXPECT_FALSE(Saw("restore request"));
-    form.StartupMinTimerTimer();
-    form.AllgTimerTimer();
-    form.AllgTimerTimer();
+    form.OnStartupTick();
+    form.OnHousekeepingTick();
+    form.OnHousekeepingTick();
     EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "restore request"), 1);
 
     test::FakeMainWindowView otherView{clock};
-    TQxForm1 other{otherView, PlatformServices{files, system, boxes, clock, keyboard, clipboard, launcher, registry}};
+    MainForm other{otherView, PlatformServices{files, system, boxes, clock, keyboard, clipboard, launcher, registry}};
     other.FormCreate(kExe, {"-ShowOnStartup"});
     EXPECT_FALSE(other.showOnStartup());
 }
@@ -128,7 +128,7 @@ TEST_F(FormTest, RestoreAndMinimiseTransitions) {
     Create();
     form.RestoreTransition();  // ignored before start-up has finished
     EXPECT_FALSE(view.formVisible);
-    form.StartupMinTimerTimer();
+    form.OnStartupTick();
     form.RestoreTransition();
     EXPECT_TRUE(view.formVisible);
     EXPECT_TRUE(view.onScreen);
@@ -189,7 +189,7 @@ TEST_F(FormTest, SetUserInputDisablesInputWhileAnyHolderRemains) {
 TEST_F(FormTest, Release_FreesTheWindowStartsANewInstanceAndWaitsForIt) {
     Start();
     view.instanceAppearsAt = clock.now + 500;
-    form.releasequilloxwindow1Click();
+    form.ReleaseWindow();
     EXPECT_TRUE(form.released());
     EXPECT_EQ(view.caption, "Quillox free");
     EXPECT_TRUE(Saw("start C:\\Apps\\Quillox\\Quillox.exe in C:\\Apps\\Quillox\\"));
@@ -201,14 +201,14 @@ TEST_F(FormTest, Release_FreesTheWindowStartsANewInstanceAndWaitsForIt) {
     form.MinimiseTransition();
     EXPECT_TRUE(view.formVisible);
     const auto eventsBefore = view.events.size();
-    form.releasequilloxwindow1Click();
+    form.ReleaseWindow();
     EXPECT_EQ(view.events.size(), eventsBefore);
 }
 
 TEST_F(FormTest, Release_GivesUpWaitingAfterTenSecondsAndLogsIt) {
     Start();
     const auto start = clock.now;
-    form.releasequilloxwindow1Click();
+    form.ReleaseWindow();
     EXPECT_GE(clock.now - start, 10000u);
     EXPECT_LT(clock.now - start, 10100u);
     EXPECT_NE(files.Get(kData + "log.txt").find("release: no new instance after 10 s"), std::string::npos);
@@ -236,8 +236,8 @@ TEST_F(FormTest, StoredSettingsAreAppliedAndNotRewritten) {
     EXPECT_EQ(files.Get(kData + "config.cfg"), config);  // a current file is left as it is
 
     form.FormEditChange("!");  // the configured command character
-    form.UpdateResultsTimerTimer();
-    form.UpdateResultsTimerTimer();
+    form.OnResultsTick();
+    form.OnResultsTick();
     EXPECT_EQ(view.Rows(), (std::vector<std::string>{"exe: ", "exe: calc"}));
 }
 
@@ -249,7 +249,7 @@ TEST_F(FormTest, UnreadableSettingsKeepDefaultsAndAreNotOverwrittenAtStart) {
     EXPECT_EQ(boxes.errors, (std::vector<std::string>{"Access is denied."}));
     EXPECT_EQ(files.Get(kData + "config.cfg"), "Version=13\r\nLanguage=1\r\n");
 
-    form.LangChange(1);  // a change the user made is written
+    form.ChooseLanguage(1);  // a change the user made is written
     EXPECT_NE(files.Get(kData + "config.cfg").find("Language=1\r\n"), std::string::npos);
 }
 
@@ -259,22 +259,22 @@ TEST_F(FormTest, TypingSearchesOnTheSecondResultTickOnly) {
     Start();
     form.RestoreTransition();
     form.FormEditChange("no");
-    form.UpdateResultsTimerTimer();
+    form.OnResultsTick();
     form.FormEditChange("note");  // typing on restarts the settle time
-    form.UpdateResultsTimerTimer();
+    form.OnResultsTick();
     EXPECT_TRUE(view.Rows().empty());
-    form.UpdateResultsTimerTimer();
+    form.OnResultsTick();
     EXPECT_EQ(view.Rows(), (std::vector<std::string>{"Notepad", "Keynote"}));
     EXPECT_EQ(view.list.SelectedIndex(), 0);
 
     form.inputLock().Register(20);  // nothing is rebuilt while a message box is up
     form.FormEditChange("pai");
-    form.UpdateResultsTimerTimer();
-    form.UpdateResultsTimerTimer();
+    form.OnResultsTick();
+    form.OnResultsTick();
     EXPECT_EQ(view.Rows(), (std::vector<std::string>{"Notepad", "Keynote"}));
     form.inputLock().Unregister(20);
-    form.UpdateResultsTimerTimer();
-    form.UpdateResultsTimerTimer();
+    form.OnResultsTick();
+    form.OnResultsTick();
     EXPECT_EQ(view.Rows(), (std::vector<std::string>{"Paint"}));
 
     form.MinimiseTransition();  // hiding empties the input and the list at once
@@ -285,9 +285,9 @@ TEST_F(FormTest, TypingSearchesOnTheSecondResultTickOnly) {
 TEST_F(FormTest, ChoosingALanguageRelabelsAndSavesEvenWhenUnchanged) {
     Start();
     files.Put(kData + "config.cfg", "");
-    form.LangChange(0);
+    form.ChooseLanguage(0);
     EXPECT_NE(files.Get(kData + "config.cfg").find("Language=0\r\n"), std::string::npos);
-    form.LangChange(1);
+    form.ChooseLanguage(1);
     EXPECT_EQ(form.languageIndex(), 1);
     EXPECT_NE(files.Get(kData + "config.cfg").find("Language=1\r\n"), std::string::npos);
     boxes.answers = {false};
@@ -319,20 +319,20 @@ TEST_F(FormTest, RowMenuOffersWhatTheModeAllowsAndRemoveAsksFirst) {
     files.Put(kData + "Files.txt", "Notepad|n\r\n");
     Start();
     form.FormEditChange("note");
-    form.UpdateResultsTimerTimer();
-    form.UpdateResultsTimerTimer();
-    view.list.lbPopupmenu(5, 5);
+    form.OnResultsTick();
+    form.OnResultsTick();
+    view.list.OnContextMenu(5, 5);
     EXPECT_EQ(view.events.back(), "row menu 1 1 1 1 1 1 1 1 1");
     boxes.answers = {true};
-    form.RunPopupItem(PopupItem::Remove);
+    form.RunRowMenuItem(RowMenuItem::Remove);
     ASSERT_EQ(boxes.questions.size(), 1u);
     EXPECT_EQ(boxes.questions[0], "Eintrag \"Notepad\" wirklich l\xF6schen?");
     EXPECT_EQ(files.Get(kData + "Files.txt"), "");
 
     form.FormEditChange(",");
-    form.UpdateResultsTimerTimer();
-    form.UpdateResultsTimerTimer();
-    view.list.lbPopupmenu(5, 5);
+    form.OnResultsTick();
+    form.OnResultsTick();
+    view.list.OnContextMenu(5, 5);
     EXPECT_EQ(view.events.back(), "row menu 0 1 0 0 1 0 0 0 0");
 }
 
@@ -349,10 +349,10 @@ TEST_F(FormTest, TypingThenDownDownEnterLaunchesTheThirdRowOfTheFinalResults) {
     form.KeyDown(vk::kDown, false, false);
     form.KeyDown(vk::kReturn, false, false);
     EXPECT_EQ(launcher->CallCount(), 0u);  // waits for the results of "note"
-    for (int tick = 0; tick < 6; ++tick) form.UpdateResultsTimerTimer();
+    for (int tick = 0; tick < 6; ++tick) form.OnResultsTick();
     for (int tick = 0; tick < 20 && launcher->CallCount() == 0; ++tick) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        form.ExecTimerTimer();
+        form.OnLaunchTick();
     }
     ASSERT_EQ(launcher->CallCount(), 1u);
     EXPECT_EQ(view.Rows(), (std::vector<std::string>{"Notebook", "Notepad", "Keynote"}));
@@ -363,26 +363,26 @@ TEST_F(FormTest, ChordTogglesTheWindowButNotWhileAMessageBoxOwnsIt) {
     files.Put(kData + "OldOrders.txt", "");
     Start();
     keyboard.Press({vk::kLeftWindows, vk::kControl});
-    for (int tick = 0; tick < 10; ++tick) form.AllgTimerTimer();
+    for (int tick = 0; tick < 10; ++tick) form.OnHousekeepingTick();
     EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "restore request"), 1);
 
     keyboard.ReleaseAll();
-    form.AllgTimerTimer();
-    form.AllgTimerTimer();
+    form.OnHousekeepingTick();
+    form.OnHousekeepingTick();
     view.formVisible = true;
     view.formEnabled = false;  // a question is open
     keyboard.Press({vk::kLeftWindows, vk::kControl});
-    form.AllgTimerTimer();
-    form.AllgTimerTimer();
+    form.OnHousekeepingTick();
+    form.OnHousekeepingTick();
     EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "minimise request"), 1);  // the start-up one
 
     keyboard.ReleaseAll();
-    form.AllgTimerTimer();
-    form.AllgTimerTimer();
+    form.OnHousekeepingTick();
+    form.OnHousekeepingTick();
     view.formEnabled = true;
     keyboard.Press({vk::kLeftWindows, vk::kControl});
-    form.AllgTimerTimer();
-    form.AllgTimerTimer();
+    form.OnHousekeepingTick();
+    form.OnHousekeepingTick();
     EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "minimise request"), 2);
 }
 

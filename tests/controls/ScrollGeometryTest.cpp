@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "controls/OvraLBScroll.h"
-#include "controls/OvraLBTestList.h"
+#include "controls/ListFixture.h"
+#include "controls/ScrollGeometry.h"
 
 namespace qx {
 namespace {
 
 using test::ListFixture;
 
-TEST(OvraLBScroll, RoundsHalvesToEvenAndCountsVisibleRows) {
+TEST(ScrollGeometry, RoundsHalvesToEvenAndCountsVisibleRows) {
     EXPECT_EQ(RoundHalfEven(2.5), 2);
     EXPECT_EQ(RoundHalfEven(3.5), 4);
     EXPECT_EQ(RoundHalfEven(-1.5), -2);
@@ -20,7 +20,7 @@ TEST(OvraLBScroll, RoundsHalvesToEvenAndCountsVisibleRows) {
     EXPECT_EQ(ColourDepthClass(32), 7);
 }
 
-TEST(OvraLBScroll, ThumbFollowsTheFirstVisibleRowAndMapsBackClamped) {
+TEST(ScrollGeometry, ThumbFollowsTheFirstVisibleRowAndMapsBackClamped) {
     // Height 100, thumb 20 high: track 80; 10 rows, 5 visible.
     const ScrollGeometry g = ComputeScrollGeometry(100, 10, 5, 0, {10, 20}, {});
     EXPECT_EQ(g.trackHeight, 80);
@@ -41,7 +41,7 @@ TEST(OvraLBScroll, ThumbFollowsTheFirstVisibleRowAndMapsBackClamped) {
     EXPECT_EQ(TopIndexForThumbCentre(none, 5), 0);
 }
 
-TEST(OvraLBScroll, ScrollByTrackClickAndThumbDragStayInTheRows) {
+TEST(ScrollGeometry, ScrollByTrackClickAndThumbDragStayInTheRows) {
     ListFixture f;
     f.lb.ScrollBy(100);
     EXPECT_EQ(f.lb.TopIndex(), 5);

@@ -4,21 +4,21 @@
 
 #include <string>
 
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 #include "fakes/FakeClock.h"
 
 namespace {
 
 struct BenchList {
     explicit BenchList(int rows) {
-        lb.SetManuItemHeight(19);
-        lb.SetSchieberImage({12, 30});
+        lb.SetManualRowHeight(19);
+        lb.SetScrollThumbImage({12, 30});
         lb.SetSize(400, 600);
         lb.Items().Reserve(rows);
         for (int i = 0; i < rows; ++i) lb.Items().Add(std::string("entry ").append(std::to_string(i)));
     }
     qx::test::FakeClock clock;
-    qx::TovraLB lb{clock};
+    qx::ListBoxModel lb{clock};
 };
 
 void BM_SetSelected(benchmark::State& state) {

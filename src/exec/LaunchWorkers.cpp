@@ -1,11 +1,11 @@
-#include "exec/ThreadInterface.h"
+#include "exec/LaunchWorkers.h"
 
 #include <algorithm>
 #include <system_error>
 #include <utility>
 
 #include "exec/LaunchReport.h"
-#include "exec/LockRegistrator.h"
+#include "exec/LockCounter.h"
 #include "exec/ShellLaunch.h"
 #include "platform/Clipboard.h"
 #include "platform/KeyboardState.h"
@@ -72,10 +72,10 @@ void ShellItemWorker(LaunchJob& job, IShellLauncher& launcher) {
 
 }  // namespace
 
-TThreadInterface::TThreadInterface(ThreadInterfaceServices services) : services_(std::move(services)) {}
+LaunchWorkers::LaunchWorkers(LaunchWorkersServices services) : services_(std::move(services)) {}
 
-TThreadInterface::~TThreadInterface() {
-    for (TThreadControl& record : records_) {
+LaunchWorkers::~LaunchWorkers() {
+    for (LaunchRecord& record : records_) {
         if (!record.worker.joinable()) continue;
         if (record.job->ended.load(std::memory_order_acquire))
             record.worker.join();
@@ -84,10 +84,10 @@ TThreadInterface::~TThreadInterface() {
     }
 }
 
-void TThreadInterface::StartLaunch(const LaunchRequest& request) {
+void LaunchWorkers::StartLaunch(const LaunchRequest& request) {
     if (!request.keepInputFree && services_.inputLock) services_.inputLock->Register(kLaunchLockId);
 
-    TThreadControl& record = records_.emplace_back();
+    LaunchRecord& record = records_.emplace_back();
     record.job = std::make_shared<LaunchJob>();
     record.job->request = request;
     record.kind = request.kind;
@@ -127,7 +127,7 @@ void TThreadInterface::StartLaunch(const LaunchRequest& request) {
     }
 }
 
-void TThreadInterface::StartWorker(TThreadControl& record, bool shellItemWorker) {
+void LaunchWorkers::StartWorker(LaunchRecord& record, bool shellItemWorker) {
     std::shared_ptr<LaunchJob> job = record.job;
     std::shared_ptr<IShellLauncher> launcher = services_.launcher;
     if (!launcher) {
@@ -157,14 +157,14 @@ void TThreadInterface::StartWorker(TThreadControl& record, bool shellItemWorker)
     }
 }
 
-std::string TThreadInterface::AskPassword(const std::wstring& user) {
+std::string LaunchWorkers::AskPassword(const std::wstring& user) {
     if (!services_.promptPassword) return {};
     const int lang = Language();
     return services_.promptPassword(LangText(texts::PasswordCaption, lang),
                                     LangText(texts::PasswordPrompt, lang) + WideToAnsi(user));
 }
 
-void TThreadInterface::ExecTimerTimer() {
+void LaunchWorkers::OnLaunchTick() {
     // A failure message runs a nested message loop; a tick from there would unlink records
     // this loop still walks, so ticks wait until the box is closed.
     if (inTick_) return;
@@ -176,7 +176,7 @@ void TThreadInterface::ExecTimerTimer() {
 
     for (auto it = records_.begin(); it != records_.end();) {
         const auto next = std::next(it);
-        TThreadControl& record = *it;
+        LaunchRecord& record = *it;
         if (record.finished) {
             if (!record.keepInputFree) ReleaseLaunchLock();
             Report(it);
@@ -205,14 +205,14 @@ void TThreadInterface::ExecTimerTimer() {
     }
 }
 
-void TThreadInterface::ReleaseWait(bool release, bool minimise) {
+void LaunchWorkers::ReleaseWait(bool release, bool minimise) {
     if (!busy_) return;
     releaseRequested_ = release;
     minimiseOnRelease_ = minimise;
-    ExecTimerTimer();
+    OnLaunchTick();
 }
 
-void TThreadInterface::Report(std::list<TThreadControl>::iterator record) {
+void LaunchWorkers::Report(std::list<LaunchRecord>::iterator record) {
     const std::shared_ptr<IShellLauncher> launcher = services_.launcher;
     const SystemTextFunction systemText = [&launcher](int code) {
         return launcher ? launcher->SystemText(code) : std::string();
@@ -231,24 +231,24 @@ void TThreadInterface::Report(std::list<TThreadControl>::iterator record) {
     }
 }
 
-void TThreadInterface::Unlink(std::list<TThreadControl>::iterator record) {
+void LaunchWorkers::Unlink(std::list<LaunchRecord>::iterator record) {
     // Only finished records are unlinked: the worker has set its end flag as its last step.
     if (record->worker.joinable()) record->worker.join();
     records_.erase(record);
 }
 
-void TThreadInterface::ReleaseLaunchLock() {
+void LaunchWorkers::ReleaseLaunchLock() {
     if (services_.inputLock) services_.inputLock->Unregister(kLaunchLockId);
 }
 
-void TThreadInterface::Repaint() {
+void LaunchWorkers::Repaint() {
     if (services_.repaintTitle) services_.repaintTitle();
 }
 
-void TThreadInterface::Minimise() {
+void LaunchWorkers::Minimise() {
     if (services_.minimise) services_.minimise();
 }
 
-int TThreadInterface::Language() const { return services_.languageIndex ? services_.languageIndex() : 0; }
+int LaunchWorkers::Language() const { return services_.languageIndex ? services_.languageIndex() : 0; }
 
 }  // namespace qx

@@ -1,11 +1,11 @@
-#include "app/TQxForm1.h"
+#include "app/MainForm.h"
 
 #include "app/EntryMaintenance.h"
 #include "app/input/KeyboardCommands.h"
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 #include "exec/DefaultBrowser.h"
 #include "exec/LaunchPipeline.h"
-#include "exec/ThreadInterface.h"
+#include "exec/LaunchWorkers.h"
 #include "search/ResultListModel.h"
 #include "store/EntryStore.h"
 #include "text/LanguageStrings.h"
@@ -26,12 +26,12 @@ std::string WithBackslash(std::string name) {
 
 }  // namespace
 
-TQxForm1::TQxForm1(IMainWindowView& view, PlatformServices platform)
+MainForm::MainForm(IMainWindowView& view, PlatformServices platform)
     : view_(view), platform_(platform), summonKeys_(platform.keyboard) {}
 
-TQxForm1::~TQxForm1() = default;
+MainForm::~MainForm() = default;
 
-void TQxForm1::FormCreate(const std::string& exePath, const std::vector<std::string>& arguments) {
+void MainForm::FormCreate(const std::string& exePath, const std::vector<std::string>& arguments) {
     view_.MoveOffScreen();
 
     showOnStartup_ = !arguments.empty() && arguments.front() == "-showonstartup";
@@ -60,20 +60,20 @@ void TQxForm1::FormCreate(const std::string& exePath, const std::vector<std::str
     defaultBrowser_ = DefaultBrowserProgram(platform_.registry, platform_.system.WindowsVersionNumber());
     language_.SetSaveSettings([this] { SaveSettings(); });
 
-    log_ = std::make_unique<TLogWriter>(platform_.files, folders_.dataFolder + "log.txt");
-    fileOpLock_ = std::make_unique<TLockRegistrator>(log_.get());
-    inputLock_ = std::make_unique<TLockRegistrator>(log_.get());
+    log_ = std::make_unique<LogWriter>(platform_.files, folders_.dataFolder + "log.txt");
+    fileOpLock_ = std::make_unique<LockCounter>(log_.get());
+    inputLock_ = std::make_unique<LockCounter>(log_.get());
     CreateListBehaviour();
     CreateLaunching();
 
     view_.ProcessPendingMessages();
-    view_.StartTimer(FormTimer::Housekeeping, kHousekeepingIntervalMs);
-    view_.StartTimer(FormTimer::Launch, kResultsIntervalMs);
-    view_.StartTimer(FormTimer::Startup, kStartupIntervalMs);
+    view_.StartTimer(WindowTimer::Housekeeping, kHousekeepingIntervalMs);
+    view_.StartTimer(WindowTimer::Launch, kResultsIntervalMs);
+    view_.StartTimer(WindowTimer::Startup, kStartupIntervalMs);
 }
 
-void TQxForm1::StartupMinTimerTimer() {
-    view_.StopTimer(FormTimer::Startup);
+void MainForm::OnStartupTick() {
+    view_.StopTimer(WindowTimer::Startup);
     ReadSettings();
     ShowErrors(store_->LoadEntries(LoadOptions{language_.languageIndex(), firstLaunch_}));
     if (storedSettingsVersion_ == 0) {
@@ -86,7 +86,7 @@ void TQxForm1::StartupMinTimerTimer() {
     view_.SetCaption(kCaptionRunning);
 }
 
-void TQxForm1::AllgTimerTimer() {
+void MainForm::OnHousekeepingTick() {
     summonKeys_.RefreshKeys();
     if (keys_) keys_->controlDown = summonKeys_.keys().control;
     if (released_ || !started_) return;
@@ -115,23 +115,23 @@ void TQxForm1::AllgTimerTimer() {
     }
 }
 
-MinimiseButtonState TQxForm1::MinimiseState() const {
+MinimiseButtonState MainForm::MinimiseState() const {
     MinimiseButtonState state;
     state.fileOpLockHeld = !fileOpLock_->IsFree();
     state.mainWindowEnabled = view_.IsFormEnabled();
     return state;
 }
 
-void TQxForm1::RestoreTransition() {
+void MainForm::RestoreTransition() {
     if (!started_) return;
     view_.CenterOnWorkArea();
     view_.ForceForeground();
-    view_.StartTimer(FormTimer::Results, kResultsIntervalMs);
+    view_.StartTimer(WindowTimer::Results, kResultsIntervalMs);
     view_.SetTrayIconVisible(false);
     view_.SetFormVisible(true);
 }
 
-void TQxForm1::MinimiseTransition() {
+void MainForm::MinimiseTransition() {
     // The edit-entry and web search dialogs, which hiding closes first, arrive later.
     view_.ResultList().CommitEdit(true);
     if (released_ || !inputLock_->IsFree() || !view_.IsFormEnabled()) return;
@@ -143,12 +143,12 @@ void TQxForm1::MinimiseTransition() {
     view_.MoveOffScreen();
     view_.SetFormVisible(false);
     view_.SetTrayIconVisible(true);
-    view_.StopTimer(FormTimer::Results);
+    view_.StopTimer(WindowTimer::Results);
     results_->waitingKeys().MarkStale();
     threads_->ReleaseWait(true, true);
 }
 
-bool TQxForm1::FormCloseQuery() {
+bool MainForm::FormCloseQuery() {
     if (RunningFileOperations() > 0) {
         ShowInfo(language_.Text(texts::FileOperationsRunning));
         return false;
@@ -157,11 +157,11 @@ bool TQxForm1::FormCloseQuery() {
     return closeAnswer_;
 }
 
-void TQxForm1::FormDestroy() {
-    view_.StopTimer(FormTimer::Housekeeping);
-    view_.StopTimer(FormTimer::Startup);
-    view_.StopTimer(FormTimer::Results);
-    view_.StopTimer(FormTimer::Launch);
+void MainForm::FormDestroy() {
+    view_.StopTimer(WindowTimer::Housekeeping);
+    view_.StopTimer(WindowTimer::Startup);
+    view_.StopTimer(WindowTimer::Results);
+    view_.StopTimer(WindowTimer::Launch);
     launch_.reset();
     threads_.reset();
     keys_.reset();
@@ -176,7 +176,7 @@ void TQxForm1::FormDestroy() {
     store_.reset();
 }
 
-void TQxForm1::releasequilloxwindow1Click() {
+void MainForm::ReleaseWindow() {
     if (released_) return;
     view_.SetCaption(kCaptionReleased);
     view_.MarkReleased();
@@ -189,7 +189,7 @@ void TQxForm1::releasequilloxwindow1Click() {
     view_.ForceForeground();
 }
 
-void TQxForm1::WaitForNewInstance() {
+void MainForm::WaitForNewInstance() {
     const std::uint64_t start = platform_.clock.NowMs();
     while (!view_.FindInstanceWindow(kCaptionRunning)) {
         if (platform_.clock.NowMs() - start >= kReleaseWaitMs) {
@@ -201,7 +201,7 @@ void TQxForm1::WaitForNewInstance() {
     }
 }
 
-void TQxForm1::ReadSettings() {
+void MainForm::ReadSettings() {
     StoredSettings stored;
     ShowError(settingsFile_->Load(stored));
     settings_ = stored.settings;
@@ -209,16 +209,16 @@ void TQxForm1::ReadSettings() {
     language_.ApplyLanguage(settings_.language, true);
     view_.ApplyOpacity(settings_.alpha);
     view_.ApplyStayOnTop(settings_.stayOnTop);
-    view_.ApplyListSize(settings_.lbWidth, settings_.lbHeight);
+    view_.ApplyListSize(settings_.listWidth, settings_.listHeight);
     prefixes_ = PrefixCharactersOf(settings_);
 }
 
-void TQxForm1::SaveSettings() {
+void MainForm::SaveSettings() {
     settings_.language = language_.languageIndex();
     ShowError(settingsFile_->Save(settings_));
 }
 
-void TQxForm1::ToggleOption(OptionFlag flag) {
+void MainForm::ToggleOption(OptionFlag flag) {
     bool& value = OptionFlagOf(settings_, flag);
     value = !value;
     if (flag == OptionFlag::StayOnTop) view_.ApplyStayOnTop(value);
@@ -226,39 +226,39 @@ void TQxForm1::ToggleOption(OptionFlag flag) {
     SaveSettings();
 }
 
-void TQxForm1::SetOpacityPercent(int percent) {
+void MainForm::SetOpacityPercent(int percent) {
     settings_.alpha = percent == kNotLayered ? kNotLayered : PercentToAlpha(percent);
     view_.ApplyOpacity(settings_.alpha);
     SaveSettings();
 }
 
-void TQxForm1::FormEditChange(const std::string& text) {
+void MainForm::FormEditChange(const std::string& text) {
     if (query_) query_->FormEditChange(text);
 }
 
-void TQxForm1::UpdateResultsTimerTimer() { results_->UpdateResultsTimerTimer(inputLock_->IsFree()); }
+void MainForm::OnResultsTick() { results_->OnResultsTick(inputLock_->IsFree()); }
 
-std::string TQxForm1::ExpandPath(const std::string& path) const { return store_->ResolveEntryPath(path, true); }
+std::string MainForm::ExpandPath(const std::string& path) const { return store_->ResolveEntryPath(path, true); }
 
-void TQxForm1::ShowError(const Status& status) {
+void MainForm::ShowError(const Status& status) {
     if (!status) platform_.boxes.ShowError(status.message());
 }
 
-void TQxForm1::ShowErrors(const Failures& failures) {
+void MainForm::ShowErrors(const Failures& failures) {
     for (const Status& status : failures.All()) ShowError(status);
 }
 
-void TQxForm1::ShowInfo(const std::string& text) {
+void MainForm::ShowInfo(const std::string& text) {
     LockHold hold(*inputLock_, kShowInfoLockId);
     platform_.boxes.ShowMessage(text);
 }
 
-bool TQxForm1::AskYesNo(const std::string& text) {
+bool MainForm::AskYesNo(const std::string& text) {
     LockHold hold(*inputLock_, kAskYesNoLockId);
     return platform_.boxes.AskQuestion(text);
 }
 
-void TQxForm1::SetUserInput(bool enable, int id) {
+void MainForm::SetUserInput(bool enable, int id) {
     if (enable)
         inputLock_->Unregister(id);
     else

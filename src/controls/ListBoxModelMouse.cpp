@@ -1,9 +1,9 @@
-// The mouse rules of TovraLB: zones, clicks and marking, thumb and grip drags, row drags,
+// The mouse rules of ListBoxModel: zones, clicks and marking, thumb and grip drags, row drags,
 // the hover row and the click counting that asks for a rename.
 #include <algorithm>
 #include <utility>
 
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 
 namespace qx {
 
@@ -13,25 +13,25 @@ int FloorDiv(int a, int b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0)
 
 }  // namespace
 
-LbZone TovraLB::ZoneAt(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return LbZone::Outside;
+ListZone ListBoxModel::ZoneAt(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return ListZone::Outside;
     if (!resizeImage_.Empty() && x >= width_ - resizeImage_.width && y >= height_ - resizeImage_.height) {
-        return LbZone::Grip;
+        return ListZone::Grip;
     }
-    if (schieberImage_.width > 0 && x >= width_ - schieberImage_.width) return LbZone::ScrollBar;
-    return LbZone::Rows;
+    if (scrollThumbImage_.width > 0 && x >= width_ - scrollThumbImage_.width) return ListZone::ScrollBar;
+    return ListZone::Rows;
 }
 
-int TovraLB::RowAt(int y) const { return FloorDiv(y, RowHeight()) + topIndex_; }
+int ListBoxModel::RowAt(int y) const { return FloorDiv(y, RowHeight()) + topIndex_; }
 
-bool TovraLB::IsOnRowText(int row, int x) const {
+bool ListBoxModel::IsOnRowText(int row, int x) const {
     if (row < 0 || row >= Count() || x < 0) return false;
     int textEnd = DrawWidth();
     if (MeasureText) textEnd = std::min(textEnd, TextLeft + MeasureText(DisplayText(items_.Strings(row))) + MarkTextExtra);
     return x < textEnd;
 }
 
-void TovraLB::CountClick() {
+void ListBoxModel::CountClick() {
     const std::uint64_t now = clock_.NowMs();
     if (clickCount_ > 0 && now >= lastClickMs_ && now - lastClickMs_ < kRenameClickMs) {
         ++clickCount_;
@@ -41,10 +41,10 @@ void TovraLB::CountClick() {
     lastClickMs_ = now;
 }
 
-void TovraLB::MouseDown(MouseButton button, int x, int y, MouseModifiers modifiers, bool doubleClick) {
+void ListBoxModel::MouseDown(MouseButton button, int x, int y, MouseModifiers modifiers, bool doubleClick) {
     ignoreMovesUntilDown_ = false;
-    const LbZone zone = ZoneAt(x, y);
-    if (zone == LbZone::Outside) return;
+    const ListZone zone = ZoneAt(x, y);
+    if (zone == ListZone::Outside) return;
     if (button == MouseButton::Left) {
         CountClick();
         // The second press of a double click launches; it must not also ask for a rename.
@@ -60,20 +60,20 @@ void TovraLB::MouseDown(MouseButton button, int x, int y, MouseModifiers modifie
     press_.heightAtPress = height_;
 
     switch (zone) {
-        case LbZone::Rows: RowMouseDown(button, x, y, modifiers); break;
-        case LbZone::ScrollBar:
+        case ListZone::Rows: RowMouseDown(button, x, y, modifiers); break;
+        case ListZone::ScrollBar:
             if (button == MouseButton::Left) ScrollBarMouseDown(y);
             break;
-        case LbZone::Grip:
-        case LbZone::Outside: break;  // a grip drag needs only the press recorded above
+        case ListZone::Grip:
+        case ListZone::Outside: break;  // a grip drag needs only the press recorded above
     }
-    if (doubleClick && zone == LbZone::Rows && button == MouseButton::Left && OnDblClick) OnDblClick();
+    if (doubleClick && zone == ListZone::Rows && button == MouseButton::Left && OnDblClick) OnDblClick();
 }
 
-void TovraLB::RowMouseDown(MouseButton button, int x, int y, MouseModifiers modifiers) {
+void ListBoxModel::RowMouseDown(MouseButton button, int x, int y, MouseModifiers modifiers) {
     if (selectionLock_ || button == MouseButton::Middle) return;
-    // Without RightKlickSelect a right click only opens the menu for what is selected already.
-    if (button == MouseButton::Right && !RightKlickSelect) return;
+    // Without RightClickSelects a right click only opens the menu for what is selected already.
+    if (button == MouseButton::Right && !RightClickSelects) return;
     int row = RowAt(y);
     if (!folderMode_) row = ClampToRows(row);
     const bool onText = IsOnRowText(row, x);
@@ -87,7 +87,7 @@ void TovraLB::RowMouseDown(MouseButton button, int x, int y, MouseModifiers modi
             anchor_ = -1;
             press_.selectionChanged = before != -1;
             SetSelectedIndex(-1);
-            cursor_ = LbCursor::Arrow;
+            cursor_ = ListCursor::Arrow;
             Repaint(6);
             return;
         }
@@ -110,11 +110,11 @@ void TovraLB::RowMouseDown(MouseButton button, int x, int y, MouseModifiers modi
     }
     press_.selectionChanged = row != before;
     SetSelectedIndex(row);
-    cursor_ = IsLinkRow(row) ? LbCursor::Hand : LbCursor::Arrow;
+    cursor_ = IsLinkRow(row) ? ListCursor::Hand : ListCursor::Arrow;
     Repaint(6);
 }
 
-void TovraLB::ScrollBarMouseDown(int y) {
+void ListBoxModel::ScrollBarMouseDown(int y) {
     const ScrollGeometry geometry = Scroll();
     const Rect thumb = geometry.ThumbRect(width_);
     if (y >= thumb.top && y < thumb.bottom) {
@@ -127,55 +127,55 @@ void TovraLB::ScrollBarMouseDown(int y) {
     Repaint(7);
 }
 
-void TovraLB::UpdateHover(int x, int y) {
+void ListBoxModel::UpdateHover(int x, int y) {
     int row = RowAt(y);
     if (folderMode_ && !IsOnRowText(row, x)) row = -1;
     overIndexChanged_ = row != hover_;
-    cursor_ = IsLinkRow(row) ? LbCursor::Hand : LbCursor::Arrow;
+    cursor_ = IsLinkRow(row) ? ListCursor::Hand : ListCursor::Arrow;
     if (!overIndexChanged_) return;
     hover_ = row;
     movedByKeyboard_ = false;
     Repaint(8);
 }
 
-void TovraLB::MouseMove(int x, int y, bool leftButtonDown) {
+void ListBoxModel::MouseMove(int x, int y, bool leftButtonDown) {
     if (!enabled_ || ignoreMovesUntilDown_) return;
     overIndexChanged_ = false;
-    if (ZoneAt(x, y) == LbZone::Rows && !editing_) UpdateHover(x, y);
+    if (ZoneAt(x, y) == ListZone::Rows && !editing_) UpdateHover(x, y);
     if (!press_.active || !leftButtonDown || press_.button != MouseButton::Left) return;
 
-    if (press_.zone == LbZone::ScrollBar && press_.thumbDrag) {
+    if (press_.zone == ListZone::ScrollBar && press_.thumbDrag) {
         // Rounding must not nudge the list while the pointer has not moved.
         const int top = y == press_.y ? press_.topAtPress : TopIndexForThumbTop(Scroll(), y - press_.grabOffset);
         if (top != topIndex_) {
             SetTopIndex(top);
             Repaint(9);
         }
-    } else if (press_.zone == LbZone::Rows && !selectionLock_ && !folderMode_) {
+    } else if (press_.zone == ListZone::Rows && !selectionLock_ && !folderMode_) {
         const int row = ClampToRows(RowAt(y));
         if (row >= 0 && row != selected_) {
             press_.selectionChanged = true;
             MoveSelection(row - selected_, AllowMove, true);
         }
-    } else if (press_.zone == LbZone::Grip) {
+    } else if (press_.zone == ListZone::Grip) {
         ApplyGripDrag(x, y);
     }
 }
 
-void TovraLB::ApplyGripDrag(int x, int y) {
+void ListBoxModel::ApplyGripDrag(int x, int y) {
     const int width = std::max(0, press_.widthAtPress + (x - press_.x));
     const int height = std::max(0, press_.heightAtPress + (y - press_.y));
     press_.resized = true;
-    if (ResizeProc) {
-        ResizeProc(width, height);
+    if (ResizeByOwner) {
+        ResizeByOwner(width, height);
     } else {
         SetSize(width, height);
         if (OnSizeRequest) OnSizeRequest(width, height);
     }
-    if (lbOnResize) lbOnResize(width, height);
+    if (OnResize) OnResize(width, height);
 }
 
-void TovraLB::MouseUp(MouseButton button, int x, int y, MouseModifiers modifiers) {
+void ListBoxModel::MouseUp(MouseButton button, int x, int y, MouseModifiers modifiers) {
     // Taken first: the callbacks below may start the next gesture.
     const Press press = std::exchange(press_, Press{});
     if (press.reduceMarksOnUp && !selectionLock_) {
@@ -184,34 +184,34 @@ void TovraLB::MouseUp(MouseButton button, int x, int y, MouseModifiers modifiers
         Repaint(10);
     }
     bool editStarted = false;
-    if (ZoneAt(x, y) == LbZone::Rows && !selectionLock_) {
-        if (button == MouseButton::Right && lbPopupmenu && HasSelection()) {
-            lbPopupmenu(x, y);
+    if (ZoneAt(x, y) == ListZone::Rows && !selectionLock_) {
+        if (button == MouseButton::Right && OnContextMenu && HasSelection()) {
+            OnContextMenu(x, y);
         } else if (!press.selectionChanged && !modifiers.shift && !modifiers.ctrl && clickCount_ >= 2 &&
-                   press.active && press.zone == LbZone::Rows && press.button == MouseButton::Left &&
+                   press.active && press.zone == ListZone::Rows && press.button == MouseButton::Left &&
                    AllowEditOnClick && HasSelection() && OnBeginEdit) {
             clickCount_ = 0;
             editStarted = true;
             OnBeginEdit(selected_);
         }
-        if (!editStarted && button == MouseButton::Left && press.active && press.zone == LbZone::Rows && OnClick) {
+        if (!editStarted && button == MouseButton::Left && press.active && press.zone == ListZone::Rows && OnClick) {
             OnClick();
         }
     }
-    if (press.resized && lbOnResizeFinished) lbOnResizeFinished();
+    if (press.resized && OnResizeFinished) OnResizeFinished();
 }
 
-void TovraLB::MouseEnter() {
-    if (OnCMMouseEnter) OnCMMouseEnter();
+void ListBoxModel::MouseEnter() {
+    if (OnMouseEnter) OnMouseEnter();
 }
 
-void TovraLB::MouseLeave() {
-    cursor_ = LbCursor::Arrow;
+void ListBoxModel::MouseLeave() {
+    cursor_ = ListCursor::Arrow;
     if (hover_ != -1) {
         hover_ = -1;
         Repaint(8);
     }
-    if (OnCMMouseLeave) OnCMMouseLeave();
+    if (OnMouseLeave) OnMouseLeave();
 }
 
 }  // namespace qx

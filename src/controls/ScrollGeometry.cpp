@@ -1,4 +1,4 @@
-#include "controls/OvraLBScroll.h"
+#include "controls/ScrollGeometry.h"
 
 #include <algorithm>
 #include <cmath>

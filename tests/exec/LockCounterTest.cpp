@@ -1,19 +1,19 @@
 #include <gtest/gtest.h>
 
-#include "exec/LockRegistrator.h"
+#include "exec/LockCounter.h"
 #include "fakes/FakeFileSystem.h"
 #include "store/LogWriter.h"
 
 namespace qx {
 namespace {
 
-TEST(LockRegistrator, NestedRegistrationsAreCountedAndLogged) {
+TEST(LockCounter, NestedRegistrationsAreCountedAndLogged) {
     test::FakeFileSystem files;
     files.Put("C:\\Q\\Quillox-Data\\log.txt", "line of the previous run\r\n");
-    TLogWriter log(files, "C:\\Q\\Quillox-Data\\log.txt");
+    LogWriter log(files, "C:\\Q\\Quillox-Data\\log.txt");
     EXPECT_FALSE(files.FileExists(log.path()));
 
-    TLockRegistrator inputLock(&log);
+    LockCounter inputLock(&log);
     inputLock.Register(20);
     inputLock.Register(20);
     EXPECT_FALSE(inputLock.IsFree());
@@ -25,18 +25,18 @@ TEST(LockRegistrator, NestedRegistrationsAreCountedAndLogged) {
               "lock unregistering 20 1\r\nlock unregistering 20 0\r\n");
 }
 
-TEST(LockRegistrator, UnmatchedUnregisterStillDecrements) {
-    TLockRegistrator lock(nullptr);
+TEST(LockCounter, UnmatchedUnregisterStillDecrements) {
+    LockCounter lock(nullptr);
     lock.Unregister(7654);
     EXPECT_EQ(lock.counter(), -1);
     EXPECT_FALSE(lock.IsFree());
 }
 
-TEST(LockRegistrator, CountsEvenWhenTheLogCannotBeWritten) {
+TEST(LockCounter, CountsEvenWhenTheLogCannotBeWritten) {
     test::FakeFileSystem files;
     files.FailAllWrites();
-    TLogWriter log(files, "C:\\Q\\Quillox-Data\\log.txt");
-    TLockRegistrator lock(&log);
+    LogWriter log(files, "C:\\Q\\Quillox-Data\\log.txt");
+    LockCounter lock(&log);
     lock.Register(30);
     EXPECT_EQ(lock.counter(), 1);
     EXPECT_EQ(files.Get(log.path()), "");

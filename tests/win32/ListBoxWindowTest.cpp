@@ -1,4 +1,4 @@
-#include "controls/win32/OvraListBoxWindow.h"
+#include "controls/win32/ListBoxWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ protected:
 
     test::FakeClock clock_;
     UniqueHwnd parent_;  // declared first: destroyed after the list object let go of its window
-    OvraListBoxWindow list_{::GetModuleHandleA(nullptr), clock_};
+    ListBoxWindow list_{::GetModuleHandleA(nullptr), clock_};
 };
 
 TEST_F(ListWindowTest, ClicksSelectAndTheModelKnowsTheClientSize) {
@@ -104,7 +104,7 @@ TEST_F(ListWindowTest, NoExceptionLeavesTheWindowProcedure) {
     EXPECT_EQ(list_.Selected(), 0);
     HWND handle = nullptr;
     {
-        OvraListBoxWindow other(::GetModuleHandleA(nullptr), clock_);
+        ListBoxWindow other(::GetModuleHandleA(nullptr), clock_);
         ASSERT_TRUE(other.Create(parent_.get(), 8, 0, 100, 50, 50));
         handle = other.Handle();
         EXPECT_TRUE(::IsWindow(handle));

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "controls/OvraLB.h"
-#include "controls/OvraLBTestList.h"
+#include "controls/ListBoxModel.h"
+#include "controls/ListFixture.h"
 #include "store/EntryRows.h"
 
 namespace qx {
@@ -13,13 +13,13 @@ using test::ListFixture;
 using Ints = std::vector<int>;
 using Texts = std::vector<std::string>;
 
-Texts RowTexts(const TovraLB& lb) {
+Texts RowTexts(const ListBoxModel& lb) {
     Texts texts;
     for (int i = 0; i < lb.Count(); ++i) texts.push_back(lb.Items().Strings(i));
     return texts;
 }
 
-TEST(TovraLB, SetSelectedOutsideTheRowsLeavesNothingMarked) {
+TEST(ListBoxModel, SetSelectedOutsideTheRowsLeavesNothingMarked) {
     ListFixture f(3);
     f.lb.SetSelected(1);
     EXPECT_EQ(f.Marked(), Ints{1});
@@ -34,7 +34,7 @@ TEST(TovraLB, SetSelectedOutsideTheRowsLeavesNothingMarked) {
     EXPECT_EQ(f.lb.MarkedItems(), Texts{"bare"});
 }
 
-TEST(TovraLB, MoveSelectionClampsAtBothEndsAndScrollsAlong) {
+TEST(ListBoxModel, MoveSelectionClampsAtBothEndsAndScrollsAlong) {
     ListFixture f;
     f.lb.SetSelected(9);
     f.lb.SetTopIndex(5);
@@ -58,7 +58,7 @@ TEST(TovraLB, MoveSelectionClampsAtBothEndsAndScrollsAlong) {
     EXPECT_EQ(empty.lb.SelectedIndex(), -1);
 }
 
-TEST(TovraLB, MoveSelectionIsPacedByTheSizeOfTheStep) {
+TEST(ListBoxModel, MoveSelectionIsPacedByTheSizeOfTheStep) {
     ListFixture f;
     f.lb.MoveSelection(0);
     f.lb.MoveSelection(1);
@@ -74,11 +74,11 @@ TEST(TovraLB, MoveSelectionIsPacedByTheSizeOfTheStep) {
     EXPECT_EQ(f.lb.SelectedIndex(), 3);
 }
 
-TEST(TovraLB, AllowMoveMovesTheMarkedRowsWithoutLettingThemLeave) {
+TEST(ListBoxModel, AllowMoveMovesTheMarkedRowsWithoutLettingThemLeave) {
     ListFixture f(5);
     f.lb.Multiselect = true;
     int removals = 0;
-    f.lb.lbOnDeleteProc = [&](int, bool&) { return ++removals, true; };
+    f.lb.OnRowRemoval = [&](int, bool&) { return ++removals, true; };
     f.Click(1);
     f.Click(3, {.shift = false, .ctrl = true});
     RowData* moved = f.lb.Items().Objects(3);
@@ -95,7 +95,7 @@ TEST(TovraLB, AllowMoveMovesTheMarkedRowsWithoutLettingThemLeave) {
     EXPECT_EQ(removals, 0);  // moving is no removal
 }
 
-TEST(TovraLB, PositionSlotsRestoreSelectionThenClampedTopRow) {
+TEST(ListBoxModel, PositionSlotsRestoreSelectionThenClampedTopRow) {
     ListFixture f;
     f.lb.SetSelected(7);
     f.lb.SetTopIndex(4);
@@ -118,7 +118,7 @@ TEST(TovraLB, PositionSlotsRestoreSelectionThenClampedTopRow) {
     EXPECT_EQ(f.lb.SelectedIndex(), 0);
 }
 
-TEST(TovraLB, LinkRowsSplitDisplayTextAndTarget) {
+TEST(ListBoxModel, LinkRowsSplitDisplayTextAndTarget) {
     ListFixture f(0);
     const std::string link = "Help topics @goto: http://example.org/a b";
     EXPECT_EQ(f.lb.DisplayText(link), link);  // link rows off
@@ -138,12 +138,12 @@ TEST(TovraLB, LinkRowsSplitDisplayTextAndTarget) {
     f.lb.Items().Add(link);
     EXPECT_FALSE(f.lb.IsLinkRow(0));
     f.Click(1);
-    EXPECT_EQ(f.lb.Cursor(), LbCursor::Hand);
+    EXPECT_EQ(f.lb.Cursor(), ListCursor::Hand);
     f.lb.MouseMove(50, f.RowY(0), false);
-    EXPECT_EQ(f.lb.Cursor(), LbCursor::Arrow);
+    EXPECT_EQ(f.lb.Cursor(), ListCursor::Arrow);
 }
 
-TEST(TovraLB, InPlaceEditLocksTheSelectionUntilCommitOrCancel) {
+TEST(ListBoxModel, InPlaceEditLocksTheSelectionUntilCommitOrCancel) {
     ListFixture f;
     f.lb.TextLeft = 19;
     std::vector<std::string> commits;
@@ -173,7 +173,7 @@ TEST(TovraLB, InPlaceEditLocksTheSelectionUntilCommitOrCancel) {
     EXPECT_FALSE(f.lb.Editing());
 }
 
-TEST(TovraLB, DeletingRowsFreesOnlyTheObjectsTheListOwns) {
+TEST(ListBoxModel, DeletingRowsFreesOnlyTheObjectsTheListOwns) {
     // Use after free or a leak shows under the sanitizers.
     RowList source;
     source.Add("stored");
@@ -181,11 +181,11 @@ TEST(TovraLB, DeletingRowsFreesOnlyTheObjectsTheListOwns) {
     std::unique_ptr<RowData> adopted;
     {
         test::FakeClock clock;
-        TovraLB lb(clock);
+        ListBoxModel lb(clock);
         lb.AssignItems(source);
         lb.Items().Add("own");
         lb.Items().Add("kept");
-        lb.lbOnDeleteProc = [&](int index, bool& keepObject) {
+        lb.OnRowRemoval = [&](int index, bool& keepObject) {
             if (lb.Items().Strings(index) == "kept") {
                 keepObject = true;
                 adopted.reset(lb.Items().Objects(index));
@@ -201,7 +201,7 @@ TEST(TovraLB, DeletingRowsFreesOnlyTheObjectsTheListOwns) {
     adopted->marked = true;
 }
 
-TEST(TovraLB, PaintDrawsTheBackgroundThenEveryRowInView) {
+TEST(ListBoxModel, PaintDrawsTheBackgroundThenEveryRowInView) {
     ListFixture f;
     f.lb.SetSize(200, 90);  // 4.5 rows: 4 visible, 5 painted
     f.lb.SetTopIndex(2);

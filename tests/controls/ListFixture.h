@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 #include "fakes/FakeClock.h"
 
 namespace qx::test {
@@ -11,8 +11,8 @@ namespace qx::test {
 // rows "r0", "r1", ...; sleeps of the keyboard pace are recorded and advance the clock.
 struct ListFixture {
     explicit ListFixture(int rows = 10) {
-        lb.SetManuItemHeight(20);
-        lb.SetSchieberImage({10, 20});
+        lb.SetManualRowHeight(20);
+        lb.SetScrollThumbImage({10, 20});
         lb.SetSize(200, 100);
         for (int i = 0; i < rows; ++i) lb.Items().Add("r" + std::to_string(i));
         lb.SleepMs = [this](unsigned ms) {
@@ -29,7 +29,7 @@ struct ListFixture {
     std::vector<int> Marked() const { return lb.MarkedIndices(); }
 
     FakeClock clock;
-    TovraLB lb{clock};
+    ListBoxModel lb{clock};
     std::vector<unsigned> sleeps;
 };
 

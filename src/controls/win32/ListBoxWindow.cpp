@@ -1,4 +1,4 @@
-#include "controls/win32/OvraListBoxWindow.h"
+#include "controls/win32/ListBoxWindow.h"
 
 #include <windowsx.h>
 
@@ -36,21 +36,21 @@ void NoteFailure(const char* what) {
 bool RegisterListClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXA existing{};
     existing.cbSize = sizeof(existing);
-    if (GetClassInfoExA(instance, OvraListBoxWindow::kClassName, &existing)) return true;
+    if (GetClassInfoExA(instance, ListBoxWindow::kClassName, &existing)) return true;
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.lpszClassName = OvraListBoxWindow::kClassName;
+    windowClass.lpszClassName = ListBoxWindow::kClassName;
     return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 }  // namespace
 
-OvraListBoxWindow::OvraListBoxWindow(HINSTANCE instance, const IClock& clock) : instance_(instance), model_(clock) {
-    model_.SetSchieberImage(kPlainThumb);
-    model_.SetManuItemHeight(kPlainRowHeight);
+ListBoxWindow::ListBoxWindow(HINSTANCE instance, const IClock& clock) : instance_(instance), model_(clock) {
+    model_.SetScrollThumbImage(kPlainThumb);
+    model_.SetManualRowHeight(kPlainRowHeight);
     model_.OnRepaint = [this](int) { Invalidate(); };
     model_.OnSizeRequest = [this](int width, int height) {
         if (hwnd_) SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -61,12 +61,12 @@ OvraListBoxWindow::OvraListBoxWindow(HINSTANCE instance, const IClock& clock) : 
     model_.OnDrawItem = [this](int index, const Rect& rect, const RowState& state) { DrawItem(index, rect, state); };
 }
 
-OvraListBoxWindow::~OvraListBoxWindow() {
+ListBoxWindow::~ListBoxWindow() {
     if (hwnd_) DestroyWindow(hwnd_);
 }
 
-bool OvraListBoxWindow::Create(HWND parent, int controlId, int x, int y, int width, int height) {
-    if (hwnd_ || !RegisterListClass(instance_, &OvraListBoxWindow::WindowProc)) return false;
+bool ListBoxWindow::Create(HWND parent, int controlId, int x, int y, int width, int height) {
+    if (hwnd_ || !RegisterListClass(instance_, &ListBoxWindow::WindowProc)) return false;
     const HWND created =
         CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, x, y, width, height, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance_, this);
@@ -81,39 +81,39 @@ bool OvraListBoxWindow::Create(HWND parent, int controlId, int x, int y, int wid
     return true;
 }
 
-void OvraListBoxWindow::SetItems(const RowList& source) {
+void ListBoxWindow::SetItems(const RowList& source) {
     model_.AssignItems(source);
     Invalidate();
 }
 
-void OvraListBoxWindow::Invalidate() {
+void ListBoxWindow::Invalidate() {
     if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void OvraListBoxWindow::SetFont(HFONT font) {
+void ListBoxWindow::SetFont(HFONT font) {
     font_ = font;
     if (edit_) SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
     Invalidate();
 }
 
-void OvraListBoxWindow::SetPopupMenu(HMENU menu) {
+void ListBoxWindow::SetPopupMenu(HMENU menu) {
     popupMenu_ = menu;
     if (!menu) {
-        model_.lbPopupmenu = nullptr;
+        model_.OnContextMenu = nullptr;
         return;
     }
-    model_.lbPopupmenu = [this](int, int) {
+    model_.OnContextMenu = [this](int, int) {
         POINT at{};
         GetCursorPos(&at);
         TrackPopupMenu(popupMenu_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, GetParent(hwnd_), nullptr);
     };
 }
 
-HFONT OvraListBoxWindow::Font() const {
+HFONT ListBoxWindow::Font() const {
     return font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-int OvraListBoxWindow::MeasureText(const std::string& text) const {
+int ListBoxWindow::MeasureText(const std::string& text) const {
     WindowDc dc(hwnd_);
     if (!dc) return 0;
     ScopedSelectObject font(dc.get(), Font());
@@ -122,13 +122,13 @@ int OvraListBoxWindow::MeasureText(const std::string& text) const {
     return size.cx;
 }
 
-LRESULT CALLBACK OvraListBoxWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK ListBoxWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* creator = static_cast<OvraListBoxWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* creator = static_cast<ListBoxWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         creator->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creator));
     }
-    auto* self = reinterpret_cast<OvraListBoxWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<ListBoxWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         if (self) {
@@ -148,7 +148,7 @@ LRESULT CALLBACK OvraListBoxWindow::WindowProc(HWND hwnd, UINT message, WPARAM w
     return 0;
 }
 
-LRESULT OvraListBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ListBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
             model_.SetSize(LOWORD(lParam), HIWORD(lParam));
@@ -237,7 +237,7 @@ LRESULT OvraListBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
-void OvraListBoxWindow::OnMouseButton(MouseButton button, bool down, bool doubleClick, WPARAM wParam, LPARAM lParam) {
+void ListBoxWindow::OnMouseButton(MouseButton button, bool down, bool doubleClick, WPARAM wParam, LPARAM lParam) {
     const int x = GET_X_LPARAM(lParam);
     const int y = GET_Y_LPARAM(lParam);
     if (down) {
@@ -251,7 +251,7 @@ void OvraListBoxWindow::OnMouseButton(MouseButton button, bool down, bool double
     if (hwnd_) ApplyCursor();
 }
 
-void OvraListBoxWindow::OnMouseMove(WPARAM wParam, LPARAM lParam) {
+void ListBoxWindow::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     if (!trackingLeave_) {
         TRACKMOUSEEVENT track{};
         track.cbSize = sizeof(track);
@@ -264,12 +264,12 @@ void OvraListBoxWindow::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     ApplyCursor();
 }
 
-void OvraListBoxWindow::ApplyCursor() {
-    const bool hand = model_.Cursor() == LbCursor::Hand;
-    SetCursor(LoadCursorA(nullptr, hand ? MAKEINTRESOURCEA(TovraLB::kHandCursorId) : IDC_ARROW));
+void ListBoxWindow::ApplyCursor() {
+    const bool hand = model_.Cursor() == ListCursor::Hand;
+    SetCursor(LoadCursorA(nullptr, hand ? MAKEINTRESOURCEA(ListBoxModel::kHandCursorId) : IDC_ARROW));
 }
 
-void OvraListBoxWindow::EnsureBuffer(int width, int height) {
+void ListBoxWindow::EnsureBuffer(int width, int height) {
     width = std::max(width, 1);
     height = std::max(height, 1);
     if (buffer_ && width == bufferWidth_ && height == bufferHeight_) return;
@@ -284,7 +284,7 @@ void OvraListBoxWindow::EnsureBuffer(int width, int height) {
     bufferHeight_ = height;
 }
 
-void OvraListBoxWindow::PaintWindow() {
+void ListBoxWindow::PaintWindow() {
     PaintGuard paint(hwnd_);
     if (!paint.dc()) return;
     EnsureBuffer(model_.Width(), model_.Height());
@@ -299,7 +299,7 @@ void OvraListBoxWindow::PaintWindow() {
     BitBlt(paint.dc(), 0, 0, model_.Width(), model_.Height(), canvas_, 0, 0, SRCCOPY);
 }
 
-void OvraListBoxWindow::DrawItem(int index, const Rect& rect, const RowState& state) {
+void ListBoxWindow::DrawItem(int index, const Rect& rect, const RowState& state) {
     if (!canvas_) return;
     if (model_.DrawStyle == 3 && drawItem_) {
         drawItem_(canvas_, index, rect, state);
@@ -308,7 +308,7 @@ void OvraListBoxWindow::DrawItem(int index, const Rect& rect, const RowState& st
     }
 }
 
-void OvraListBoxWindow::DrawPlain(HDC canvas, int index, const Rect& rect, const RowState& state) {
+void ListBoxWindow::DrawPlain(HDC canvas, int index, const Rect& rect, const RowState& state) {
     if (index < 0) {
         RECT all = ToRect(rect);
         FillRect(canvas, &all, GetSysColorBrush(COLOR_WINDOW));
@@ -337,7 +337,7 @@ void OvraListBoxWindow::DrawPlain(HDC canvas, int index, const Rect& rect, const
     if (state.current) DrawFocusRect(canvas, &row);
 }
 
-void OvraListBoxWindow::SyncEditField() {
+void ListBoxWindow::SyncEditField() {
     if (!hwnd_) return;
     if (!model_.Editing()) {
         if (edit_ && IsWindowVisible(edit_)) {
@@ -355,7 +355,7 @@ void OvraListBoxWindow::SyncEditField() {
         SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
         SetWindowLongPtrA(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         editDefaultProc_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OvraListBoxWindow::EditProc)));
+            SetWindowLongPtrA(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListBoxWindow::EditProc)));
     }
     const Rect place = model_.EditRect();
     MoveWindow(edit_, place.left, place.top, place.Width(), place.Height(), TRUE);
@@ -369,8 +369,8 @@ void OvraListBoxWindow::SyncEditField() {
     }
 }
 
-LRESULT CALLBACK OvraListBoxWindow::EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<OvraListBoxWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+LRESULT CALLBACK ListBoxWindow::EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<ListBoxWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self || !self->editDefaultProc_) return DefWindowProcA(hwnd, message, wParam, lParam);
     try {
         return self->HandleEditMessage(message, wParam, lParam);
@@ -382,7 +382,7 @@ LRESULT CALLBACK OvraListBoxWindow::EditProc(HWND hwnd, UINT message, WPARAM wPa
     return 0;
 }
 
-LRESULT OvraListBoxWindow::HandleEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ListBoxWindow::HandleEditMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND edit = edit_;
     const WNDPROC defaultProc = editDefaultProc_;
     switch (message) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "controls/OvraLB.h"
-#include "controls/OvraLBTestList.h"
+#include "controls/ListBoxModel.h"
+#include "controls/ListFixture.h"
 
 namespace qx {
 namespace {
@@ -12,13 +12,13 @@ using Sizes = std::vector<std::pair<int, int>>;
 constexpr MouseModifiers kShift{.shift = true, .ctrl = false};
 constexpr MouseModifiers kCtrl{.shift = false, .ctrl = true};
 
-TEST(TovraLBMouse, ZonesSplitRowsScrollBarAndGrip) {
+TEST(ListBoxModelMouse, ZonesSplitRowsScrollBarAndGrip) {
     ListFixture f;
     f.lb.SetResizeImage({8, 10});
-    const std::tuple<int, int, LbZone> cases[] = {
-        {-1, 10, LbZone::Outside},    {200, 10, LbZone::Outside},   {10, 100, LbZone::Outside},
-        {189, 99, LbZone::Rows},      {190, 80, LbZone::ScrollBar}, {192, 90, LbZone::Grip},
-        {191, 90, LbZone::ScrollBar}, {192, 89, LbZone::ScrollBar},
+    const std::tuple<int, int, ListZone> cases[] = {
+        {-1, 10, ListZone::Outside},    {200, 10, ListZone::Outside},   {10, 100, ListZone::Outside},
+        {189, 99, ListZone::Rows},      {190, 80, ListZone::ScrollBar}, {192, 90, ListZone::Grip},
+        {191, 90, ListZone::ScrollBar}, {192, 89, ListZone::ScrollBar},
     };
     for (const auto& [x, y, zone] : cases) EXPECT_EQ(f.lb.ZoneAt(x, y), zone) << x << "," << y;
     f.lb.SetSelected(1);
@@ -26,7 +26,7 @@ TEST(TovraLBMouse, ZonesSplitRowsScrollBarAndGrip) {
     EXPECT_EQ(f.lb.SelectedIndex(), 1);
 }
 
-TEST(TovraLBMouse, ShiftClickWithoutMultiselectSelectsOnlyTheClickedRow) {
+TEST(ListBoxModelMouse, ShiftClickWithoutMultiselectSelectsOnlyTheClickedRow) {
     ListFixture f;
     f.Click(1);
     f.Click(4, kShift);
@@ -40,7 +40,7 @@ TEST(TovraLBMouse, ShiftClickWithoutMultiselectSelectsOnlyTheClickedRow) {
     EXPECT_EQ(few.lb.SelectedIndex(), 2);
 }
 
-TEST(TovraLBMouse, CtrlTogglesAndShiftMarksFromTheAnchorWithMultiselect) {
+TEST(ListBoxModelMouse, CtrlTogglesAndShiftMarksFromTheAnchorWithMultiselect) {
     ListFixture f;
     f.lb.Multiselect = true;
     f.Click(1);
@@ -61,7 +61,7 @@ TEST(TovraLBMouse, CtrlTogglesAndShiftMarksFromTheAnchorWithMultiselect) {
     EXPECT_EQ(f.Marked(), Ints{1});
 }
 
-TEST(TovraLBMouse, SecondClickOnTheSelectedRowWithin2000MsAsksForAnEdit) {
+TEST(ListBoxModelMouse, SecondClickOnTheSelectedRowWithin2000MsAsksForAnEdit) {
     ListFixture f;
     std::vector<int> edits;
     f.lb.OnBeginEdit = [&](int row) { edits.push_back(row); };
@@ -94,7 +94,7 @@ TEST(TovraLBMouse, SecondClickOnTheSelectedRowWithin2000MsAsksForAnEdit) {
     EXPECT_EQ(edits, (Ints{2, 2}));
 }
 
-TEST(TovraLBMouse, DoubleClickOnRowsAndRightClickMenu) {
+TEST(ListBoxModelMouse, DoubleClickOnRowsAndRightClickMenu) {
     ListFixture f;
     int doubleClicks = 0;
     f.lb.OnDblClick = [&] { ++doubleClicks; };
@@ -104,10 +104,10 @@ TEST(TovraLBMouse, DoubleClickOnRowsAndRightClickMenu) {
 
     ListFixture g;
     Sizes menus;
-    g.lb.lbPopupmenu = [&](int x, int y) { menus.emplace_back(x, y); };
+    g.lb.OnContextMenu = [&](int x, int y) { menus.emplace_back(x, y); };
     g.Click(3, {}, MouseButton::Right, 40);
     EXPECT_EQ(g.Marked(), Ints{3});
-    g.lb.RightKlickSelect = false;
+    g.lb.RightClickSelects = false;
     g.Click(1, {}, MouseButton::Right);
     EXPECT_EQ(g.lb.SelectedIndex(), 3);
     g.lb.SetSelected(-1);
@@ -115,7 +115,7 @@ TEST(TovraLBMouse, DoubleClickOnRowsAndRightClickMenu) {
     EXPECT_EQ(menus, (Sizes{{40, 70}, {50, 30}}));
 }
 
-TEST(TovraLBMouse, FolderModeDeselectsBesideTheTextAndKeepsMarksForTheMenu) {
+TEST(ListBoxModelMouse, FolderModeDeselectsBesideTheTextAndKeepsMarksForTheMenu) {
     ListFixture f;
     f.lb.SetFolderMode(true);
     f.lb.TextLeft = 19;
@@ -137,7 +137,7 @@ TEST(TovraLBMouse, FolderModeDeselectsBesideTheTextAndKeepsMarksForTheMenu) {
     EXPECT_EQ(few.lb.SelectedIndex(), -1);
 }
 
-TEST(TovraLBMouse, HoverFollowsThePointerUnclampedAndRestsDuringAndAfterEdits) {
+TEST(ListBoxModelMouse, HoverFollowsThePointerUnclampedAndRestsDuringAndAfterEdits) {
     ListFixture f(3);
     f.lb.MouseMove(50, f.RowY(1), false);
     EXPECT_TRUE(f.lb.OverIndexChangedAfterMove());
@@ -157,7 +157,7 @@ TEST(TovraLBMouse, HoverFollowsThePointerUnclampedAndRestsDuringAndAfterEdits) {
     EXPECT_EQ(f.lb.HoverIndex(), -1);
 }
 
-TEST(TovraLBMouse, DraggingInTheRowsMovesOneRowPerMove) {
+TEST(ListBoxModelMouse, DraggingInTheRowsMovesOneRowPerMove) {
     ListFixture f;
     f.lb.MouseDown(MouseButton::Left, 50, f.RowY(1), {});
     for (int i = 0; i < 4; ++i) f.lb.MouseMove(50, f.RowY(4), true);
@@ -174,14 +174,14 @@ TEST(TovraLBMouse, DraggingInTheRowsMovesOneRowPerMove) {
     EXPECT_EQ(moving.Marked(), Ints{2});
 }
 
-TEST(TovraLBMouse, GripDragResizesAndReportsTheEndOnce) {
+TEST(ListBoxModelMouse, GripDragResizesAndReportsTheEndOnce) {
     ListFixture f;
     f.lb.SetResizeImage({8, 10});
     Sizes asked, reported;
     int finished = 0;
-    f.lb.ResizeProc = [&](int w, int h) { asked.emplace_back(w, h); };
-    f.lb.lbOnResize = [&](int w, int h) { reported.emplace_back(w, h); };
-    f.lb.lbOnResizeFinished = [&] { ++finished; };
+    f.lb.ResizeByOwner = [&](int w, int h) { asked.emplace_back(w, h); };
+    f.lb.OnResize = [&](int w, int h) { reported.emplace_back(w, h); };
+    f.lb.OnResizeFinished = [&] { ++finished; };
     f.lb.MouseDown(MouseButton::Left, 195, 95, {});
     f.lb.MouseMove(215, 125, true);
     f.lb.MouseMove(180, 60, true);

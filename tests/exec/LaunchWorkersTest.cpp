@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "exec/LaunchText.h"
-#include "exec/LockRegistrator.h"
-#include "exec/ThreadInterface.h"
+#include "exec/LaunchWorkers.h"
+#include "exec/LockCounter.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeKeyboardState.h"
@@ -39,10 +39,10 @@ LaunchRequest FileRequest(std::string file, bool keepInputFree, MinimiseMode mod
     return request;
 }
 
-class ThreadInterfaceTest : public ::testing::Test {
+class LaunchWorkersTest : public ::testing::Test {
 protected:
-    ThreadInterfaceTest() {
-        ThreadInterfaceServices services;
+    LaunchWorkersTest() {
+        LaunchWorkersServices services;
         services.launcher = shell;
         services.clipboard = clipboard;
         services.keyboard = &keyboard;
@@ -56,13 +56,13 @@ protected:
             return passwordAnswer;
         };
         services.describeShellItem = [this](const void*) { return itemFacts; };
-        launches = std::make_unique<TThreadInterface>(std::move(services));
+        launches = std::make_unique<LaunchWorkers>(std::move(services));
     }
 
     // Ticks until every record is reported; false when one never is.
     bool TickUntilEmpty() {
         return WaitFor([this] {
-            launches->ExecTimerTimer();
+            launches->OnLaunchTick();
             return launches->RecordCount() == 0;
         });
     }
@@ -74,8 +74,8 @@ protected:
     std::shared_ptr<test::FakeClipboard> clipboard = std::make_shared<test::FakeClipboard>();
     test::FakeKeyboardState keyboard;
     test::FakeFileSystem files;
-    TLogWriter log{files, "C:\\Q\\Quillox-Data\\log.txt"};
-    TLockRegistrator inputLock{&log};
+    LogWriter log{files, "C:\\Q\\Quillox-Data\\log.txt"};
+    LockCounter inputLock{&log};
     int language = 1;
     std::vector<std::string> messages;
     std::vector<std::string> prompts;
@@ -83,23 +83,23 @@ protected:
     ShellItemFacts itemFacts;
     int minimised = 0;
     int repaints = 0;
-    std::unique_ptr<TThreadInterface> launches;
+    std::unique_ptr<LaunchWorkers> launches;
 };
 
-TEST_F(ThreadInterfaceTest, LockedLaunchHoldsInputUntilTheWorkerReportsThenMinimises) {
+TEST_F(LaunchWorkersTest, LockedLaunchHoldsInputUntilTheWorkerReportsThenMinimises) {
     launches->ReleaseWait(true, true);  // nothing waited for: forgotten
     shell->Hold();
     launches->StartLaunch(FileRequest("C:\\slow.exe", false));
     EXPECT_EQ(inputLock.counter(), 1);
     ASSERT_TRUE(WaitFor([&] { return shell->CallCount() == 1; }));
 
-    for (int i = 0; i < 3; ++i) launches->ExecTimerTimer();
+    for (int i = 0; i < 3; ++i) launches->OnLaunchTick();
     EXPECT_EQ(inputLock.counter(), 1);
     EXPECT_TRUE(launches->Busy());
     EXPECT_EQ(launches->ShownTicks(), 3);
     EXPECT_EQ(launches->Records().front().waitTicks, 3);
     EXPECT_EQ(minimised, 0);
-    for (int i = 0; i < kMaxWaitTicks; ++i) launches->ExecTimerTimer();
+    for (int i = 0; i < kMaxWaitTicks; ++i) launches->OnLaunchTick();
     EXPECT_EQ(launches->Records().front().waitTicks, kMaxWaitTicks);
     EXPECT_EQ(launches->ShownTicks(), kMaxWaitTicks);
 
@@ -113,7 +113,7 @@ TEST_F(ThreadInterfaceTest, LockedLaunchHoldsInputUntilTheWorkerReportsThenMinim
     EXPECT_EQ(files.Get(log.path()), "lock registering 7654 1\r\nlock unregistering 7654 0\r\n");
 }
 
-TEST_F(ThreadInterfaceTest, FreeLaunchMinimisesAtOnceUnlessAltOrNever) {
+TEST_F(LaunchWorkersTest, FreeLaunchMinimisesAtOnceUnlessAltOrNever) {
     launches->StartLaunch(FileRequest("C:\\a.exe", true, MinimiseMode::UnlessAlt));
     EXPECT_EQ(minimised, 1);  // before any tick
     EXPECT_TRUE(inputLock.IsFree());
@@ -142,12 +142,12 @@ TEST(MinimiseAfterLaunch, ModesWithAndWithoutAlt) {
     }
 }
 
-TEST_F(ThreadInterfaceTest, EscFreesTheWindowWithoutMinimisingAndTheLaunchIsStillReported) {
+TEST_F(LaunchWorkersTest, EscFreesTheWindowWithoutMinimisingAndTheLaunchIsStillReported) {
     shell->codes["C:\\gone.exe"] = 2;
     shell->Hold();
     launches->StartLaunch(FileRequest("C:\\gone.exe", false));
-    launches->ExecTimerTimer();
-    launches->ExecTimerTimer();
+    launches->OnLaunchTick();
+    launches->OnLaunchTick();
     ASSERT_TRUE(launches->Busy());
 
     launches->ReleaseWait(true, false);
@@ -164,10 +164,10 @@ TEST_F(ThreadInterfaceTest, EscFreesTheWindowWithoutMinimisingAndTheLaunchIsStil
     EXPECT_EQ(minimised, 0);
 }
 
-TEST_F(ThreadInterfaceTest, HidingTheWindowReleasesAndMinimisesThenSuccessMinimisesAgain) {
+TEST_F(LaunchWorkersTest, HidingTheWindowReleasesAndMinimisesThenSuccessMinimisesAgain) {
     shell->Hold();
     launches->StartLaunch(FileRequest("C:\\slow.exe", false));
-    launches->ExecTimerTimer();
+    launches->OnLaunchTick();
     launches->ReleaseWait(true, true);
     EXPECT_TRUE(inputLock.IsFree());
     EXPECT_EQ(minimised, 1);
@@ -176,7 +176,7 @@ TEST_F(ThreadInterfaceTest, HidingTheWindowReleasesAndMinimisesThenSuccessMinimi
     EXPECT_EQ(minimised, 2);
 }
 
-TEST_F(ThreadInterfaceTest, TwoQuickLaunchesAreReportedInListOrder) {
+TEST_F(LaunchWorkersTest, TwoQuickLaunchesAreReportedInListOrder) {
     shell->codes["C:\\first.exe"] = 2;
     shell->codes["C:\\second.txt"] = 5;
     language = 0;
@@ -188,7 +188,7 @@ TEST_F(ThreadInterfaceTest, TwoQuickLaunchesAreReportedInListOrder) {
                                                   "Zugriff auf \"C:\\second.txt\" wurde verweigert."}));
 }
 
-TEST_F(ThreadInterfaceTest, LockedLaunchStaysVisibleWithAltHeldOrOnFailure) {
+TEST_F(LaunchWorkersTest, LockedLaunchStaysVisibleWithAltHeldOrOnFailure) {
     keyboard.Press({vk::kAlt});
     launches->StartLaunch(FileRequest("C:\\a.exe", false));
     keyboard.ReleaseAll();
@@ -200,7 +200,7 @@ TEST_F(ThreadInterfaceTest, LockedLaunchStaysVisibleWithAltHeldOrOnFailure) {
     EXPECT_TRUE(inputLock.IsFree());
 }
 
-TEST_F(ThreadInterfaceTest, ShiftCopiesTheFileNameButAnIdListWithoutOneIsInvoked) {
+TEST_F(LaunchWorkersTest, ShiftCopiesTheFileNameButAnIdListWithoutOneIsInvoked) {
     keyboard.Press({vk::kShift});
     launches->StartLaunch(FileRequest("C:\\Texte\\brief.txt", true, MinimiseMode::Never));
     ASSERT_TRUE(TickUntilEmpty());
@@ -218,7 +218,7 @@ TEST_F(ThreadInterfaceTest, ShiftCopiesTheFileNameButAnIdListWithoutOneIsInvoked
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(ThreadInterfaceTest, AnotherUserIsAskedForThePasswordAndItsFailureReported) {
+TEST_F(LaunchWorkersTest, AnotherUserIsAskedForThePasswordAndItsFailureReported) {
     shell->runAsCode = 1326;
     shell->systemTexts[1326] = "The user name or password is incorrect";
     passwordAnswer = "geh\xE4im\x80";
@@ -244,7 +244,7 @@ TEST_F(ThreadInterfaceTest, AnotherUserIsAskedForThePasswordAndItsFailureReporte
     EXPECT_EQ(shell->Calls()[1].password, L"");
 }
 
-TEST_F(ThreadInterfaceTest, ShellItemsFolderOpensAtOnceOthersOnAWorkerShiftCopiesThePath) {
+TEST_F(LaunchWorkersTest, ShellItemsFolderOpensAtOnceOthersOnAWorkerShiftCopiesThePath) {
     int item = 0;
     LaunchRequest request = FileRequest("", true, MinimiseMode::Never);
     request.shellItem = &item;
@@ -254,9 +254,9 @@ TEST_F(ThreadInterfaceTest, ShellItemsFolderOpensAtOnceOthersOnAWorkerShiftCopie
     ASSERT_EQ(shell->CallCount(), 1u);  // on this thread, before any tick
     EXPECT_EQ(shell->Calls()[0].parameters, "open");
     EXPECT_EQ(launches->LiveWorkers(), 0);
-    launches->ExecTimerTimer();
+    launches->OnLaunchTick();
     EXPECT_EQ(launches->RecordCount(), 1u);  // no worker: finished at the first tick...
-    launches->ExecTimerTimer();
+    launches->OnLaunchTick();
     EXPECT_EQ(launches->RecordCount(), 0u);  // ...and reported at the second
 
     itemFacts = {"C:\\Daten\\a.txt", false};
@@ -275,7 +275,7 @@ TEST_F(ThreadInterfaceTest, ShellItemsFolderOpensAtOnceOthersOnAWorkerShiftCopie
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(ThreadInterfaceTest, HundredLaunchesLeaveNoRecordOrThreadBehind) {
+TEST_F(LaunchWorkersTest, HundredLaunchesLeaveNoRecordOrThreadBehind) {
     for (int i = 0; i < 100; ++i)
         launches->StartLaunch(FileRequest("C:\\p" + std::to_string(i) + ".exe", i % 2 == 0, MinimiseMode::Never));
     EXPECT_EQ(inputLock.counter(), 50);
@@ -288,7 +288,7 @@ TEST_F(ThreadInterfaceTest, HundredLaunchesLeaveNoRecordOrThreadBehind) {
     EXPECT_EQ(shell.use_count(), 2);  // the test and the interface: no worker holds it any more
 }
 
-TEST_F(ThreadInterfaceTest, DestroyingWhileAWorkerIsBlockedNeitherWaitsNorFreesWhatItUses) {
+TEST_F(LaunchWorkersTest, DestroyingWhileAWorkerIsBlockedNeitherWaitsNorFreesWhatItUses) {
     shell->Hold();
     launches->StartLaunch(FileRequest("C:\\hangs.exe", false));
     launches->StartLaunch(FileRequest("C:\\quick.exe", true));

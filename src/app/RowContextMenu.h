@@ -7,7 +7,7 @@
 namespace qx {
 
 // The items of the list's own context menu, in menu order.
-enum class PopupItem {
+enum class RowMenuItem {
     Edit,                // "Bearbeiten", Ctrl+E
     Remove,              // "Entfernen", Delete
     Rename,              // "Umbenennen", F2
@@ -18,23 +18,23 @@ enum class PopupItem {
     ShellContextMenu,    // "Kontextmenü"
     RefreshFileInfo,     // "Datei-Informationen aktualisieren"
 };
-inline constexpr int kPopupItemCount = 9;
+inline constexpr int kRowMenuItemCount = 9;
 
-struct PopupItemInfo {
-    PopupItem item;
+struct RowMenuItemInfo {
+    RowMenuItem item;
     const LangPair& caption;
     const char* shortcutText;  // shown beside the caption; empty when the item has none
 };
 
-const std::array<PopupItemInfo, kPopupItemCount>& ListboxPopupItems();
+const std::array<RowMenuItemInfo, kRowMenuItemCount>& RowMenuItems();
 
-using PopupVisibility = std::array<bool, kPopupItemCount>;
+using RowMenuVisibility = std::array<bool, kRowMenuItemCount>;
 
 // Which items show each time the menu opens: a folder listing offers rename and the parent
 // folder, entry search everything, a history (command or URL mode) only remove and run.
-PopupVisibility ListboxPopupVisibility(bool folderBrowsing, InputMode mode);
+RowMenuVisibility VisibleRowMenuItems(bool folderBrowsing, InputMode mode);
 
-inline bool IsVisible(const PopupVisibility& visibility, PopupItem item) {
+inline bool IsVisible(const RowMenuVisibility& visibility, RowMenuItem item) {
     return visibility[static_cast<int>(item)];
 }
 

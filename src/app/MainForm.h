@@ -7,7 +7,7 @@
 #include "app/MainWindowView.h"
 #include "app/OptionsMenu.h"
 #include "app/SummonKeys.h"
-#include "exec/LockRegistrator.h"
+#include "exec/LockCounter.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
@@ -30,7 +30,7 @@ namespace qx {
 class EntryMaintenance;
 class IInstallerLookup;
 class LaunchPipeline;
-class TThreadInterface;
+class LaunchWorkers;
 class EntryStore;
 class KeyboardCommands;
 class ResultListModel;
@@ -63,42 +63,43 @@ struct PlatformServices {
 // The main window's behaviour from creation to destruction: the process-wide objects,
 // the delayed start-up, show and hide, the release hand-over and closing. The real window
 // forwards its events here and carries out what this asks through IMainWindowView.
-class TQxForm1 : private IQueryHooks, private IKeyboardTarget {
+class MainForm : private IQueryHooks, private IKeyboardTarget {
 public:
-    TQxForm1(IMainWindowView& view, PlatformServices platform);
-    ~TQxForm1() override;
-    TQxForm1(const TQxForm1&) = delete;
-    TQxForm1& operator=(const TQxForm1&) = delete;
+    MainForm(IMainWindowView& view, PlatformServices platform);
+    ~MainForm() override;
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
 
     // exePath: the first command-line word; arguments: the words after it.
     void FormCreate(const std::string& exePath, const std::vector<std::string>& arguments);
-    void StartupMinTimerTimer();
-    void AllgTimerTimer();
+    void OnStartupTick();
+    void OnHousekeepingTick();
     void RestoreTransition();
     void MinimiseTransition();
     bool FormCloseQuery();
     void QueryEndSession() { sessionEnding_ = true; }
     void FormDestroy();
-    void releasequilloxwindow1Click();
+    // Hands the window over to a fresh instance and stays open, released.
+    void ReleaseWindow() override;
 
     // The input line's change event, with its new text.
     void FormEditChange(const std::string& text);
-    void UpdateResultsTimerTimer();
+    void OnResultsTick();
     // The launch timer: polls the launch workers and reports their failures.
-    void ExecTimerTimer();
+    void OnLaunchTick();
 
     // Keys of the window, the input line and the key capture field. KeyDown returns whether
     // the key was acted on; KeyPress sets the character to 0 when it was consumed.
     bool KeyDown(int key, bool alt, bool shift);
     void KeyPress(char& key);
     void FieldFocusChanged(KeyField field, bool focused);
-    void GetKeyEditChange(const std::string& text);
+    void KeyCaptureChange(const std::string& text);
     void MouseWheel(int wheelDelta);
     // The one launch action: Enter, a double click and a replayed Enter all end here.
     void ResultListDblClick(bool fromKeyboard = true);
-    void RunPopupItem(PopupItem item);
+    void RunRowMenuItem(RowMenuItem item);
     // The "Sprache/Language" items: tag 0 German, 1 English.
-    void LangChange(int tag) { language_.LangChange(tag); }
+    void ChooseLanguage(int tag) { language_.ChooseLanguage(tag); }
 
     void SaveSettings();
     // The options menu's items: each change is applied and saved at once.
@@ -123,8 +124,8 @@ public:
     LanguageSwitch& language() { return language_; }
     const Settings& settings() const { return settings_; }
     const QueryState& query() const { return *query_; }
-    TLockRegistrator& inputLock() { return *inputLock_; }
-    TLockRegistrator& fileOpLock() { return *fileOpLock_; }
+    LockCounter& inputLock() { return *inputLock_; }
+    LockCounter& fileOpLock() { return *fileOpLock_; }
 
 private:
     // File operations of the folder view arrive with folder browsing; none can run yet.
@@ -182,7 +183,6 @@ private:
     void OpenContainingFolder() override;
     void RemoveSelectedRow() override;
     void SaveEntries() override;
-    void ReleaseWindow() override { releasequilloxwindow1Click(); }
     // Folder browsing and its file operations arrive with the folder browser.
     void GoToExplorerFolder() override {}
     void BeginSearchInFolder() override {}
@@ -214,11 +214,11 @@ private:
     std::unique_ptr<EntryMaintenance> maintenance_;
     std::unique_ptr<KeyboardCommands> keys_;
     std::string defaultBrowser_;
-    std::unique_ptr<TThreadInterface> threads_;
+    std::unique_ptr<LaunchWorkers> threads_;
     std::unique_ptr<LaunchPipeline> launch_;
-    std::unique_ptr<TLogWriter> log_;
-    std::unique_ptr<TLockRegistrator> fileOpLock_;
-    std::unique_ptr<TLockRegistrator> inputLock_;
+    std::unique_ptr<LogWriter> log_;
+    std::unique_ptr<LockCounter> fileOpLock_;
+    std::unique_ptr<LockCounter> inputLock_;
 };
 
 }  // namespace qx

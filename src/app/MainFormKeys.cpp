@@ -1,18 +1,18 @@
 // The main window's keyboard, list and view-switch wiring.
 #include "app/EntryMaintenance.h"
 #include "app/input/KeyboardCommands.h"
-#include "app/ListboxPopupMenu.h"
-#include "app/TQxForm1.h"
-#include "controls/OvraLB.h"
+#include "app/MainForm.h"
+#include "app/RowContextMenu.h"
+#include "controls/ListBoxModel.h"
 #include "exec/LaunchPipeline.h"
-#include "exec/ThreadInterface.h"
+#include "exec/LaunchWorkers.h"
 #include "exec/WaitingDisplay.h"
 #include "search/ResultListModel.h"
 #include "store/EntryStore.h"
 
 namespace qx {
 
-void TQxForm1::CreateListBehaviour() {
+void MainForm::CreateListBehaviour() {
     ResultListHooks hooks;
     hooks.isReleased = [this] { return released_; };
     hooks.isInputLockFree = [this] { return inputLock_->IsFree(); };
@@ -45,11 +45,11 @@ void TQxForm1::CreateListBehaviour() {
                             [this](const std::string& text) { ShowInfo(text); },
                             [this](const Status& status) { ShowError(status); }});
 
-    TovraLB& list = view_.ResultList();
+    ListBoxModel& list = view_.ResultList();
     list.OnDblClick = [this] { ResultListDblClick(false); };
-    list.lbPopupmenu = [this](int, int) { OpenRowContextMenu(); };
+    list.OnContextMenu = [this](int, int) { OpenRowContextMenu(); };
     list.OnBeginEdit = [this](int row) {
-        TovraLB& rows = view_.ResultList();
+        ListBoxModel& rows = view_.ResultList();
         rows.BeginEdit(row, PlainEntryName(rows.Items().Strings(row)));
     };
     list.OnEditCommit = [this](int row, const std::string& text, bool closedFromOutside) {
@@ -57,16 +57,16 @@ void TQxForm1::CreateListBehaviour() {
     };
 }
 
-void TQxForm1::CommitRename(int row, const std::string& text, bool closedFromOutside) {
-    TovraLB& list = view_.ResultList();
+void MainForm::CommitRename(int row, const std::string& text, bool closedFromOutside) {
+    ListBoxModel& list = view_.ResultList();
     if (row < 0 || row >= list.Count()) return;
     const std::string oldName = list.Items().Strings(row);
     // A refused name is offered again, unless the edit was closed by hiding the window.
     if (!maintenance_->RenameInPlace(oldName, text) && !closedFromOutside) list.BeginEdit(row, text);
 }
 
-void TQxForm1::CreateLaunching() {
-    ThreadInterfaceServices services;
+void MainForm::CreateLaunching() {
+    LaunchWorkersServices services;
     services.launcher = platform_.shellLauncher;
     services.clipboard = platform_.clipboard;
     services.keyboard = &platform_.keyboard;
@@ -83,7 +83,7 @@ void TQxForm1::CreateLaunching() {
     services.promptPassword = [this](const std::string& caption, const std::string& prompt) {
         return view_.PromptPassword(caption, prompt);
     };
-    threads_ = std::make_unique<TThreadInterface>(std::move(services));
+    threads_ = std::make_unique<LaunchWorkers>(std::move(services));
 
     LaunchHooks hooks;
     hooks.startLaunch = [this](const LaunchRequest& request) { threads_->StartLaunch(request); };
@@ -104,38 +104,38 @@ void TQxForm1::CreateLaunching() {
         std::move(hooks));
 }
 
-void TQxForm1::ResultListDblClick(bool fromKeyboard) {
+void MainForm::ResultListDblClick(bool fromKeyboard) {
     launch_->ResultListDblClick(fromKeyboard ? LaunchSender::MainWindow : LaunchSender::ResultList);
 }
 
-void TQxForm1::ExecTimerTimer() {
-    if (threads_) threads_->ExecTimerTimer();
+void MainForm::OnLaunchTick() {
+    if (threads_) threads_->OnLaunchTick();
 }
 
-bool TQxForm1::IsLaunchRunning() const { return threads_->Busy(); }
+bool MainForm::IsLaunchRunning() const { return threads_->Busy(); }
 
-void TQxForm1::UpdateLaunchState() { threads_->ReleaseWait(true, false); }
+void MainForm::UpdateLaunchState() { threads_->ReleaseWait(true, false); }
 
-void TQxForm1::OpenContainingFolder() { launch_->InDenOrdnerWechseln1Click(LaunchSender::MainWindow); }
+void MainForm::OpenContainingFolder() { launch_->OpenContainingFolder(LaunchSender::MainWindow); }
 
-void TQxForm1::OpenRowContextMenu() {
+void MainForm::OpenRowContextMenu() {
     if (!inputLock_->IsFree() || !view_.ResultList().HasSelection()) return;
-    view_.ShowRowContextMenu(ListboxPopupVisibility(IsFolderBrowsing(), query_->Mode()));
+    view_.ShowRowContextMenu(VisibleRowMenuItems(IsFolderBrowsing(), query_->Mode()));
 }
 
-void TQxForm1::RunPopupItem(PopupItem item) {
+void MainForm::RunRowMenuItem(RowMenuItem item) {
     switch (item) {
-        case PopupItem::Remove:
+        case RowMenuItem::Remove:
             RemoveSelectedRow();
             break;
-        case PopupItem::Rename:
+        case RowMenuItem::Rename:
             keys_->BeginRename();
             break;
-        case PopupItem::Run:
+        case RowMenuItem::Run:
             ResultListDblClick(true);
             break;
-        case PopupItem::GoToParentFolder:
-            launch_->InDenOrdnerWechseln1Click(LaunchSender::FolderMenuItem);
+        case RowMenuItem::GoToParentFolder:
+            launch_->OpenContainingFolder(LaunchSender::FolderMenuItem);
             break;
         // Editing, copying, the command prompt, the shell's own menu and the file information
         // arrive with the edit dialog, adding and folder browsing.
@@ -144,7 +144,7 @@ void TQxForm1::RunPopupItem(PopupItem item) {
     }
 }
 
-bool TQxForm1::KeyDown(int key, bool alt, bool shift) {
+bool MainForm::KeyDown(int key, bool alt, bool shift) {
     if (!keys_) return false;  // the window is being destroyed
     if (keys_->DialogKey(key)) return true;
     if (keys_->ResultListKeyDown(key, KeyShift{alt, shift})) return true;
@@ -155,41 +155,41 @@ bool TQxForm1::KeyDown(int key, bool alt, bool shift) {
     return true;
 }
 
-void TQxForm1::KeyPress(char& key) {
+void MainForm::KeyPress(char& key) {
     if (keys_) keys_->ResultListKeyPress(key);
 }
 
-void TQxForm1::FieldFocusChanged(KeyField field, bool focused) {
+void MainForm::FieldFocusChanged(KeyField field, bool focused) {
     if (!keys_) return;
     KeyCaptureFocus& focus = keys_->focus();
-    if (field == KeyField::KeyCapture) focused ? focus.GetKeyEditEnter() : focus.GetKeyEditExit();
+    if (field == KeyField::KeyCapture) focused ? focus.KeyCaptureEnter() : focus.KeyCaptureExit();
     if (field == KeyField::InputLine) focused ? focus.FormEditEnter() : focus.FormEditExit();
 }
 
-void TQxForm1::GetKeyEditChange(const std::string& text) {
-    if (keys_) keys_->focus().GetKeyEditChange(text);
+void MainForm::KeyCaptureChange(const std::string& text) {
+    if (keys_) keys_->focus().KeyCaptureChange(text);
 }
 
-void TQxForm1::MouseWheel(int wheelDelta) { keys_->FormMouseWheel(wheelDelta); }
+void MainForm::MouseWheel(int wheelDelta) { keys_->FormMouseWheel(wheelDelta); }
 
-void TQxForm1::SwitchToSearchResults() { results_->SwitchView(true); }
+void MainForm::SwitchToSearchResults() { results_->SwitchView(true); }
 
-void TQxForm1::SendEndKey() { platform_.keyboard.SendKeyPress(vk::kEnd); }
+void MainForm::SendEndKey() { platform_.keyboard.SendKeyPress(vk::kEnd); }
 
-void TQxForm1::QueueMove(int delta) { results_->waitingKeys().QueueMove(delta); }
+void MainForm::QueueMove(int delta) { results_->waitingKeys().QueueMove(delta); }
 
-void TQxForm1::QueueGoInto() { results_->waitingKeys().QueueGoInto(); }
+void MainForm::QueueGoInto() { results_->waitingKeys().QueueGoInto(); }
 
-void TQxForm1::QueueLaunch() { results_->waitingKeys().QueueLaunch(); }
+void MainForm::QueueLaunch() { results_->waitingKeys().QueueLaunch(); }
 
-void TQxForm1::ClearQueuedMoves() { results_->waitingKeys().SetMoveDelta(0); }
+void MainForm::ClearQueuedMoves() { results_->waitingKeys().SetMoveDelta(0); }
 
-void TQxForm1::UniversalUpdate(bool notify, bool reload) { results_->UniversalUpdate(notify, reload); }
+void MainForm::UniversalUpdate(bool notify, bool reload) { results_->UniversalUpdate(notify, reload); }
 
-void TQxForm1::ChangeToListBox() { results_->ChangeToListBox(); }
+void MainForm::ChangeToListBox() { results_->ChangeToListBox(); }
 
-void TQxForm1::RemoveSelectedRow() { maintenance_->RemoveSelectedEntry(); }
+void MainForm::RemoveSelectedRow() { maintenance_->RemoveSelectedEntry(); }
 
-void TQxForm1::SaveEntries() { ShowError(store_->SaveEntries(true)); }
+void MainForm::SaveEntries() { ShowError(store_->SaveEntries(true)); }
 
 }  // namespace qx

@@ -6,16 +6,16 @@
 #include <string_view>
 #include <vector>
 
-#include "controls/OvraLBScroll.h"
 #include "controls/Rect.h"
 #include "controls/RowList.h"
+#include "controls/ScrollGeometry.h"
 #include "platform/Clock.h"
 
 namespace qx {
 
 enum class MouseButton { Left, Right, Middle };
-enum class LbZone { Outside, Rows, ScrollBar, Grip };
-enum class LbCursor { Arrow, Hand };
+enum class ListZone { Outside, Rows, ScrollBar, Grip };
+enum class ListCursor { Arrow, Hand };
 enum class ListKey { Up, Down, PageUp, PageDown, Home, End };
 
 // Keys held at the time of a mouse event.
@@ -35,7 +35,7 @@ struct RowState {
 // The owner-drawn list control without any window: rows, selection and marks, scrolling,
 // mouse rules, saved positions, link rows and the in-place edit state. The window that shows
 // it forwards input here and paints through OnDrawItem.
-class TovraLB {
+class ListBoxModel {
 public:
     static constexpr int kPositionSlots = 30;
     static constexpr std::uint64_t kRenameClickMs = 2000;
@@ -43,11 +43,11 @@ public:
     static constexpr int kHandCursorId = 32649;
     static constexpr std::string_view kLinkMarker = "@goto: ";
 
-    explicit TovraLB(const IClock& clock);
-    // Clears the rows through the removal hook, so lbOnDeleteProc decides about their objects.
-    ~TovraLB();
-    TovraLB(const TovraLB&) = delete;
-    TovraLB& operator=(const TovraLB&) = delete;
+    explicit ListBoxModel(const IClock& clock);
+    // Clears the rows through the removal hook, so OnRowRemoval decides about their objects.
+    ~ListBoxModel();
+    ListBoxModel(const ListBoxModel&) = delete;
+    ListBoxModel& operator=(const ListBoxModel&) = delete;
 
     // ---- Events. Each may be left empty.
     // Index -1 is the list background (once per paint, before the rows).
@@ -55,12 +55,13 @@ public:
     std::function<void()> OnClick;
     std::function<void()> OnDblClick;
     std::function<void(int selectedIndex)> OnSelectionChange;
-    std::function<void(int width, int height)> lbOnResize;
-    std::function<void()> lbOnResizeFinished;
+    std::function<void(int width, int height)> OnResize;
+    std::function<void()> OnResizeFinished;
     // When set, a grip drag asks the owner to resize instead of resizing the control itself.
-    std::function<void(int width, int height)> ResizeProc;
-    RowList::RemovalHook lbOnDeleteProc;
-    RowList::AddedHook lbOnAddProc;
+    std::function<void(int width, int height)> ResizeByOwner;
+    // Before a row goes (may keep its data object) and before one is added (may refuse it).
+    RowList::RemovalHook OnRowRemoval;
+    RowList::AddedHook OnRowAdding;
     std::function<void(int row)> OnBeginEdit;
     // Enter in the edit field, or the owner closing a running edit from outside.
     std::function<void(int row, const std::string& text, bool closedFromOutside)> OnEditCommit;
@@ -69,10 +70,10 @@ public:
     std::function<void(char& key)> OnEditFieldKeyPress;
     // May set virtualKey to 0 to swallow the key.
     std::function<void(int& virtualKey, MouseModifiers modifiers)> OnEditFieldKeyDown;
-    // The lbPopupmenu: shown at the cursor (control coordinates).
-    std::function<void(int x, int y)> lbPopupmenu;
-    std::function<void()> OnCMMouseEnter;
-    std::function<void()> OnCMMouseLeave;
+    // The row context menu: shown at the cursor (control coordinates).
+    std::function<void(int x, int y)> OnContextMenu;
+    std::function<void()> OnMouseEnter;
+    std::function<void()> OnMouseLeave;
     // ---- Hooks for the window that shows the control.
     std::function<void(int reason)> OnRepaint;
     std::function<void(int width, int height)> OnSizeRequest;  // the control resizes itself
@@ -89,20 +90,20 @@ public:
     int Count() const { return items_.Count(); }
 
     // ---- Properties.
-    ImageSize FieldImage, FieldImage2, MarkImage, ScrollbImage;
+    ImageSize FieldImage, FieldImage2, MarkImage, ScrollBarImage;
     std::uint32_t SelectionColor = 0xFFFFFF;  // 0x00BBGGRR
     int DrawStyle = 3;                         // 0..2 built-in drawing, 3 OnDrawItem
     bool Multiselect = false;
     bool AllowMove = false;
-    bool RightKlickSelect = true;
+    bool RightClickSelects = true;
     bool AllowEditOnClick = true;
-    void SetSchieberImage(ImageSize size);
-    ImageSize SchieberImage() const { return schieberImage_; }
+    void SetScrollThumbImage(ImageSize size);
+    ImageSize ScrollThumbImage() const { return scrollThumbImage_; }
     void SetResizeImage(ImageSize size);
     ImageSize ResizeImage() const { return resizeImage_; }
     // -1: the height of FieldImage.
-    void SetManuItemHeight(int height);
-    int ManuItemHeight() const { return manuItemHeight_; }
+    void SetManualRowHeight(int height);
+    int ManualRowHeight() const { return manualRowHeight_; }
     int RowHeight() const;
     void SetBottomMargin(int pixels);
     // Row metrics of the drawing: where text starts, and how far a folder mark reaches past it.
@@ -157,7 +158,7 @@ public:
     bool IsLinkRow(int index) const;
 
     // ---- Mouse. Coordinates are the control's; modifiers as held at the event.
-    LbZone ZoneAt(int x, int y) const;
+    ListZone ZoneAt(int x, int y) const;
     int RowAt(int y) const;  // unclamped
     bool IsOnRowText(int row, int x) const;
     void MouseDown(MouseButton button, int x, int y, MouseModifiers modifiers, bool doubleClick = false);
@@ -169,8 +170,8 @@ public:
     bool OverIndexChangedAfterMove() const { return overIndexChanged_; }
     int ClickCount() const { return clickCount_; }
     // Where the last mouse press landed; a double click launches only from the rows.
-    LbZone LastPressZone() const { return press_.zone; }
-    LbCursor Cursor() const { return cursor_; }
+    ListZone LastPressZone() const { return press_.zone; }
+    ListCursor Cursor() const { return cursor_; }
 
     // ---- In-place edit.
     void BeginEdit(int row, const std::string& initialText = {});
@@ -201,7 +202,7 @@ private:
     };
     struct Press {
         bool active = false;
-        LbZone zone = LbZone::Outside;
+        ListZone zone = ListZone::Outside;
         MouseButton button = MouseButton::Left;
         int x = 0;
         int y = 0;
@@ -233,9 +234,9 @@ private:
     RowList items_;
     bool movingItems_ = false;
 
-    ImageSize schieberImage_;
+    ImageSize scrollThumbImage_;
     ImageSize resizeImage_;
-    int manuItemHeight_ = 19;
+    int manualRowHeight_ = 19;
     int bottomMargin_ = 0;
     int colourDepthClass_ = 7;
     bool folderMode_ = false;
@@ -253,7 +254,7 @@ private:
     int hover_ = -1;
     bool overIndexChanged_ = false;
     bool ignoreMovesUntilDown_ = false;
-    LbCursor cursor_ = LbCursor::Arrow;
+    ListCursor cursor_ = ListCursor::Arrow;
     int clickCount_ = 0;
     std::uint64_t lastClickMs_ = 0;
     Press press_;

@@ -15,7 +15,7 @@ namespace qx {
 class IClipboard;
 class IKeyboardState;
 class IShellLauncher;
-class TLockRegistrator;
+class LockCounter;
 
 // The identifier under which a launch holds InputLock until its worker has reported back.
 inline constexpr int kLaunchLockId = 7654;
@@ -31,11 +31,11 @@ struct ShellItemFacts {
 // Everything the launch threads reach outside themselves. Workers use only the launcher and
 // the clipboard, shared with them so that both outlive a worker still blocked at shutdown;
 // the rest is used on the user-interface thread alone.
-struct ThreadInterfaceServices {
+struct LaunchWorkersServices {
     std::shared_ptr<IShellLauncher> launcher;
     std::shared_ptr<IClipboard> clipboard;
     IKeyboardState* keyboard = nullptr;  // Shift and Alt as of the message being handled
-    TLockRegistrator* inputLock = nullptr;
+    LockCounter* inputLock = nullptr;
     std::function<int()> languageIndex;                      // 0 German, 1 English
     std::function<void(const std::string& text)> showInfo;  // the OK box holding InputLock 20
     std::function<void()> minimise;                          // the minimise button rules
@@ -56,7 +56,7 @@ struct LaunchJob {
 };
 
 // One launch.
-struct TThreadControl {
+struct LaunchRecord {
     std::shared_ptr<LaunchJob> job;
     std::thread worker;  // not joinable when no thread was started
     int waitTicks = 0;
@@ -88,16 +88,16 @@ constexpr bool MinimiseAfterLaunch(MinimiseMode mode, bool altHeld) {
 // At destruction finished workers are joined; a worker still inside the shell is detached.
 // It keeps its job, the launcher and the clipboard alive through shared ownership and ends on
 // its own (or with the process), so nothing waits for it and nothing it touches is freed.
-class TThreadInterface {
+class LaunchWorkers {
 public:
-    explicit TThreadInterface(ThreadInterfaceServices services);
-    ~TThreadInterface();
-    TThreadInterface(const TThreadInterface&) = delete;
-    TThreadInterface& operator=(const TThreadInterface&) = delete;
+    explicit LaunchWorkers(LaunchWorkersServices services);
+    ~LaunchWorkers();
+    LaunchWorkers(const LaunchWorkers&) = delete;
+    LaunchWorkers& operator=(const LaunchWorkers&) = delete;
 
     void StartLaunch(const LaunchRequest& request);
     // Handler of the 100 ms launch timer.
-    void ExecTimerTimer();
+    void OnLaunchTick();
     // Stops waiting for the locked launch (Esc, a click, a view switch, hiding the window).
     void ReleaseWait(bool release, bool minimise);
 
@@ -105,23 +105,23 @@ public:
     bool Busy() const { return busy_; }
     int ShownTicks() const { return shownTicks_; }
 
-    const std::list<TThreadControl>& Records() const { return records_; }
+    const std::list<LaunchRecord>& Records() const { return records_; }
     std::size_t RecordCount() const { return records_.size(); }
     // Workers whose thread function has not returned yet.
     int LiveWorkers() const { return liveWorkers_->load(); }
 
 private:
-    void StartWorker(TThreadControl& record, bool shellItemWorker);
+    void StartWorker(LaunchRecord& record, bool shellItemWorker);
     std::string AskPassword(const std::wstring& user);
-    void Report(std::list<TThreadControl>::iterator record);
-    void Unlink(std::list<TThreadControl>::iterator record);
+    void Report(std::list<LaunchRecord>::iterator record);
+    void Unlink(std::list<LaunchRecord>::iterator record);
     void ReleaseLaunchLock();
     void Repaint();
     void Minimise();
     int Language() const;
 
-    ThreadInterfaceServices services_;
-    std::list<TThreadControl> records_;
+    LaunchWorkersServices services_;
+    std::list<LaunchRecord> records_;
     std::shared_ptr<std::atomic<int>> liveWorkers_ = std::make_shared<std::atomic<int>>(0);
     bool busy_ = false;
     int shownTicks_ = 0;

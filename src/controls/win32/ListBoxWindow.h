@@ -6,31 +6,31 @@
 #include <string>
 #include <vector>
 
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 #include "platform/win32/UniqueHandle.h"
 
 namespace qx {
 
-// The list control as a child window of class "TovraLB": paints the model through an
+// The list control as a child window of class "ListBoxModel": paints the model through an
 // off-screen bitmap and forwards mouse, wheel, keys, focus and size to it.
 //
 // The window sets the model's OnRepaint, OnSizeRequest, OnEditStateChanged, SleepMs,
 // MeasureText and OnDrawItem; everything else on Model() is the owner's to set.
-class OvraListBoxWindow {
+class ListBoxWindow {
 public:
     static constexpr const char* kClassName = "TovraLB";
     // Draws one row (index -1: the background) into the off-screen canvas.
     using DrawItemFn = std::function<void(HDC canvas, int index, const Rect& rect, const RowState& state)>;
 
-    OvraListBoxWindow(HINSTANCE instance, const IClock& clock);
-    ~OvraListBoxWindow();
-    OvraListBoxWindow(const OvraListBoxWindow&) = delete;
-    OvraListBoxWindow& operator=(const OvraListBoxWindow&) = delete;
+    ListBoxWindow(HINSTANCE instance, const IClock& clock);
+    ~ListBoxWindow();
+    ListBoxWindow(const ListBoxWindow&) = delete;
+    ListBoxWindow& operator=(const ListBoxWindow&) = delete;
 
     bool Create(HWND parent, int controlId, int x, int y, int width, int height);
     HWND Handle() const { return hwnd_; }
-    TovraLB& Model() { return model_; }
-    const TovraLB& Model() const { return model_; }
+    ListBoxModel& Model() { return model_; }
+    const ListBoxModel& Model() const { return model_; }
 
     // Replaces the rows by the source's (sharing its data objects) and repaints.
     void SetItems(const RowList& source);
@@ -66,7 +66,7 @@ private:
     HFONT Font() const;
 
     HINSTANCE instance_;
-    TovraLB model_;
+    ListBoxModel model_;
     HWND hwnd_ = nullptr;
     HWND edit_ = nullptr;  // child of hwnd_, destroyed with it
     WNDPROC editDefaultProc_ = nullptr;

@@ -1,4 +1,4 @@
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,125 +16,125 @@ constexpr double kStepPaceMs = 20.0;
 
 }  // namespace
 
-TovraLB::TovraLB(const IClock& clock) : clock_(clock) {
+ListBoxModel::ListBoxModel(const IClock& clock) : clock_(clock) {
     items_.SetRemovalHook([this](int index, bool& keepObject) {
         if (movingItems_) {
             keepObject = true;  // MoveItem puts the object straight back
             return true;
         }
-        return lbOnDeleteProc ? lbOnDeleteProc(index, keepObject) : true;
+        return OnRowRemoval ? OnRowRemoval(index, keepObject) : true;
     });
-    items_.SetAddedHook([this](const std::string& text) { return lbOnAddProc ? lbOnAddProc(text) : true; });
+    items_.SetAddedHook([this](const std::string& text) { return OnRowAdding ? OnRowAdding(text) : true; });
 }
 
-TovraLB::~TovraLB() {
+ListBoxModel::~ListBoxModel() {
     items_.SetSkipEvents(false);
     items_.Clear();
 }
 
-void TovraLB::AssignItems(const RowList& source) {
+void ListBoxModel::AssignItems(const RowList& source) {
     items_.Assign(source);
     ClampTop();
 }
 
 // ---- Properties and geometry.
 
-void TovraLB::SetSchieberImage(ImageSize size) {
-    schieberImage_ = size;
+void ListBoxModel::SetScrollThumbImage(ImageSize size) {
+    scrollThumbImage_ = size;
     ClampTop();
 }
 
-void TovraLB::SetResizeImage(ImageSize size) { resizeImage_ = size; }
+void ListBoxModel::SetResizeImage(ImageSize size) { resizeImage_ = size; }
 
-void TovraLB::SetManuItemHeight(int height) {
-    manuItemHeight_ = height;
+void ListBoxModel::SetManualRowHeight(int height) {
+    manualRowHeight_ = height;
     ClampTop();
 }
 
-int TovraLB::RowHeight() const {
-    const int height = manuItemHeight_ == -1 ? FieldImage.height : manuItemHeight_;
+int ListBoxModel::RowHeight() const {
+    const int height = manualRowHeight_ == -1 ? FieldImage.height : manualRowHeight_;
     return std::max(1, height);  // no image yet must not divide by zero
 }
 
-void TovraLB::SetBottomMargin(int pixels) {
+void ListBoxModel::SetBottomMargin(int pixels) {
     bottomMargin_ = std::max(0, pixels);
     ClampTop();
 }
 
-void TovraLB::SetFolderMode(bool on) {
+void ListBoxModel::SetFolderMode(bool on) {
     folderMode_ = on;
     Multiselect = on;
 }
 
-void TovraLB::SetSize(int width, int height) {
+void ListBoxModel::SetSize(int width, int height) {
     width_ = std::max(0, width);
     height_ = std::max(0, height);
     ClampTop();
 }
 
-int TovraLB::DrawWidth() const { return std::max(0, width_ - schieberImage_.width); }
+int ListBoxModel::DrawWidth() const { return std::max(0, width_ - scrollThumbImage_.width); }
 
-int TovraLB::VisibleRows() const { return VisibleRowCount(height_, bottomMargin_, RowHeight()); }
+int ListBoxModel::VisibleRows() const { return VisibleRowCount(height_, bottomMargin_, RowHeight()); }
 
-int TovraLB::MaxTopIndex() const { return std::max(0, Count() - VisibleRows()); }
+int ListBoxModel::MaxTopIndex() const { return std::max(0, Count() - VisibleRows()); }
 
-ScrollGeometry TovraLB::Scroll() const {
-    return ComputeScrollGeometry(height_, Count(), VisibleRows(), topIndex_, schieberImage_, resizeImage_);
+ScrollGeometry ListBoxModel::Scroll() const {
+    return ComputeScrollGeometry(height_, Count(), VisibleRows(), topIndex_, scrollThumbImage_, resizeImage_);
 }
 
-void TovraLB::SetTopIndex(int index) {
+void ListBoxModel::SetTopIndex(int index) {
     topIndex_ = index;
     ClampTop();
 }
 
-void TovraLB::ClampTop() { topIndex_ = std::clamp(topIndex_, 0, MaxTopIndex()); }
+void ListBoxModel::ClampTop() { topIndex_ = std::clamp(topIndex_, 0, MaxTopIndex()); }
 
-void TovraLB::ScrollBy(int rows) {
+void ListBoxModel::ScrollBy(int rows) {
     SetTopIndex(topIndex_ + rows);
     Repaint(1);
 }
 
-void TovraLB::ScrollIntoView(int index) {
+void ListBoxModel::ScrollIntoView(int index) {
     if (index < topIndex_) topIndex_ = index;
     const int visible = std::max(1, VisibleRows());
     if (index > topIndex_ + visible - 1) topIndex_ = index - visible + 1;
     ClampTop();
 }
 
-int TovraLB::ClampToRows(int row) const { return Count() == 0 ? -1 : std::clamp(row, 0, Count() - 1); }
+int ListBoxModel::ClampToRows(int row) const { return Count() == 0 ? -1 : std::clamp(row, 0, Count() - 1); }
 
 // ---- Selection and marks.
 
-RowData* TovraLB::Data(int index) {
+RowData* ListBoxModel::Data(int index) {
     if (index < 0 || index >= Count()) return nullptr;
     return &items_.Data(index);  // a row without a data object gets one
 }
 
-bool TovraLB::IsMarked(int index) const {
+bool ListBoxModel::IsMarked(int index) const {
     if (index < 0 || index >= Count()) return false;
     const RowData* data = items_.Objects(index);
     return data != nullptr && data->marked;
 }
 
-void TovraLB::SetMark(int index, bool marked) {
+void ListBoxModel::SetMark(int index, bool marked) {
     if (!marked && !IsMarked(index)) return;  // spares rows without data objects
     if (RowData* data = Data(index)) data->marked = marked;
 }
 
-void TovraLB::ClearMarks() {
+void ListBoxModel::ClearMarks() {
     if (selectionLock_) return;
     for (int i = 0; i < Count(); ++i) {
         if (RowData* data = items_.Objects(i)) data->marked = false;
     }
 }
 
-void TovraLB::SetSelectedIndex(int index) {
+void ListBoxModel::SetSelectedIndex(int index) {
     if (index == selected_) return;
     selected_ = index;
     if (OnSelectionChange) OnSelectionChange(index);
 }
 
-void TovraLB::SetSelected(int index) {
+void ListBoxModel::SetSelected(int index) {
     if (selectionLock_) return;
     ClearMarks();
     SetMark(index, true);
@@ -143,9 +143,9 @@ void TovraLB::SetSelected(int index) {
     Repaint(2);
 }
 
-std::string TovraLB::SelectedText() const { return HasSelection() ? items_.Strings(selected_) : std::string(); }
+std::string ListBoxModel::SelectedText() const { return HasSelection() ? items_.Strings(selected_) : std::string(); }
 
-std::vector<int> TovraLB::MarkedIndices() const {
+std::vector<int> ListBoxModel::MarkedIndices() const {
     std::vector<int> marked;
     for (int i = 0; i < Count(); ++i) {
         if (IsMarked(i)) marked.push_back(i);
@@ -153,13 +153,13 @@ std::vector<int> TovraLB::MarkedIndices() const {
     return marked;
 }
 
-std::vector<std::string> TovraLB::MarkedItems() const {
+std::vector<std::string> ListBoxModel::MarkedItems() const {
     std::vector<std::string> texts;
     for (int i : MarkedIndices()) texts.push_back(items_.Strings(i));
     return texts;
 }
 
-void TovraLB::MoveSelection(int delta, bool moveMarkedRows, bool singleStep) {
+void ListBoxModel::MoveSelection(int delta, bool moveMarkedRows, bool singleStep) {
     if (delta == 0) return;
     // Caps a held arrow key at about 50 rows a second, whatever the repeat rate.
     const int waitMs = RoundHalfEven(kStepPaceMs / std::abs(delta));
@@ -180,7 +180,7 @@ void TovraLB::MoveSelection(int delta, bool moveMarkedRows, bool singleStep) {
     Repaint(3);
 }
 
-void TovraLB::MoveMarkedRows(int delta) {
+void ListBoxModel::MoveMarkedRows(int delta) {
     const std::vector<int> marked = MarkedIndices();
     if (marked.empty()) return;
     if (delta > 0) {
@@ -196,13 +196,13 @@ void TovraLB::MoveMarkedRows(int delta) {
     ScrollIntoView(selected_);
 }
 
-void TovraLB::MoveItem(int from, int to) {
+void ListBoxModel::MoveItem(int from, int to) {
     std::string text = items_.Strings(from);
     const bool owned = items_.OwnsObject(from);
     RowData* object = items_.Objects(from);
     // The list would free an owned object on removal; the hook keeps it while it moves.
     struct MovingGuard {
-        TovraLB& lb;
+        ListBoxModel& lb;
         bool skipEvents;
         ~MovingGuard() {
             lb.movingItems_ = false;
@@ -219,7 +219,7 @@ void TovraLB::MoveItem(int from, int to) {
     }
 }
 
-bool TovraLB::KeyDown(ListKey key) {
+bool ListBoxModel::KeyDown(ListKey key) {
     const int page = std::max(1, VisibleRows() - 1);
     switch (key) {
         case ListKey::Up: MoveSelection(-1, AllowMove); return true;
@@ -234,12 +234,12 @@ bool TovraLB::KeyDown(ListKey key) {
 
 // ---- Saved positions.
 
-void TovraLB::SavePosition(int slot) {
+void ListBoxModel::SavePosition(int slot) {
     if (slot < 0 || slot >= kPositionSlots) return;
     positions_[static_cast<size_t>(slot)] = Position{selected_, topIndex_};
 }
 
-void TovraLB::RestorePosition(int slot) {
+void ListBoxModel::RestorePosition(int slot) {
     if (slot < 0 || slot >= kPositionSlots) return;
     const Position position = positions_[static_cast<size_t>(slot)];
     SetSelected(position.selected);
@@ -249,7 +249,7 @@ void TovraLB::RestorePosition(int slot) {
 
 // ---- Link rows.
 
-std::string TovraLB::DisplayText(const std::string& rowText) const {
+std::string ListBoxModel::DisplayText(const std::string& rowText) const {
     if (!linkRows_) return rowText;
     const size_t marker = rowText.find(kLinkMarker);
     if (marker == std::string::npos) return rowText;
@@ -258,7 +258,7 @@ std::string TovraLB::DisplayText(const std::string& rowText) const {
     return rowText.substr(0, end);
 }
 
-std::string TovraLB::LinkTarget(const std::string& rowText) const {
+std::string ListBoxModel::LinkTarget(const std::string& rowText) const {
     if (!linkRows_) return {};
     const size_t marker = rowText.find(kLinkMarker);
     if (marker == std::string::npos) return {};
@@ -266,13 +266,13 @@ std::string TovraLB::LinkTarget(const std::string& rowText) const {
     return target == "@self" ? DisplayText(rowText) : target;
 }
 
-bool TovraLB::IsLinkRow(int index) const {
+bool ListBoxModel::IsLinkRow(int index) const {
     return linkRows_ && index >= 0 && index < Count() && items_.Strings(index).find(kLinkMarker) != std::string::npos;
 }
 
 // ---- In-place edit.
 
-void TovraLB::BeginEdit(int row, const std::string& initialText) {
+void ListBoxModel::BeginEdit(int row, const std::string& initialText) {
     if (editing_) EndEdit();
     if (row < 0 || row >= Count()) return;
     selectionLock_ = true;
@@ -284,7 +284,7 @@ void TovraLB::BeginEdit(int row, const std::string& initialText) {
     if (OnEditStateChanged) OnEditStateChanged();
 }
 
-void TovraLB::EndEdit() {
+void ListBoxModel::EndEdit() {
     const bool wasEditing = editing_;
     textBeforeEdit_.clear();
     editText_.clear();
@@ -298,7 +298,7 @@ void TovraLB::EndEdit() {
     Repaint(5);
 }
 
-void TovraLB::CommitEdit(bool closedFromOutside) {
+void ListBoxModel::CommitEdit(bool closedFromOutside) {
     if (!editing_) return;
     const int row = editRow_;
     const std::string text = editText_;
@@ -307,13 +307,13 @@ void TovraLB::CommitEdit(bool closedFromOutside) {
     if (OnEditCommit) OnEditCommit(row, text, closedFromOutside);
 }
 
-void TovraLB::SetEditText(const std::string& text) {
+void ListBoxModel::SetEditText(const std::string& text) {
     if (!editing_) return;
     editText_ = text;
     if (OnEditFieldChange) OnEditFieldChange(text);
 }
 
-Rect TovraLB::EditRect() const {
+Rect ListBoxModel::EditRect() const {
     if (!editing_) return {};
     const Rect row = RowRect(editRow_);
     return Rect{TextLeft, row.top, std::max(TextLeft, DrawWidth() - kEditRightGap), row.bottom};
@@ -321,23 +321,23 @@ Rect TovraLB::EditRect() const {
 
 // ---- Painting.
 
-void TovraLB::Repaint(int reason) {
+void ListBoxModel::Repaint(int reason) {
     if (OnRepaint) OnRepaint(reason);
 }
 
-Rect TovraLB::RowRect(int index) const {
+Rect ListBoxModel::RowRect(int index) const {
     const int top = (index - topIndex_) * RowHeight();
     return Rect{0, top, DrawWidth(), top + RowHeight()};
 }
 
-int TovraLB::LastPaintRow() const {
+int ListBoxModel::LastPaintRow() const {
     const int area = height_ - bottomMargin_;
     if (area <= 0) return topIndex_ - 1;
     const int rowsInArea = (area + RowHeight() - 1) / RowHeight();
     return std::min(Count() - 1, topIndex_ + rowsInArea - 1);
 }
 
-void TovraLB::Paint() {
+void ListBoxModel::Paint() {
     if (!OnDrawItem) return;
     OnDrawItem(-1, Rect{0, 0, width_, height_}, RowState{});
     const int last = LastPaintRow();

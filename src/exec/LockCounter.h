@@ -3,13 +3,13 @@
 
 namespace qx {
 
-class TLogWriter;
+class LogWriter;
 
 // A nesting counter that keeps handlers from acting during modal work. Registrations are
 // counted, not matched; each one is logged with its id so a lock left held can be traced.
-class TLockRegistrator {
+class LockCounter {
 public:
-    explicit TLockRegistrator(TLogWriter* log) : log_(log) {}
+    explicit LockCounter(LogWriter* log) : log_(log) {}
 
     void Register(int id);
     void Unregister(int id);
@@ -17,20 +17,20 @@ public:
     std::int32_t counter() const { return counter_; }
 
 private:
-    TLogWriter* log_;
+    LogWriter* log_;
     std::int32_t counter_ = 0;
 };
 
 // Holds a lock for a scope.
 class LockHold {
 public:
-    LockHold(TLockRegistrator& lock, int id) : lock_(lock), id_(id) { lock_.Register(id_); }
+    LockHold(LockCounter& lock, int id) : lock_(lock), id_(id) { lock_.Register(id_); }
     ~LockHold() { lock_.Unregister(id_); }
     LockHold(const LockHold&) = delete;
     LockHold& operator=(const LockHold&) = delete;
 
 private:
-    TLockRegistrator& lock_;
+    LockCounter& lock_;
     int id_;
 };
 

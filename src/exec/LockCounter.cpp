@@ -1,4 +1,4 @@
-#include "exec/LockRegistrator.h"
+#include "exec/LockCounter.h"
 
 #include <string>
 
@@ -6,12 +6,12 @@
 
 namespace qx {
 
-void TLockRegistrator::Register(int id) {
+void LockCounter::Register(int id) {
     ++counter_;
     if (log_) log_->Write("lock registering " + std::to_string(id) + " " + std::to_string(counter_));
 }
 
-void TLockRegistrator::Unregister(int id) {
+void LockCounter::Unregister(int id) {
     --counter_;
     if (log_) log_->Write("lock unregistering " + std::to_string(id) + " " + std::to_string(counter_));
 }
