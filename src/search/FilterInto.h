@@ -17,7 +17,7 @@ namespace qx {
 // data object.
 void FilterInto(std::string_view pattern, const std::vector<std::string>& source, RowList& target);
 
-// A string list: rows refer to the source items' data objects, which must outlive them.
+// A row list: rows refer to the source items' data objects, which must outlive them.
 // With entryList (same order and count as source), item i is shown under the Name of entry i
 // and only when that entry's WinVersion is 0 or windowsVersion.
 void FilterInto(std::string_view pattern, const RowList& source, RowList& target,

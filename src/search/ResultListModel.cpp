@@ -21,7 +21,7 @@ void ResultListModel::SetWaitingKeysHooks(WaitingKeysHooks hooks) {
 
 bool ResultListModel::OnRowRemoval(int index, bool& keepObject) {
     // Only rows made for a folder listing (icon state 3) own their objects; search results and
-    // the all-entries view refer to the EntryList's, which the string list never frees. So
+    // the all-entries view refer to the EntryList's, which the row list never frees. So
     // "free when owned" is the whole rule: an owned row object has no other owner to keep it
     // for, whatever state its entry is in, and keeping it would leak it.
     (void)index;

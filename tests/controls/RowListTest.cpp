@@ -2,7 +2,6 @@
 
 #include "controls/RowList.h"
 #include "store/EntryRows.h"
-#include "text/CaseFold.h"
 
 namespace qx {
 namespace {
@@ -12,17 +11,6 @@ std::unique_ptr<RowData> MakeData(const std::string& name) {
     auto entry = std::make_unique<Entry>();
     entry->SetText(EntryText::Name, name);
     return std::make_unique<RowData>(std::move(entry));
-}
-
-TEST(CaseFold, FoldsWindows1252LettersAndSortsHighBytesAfterAscii) {
-    EXPECT_TRUE(SameText("\xC4rger \xD6l \x8A \x9F", "\xE4rger \xF6l \x9A \xFF"));
-    EXPECT_FALSE(SameText("\xD7", "\xF7"));  // multiplication and division signs are not a pair
-    EXPECT_FALSE(SameText("ab", "abc"));
-    EXPECT_LT(CompareText("A", "b"), 0);
-    EXPECT_LT(CompareText(" folder", "a"), 0);
-    EXPECT_LT(CompareText("z", "\xE4"), 0);
-    EXPECT_EQ(CompareText("ABC", "abc"), 0);
-    EXPECT_LT(CompareText("ab", "abc"), 0);
 }
 
 TEST(RowList, SortsCaseInsensitivelyAndFindsTheFirstMatch) {
@@ -36,22 +24,6 @@ TEST(RowList, SortsCaseInsensitivelyAndFindsTheFirstMatch) {
     list.SetString(1, "a");
     list.SetString(0, "A");
     EXPECT_EQ(list.IndexOf("a"), 0);
-}
-
-TEST(RowList, EntryIsMadeOnFirstAccessInTheStateOfTheMoment) {
-    RowList list;
-    list.Add("x");
-    list.AddObject("y", nullptr);
-    bool browsing = true;
-    SetFolderBrowsingProbe([&] { return browsing; });
-    EXPECT_EQ(EntryIfAny(list.Objects(0)), nullptr);
-    EXPECT_EQ(EntryAt(list, 0).iconState, IconState::FolderListing);
-    browsing = false;
-    EXPECT_EQ(EntryAt(list, 0).iconState, IconState::FolderListing);  // made once
-    EXPECT_EQ(EntryAt(list, 1).iconState, IconState::NotLoaded);
-    EXPECT_EQ(EntryAt(list, 1).infoText, "@nod");
-    EXPECT_TRUE(list.OwnsObject(1));
-    SetFolderBrowsingProbe(nullptr);
 }
 
 TEST(RowList, HooksRefuseAdditionsAndRemovalsAndClearKeepsRefusedItems) {
