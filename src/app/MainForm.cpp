@@ -37,8 +37,7 @@ void MainForm::FormCreate(const std::string& exePath, const std::vector<std::str
     showOnStartup_ = !arguments.empty() && arguments.front() == "-showonstartup";
     folders_ = ComputeFolderSet(exePath, platform_.system.ExpandEnvironmentStrings("%HOMEDRIVE%%HOMEPATH%"));
     // Without its data folder every save would fail; a new user gets one at once.
-    if (Status created = platform_.files.CreateFolder(folders_.dataFolder); !created)
-        platform_.boxes.ShowError(created.message());
+    ShowError(platform_.files.CreateFolder(folders_.dataFolder));
 
     shellRoots_.recycleBin = WithBackslash(platform_.system.ShellRootDisplayName(ShellRoot::RecycleBin));
     shellRoots_.myComputer = WithBackslash(platform_.system.ShellRootDisplayName(ShellRoot::MyComputer));
