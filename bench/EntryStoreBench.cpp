@@ -4,7 +4,7 @@
 // live block is weighed with malloc_usable_size (what the allocator really hands out,
 // rounding included, its 8-byte chunk header not). Live bytes after LoadEntries minus
 // live bytes before, less the bytes of the entries' column texts, divided by the count,
-// is the cost of an entry beyond its text: the TEntryData, the list item, its data
+// is the cost of an entry beyond its text: the Entry, the list item, its data
 // object, the copy of the Name as the item's string, and allocator rounding.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -16,7 +16,6 @@
 #include <string>
 
 #include "fakes/FakeFileSystem.h"
-#include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeSystemInfo.h"
 #include "store/EntryStore.h"
 
@@ -75,7 +74,6 @@ std::string MakeFilesTxt() {
 struct Fixture {
     test::FakeFileSystem fs;
     test::FakeSystemInfo system;
-    test::FakeMessageBoxes boxes;
     std::unique_ptr<EntryStore> store;
 
     Fixture() {
@@ -84,8 +82,8 @@ struct Fixture {
     }
     void Load() {
         store = std::make_unique<EntryStore>(StoreContext{
-            fs, system, boxes, ComputeFolderSet("C:\\Apps\\Quillox\\Quillox.exe", "C:\\Users\\bench"), {}});
-        store->LoadEntries(LoadOptions{1, false});
+            fs, system, ComputeFolderSet("C:\\Apps\\Quillox\\Quillox.exe", "C:\\Users\\bench"), {}});
+        (void)store->LoadEntries(LoadOptions{1, false});
     }
 };
 
@@ -119,8 +117,8 @@ void BM_MemoryPerEntry(benchmark::State& state) {
         f.Load();
         const long long after = liveBytes.load();
         long long text = 0;
-        const TovraStringList& list = f.store->EntryList();
-        for (int i = 0; i < list.Count(); ++i) text += static_cast<long long>(list.Objects(i)->EntryIfAny()->TextBytes());
+        const RowList& list = f.store->EntryList();
+        for (int i = 0; i < list.Count(); ++i) text += static_cast<long long>(EntryIfAny(list.Objects(i))->TextBytes());
         beyondText = static_cast<double>(after - before - text) / list.Count();
     }
     state.counters["bytes_beyond_text"] = beyondText;

@@ -5,17 +5,16 @@
 #include <memory>
 #include <string>
 
-#include "app/LanguageStrings.h"
-#include "controls/OvraLB.h"
+#include "app/EntryMaintenance.h"
+#include "controls/ListBoxModel.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
-#include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeSystemInfo.h"
 #include "search/PrefixCharacters.h"
 #include "search/QueryState.h"
 #include "search/ResultListModel.h"
-#include "store/EntryMaintenance.h"
 #include "store/EntryStore.h"
+#include "text/LanguageStrings.h"
 
 namespace qx {
 namespace {
@@ -37,7 +36,7 @@ struct World {
     World() {
         list.SetSize(400, 20 * 19);
         store = std::make_unique<EntryStore>(
-            StoreContext{fs, system, boxes, ComputeFolderSet("C:\\Q\\Quillox.exe", "C:\\Users\\a"), ShellRootNames{}});
+            StoreContext{fs, system, ComputeFolderSet("C:\\Q\\Quillox.exe", "C:\\Users\\a"), ShellRootNames{}});
         std::string added;
         for (int i = 0; i < kEntryCount; ++i)
             store->AddEntryFromLine("Entry " + std::to_string(i) + "|C:\\Tools\\t" + std::to_string(i) + ".exe",
@@ -51,12 +50,11 @@ struct World {
     test::FakeClock clock;
     test::FakeFileSystem fs;
     test::FakeSystemInfo system;
-    test::FakeMessageBoxes boxes;
     PrefixCharacters prefixes;
     NoHooks hooks;
     QueryState query{prefixes, hooks};
     LanguageSwitch language;
-    TovraLB list{clock};
+    ListBoxModel list{clock};
     std::unique_ptr<EntryStore> store;
     std::unique_ptr<ResultListModel> model;
     std::unique_ptr<EntryMaintenance> maintenance;

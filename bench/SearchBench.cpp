@@ -6,12 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "controls/RowList.h"
 #include "search/EntrySearch.h"
 #include "search/FilterInto.h"
 #include "search/QueryState.h"
 #include "search/WildcardMatch.h"
-#include "store/CaseFold.h"
-#include "store/StringList.h"
+#include "store/EntryRows.h"
+#include "text/CaseFold.h"
 
 namespace qx {
 namespace {
@@ -60,15 +61,15 @@ struct Entries {
                       [](const auto& a, const auto& b) { return CompareText(a.first, b.first) < 0; });
         }
         for (auto& [name, terms] : texts) {
-            auto entry = std::make_unique<TEntryData>();
+            auto entry = std::make_unique<Entry>();
             entry->SetText(EntryText::Name, name);
             entry->SetText(EntryText::SearchTerms, terms);
-            list.AddObject(name, std::make_unique<TovraStrLdata>(std::move(entry)));
+            list.AddObject(name, std::make_unique<RowData>(std::move(entry)));
         }
         list.Sort();
         averageLine = static_cast<double>(bytes) / kEntryCount;
     }
-    TovraStringList list;
+    RowList list;
     double averageLine = 0;
 };
 
@@ -84,12 +85,12 @@ void BM_FilterEntries(benchmark::State& state, const char* pattern, bool scatter
     Entries& entries = SharedEntries(scattered);
     EntrySearch search;
     {
-        TovraStringList warm;
+        RowList warm;
         search.FilterEntries(pattern, entries.list, warm, kSeven);
     }
     std::size_t rows = 0;
     for (auto _ : state) {
-        auto target = std::make_unique<TovraStringList>();
+        auto target = std::make_unique<RowList>();
         search.FilterEntries(pattern, entries.list, *target, kSeven);
         rows = static_cast<std::size_t>(target->Count());
         state.PauseTiming();
@@ -111,7 +112,7 @@ void BM_FilterEntriesAfterChange(benchmark::State& state) {
     EntrySearch search;
     for (auto _ : state) {
         search.Invalidate();
-        TovraStringList target;
+        RowList target;
         search.FilterEntries("note", entries.list, target, kSeven);
         benchmark::DoNotOptimize(target.Count());
     }
@@ -123,16 +124,16 @@ BENCHMARK(BM_FilterEntriesAfterChange)->Unit(benchmark::kMillisecond)->Repetitio
 void BM_FilterIntoFreshCandidates(benchmark::State& state, const char* pattern) {
     Entries& entries = SharedEntries();
     for (auto _ : state) {
-        TovraStringList candidates;
+        RowList candidates;
         candidates.Reserve(entries.list.Count());
         for (int i = 0; i < entries.list.Count(); ++i) {
-            const TEntryData& entry = entries.list.Entry(i);
+            const Entry& entry = EntryAt(entries.list, i);
             std::string line;
             line.reserve(entry.Name().size() + 1 + entry.SearchTerms().size());
             line.append(entry.Name()).append(" ").append(entry.SearchTerms());
             candidates.AddObjectRef(std::move(line), entries.list.Objects(i));
         }
-        TovraStringList target;
+        RowList target;
         FilterInto(pattern, candidates, target, &entries.list, kSeven);
         benchmark::DoNotOptimize(target.Count());
     }
@@ -144,7 +145,7 @@ void BM_FilterHistory(benchmark::State& state) {
     std::vector<std::string> history;
     for (int i = 0; i < 100; ++i) history.push_back("exe: command" + std::to_string(i) + " /switch");
     for (auto _ : state) {
-        TovraStringList target;
+        RowList target;
         FilterInto("d4", history, target);
         benchmark::DoNotOptimize(target.Count());
     }

@@ -33,7 +33,7 @@ std::vector<std::string> SamePrefixNames(int count) {
 
 void Diff(benchmark::State& state, const std::vector<std::string>& names) {
     for (auto _ : state) {
-        qx::TSimpleDatabase onDisk;
+        qx::SimpleDatabase onDisk;
         for (const std::string& name : names) onDisk.Set(name, 1);
         int present = 0;
         for (const std::string& name : names) present += onDisk.Get(name);

@@ -7,9 +7,9 @@
 # comes from --gtest_list_tests before the run). Builds use all cores.
 #
 # Options:
-#   --quick            native build and native unit tests only
-#   --only=LIST        run only these stages (comma list of: native, asan, tsan, mingw, fuzz);
-#                      mingw covers every Wine stage, the end-to-end ones included
+#   --quick            the layer check, native build and native unit tests only
+#   --only=LIST        run only these stages (comma list of: layers, native, asan, tsan, mingw,
+#                      fuzz); mingw covers every Wine stage, the end-to-end ones included
 #   --filter=PATTERN   passed to every test program as --gtest_filter=PATTERN (a stage that
 #                      runs a subset runs the tests in both)
 #   -h, --help         show this text
@@ -25,15 +25,15 @@ set -uo pipefail
 usage() { sed -n '2,22p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; }
 
 # The native unit tests of the launch threads and the waiting keys, run under ThreadSanitizer.
-tsanFilter='*ThreadInterface*:*LaunchWorkers*:*WaitingKeys*'
+tsanFilter='*LaunchWorkers*:*WaitingKeys*'
 # The end-to-end cases also run with Wine managing its windows.
 managedE2eFilter='*Managed*'
 
-stages="native,asan,tsan,mingw,fuzz"
+stages="layers,native,asan,tsan,mingw,fuzz"
 filter=""
 for arg in "$@"; do
     case "$arg" in
-        --quick) stages="native" ;;
+        --quick) stages="layers,native" ;;
         --only=*) stages="${arg#--only=}" ;;
         --filter=*) filter="${arg#--filter=}" ;;
         -h|--help) usage; exit 0 ;;
@@ -43,8 +43,8 @@ done
 IFS=, read -r -a chosenStages <<<"$stages"
 for stage in "${chosenStages[@]}"; do
     case "$stage" in
-        native|asan|tsan|mingw|fuzz) ;;
-        *) echo "test: unknown stage '$stage' (native, asan, tsan, mingw, fuzz)" >&2; exit 2 ;;
+        layers|native|asan|tsan|mingw|fuzz) ;;
+        *) echo "test: unknown stage '$stage' (layers, native, asan, tsan, mingw, fuzz)" >&2; exit 2 ;;
     esac
 done
 fuzzSeconds=${QX_FUZZ_SECONDS:-20}
@@ -271,6 +271,16 @@ run_fuzzers() {
     done
     shopt -u nullglob
 }
+
+if wants layers; then
+    started=$SECONDS
+    if scripts/check-layers.sh >"$logs/check-layers.log" 2>&1; then
+        report_step "check layers" 0 "$started"
+    else
+        report_step "check layers" 1 "$started" "see $logs/check-layers.log"
+        cat "$logs/check-layers.log"
+    fi
+fi
 
 if wants native; then
     build_preset native quillox_tests all

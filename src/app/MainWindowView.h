@@ -1,14 +1,14 @@
 #pragma once
 #include <string>
 
-#include "search/ListboxPopupMenu.h"
+#include "app/RowContextMenu.h"
 
 namespace qx {
 
-class TovraLB;
+class ListBoxModel;
 enum class KeyField;
 
-enum class FormTimer { Housekeeping, Startup, Results, Launch };
+enum class WindowTimer { Housekeeping, Startup, Results, Launch };
 
 // What the main window's logic asks of the real window. The Win32 window implements it;
 // tests use a recording fake.
@@ -29,8 +29,8 @@ public:
     // A released window no longer hides into the tray and wears the released icon.
     virtual void MarkReleased() = 0;
 
-    virtual void StartTimer(FormTimer timer, unsigned intervalMs) = 0;
-    virtual void StopTimer(FormTimer timer) = 0;
+    virtual void StartTimer(WindowTimer timer, unsigned intervalMs) = 0;
+    virtual void StopTimer(WindowTimer timer) = 0;
     // Dispatches the window messages waiting in the queue, then returns.
     virtual void ProcessPendingMessages() = 0;
     virtual void SleepMs(unsigned ms) = 0;
@@ -56,10 +56,10 @@ public:
     // The input line shows the waiting display while a locked launch runs.
     virtual void ShowWaitingText(const std::string& text) = 0;
     // The list's context menu at the cursor with the visible items; a choice comes back as
-    // TQxForm1::RunPopupItem.
-    virtual void ShowRowContextMenu(const PopupVisibility& visible) = 0;
+    // MainForm::RunRowMenuItem.
+    virtual void ShowRowContextMenu(const RowMenuVisibility& visible) = 0;
     // The model of the window's result list.
-    virtual TovraLB& ResultList() = 0;
+    virtual ListBoxModel& ResultList() = 0;
 
     // Alpha 0..255, or kNotLayered for an opaque window.
     virtual void ApplyOpacity(int alpha) = 0;

@@ -1,7 +1,7 @@
 #pragma once
 #include <array>
 
-#include "app/Settings.h"
+#include "store/Settings.h"
 
 namespace qx {
 

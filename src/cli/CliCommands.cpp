@@ -3,7 +3,6 @@
 #include <optional>
 #include <string_view>
 
-#include "app/SettingsFile.h"
 #include "cli/DataCheck.h"
 #include "cli/QuickEntrySearch.h"
 #include "platform/MessageBoxes.h"
@@ -13,6 +12,7 @@
 #include "search/QueryState.h"
 #include "store/EntryStore.h"
 #include "store/ListFile.h"
+#include "store/SettingsFile.h"
 
 namespace qx {
 namespace {
@@ -141,22 +141,29 @@ public:
     // No OldOrders.txt: the program would take this start for its first.
     bool FirstLaunch() const { return !files_.FileExists(Path("OldOrders.txt")); }
 
+    // A file that could not be read is reported as the program shows it.
+    void Report(const Status& status) {
+        if (!status) boxes_.ShowError(status.message());
+    }
+
     PrefixCharacters ReadPrefixes() {
-        SettingsFile file(files_, boxes_, Path("config.cfg"));
-        return PrefixCharactersOf(file.Load().settings);
+        SettingsFile file(files_, Path("config.cfg"));
+        StoredSettings stored;
+        Report(file.Load(stored));
+        return PrefixCharactersOf(stored.settings);
     }
 
     // A missing history is empty, as on a first launch (which would create OldOrders.txt).
     std::vector<std::string> ReadHistory(const char* name) {
         std::vector<std::string> lines;
-        if (files_.FileExists(Path(name))) LoadListFile(lines, Path(name), files_, boxes_);
+        if (files_.FileExists(Path(name))) Report(LoadListFile(lines, Path(name), files_));
         return lines;
     }
 
     // Files.txt; empty when missing (the first-run templates are not copied).
     std::string ReadEntryFile() {
         std::string bytes;
-        if (files_.FileExists(Path("Files.txt"))) ReadListFile(bytes, Path("Files.txt"), files_, boxes_);
+        if (files_.FileExists(Path("Files.txt"))) Report(ReadListFile(bytes, Path("Files.txt"), files_));
         return bytes;
     }
 
@@ -178,7 +185,7 @@ public:
     EntryStore MakeStore() {
         FolderSet folders;
         folders.dataFolder = dataFolder_;
-        return EntryStore(StoreContext{files_, system_, boxes_, folders, {}});
+        return EntryStore(StoreContext{files_, system_, folders, {}});
     }
 
     ReadOnlyFileSystem& files() { return files_; }
@@ -226,8 +233,8 @@ int Search(const Command& command, DataFolderReader& data, std::ostream& out, st
             query.Mode() == InputMode::Command ? data.ReadHistory("OldOrders.txt") : std::vector<std::string>{};
         const std::vector<std::string> urls =
             query.Mode() == InputMode::Url ? data.ReadHistory("OldURLs.txt") : std::vector<std::string>{};
-        TovraStringList noEntries;
-        TovraStringList results;
+        RowList noEntries;
+        RowList results;
         EntrySearch search;
         search.SearchEntries(query, noEntries, commands, urls, results, command.windowsVersion);
         for (int i = 0; i < results.Count(); ++i) rows.push_back(results.Strings(i));

@@ -6,8 +6,8 @@
 #include <map>
 #include <unordered_map>
 
-#include "app/Settings.h"
-#include "store/CaseFold.h"
+#include "store/Settings.h"
+#include "text/CaseFold.h"
 
 namespace qx {
 namespace {

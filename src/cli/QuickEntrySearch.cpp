@@ -4,13 +4,13 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "controls/RowList.h"
 #include "search/MatchRanking.h"
 #include "search/SearchFold.h"
 #include "search/WildcardMatch.h"
-#include "store/CaseFold.h"
 #include "store/EntryLine.h"
 #include "store/ListFile.h"
-#include "store/StringList.h"
+#include "text/CaseFold.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -164,7 +164,7 @@ std::vector<std::string> QuickEntrySearch::Search(std::string_view pattern, int 
     std::string converted;
     std::string candidate;
     for (const Line& line : CandidateLines(piece)) {
-        const std::unique_ptr<TEntryData> entry = ParseEntryLine(LineText(line, converted));
+        const std::unique_ptr<Entry> entry = ParseEntryLine(LineText(line, converted));
         const std::string_view name = entry->Name();
         if (name.empty()) continue;  // not an entry: the store skips it
         candidate.assign(name);
@@ -181,10 +181,10 @@ std::vector<std::string> QuickEntrySearch::Search(std::string_view pattern, int 
     MatchRanking ranking;
     for (std::size_t i = 0; i < matches.size(); ++i)
         ranking.Add(static_cast<std::uint32_t>(i), matches[i].position, matches[i].pinned);
-    TovraStringList rows;
+    RowList rows;
     ranking.PlaceInto(
         rows, [&](std::uint32_t i) -> const std::string& { return matches[i].name; },
-        [](std::uint32_t) -> TovraStrLdata* { return nullptr; });
+        [](std::uint32_t) -> RowData* { return nullptr; });
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(rows.Count()));
     for (int i = 0; i < rows.Count(); ++i) texts.push_back(rows.Strings(i));
@@ -205,15 +205,15 @@ void QuickEntrySearch::OrderAsEntryList(std::vector<Match>& matches) const {
     if (!caseVariants) return;
 
     std::string converted;
-    std::vector<TovraStrLdata> tags;
+    std::vector<RowData> tags;
     std::vector<std::size_t> lineBegins;
-    TovraStringList names;
+    RowList names;
     const std::vector<std::string_view> views = SplitLineViews(std::string_view(raw_.data(), textEnd_));
     tags.resize(views.size());
     names.Reserve(static_cast<int>(views.size()));
     for (std::size_t i = 0; i < views.size(); ++i) {
         const std::size_t begin = static_cast<std::size_t>(views[i].data() - raw_.data());
-        const std::unique_ptr<TEntryData> entry = ParseEntryLine(LineText({begin, begin + views[i].size()}, converted));
+        const std::unique_ptr<Entry> entry = ParseEntryLine(LineText({begin, begin + views[i].size()}, converted));
         if (entry->Name().empty()) continue;
         lineBegins.push_back(begin);
         names.AddObjectRef(std::string(entry->Name()), &tags[lineBegins.size() - 1]);

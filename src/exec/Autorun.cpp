@@ -45,7 +45,7 @@ void AutorunMenu::UpdateStartupCheck() {
         checked_[Index(item)] = AutorunIsSet(registry_, Tag(item), kAutorunValueName);
 }
 
-std::vector<LangPair> AutorunMenu::ForThisUserClick(AutorunItem item) {
+std::vector<LangPair> AutorunMenu::Toggle(AutorunItem item) {
     std::vector<LangPair> messages;
     if (!Checked(item)) {
         if (!AutorunSet(registry_, Tag(item), kAutorunValueName, executablePath_))

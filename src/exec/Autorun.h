@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/LanguageStrings.h"
 #include "platform/Registry.h"
+#include "text/LanguageStrings.h"
 
 namespace qx {
 
@@ -44,7 +44,7 @@ public:
 
     // Sets or removes the value for the item's root, refreshes both check marks and returns the
     // messages to show with ShowInfo, in order (none on a clean change).
-    std::vector<LangPair> ForThisUserClick(AutorunItem item);
+    std::vector<LangPair> Toggle(AutorunItem item);
 
 private:
     static int Index(AutorunItem item) { return item == AutorunItem::ForThisUser ? 0 : 1; }

@@ -2,11 +2,11 @@
 
 #include <exception>
 
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 #include "exec/LaunchText.h"
 #include "platform/FileSystem.h"
 #include "platform/KeyboardState.h"
-#include "store/EntryData.h"
+#include "store/Entry.h"
 #include "store/EntryStore.h"
 
 namespace qx {
@@ -28,16 +28,16 @@ MinimiseMode LaunchPipeline::CurrentMinimiseMode() const {
 bool LaunchPipeline::InputStaysFree() const { return !(hooks_.lockUntilExecDone && hooks_.lockUntilExecDone()); }
 
 void LaunchPipeline::ResultListDblClick(LaunchSender sender) {
-    TovraLB& list = context_.list;
+    ListBoxModel& list = context_.list;
     if (hooks_.endInPlaceEdit) hooks_.endInPlaceEdit();
     const std::string rowText = list.SelectedText();
     // A double click counts only on a row; one on the scroll bar or the grip must not launch.
-    if (sender != LaunchSender::MainWindow && list.LastPressZone() != LbZone::Rows) return;
+    if (sender != LaunchSender::MainWindow && list.LastPressZone() != ListZone::Rows) return;
 
     if (!FolderBrowsing()) {
         if (!list.HasSelection()) return;
         if (CtrlHeld()) {
-            InDenOrdnerWechseln1Click(sender);
+            OpenContainingFolder(sender);
         } else {
             LaunchResultRow(rowText, CurrentMinimiseMode(), InputStaysFree());
         }
@@ -48,7 +48,7 @@ void LaunchPipeline::ResultListDblClick(LaunchSender sender) {
         return;
     }
     if (CtrlHeld()) {
-        InDenOrdnerWechseln1Click(sender);
+        OpenContainingFolder(sender);
         return;
     }
     if (hooks_.isPathMode && hooks_.isPathMode()) {
@@ -64,14 +64,14 @@ void LaunchPipeline::LaunchResultRow(const std::string& rowText, MinimiseMode mo
     if (FolderBrowsing()) return;
     switch (Mode()) {
         case InputMode::EntrySearch:
-            if (const TEntryData* entry = context_.store.FindEntry(rowText)) LaunchEntry(*entry, mode, keepInputFree);
+            if (const Entry* entry = context_.store.FindEntry(rowText)) LaunchEntry(*entry, mode, keepInputFree);
             break;
         case InputMode::Command: LaunchText(rowText, launch_kind::kCommand, true, mode, keepInputFree); break;
         case InputMode::Url: LaunchText(rowText, launch_kind::kWebAddress, true, mode, keepInputFree); break;
     }
 }
 
-void LaunchPipeline::LaunchEntry(const TEntryData& entry, MinimiseMode mode, bool keepInputFree) {
+void LaunchPipeline::LaunchEntry(const Entry& entry, MinimiseMode mode, bool keepInputFree) {
     std::string fileName = Resolve(ResolveEntryTarget(entry), true);
     std::string parameters = Resolve(entry.Parameters(), true);
     // A command entry may keep its whole command line in Value.
@@ -88,7 +88,7 @@ void LaunchPipeline::LaunchEntry(const TEntryData& entry, MinimiseMode mode, boo
                AnsiToWide(entry.RunAsUser()), AnsiToWide(entry.Reserved()), mode, keepInputFree);
 }
 
-std::string LaunchPipeline::ResolveEntryTarget(const TEntryData& entry) const {
+std::string LaunchPipeline::ResolveEntryTarget(const Entry& entry) const {
     const IInstallerLookup* installer = context_.installer;
     // Without both codes the entry is no advertised shortcut; the installer would refuse anyway.
     if (installer && installer->Available() && !entry.ProductCode().empty() && !entry.ComponentCode().empty()) {
@@ -132,7 +132,10 @@ void LaunchPipeline::LaunchText(std::string text, std::uint8_t kind, bool addToH
         history = &context_.store.UrlHistory();
     }
     Start(std::move(request));
-    if (addToHistory && history && !work.empty()) context_.store.RememberLaunch(*history, text, true);
+    if (addToHistory && history && !work.empty()) {
+        const Status saved = context_.store.RememberLaunch(*history, text, true);
+        if (!saved && hooks_.showError) hooks_.showError(saved.message());
+    }
 }
 
 void LaunchPipeline::OpenUrl(const std::string& url, bool addToHistory, MinimiseMode mode, bool keepInputFree) {
@@ -216,7 +219,7 @@ const void* LaunchPipeline::FindShellItemForPath(const std::string& path) {
     return hooks_.findFolderViewItem(name);
 }
 
-void LaunchPipeline::InDenOrdnerWechseln1Click(LaunchSender sender) {
+void LaunchPipeline::OpenContainingFolder(LaunchSender sender) {
     const MinimiseMode mode = sender == LaunchSender::FolderMenuItem ? MinimiseMode::Never : CurrentMinimiseMode();
     const bool keepInputFree = InputStaysFree();
     if (FolderBrowsing()) {
@@ -242,7 +245,7 @@ void LaunchPipeline::OpenSelectedEntryFolder(const std::string& rowText, Minimis
     // A folder that cannot be opened is no reason to disturb the user: the command is a
     // convenience, and the shell reports what it refuses on its own.
     try {
-        const TEntryData* entry = context_.store.FindEntry(rowText);
+        const Entry* entry = context_.store.FindEntry(rowText);
         if (!entry) return;
         if (IsUrlEntry(entry->Name())) {
             OpenUrlInBrowser(std::string(entry->Value()), false, mode, keepInputFree);
@@ -253,7 +256,7 @@ void LaunchPipeline::OpenSelectedEntryFolder(const std::string& rowText, Minimis
     }
 }
 
-void LaunchPipeline::OpenEntryFolder(const TEntryData& entry, MinimiseMode mode, bool keepInputFree) {
+void LaunchPipeline::OpenEntryFolder(const Entry& entry, MinimiseMode mode, bool keepInputFree) {
     const std::string target = ResolveEntryTarget(entry);
     if (target.empty()) return;
     const std::string path = WithoutTrailingBackslash(Resolve(target, true));

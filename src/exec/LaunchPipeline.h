@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "exec/InstallerLookup.h"
 #include "exec/LaunchRequest.h"
+#include "platform/InstallerLookup.h"
 #include "search/PrefixCharacters.h"
 
 namespace qx {
@@ -14,8 +14,8 @@ class EntryStore;
 class History;
 class IFileSystem;
 class IKeyboardState;
-class TEntryData;
-class TovraLB;
+class Entry;
+class ListBoxModel;
 
 // Who asked for a launch: Enter arrives as the main window, a double click as the list,
 // the "In übergeordneten Ordner wechseln" menu item as itself.
@@ -36,6 +36,8 @@ struct LaunchHooks {
     std::function<std::string()> defaultBrowser;
     // Ends an in-place edit of the list before its selected row is read.
     std::function<void()> endInPlaceEdit;
+    // The error box for a history that could not be saved.
+    std::function<void(const std::string& message)> showError;
     // The run-as prompt; nothing when cancelled (the launch then goes ahead without password).
     std::function<std::optional<std::wstring>(const std::wstring& user)> askPassword;
 
@@ -54,7 +56,7 @@ struct LaunchHooks {
 // What the pipeline works on; all outlive it.
 struct LaunchContext {
     EntryStore& store;
-    TovraLB& list;
+    ListBoxModel& list;
     const IFileSystem& fs;
     const IKeyboardState& keyboard;
     const IInstallerLookup* installer = nullptr;  // none: entries launch their Value
@@ -73,10 +75,10 @@ public:
     // The launch action of the list: Enter (sender MainWindow) or a double click on a row.
     void ResultListDblClick(LaunchSender sender);
     // Opens the folder of the selected entry (or the browsed folder) in the shell.
-    void InDenOrdnerWechseln1Click(LaunchSender sender);
+    void OpenContainingFolder(LaunchSender sender);
 
     void LaunchResultRow(const std::string& rowText, MinimiseMode mode, bool keepInputFree);
-    void LaunchEntry(const TEntryData& entry, MinimiseMode mode, bool keepInputFree);
+    void LaunchEntry(const Entry& entry, MinimiseMode mode, bool keepInputFree);
     // A typed command (kind 2) or web address (kind 1, or 9 for the default browser).
     void LaunchText(std::string text, std::uint8_t kind, bool addToHistory, MinimiseMode mode, bool keepInputFree);
     void OpenUrl(const std::string& url, bool addToHistory, MinimiseMode mode, bool keepInputFree);
@@ -93,10 +95,10 @@ public:
                     MinimiseMode mode, bool keepInputFree);
     void LaunchShellItem(const void* item, const std::wstring& runAsUser, const std::wstring& password,
                          MinimiseMode mode, bool keepInputFree);
-    void OpenEntryFolder(const TEntryData& entry, MinimiseMode mode, bool keepInputFree);
+    void OpenEntryFolder(const Entry& entry, MinimiseMode mode, bool keepInputFree);
 
     // The entry's Value, or where the installer put its advertised component.
-    std::string ResolveEntryTarget(const TEntryData& entry) const;
+    std::string ResolveEntryTarget(const Entry& entry) const;
     // The folder-view item of a path that starts with a backslash; null when there is none.
     const void* FindShellItemForPath(const std::string& path);
 

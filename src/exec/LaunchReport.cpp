@@ -1,7 +1,7 @@
 #include "exec/LaunchReport.h"
 
-#include "app/LanguageStrings.h"
 #include "exec/LaunchRequest.h"
+#include "text/LanguageStrings.h"
 
 namespace qx {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "store/EntryMaintenance.h"  // ShortName: the same shortening as for entry names
+#include "store/EntryNames.h"
 
 namespace qx {
 

@@ -1,6 +1,6 @@
 #include "exec/RunAsUser.h"
 
-#include "app/LanguageStrings.h"
+#include "text/LanguageStrings.h"
 
 namespace qx {
 namespace {

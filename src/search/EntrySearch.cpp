@@ -4,14 +4,12 @@
 #include "search/MatchRanking.h"
 #include "search/QueryState.h"
 #include "search/SearchFold.h"
+#include "store/EntryRows.h"
 
 namespace qx {
 namespace {
 
-const TEntryData* EntryOf(const TovraStringList& list, int index) {
-    const TovraStrLdata* object = list.Objects(index);
-    return object != nullptr ? object->EntryIfAny() : nullptr;
-}
+const Entry* EntryOf(const RowList& list, int index) { return EntryIfAny(list.Objects(index)); }
 
 // Items are visited in list order, but their data objects and entries lie scattered on the
 // heap; asking for them some items ahead overlaps the memory waits instead of taking them
@@ -30,9 +28,9 @@ inline void Prefetch(const void* address) {
 
 }  // namespace
 
-void EntrySearch::EnsureCandidates(TovraStringList& entryList) {
+void EntrySearch::EnsureCandidates(RowList& entryList) {
     if (cachedList_ == &entryList && cachedListRevision_ == entryList.Revision() &&
-        cachedTextRevision_ == TEntryData::TextRevision()) {
+        cachedTextRevision_ == Entry::TextRevision()) {
         return;
     }
     const int count = entryList.Count();
@@ -44,10 +42,10 @@ void EntrySearch::EnsureCandidates(TovraStringList& entryList) {
         if (i + 3 * kBuildLookahead < count) Prefetch(entryList.Objects(i + 3 * kBuildLookahead));
         if (i + 2 * kBuildLookahead < count) Prefetch(EntryOf(entryList, i + 2 * kBuildLookahead));
         if (i + kBuildLookahead < count) {
-            if (const TEntryData* ahead = EntryOf(entryList, i + kBuildLookahead)) Prefetch(ahead->Name().data());
+            if (const Entry* ahead = EntryOf(entryList, i + kBuildLookahead)) Prefetch(ahead->Name().data());
         }
         // An item without an entry reads as an empty one; it gets its entry on first access.
-        if (const TEntryData* entry = EntryOf(entryList, i)) {
+        if (const Entry* entry = EntryOf(entryList, i)) {
             lines_.AddLine(entry->Name(), " ", entry->SearchTerms());
             nameLengths_[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(entry->Name().size());
         } else {
@@ -56,11 +54,11 @@ void EntrySearch::EnsureCandidates(TovraStringList& entryList) {
     }
     cachedList_ = &entryList;
     cachedListRevision_ = entryList.Revision();
-    cachedTextRevision_ = TEntryData::TextRevision();
+    cachedTextRevision_ = Entry::TextRevision();
     ++builds_;
 }
 
-void EntrySearch::FilterEntries(std::string_view pattern, TovraStringList& entryList, TovraStringList& target,
+void EntrySearch::FilterEntries(std::string_view pattern, RowList& entryList, RowList& target,
                                 int windowsVersion) {
     EnsureCandidates(entryList);
     matches_.clear();
@@ -76,15 +74,15 @@ void EntrySearch::FilterEntries(std::string_view pattern, TovraStringList& entry
     for (std::size_t k = 0; k < matches_.size(); ++k) {
         if (k + kObjectLookahead < matches_.size()) Prefetch(entryList.Objects(static_cast<int>(matches_[k + kObjectLookahead].first)));
         if (k + kEntryLookahead < matches_.size()) {
-            if (const TovraStrLdata* ahead = entryList.Objects(static_cast<int>(matches_[k + kEntryLookahead].first)))
-                Prefetch(ahead->EntryIfAny());
+            if (const RowData* ahead = entryList.Objects(static_cast<int>(matches_[k + kEntryLookahead].first)))
+                Prefetch(EntryIfAny(ahead));
         }
         const auto [index, position] = matches_[k];
         const int i = static_cast<int>(index);
-        const TEntryData* entry = EntryOf(entryList, i);
+        const Entry* entry = EntryOf(entryList, i);
         // Only an item that never had an entry lacks one; it gets an empty one now, whose
         // texts are what its cached line already holds.
-        const int version = entry != nullptr ? entry->winVersion : entryList.Entry(i).winVersion;
+        const int version = entry != nullptr ? entry->winVersion : EntryAt(entryList, i).winVersion;
         if (version != 0 && version != windowsVersion) continue;
         ranking.Add(index, position, position == 1 && HasOnTopMarker(lines_.RawLine(index)));
     }
@@ -94,9 +92,9 @@ void EntrySearch::FilterEntries(std::string_view pattern, TovraStringList& entry
         [&](std::uint32_t i) { return entryList.Objects(static_cast<int>(i)); });
 }
 
-void EntrySearch::SearchEntries(const QueryState& query, TovraStringList& entryList,
+void EntrySearch::SearchEntries(const QueryState& query, RowList& entryList,
                                 const std::vector<std::string>& commands, const std::vector<std::string>& urls,
-                                TovraStringList& target, int windowsVersion) {
+                                RowList& target, int windowsVersion) {
     target.Clear();
     if (!query.searchResultsView || query.textLength() < 1) return;
     switch (query.Mode()) {

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "controls/RowList.h"
 #include "search/CandidateLines.h"
-#include "store/StringList.h"
 
 namespace qx {
 
@@ -23,11 +23,11 @@ class EntrySearch {
 public:
     // Fills target (cleared first) for the query's current text; empty when the
     // search-results view is off or the input is empty.
-    void SearchEntries(const QueryState& query, TovraStringList& entryList, const std::vector<std::string>& commands,
-                       const std::vector<std::string>& urls, TovraStringList& target, int windowsVersion);
+    void SearchEntries(const QueryState& query, RowList& entryList, const std::vector<std::string>& commands,
+                       const std::vector<std::string>& urls, RowList& target, int windowsVersion);
 
     // FilterInto(pattern, candidate lines of entryList, target, entryList).
-    void FilterEntries(std::string_view pattern, TovraStringList& entryList, TovraStringList& target,
+    void FilterEntries(std::string_view pattern, RowList& entryList, RowList& target,
                        int windowsVersion);
 
     // Drops the cached lines; the next search rebuilds them.
@@ -36,11 +36,11 @@ public:
     std::uint64_t BuildCount() const { return builds_; }
 
 private:
-    void EnsureCandidates(TovraStringList& entryList);
+    void EnsureCandidates(RowList& entryList);
 
     CandidateLines lines_;
     std::vector<std::uint32_t> nameLengths_;
-    const TovraStringList* cachedList_ = nullptr;
+    const RowList* cachedList_ = nullptr;
     std::uint64_t cachedListRevision_ = 0;
     std::uint64_t cachedTextRevision_ = 0;
     std::uint64_t builds_ = 0;

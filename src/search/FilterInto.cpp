@@ -5,6 +5,7 @@
 #include "search/MatchRanking.h"
 #include "search/SearchFold.h"
 #include "search/WildcardMatch.h"
+#include "store/EntryRows.h"
 
 namespace qx {
 namespace {
@@ -31,17 +32,17 @@ MatchRanking RankLines(std::string_view pattern, std::size_t count, LineOf&& lin
 
 }  // namespace
 
-void FilterInto(std::string_view pattern, const std::vector<std::string>& source, TovraStringList& target) {
+void FilterInto(std::string_view pattern, const std::vector<std::string>& source, RowList& target) {
     const MatchRanking ranking = RankLines(
         pattern, source.size(), [&](std::size_t i) -> std::string_view { return source[i]; },
         [](std::size_t) { return true; });
     ranking.PlaceInto(
         target, [&](std::uint32_t i) -> std::string_view { return source[i]; },
-        [](std::uint32_t) -> TovraStrLdata* { return nullptr; });
+        [](std::uint32_t) -> RowData* { return nullptr; });
 }
 
-void FilterInto(std::string_view pattern, const TovraStringList& source, TovraStringList& target,
-                TovraStringList* entryList, int windowsVersion) {
+void FilterInto(std::string_view pattern, const RowList& source, RowList& target,
+                RowList* entryList, int windowsVersion) {
     const auto lineOf = [&](std::size_t i) -> std::string_view { return source.Strings(static_cast<int>(i)); };
     const auto objectOf = [&](std::uint32_t i) { return source.Objects(static_cast<int>(i)); };
     if (entryList == nullptr) {
@@ -51,11 +52,11 @@ void FilterInto(std::string_view pattern, const TovraStringList& source, TovraSt
     }
     const MatchRanking ranking = RankLines(pattern, source.Count(), lineOf, [&](std::size_t i) {
         if (i >= static_cast<std::size_t>(entryList->Count())) return false;
-        const int version = entryList->Entry(static_cast<int>(i)).winVersion;
+        const int version = EntryAt(*entryList, static_cast<int>(i)).winVersion;
         return version == 0 || version == windowsVersion;
     });
     ranking.PlaceInto(
-        target, [&](std::uint32_t i) { return entryList->Entry(static_cast<int>(i)).Name(); }, objectOf);
+        target, [&](std::uint32_t i) { return EntryAt(*entryList, static_cast<int>(i)).Name(); }, objectOf);
 }
 
 }  // namespace qx

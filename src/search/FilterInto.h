@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/StringList.h"
+#include "controls/RowList.h"
 
 namespace qx {
 
@@ -15,12 +15,12 @@ namespace qx {
 
 // Plain lines (the histories, folder listings): a row's text is its line, and it carries no
 // data object.
-void FilterInto(std::string_view pattern, const std::vector<std::string>& source, TovraStringList& target);
+void FilterInto(std::string_view pattern, const std::vector<std::string>& source, RowList& target);
 
-// A string list: rows refer to the source items' data objects, which must outlive them.
+// A row list: rows refer to the source items' data objects, which must outlive them.
 // With entryList (same order and count as source), item i is shown under the Name of entry i
 // and only when that entry's WinVersion is 0 or windowsVersion.
-void FilterInto(std::string_view pattern, const TovraStringList& source, TovraStringList& target,
-                TovraStringList* entryList, int windowsVersion);
+void FilterInto(std::string_view pattern, const RowList& source, RowList& target,
+                RowList* entryList, int windowsVersion);
 
 }  // namespace qx

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/StringList.h"
+#include "controls/RowList.h"
 
 namespace qx {
 
@@ -37,7 +37,7 @@ public:
 
     // text(index) gives the row's text, object(index) its data object (referred, not owned).
     template <class TextOf, class ObjectOf>
-    void PlaceInto(TovraStringList& target, TextOf&& text, ObjectOf&& object) const {
+    void PlaceInto(RowList& target, TextOf&& text, ObjectOf&& object) const {
         if (target.Count() == 0) {
             target.Reserve(static_cast<int>(Count()));
             ForEachPrefix([&](std::uint32_t i) { target.AddObjectRef(std::string(text(i)), object(i)); });

@@ -44,4 +44,18 @@ InputMode PrefixCharacters::ModeOf(std::string_view text) const {
     }
 }
 
+PrefixCharacters PrefixCharactersOf(const Settings& settings) {
+    PrefixCharacters prefixes;
+    prefixes.SetField(PrefixRow::OpenGoogle, settings.openGoogleChar);
+    prefixes.SetField(PrefixRow::FolderSearch, settings.folderSearchChar);
+    prefixes.SetField(PrefixRow::MyComputer, settings.myComputerChar);
+    prefixes.SetField(PrefixRow::Desktop, settings.desktopChar);
+    prefixes.SetField(PrefixRow::DeviceControl, settings.deviceControlChar);
+    prefixes.SetField(PrefixRow::ExecWin, settings.execWinChar);
+    prefixes.SetField(PrefixRow::ExecUrl, settings.execURLChar);
+    prefixes.SetField(PrefixRow::ExecUrlWww, settings.execURLwwwChar);
+    prefixes.SetField(PrefixRow::ExecHttp, settings.execHttpChar);
+    return prefixes;
+}
+
 }  // namespace qx

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/Settings.h"
+
 namespace qx {
 
 // The nine configurable first characters of the input line, in their fixed table order.
@@ -52,5 +54,8 @@ public:
 private:
     std::array<std::string, kPrefixRowCount> fields_;
 };
+
+// The prefix character table as the settings set it.
+PrefixCharacters PrefixCharactersOf(const Settings& settings);
 
 }  // namespace qx

@@ -1,6 +1,6 @@
 #include "search/QueryState.h"
 
-#include "store/CaseFold.h"
+#include "text/CaseFold.h"
 
 namespace qx {
 namespace {

@@ -1,17 +1,17 @@
 #include "search/ResultListModel.h"
 
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 #include "search/QueryState.h"
 #include "store/EntryStore.h"
 
 namespace qx {
 
-ResultListModel::ResultListModel(TovraLB& list, QueryState& query, EntryStore& store, int windowsVersion)
+ResultListModel::ResultListModel(ListBoxModel& list, QueryState& query, EntryStore& store, int windowsVersion)
     : list_(list), query_(query), store_(store), windowsVersion_(windowsVersion), waitingKeys_(list, query) {
-    list_.lbOnDeleteProc = [this](int index, bool& keepObject) { return MyListBox1lbOnDeleteProc(index, keepObject); };
+    list_.OnRowRemoval = [this](int index, bool& keepObject) { return OnRowRemoval(index, keepObject); };
 }
 
-ResultListModel::~ResultListModel() { list_.lbOnDeleteProc = nullptr; }
+ResultListModel::~ResultListModel() { list_.OnRowRemoval = nullptr; }
 
 void ResultListModel::SetWaitingKeysHooks(WaitingKeysHooks hooks) {
     // A replayed launch must wait for the same lock as every other key.
@@ -19,9 +19,9 @@ void ResultListModel::SetWaitingKeysHooks(WaitingKeysHooks hooks) {
     waitingKeys_.SetHooks(std::move(hooks));
 }
 
-bool ResultListModel::MyListBox1lbOnDeleteProc(int index, bool& keepObject) {
+bool ResultListModel::OnRowRemoval(int index, bool& keepObject) {
     // Only rows made for a folder listing (icon state 3) own their objects; search results and
-    // the all-entries view refer to the EntryList's, which the string list never frees. So
+    // the all-entries view refer to the EntryList's, which the row list never frees. So
     // "free when owned" is the whole rule: an owned row object has no other owner to keep it
     // for, whatever state its entry is in, and keeping it would leak it.
     (void)index;
@@ -31,7 +31,7 @@ bool ResultListModel::MyListBox1lbOnDeleteProc(int index, bool& keepObject) {
 
 bool ResultListModel::searchResultsView() const { return query_.searchResultsView; }
 
-void ResultListModel::UpdateResultsTimerTimer(bool inputLockFree) {
+void ResultListModel::OnResultsTick(bool inputLockFree) {
     cycleCounter_ = static_cast<std::uint8_t>((cycleCounter_ + 1) % 8);
     if (!query_.searchResultsView || !inputLockFree) return;
     if (++query_.settleCounter == 2) {
@@ -99,12 +99,13 @@ void ResultListModel::RefreshList() {
     list_.RestorePosition(kRefreshSlot);
 }
 
-void ResultListModel::ForgetLine() {
-    if (FolderBrowsing()) return;
+Failures ResultListModel::ForgetLine() {
+    Failures failures;
+    if (FolderBrowsing()) return failures;
     const InputMode mode = query_.Mode();
-    if (mode == InputMode::EntrySearch) return;
+    if (mode == InputMode::EntrySearch) return failures;
     // Row 0 is the line built from the input; it is in no history.
-    if (!list_.HasSelection() || list_.SelectedIndex() == 0) return;
+    if (!list_.HasSelection() || list_.SelectedIndex() == 0) return failures;
 
     list_.SavePosition(kForgetLineSlot);
     History& history = mode == InputMode::Url ? store_.UrlHistory() : store_.CommandHistory();
@@ -112,8 +113,9 @@ void ResultListModel::ForgetLine() {
     UniversalUpdate(false, false);
     list_.RestorePosition(kForgetLineSlot);
     list_.Repaint();
-    store_.SaveHistory(store_.CommandHistory());
-    store_.SaveHistory(store_.UrlHistory());
+    failures.Add(store_.SaveHistory(store_.CommandHistory()));
+    failures.Add(store_.SaveHistory(store_.UrlHistory()));
+    return failures;
 }
 
 }  // namespace qx

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/Status.h"
 #include "search/EntrySearch.h"
 #include "search/WaitingKeys.h"
 
@@ -10,7 +11,7 @@ namespace qx {
 
 class EntryStore;
 class QueryState;
-class TovraLB;
+class ListBoxModel;
 
 // What the result list asks of the rest of the program. An empty hook does nothing; empty
 // probes answer: not released, input lock free, not browsing, window enabled.
@@ -41,7 +42,7 @@ struct ResultListHooks {
 //
 // Rows of a folder listing own their entries; rows of the search results and of the
 // all-entries view refer to the EntryList's objects. The list's removal hook frees only what
-// a row owns (see MyListBox1lbOnDeleteProc).
+// a row owns (see OnRowRemoval).
 class ResultListModel {
 public:
     // Saved list positions.
@@ -51,8 +52,8 @@ public:
     // The folder refresh counter runs 0..kFolderRefreshTicks-1: a re-read about every 2.1 s.
     static constexpr int kFolderRefreshTicks = 21;
 
-    // Installs MyListBox1lbOnDeleteProc as the list's removal hook.
-    ResultListModel(TovraLB& list, QueryState& query, EntryStore& store, int windowsVersion);
+    // Installs OnRowRemoval as the list's removal hook.
+    ResultListModel(ListBoxModel& list, QueryState& query, EntryStore& store, int windowsVersion);
     // Takes the removal hook back; the list then frees what its rows own by itself.
     ~ResultListModel();
     ResultListModel(const ResultListModel&) = delete;
@@ -64,7 +65,7 @@ public:
 
     // The 100 ms tick: advances the cycle counter; rebuilds on the second tick after the last
     // input change; re-reads an open folder every 21 ticks; replays waiting keys afterwards.
-    void UpdateResultsTimerTimer(bool inputLockFree);
+    void OnResultsTick(bool inputLockFree);
     // Rebuilds the list for the current input (entries, a history, or a folder), selects row 0
     // and scrolls to the top. reload is passed to a path-mode folder listing.
     void UniversalUpdate(bool notify, bool reload = false);
@@ -77,15 +78,15 @@ public:
     void RefreshList();
 
     // The Delete key in command or URL mode: drops the selected history line (not row 0, which
-    // is the line built from the input) and saves both histories.
-    void ForgetLine();
+    // is the line built from the input) and saves both histories; returns the save failures.
+    Failures ForgetLine();
 
     // The list's removal hook: every removal is allowed; a row's object goes with it exactly
     // when the row owns it (a folder-listing row), never when it refers to a stored entry.
-    bool MyListBox1lbOnDeleteProc(int index, bool& keepObject);
+    bool OnRowRemoval(int index, bool& keepObject);
 
-    TWaitingKeys& waitingKeys() { return waitingKeys_; }
-    const TWaitingKeys& waitingKeys() const { return waitingKeys_; }
+    WaitingKeys& waitingKeys() { return waitingKeys_; }
+    const WaitingKeys& waitingKeys() const { return waitingKeys_; }
     bool searchResultsView() const;
     bool folderBrowsing() const { return FolderBrowsing(); }
     // Counts 0..7 with every tick: the caret blink and the busy spinner follow it.
@@ -95,7 +96,7 @@ public:
     void ResetFolderRefreshCounter() { folderRefreshCounter_ = 0; }
     // The input the rows were last built for.
     const std::string& settledText() const { return waitingKeys_.settledText(); }
-    TovraLB& list() { return list_; }
+    ListBoxModel& list() { return list_; }
     const QueryState& query() const { return query_; }
     // The entry search, for callers that must drop its cached lines.
     EntrySearch& search() { return search_; }
@@ -107,13 +108,13 @@ private:
     bool WindowEnabled() const { return !hooks_.isWindowEnabled || hooks_.isWindowEnabled(); }
     void AdvanceFolderRefresh();
 
-    TovraLB& list_;
+    ListBoxModel& list_;
     QueryState& query_;
     EntryStore& store_;
     int windowsVersion_;
     ResultListHooks hooks_;
     EntrySearch search_;
-    TWaitingKeys waitingKeys_;
+    WaitingKeys waitingKeys_;
     std::uint8_t cycleCounter_ = 0;
     int folderRefreshCounter_ = 0;
 };

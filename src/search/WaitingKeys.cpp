@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 #include "search/QueryState.h"
 
 namespace qx {
 
-bool TWaitingKeys::IsStale() const {
+bool WaitingKeys::IsStale() const {
     const std::string& input = query_.currentText();
     return input.empty() || input != settledText_;
 }
 
-void TWaitingKeys::QueueMove(int delta) {
+void WaitingKeys::QueueMove(int delta) {
     if (enabled_ && (IsStale() || goIntoInProgress_)) {
         moveDelta_ += delta;
         movePending_ = true;
@@ -21,7 +21,7 @@ void TWaitingKeys::QueueMove(int delta) {
     list_.MoveSelection(delta);
 }
 
-void TWaitingKeys::QueueGoInto() {
+void WaitingKeys::QueueGoInto() {
     if (!enabled_) {
         if (hooks_.goInto) hooks_.goInto();
         return;
@@ -30,7 +30,7 @@ void TWaitingKeys::QueueGoInto() {
     goIntoInProgress_ = true;
 }
 
-void TWaitingKeys::QueueLaunch() {
+void WaitingKeys::QueueLaunch() {
     if (!enabled_) {
         Launch();
         return;
@@ -38,11 +38,11 @@ void TWaitingKeys::QueueLaunch() {
     launchPending_ = true;
 }
 
-void TWaitingKeys::Launch() {
+void WaitingKeys::Launch() {
     if (InputLockFree() && hooks_.launch) hooks_.launch();
 }
 
-void TWaitingKeys::Drop() {
+void WaitingKeys::Drop() {
     movePending_ = false;
     launchPending_ = false;
     goIntoPending_ = false;
@@ -51,12 +51,12 @@ void TWaitingKeys::Drop() {
     moveDelta_ = 0;
 }
 
-void TWaitingKeys::MarkStale() {
+void WaitingKeys::MarkStale() {
     settledText_.clear();
     Drop();
 }
 
-void TWaitingKeys::ReplayWaitingKeys() {
+void WaitingKeys::ReplayWaitingKeys() {
     if (IsStale()) {
         // An empty input has no results to act on; anything else waits for its rebuild.
         if (query_.currentText().empty()) Drop();

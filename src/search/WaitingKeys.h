@@ -5,7 +5,7 @@
 namespace qx {
 
 class QueryState;
-class TovraLB;
+class ListBoxModel;
 
 // What a replayed key sets off. An empty hook does nothing; an empty lock probe counts as free.
 struct WaitingKeysHooks {
@@ -20,11 +20,11 @@ struct WaitingKeysHooks {
 // Navigation and launch keys that arrive while the list still shows the results of an older
 // input. They wait until the rows belong to the current input and are then replayed, one kind
 // per tick, so typing followed at once by Down and Enter launches a row of the typed query.
-class TWaitingKeys {
+class WaitingKeys {
 public:
-    TWaitingKeys(TovraLB& list, const QueryState& query) : list_(list), query_(query) {}
-    TWaitingKeys(const TWaitingKeys&) = delete;
-    TWaitingKeys& operator=(const TWaitingKeys&) = delete;
+    WaitingKeys(ListBoxModel& list, const QueryState& query) : list_(list), query_(query) {}
+    WaitingKeys(const WaitingKeys&) = delete;
+    WaitingKeys& operator=(const WaitingKeys&) = delete;
 
     void SetHooks(WaitingKeysHooks hooks) { hooks_ = std::move(hooks); }
 
@@ -61,7 +61,7 @@ private:
     bool InputLockFree() const { return !hooks_.isInputLockFree || hooks_.isInputLockFree(); }
     void Launch();
 
-    TovraLB& list_;
+    ListBoxModel& list_;
     const QueryState& query_;
     WaitingKeysHooks hooks_;
 

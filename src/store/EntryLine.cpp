@@ -70,13 +70,13 @@ int ParseEntryInteger(std::string_view text) {
     return static_cast<int>(value);
 }
 
-std::string FormatEntryLine(const TEntryData& entry) {
+std::string FormatEntryLine(const Entry& entry) {
     std::string line;
     AppendEntryLine(line, entry);
     return line;
 }
 
-void AppendEntryLine(std::string& line, const TEntryData& entry) {
+void AppendEntryLine(std::string& line, const Entry& entry) {
     std::array<std::string_view, kEntryTextCount> texts;
     for (int i = 0; i < kEntryTextCount; ++i) texts[i] = entry.Text(static_cast<EntryText>(i));
     // All text columns lie back to back in one buffer, so one scan covers them all.
@@ -93,7 +93,7 @@ void AppendEntryLine(std::string& line, const TEntryData& entry) {
     }
 }
 
-std::unique_ptr<TEntryData> ParseEntryLine(std::string_view line) {
+std::unique_ptr<Entry> ParseEntryLine(std::string_view line) {
     const bool escape = line.starts_with(kEscapePrefix);
     if (escape) line.remove_prefix(kEscapePrefix.size());
 
@@ -141,7 +141,7 @@ std::unique_ptr<TEntryData> ParseEntryLine(std::string_view line) {
         else ends[slot] = static_cast<std::uint32_t>(packed.size());
     }
 
-    auto entry = std::make_unique<TEntryData>();
+    auto entry = std::make_unique<Entry>();
     entry->AssignPacked(std::move(packed), ends);
     entry->iconIndex = integers[0];
     entry->winVersion = integers[1];

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "store/CaseFold.h"
 #include "store/EntryLine.h"
 #include "store/ListFile.h"
 #include "store/PathResolver.h"
+#include "text/CaseFold.h"
 
 namespace qx {
 namespace {
@@ -28,29 +28,30 @@ bool SameFolder(std::string_view a, std::string_view b) {
 EntryStore::EntryStore(StoreContext context)
     : fs_(context.fs),
       system_(context.system),
-      boxes_(context.boxes),
       folders_(std::move(context.folders)),
       shellRoots_(std::move(context.shellRoots)),
       hooks_(std::move(context.hooks)),
       commandHistory_(folders_.dataFolder + "OldOrders.txt"),
       urlHistory_(folders_.dataFolder + "OldURLs.txt") {}
 
-void EntryStore::LoadHistories(bool firstLaunch) {
+Failures EntryStore::LoadHistories(bool firstLaunch) {
+    Failures failures;
     // Writing the empty command history is what ends the first launch for the next start.
-    if (firstLaunch) SaveHistory(commandHistory_);
-    else LoadListFile(commandHistory_.Lines(), commandHistory_.File(), fs_, boxes_);
-    if (fs_.FileExists(urlHistory_.File())) LoadListFile(urlHistory_.Lines(), urlHistory_.File(), fs_, boxes_);
+    if (firstLaunch) failures.Add(SaveHistory(commandHistory_));
+    else failures.Add(LoadListFile(commandHistory_.Lines(), commandHistory_.File(), fs_));
+    if (fs_.FileExists(urlHistory_.File())) failures.Add(LoadListFile(urlHistory_.Lines(), urlHistory_.File(), fs_));
+    return failures;
 }
 
-void EntryStore::RememberLaunch(History& history, const std::string& line, bool succeeded) {
-    if (!succeeded) return;
+Status EntryStore::RememberLaunch(History& history, const std::string& line, bool succeeded) {
+    if (!succeeded) return Status::Ok();
     history.MoveToTop(line);
-    SaveHistory(history);
+    return SaveHistory(history);
 }
 
-bool EntryStore::SaveHistory(const History& history) { return SaveListFile(history.Lines(), history.File(), fs_, boxes_); }
+Status EntryStore::SaveHistory(const History& history) { return SaveListFile(history.Lines(), history.File(), fs_); }
 
-bool EntryStore::CreateFromTemplates(int languageIndex) {
+bool EntryStore::CreateFromTemplates(int languageIndex, Failures& failures) {
     const std::string language = languageIndex == 0 ? "de" : "en";
     const std::string system = system_.WindowsVersionNumber() < 502 ? "xp" : "vista";
     const std::string target = EntryFilePath();
@@ -58,26 +59,26 @@ bool EntryStore::CreateFromTemplates(int languageIndex) {
     if (!fs_.CopyFileNew(folders_.dataFolder + "Files_" + language + ".txt", target)) return false;
 
     std::vector<std::string> companion;
-    if (!LoadListFile(companion, folders_.dataFolder + "Files_" + language + "_" + system + ".txt", fs_, boxes_) ||
+    if (!failures.Add(LoadListFile(companion, folders_.dataFolder + "Files_" + language + "_" + system + ".txt", fs_)) ||
         companion.empty()) {
         return true;  // Files.txt keeps the language template alone
     }
     std::vector<std::string> lines;
-    if (!LoadListFile(lines, target, fs_, boxes_)) return true;
+    if (!failures.Add(LoadListFile(lines, target, fs_))) return true;
     lines.insert(lines.end(), companion.begin(), companion.end());
-    SaveListFile(lines, target, fs_, boxes_);
+    failures.Add(SaveListFile(lines, target, fs_));
     return true;
 }
 
-void EntryStore::LoadEntries(const LoadOptions& options) {
+Failures EntryStore::LoadEntries(const LoadOptions& options) {
     const bool firstLaunch = options.firstLaunch;
-    LoadHistories(firstLaunch);
+    Failures failures = LoadHistories(firstLaunch);
 
     const std::string path = EntryFilePath();
-    if (!fs_.FileExists(path) && !CreateFromTemplates(options.languageIndex)) return;
+    if (!fs_.FileExists(path) && !CreateFromTemplates(options.languageIndex, failures)) return failures;
 
     std::string contents;
-    if (!ReadListFile(contents, path, fs_, boxes_)) return;
+    if (!failures.Add(ReadListFile(contents, path, fs_))) return failures;
     const std::vector<std::string_view> lines = SplitLineViews(contents);
 
     entries_.Reserve(entries_.Count() + static_cast<int>(lines.size()));
@@ -92,30 +93,31 @@ void EntryStore::LoadEntries(const LoadOptions& options) {
     }
     // Sorted before the first-launch write-back too, so the file is always in Name order.
     entries_.Sort();
-    if (firstLaunch && !lines.empty()) SaveEntries(false);
+    if (firstLaunch && !lines.empty()) failures.Add(SaveEntries(false));
+    return failures;
 }
 
-bool EntryStore::SaveEntries(bool refreshFirst) {
+Status EntryStore::SaveEntries(bool refreshFirst) {
     if (refreshFirst) RefreshAfterChange();
     std::string text;
     text.reserve(static_cast<size_t>(entries_.Count()) * 128);  // a typical line; grows if needed
     for (int i = 0; i < entries_.Count(); ++i) {
-        AppendEntryLine(text, entries_.Entry(i));
+        AppendEntryLine(text, EntryAt(entries_, i));
         text.append("\r\n");
     }
-    return SaveTextFile(text, EntryFilePath(), fs_, boxes_);
+    return SaveTextFile(text, EntryFilePath(), fs_);
 }
 
 bool EntryStore::AddEntryFromLine(std::string_view line, bool makeUnique, std::string& addedName, bool select,
                                   bool refresh, bool allowExisting) {
     addedName.clear();
-    std::unique_ptr<TEntryData> entry = ParseEntryLine(line);
+    std::unique_ptr<Entry> entry = ParseEntryLine(line);
     if (entry->Name().empty()) return false;
     if (!allowExisting && !IsNameFree(entry->Name())) return false;
     if (makeUnique) entry->SetText(EntryText::Name, MakeUniqueName(entry->Name()));
 
     addedName = std::string(entry->Name());
-    entries_.AddObject(addedName, std::make_unique<TovraStrLdata>(std::move(entry)));
+    entries_.AddObject(addedName, std::make_unique<RowData>(std::move(entry)));
 
     if (refresh) RefreshAfterChange();
     if (select && hooks_.selectInAllEntries) hooks_.selectInAllEntries(addedName);
@@ -128,9 +130,9 @@ void EntryStore::RefreshAfterChange() {
     if (!browsing && hooks_.rebuildResultList) hooks_.rebuildResultList();
 }
 
-TEntryData* EntryStore::FindEntry(std::string_view name) {
+Entry* EntryStore::FindEntry(std::string_view name) {
     const int index = entries_.IndexOf(name);
-    return index < 0 ? nullptr : &entries_.Entry(index);
+    return index < 0 ? nullptr : &EntryAt(entries_, index);
 }
 
 bool EntryStore::IsNameFree(std::string_view name) const { return !name.empty() && entries_.IndexOf(name) < 0; }
@@ -149,7 +151,7 @@ std::string EntryStore::ResolveEntryPath(std::string_view path, bool expandShell
     return qx::ResolveEntryPath(path, expandShellMarkers, PathContext{folders_, shellRoots_, system_});
 }
 
-int EntryStore::ImportLooseFiles(const std::string& folder) {
+ImportResult EntryStore::ImportLooseFiles(const std::string& folder) {
     std::string prefix = folder;
     if (!prefix.ends_with('\\')) prefix.push_back('\\');
     const bool standardEntries = SameFolder(folder, folders_.standardEntriesFolder);
@@ -159,7 +161,7 @@ int EntryStore::ImportLooseFiles(const std::string& folder) {
         if (!fs_.FileExists(filePath)) continue;
         if (standardEntries) {
             // Standard entries stay where they are and are launched through the marker.
-            TEntryData entry;
+            Entry entry;
             entry.SetText(EntryText::Name, WithoutExtension(fileName));
             entry.SetText(EntryText::Value, "@Launch " + fileName);
             std::string addedName;
@@ -167,13 +169,14 @@ int EntryStore::ImportLooseFiles(const std::string& folder) {
         } else if (hooks_.autoAddFile) {
             if (hooks_.autoAddFile(filePath)) {
                 ++added;
-                fs_.DeleteFile(filePath);
+                // One that cannot be deleted stays in the folder; the entry is made all the same.
+                (void)fs_.DeleteFile(filePath);
             }
         }
         // Without an autoAddFile hook other folders import nothing: their files stay untouched.
     }
-    if (added > 0) SaveEntries(true);
-    return added;
+    if (added == 0) return ImportResult{};
+    return ImportResult{added, SaveEntries(true)};
 }
 
 }  // namespace qx

@@ -3,14 +3,15 @@
 #include <string>
 #include <string_view>
 
-#include "app/FolderSet.h"
+#include "controls/RowList.h"
 #include "platform/FileSystem.h"
-#include "platform/MessageBoxes.h"
+#include "platform/Status.h"
 #include "platform/SystemInfo.h"
-#include "store/EntryData.h"
+#include "store/Entry.h"
+#include "store/EntryRows.h"
+#include "store/FolderSet.h"
 #include "store/History.h"
 #include "store/IconMemoryCache.h"
-#include "store/StringList.h"
 
 namespace qx {
 
@@ -29,10 +30,15 @@ struct EntryStoreHooks {
 struct StoreContext {
     IFileSystem& fs;
     const ISystemInfo& system;
-    IMessageBoxes& boxes;
     FolderSet folders;
     ShellRootNames shellRoots;  // each name ends in a backslash
     EntryStoreHooks hooks = {};
+};
+
+// What ImportLooseFiles did: how many entries it added, and whether saving them worked.
+struct ImportResult {
+    int added = 0;
+    Status saved = Status::Ok();
 };
 
 // Known only once the settings are read.
@@ -53,18 +59,19 @@ public:
     void SetHooks(EntryStoreHooks hooks) { hooks_ = std::move(hooks); }
 
     // Start-up, once settings are read: histories first, then Files.txt (made from the
-    // templates when missing). Reads only; writes just on a first launch.
-    void LoadEntries(const LoadOptions& options);
+    // templates when missing). Reads only; writes just on a first launch. Goes on past a file
+    // that cannot be read or written and returns the system's messages in order.
+    Failures LoadEntries(const LoadOptions& options);
     // Writes Files.txt; refreshFirst sorts the list before and, unless browsing a folder,
     // rebuilds the result list.
-    bool SaveEntries(bool refreshFirst);
+    Status SaveEntries(bool refreshFirst);
 
     // The one gate for new entries. Returns whether an entry was added; addedName gets its
     // Name (empty when nothing was added).
     bool AddEntryFromLine(std::string_view line, bool makeUnique, std::string& addedName, bool select, bool refresh,
                           bool allowExisting);
     // The first entry of that Name (case-insensitive), or null.
-    TEntryData* FindEntry(std::string_view name);
+    Entry* FindEntry(std::string_view name);
     bool IsNameFree(std::string_view name) const;
     // name, or name + "1" ... name + "100", whichever is free first; name + "101" when none is.
     std::string MakeUniqueName(std::string_view name) const;
@@ -72,17 +79,17 @@ public:
 
     std::string ResolveEntryPath(std::string_view path, bool expandShellMarkers) const;
 
-    // Turns the loose files of a folder into entries; returns how many were added.
-    int ImportLooseFiles(const std::string& folder);
+    // Turns the loose files of a folder into entries, and saves them when any were added.
+    [[nodiscard]] ImportResult ImportLooseFiles(const std::string& folder);
 
     // Command history: OldOrders.txt; URL history: OldURLs.txt.
-    void LoadHistories(bool firstLaunch);
+    Failures LoadHistories(bool firstLaunch);
     // After a launch from the input line: the line goes on top of that history, which is saved.
-    void RememberLaunch(History& history, const std::string& line, bool succeeded);
-    bool SaveHistory(const History& history);
+    Status RememberLaunch(History& history, const std::string& line, bool succeeded);
+    Status SaveHistory(const History& history);
 
-    TovraStringList& EntryList() { return entries_; }
-    const TovraStringList& EntryList() const { return entries_; }
+    RowList& EntryList() { return entries_; }
+    const RowList& EntryList() const { return entries_; }
     History& CommandHistory() { return commandHistory_; }
     History& UrlHistory() { return urlHistory_; }
     IconMemoryCache& IconCache() { return iconCache_; }
@@ -91,18 +98,17 @@ public:
 
 private:
     void RefreshAfterChange();
-    bool CreateFromTemplates(int languageIndex);
+    bool CreateFromTemplates(int languageIndex, Failures& failures);
 
     IFileSystem& fs_;
     const ISystemInfo& system_;
-    IMessageBoxes& boxes_;
     FolderSet folders_;
     ShellRootNames shellRoots_;
     EntryStoreHooks hooks_;
 
     // The cache is declared first so that it outlives every entry that may hold an icon.
     IconMemoryCache iconCache_;
-    TovraStringList entries_;
+    RowList entries_;
     History commandHistory_;
     History urlHistory_;
 };

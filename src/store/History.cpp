@@ -1,6 +1,6 @@
 #include "store/History.h"
 
-#include "store/CaseFold.h"
+#include "text/CaseFold.h"
 
 namespace qx {
 

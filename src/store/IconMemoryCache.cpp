@@ -6,7 +6,7 @@ IconMemoryCache::~IconMemoryCache() {
     while (head_ != nullptr) Release(*head_);
 }
 
-void IconMemoryCache::Give(TEntryData& entry, IconHandle icon) {
+void IconMemoryCache::Give(Entry& entry, IconHandle icon) {
     if (entry.cache_ != nullptr) entry.cache_->Release(entry);
     entry.icon_ = std::move(icon);
     entry.cache_ = this;
@@ -19,14 +19,14 @@ void IconMemoryCache::Give(TEntryData& entry, IconHandle icon) {
     if (count_ > kCapacity) Release(*head_);
 }
 
-void IconMemoryCache::Release(TEntryData& entry) {
+void IconMemoryCache::Release(Entry& entry) {
     if (entry.cache_ != this) return;
     Unlink(entry);
     entry.icon_.reset();
     entry.iconLoaded = false;
 }
 
-void IconMemoryCache::Unlink(TEntryData& entry) {
+void IconMemoryCache::Unlink(Entry& entry) {
     if (entry.cachePrev_ != nullptr) entry.cachePrev_->cacheNext_ = entry.cacheNext_;
     else head_ = entry.cacheNext_;
     if (entry.cacheNext_ != nullptr) entry.cacheNext_->cachePrev_ = entry.cachePrev_;

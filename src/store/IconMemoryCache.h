@@ -1,7 +1,7 @@
 #pragma once
 #include <cstddef>
 
-#include "store/EntryData.h"
+#include "store/Entry.h"
 
 namespace qx {
 
@@ -19,20 +19,20 @@ public:
     ~IconMemoryCache();
 
     // Gives the entry its icon and makes it the newest; an icon it held before is released.
-    void Give(TEntryData& entry, IconHandle icon);
+    void Give(Entry& entry, IconHandle icon);
     // Frees the entry's icon and unlinks it wherever it stands; nothing when it holds none.
     // The entry's iconLoaded is cleared, so the next drawing loads the icon again.
-    void Release(TEntryData& entry);
+    void Release(Entry& entry);
 
     std::size_t Count() const { return count_; }
-    const TEntryData* Oldest() const { return head_; }
-    const TEntryData* Newest() const { return tail_; }
+    const Entry* Oldest() const { return head_; }
+    const Entry* Newest() const { return tail_; }
 
 private:
-    void Unlink(TEntryData& entry);
+    void Unlink(Entry& entry);
 
-    TEntryData* head_ = nullptr;
-    TEntryData* tail_ = nullptr;
+    Entry* head_ = nullptr;
+    Entry* tail_ = nullptr;
     std::size_t count_ = 0;
 };
 

@@ -34,39 +34,29 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     return text;
 }
 
-bool ReadListFile(std::string& contents, const std::string& file, const IFileSystem& fs, IMessageBoxes& boxes) {
-    const Status status = fs.ReadFile(file, contents);
-    if (!status) {
-        contents.clear();
-        boxes.ShowError(status.message());
-        return false;
-    }
-    return true;
+Status ReadListFile(std::string& contents, const std::string& file, const IFileSystem& fs) {
+    Status status = fs.ReadFile(file, contents);
+    if (!status) contents.clear();
+    return status;
 }
 
-bool LoadListFile(std::vector<std::string>& list, const std::string& file, const IFileSystem& fs,
-                  IMessageBoxes& boxes) {
+Status LoadListFile(std::vector<std::string>& list, const std::string& file, const IFileSystem& fs) {
     std::string contents;
-    if (!ReadListFile(contents, file, fs, boxes)) {
+    Status status = ReadListFile(contents, file, fs);
+    if (!status) {
         list.clear();
-        return false;
+        return status;
     }
     SplitLines(contents, list);
-    return true;
+    return status;
 }
 
-bool SaveListFile(const std::vector<std::string>& list, const std::string& file, IFileSystem& fs,
-                  IMessageBoxes& boxes) {
-    return SaveTextFile(JoinLines(list), file, fs, boxes);
+Status SaveListFile(const std::vector<std::string>& list, const std::string& file, IFileSystem& fs) {
+    return SaveTextFile(JoinLines(list), file, fs);
 }
 
-bool SaveTextFile(const std::string& text, const std::string& file, IFileSystem& fs, IMessageBoxes& boxes) {
-    const Status status = fs.WriteFileAtomic(file, text);
-    if (!status) {
-        boxes.ShowError(status.message());
-        return false;
-    }
-    return true;
+Status SaveTextFile(const std::string& text, const std::string& file, IFileSystem& fs) {
+    return fs.WriteFileAtomic(file, text);
 }
 
 }  // namespace qx

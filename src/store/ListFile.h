@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
-#include "platform/MessageBoxes.h"
+#include "platform/Status.h"
 
 namespace qx {
 
@@ -17,15 +17,13 @@ void SplitLines(std::string_view text, std::vector<std::string>& lines);
 std::vector<std::string_view> SplitLineViews(std::string_view text);
 std::string JoinLines(const std::vector<std::string>& lines);
 
-// On failure the list is emptied, the system's message is shown as an error, and false returned.
-bool LoadListFile(std::vector<std::string>& list, const std::string& file, const IFileSystem& fs,
-                  IMessageBoxes& boxes);
-// The whole file for SplitLineViews; on failure contents is emptied and the message shown.
-bool ReadListFile(std::string& contents, const std::string& file, const IFileSystem& fs, IMessageBoxes& boxes);
-// Replaces the file as one step: on failure the old file stays, the message is shown, false returned.
-bool SaveListFile(const std::vector<std::string>& list, const std::string& file, IFileSystem& fs,
-                  IMessageBoxes& boxes);
+// On failure the list is emptied and the system's message returned.
+Status LoadListFile(std::vector<std::string>& list, const std::string& file, const IFileSystem& fs);
+// The whole file for SplitLineViews; on failure contents is emptied.
+Status ReadListFile(std::string& contents, const std::string& file, const IFileSystem& fs);
+// Replaces the file as one step: on failure the old file stays.
+Status SaveListFile(const std::vector<std::string>& list, const std::string& file, IFileSystem& fs);
 // The same for text already joined by JoinLines (saves a copy of large lists).
-bool SaveTextFile(const std::string& text, const std::string& file, IFileSystem& fs, IMessageBoxes& boxes);
+Status SaveTextFile(const std::string& text, const std::string& file, IFileSystem& fs);
 
 }  // namespace qx

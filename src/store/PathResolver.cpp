@@ -1,6 +1,6 @@
 #include "store/PathResolver.h"
 
-#include "store/CaseFold.h"
+#include "text/CaseFold.h"
 
 namespace qx {
 namespace {

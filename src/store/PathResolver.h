@@ -2,8 +2,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/FolderSet.h"
 #include "platform/SystemInfo.h"
+#include "store/FolderSet.h"
 
 namespace qx {
 

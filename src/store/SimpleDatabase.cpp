@@ -22,78 +22,78 @@ static_assert(kFold['A'] == 25 && kFold['a'] == 17 && kFold['0'] == 18);
 
 }  // namespace
 
-TTeDaConn::~TTeDaConn() {
-    std::unique_ptr<TTeDaConn> rest = std::move(paTNext);
+DatabaseNode::~DatabaseNode() {
+    std::unique_ptr<DatabaseNode> rest = std::move(next);
     // Each step detaches the successor before the node itself goes, so no destructor nests.
-    while (rest) rest = std::move(rest->paTNext);
+    while (rest) rest = std::move(rest->next);
 }
 
-int TSimpleDatabase::FoldByte(unsigned char byte) { return kFold[byte]; }
+int SimpleDatabase::FoldByte(unsigned char byte) { return kFold[byte]; }
 
-TSimpleDatabase::Bucket TSimpleDatabase::BucketOf(std::string_view key) {
+SimpleDatabase::Bucket SimpleDatabase::BucketOf(std::string_view key) {
     if (key.empty()) return {1, 1};
     const auto first = static_cast<unsigned char>(key[0]);
     const auto second = key.size() > 1 ? static_cast<unsigned char>(key[1]) : first;
     return {kFold[first], kFold[second]};
 }
 
-TArrayMate& TSimpleDatabase::MateOf(std::string_view key) {
+DatabaseChain& SimpleDatabase::ChainOf(std::string_view key) {
     const Bucket bucket = BucketOf(key);
     return buckets_[static_cast<std::size_t>(bucket.row * kSide + bucket.column)];
 }
 
-const TArrayMate& TSimpleDatabase::MateOf(std::string_view key) const {
+const DatabaseChain& SimpleDatabase::ChainOf(std::string_view key) const {
     const Bucket bucket = BucketOf(key);
     return buckets_[static_cast<std::size_t>(bucket.row * kSide + bucket.column)];
 }
 
-void TSimpleDatabase::Set(std::string_view key, std::int32_t value) {
-    TArrayMate& mate = MateOf(key);
-    for (TTeDaConn* node = mate.head.get(); node; node = node->paTNext.get()) {
-        if (node->paText == key) {
-            node->paData = value;
+void SimpleDatabase::Set(std::string_view key, std::int32_t value) {
+    DatabaseChain& mate = ChainOf(key);
+    for (DatabaseNode* node = mate.head.get(); node; node = node->next.get()) {
+        if (node->key == key) {
+            node->value = value;
             return;
         }
     }
-    auto node = std::make_unique<TTeDaConn>(std::string(key), value);
-    node->paTNext = std::move(mate.head);
+    auto node = std::make_unique<DatabaseNode>(std::string(key), value);
+    node->next = std::move(mate.head);
     mate.head = std::move(node);
     ++count_;
 }
 
-std::int32_t TSimpleDatabase::Get(std::string_view key) const {
-    for (const TTeDaConn* node = MateOf(key).head.get(); node; node = node->paTNext.get())
-        if (node->paText == key) return node->paData;
+std::int32_t SimpleDatabase::Get(std::string_view key) const {
+    for (const DatabaseNode* node = ChainOf(key).head.get(); node; node = node->next.get())
+        if (node->key == key) return node->value;
     return 0;
 }
 
-void TSimpleDatabase::Delete(std::string_view key) {
-    // link is the owning pointer that leads to the current node: the head, then each paTNext.
-    for (std::unique_ptr<TTeDaConn>* link = &MateOf(key).head; *link; link = &(*link)->paTNext) {
-        if ((*link)->paText == key) {
-            *link = std::move((*link)->paTNext);
+void SimpleDatabase::Delete(std::string_view key) {
+    // link is the owning pointer that leads to the current node: the head, then each next.
+    for (std::unique_ptr<DatabaseNode>* link = &ChainOf(key).head; *link; link = &(*link)->next) {
+        if ((*link)->key == key) {
+            *link = std::move((*link)->next);
             --count_;
             return;
         }
     }
 }
 
-void TSimpleDatabase::Clear() {
-    for (TArrayMate& mate : buckets_) mate.head.reset();
+void SimpleDatabase::Clear() {
+    for (DatabaseChain& mate : buckets_) mate.head.reset();
     count_ = 0;
 }
 
-void TSimpleDatabase::ForEach(const std::function<void(const std::string&, std::int32_t)>& visit) const {
-    for (const TArrayMate& mate : buckets_)
-        for (const TTeDaConn* node = mate.head.get(); node; node = node->paTNext.get())
-            visit(node->paText, node->paData);
+void SimpleDatabase::ForEach(const std::function<void(const std::string&, std::int32_t)>& visit) const {
+    for (const DatabaseChain& mate : buckets_)
+        for (const DatabaseNode* node = mate.head.get(); node; node = node->next.get())
+            visit(node->key, node->value);
 }
 
-std::size_t TSimpleDatabase::ChainLength(Bucket bucket) const {
+std::size_t SimpleDatabase::ChainLength(Bucket bucket) const {
     if (bucket.row < 0 || bucket.row >= kSide || bucket.column < 0 || bucket.column >= kSide) return 0;
     std::size_t length = 0;
-    for (const TTeDaConn* node = buckets_[static_cast<std::size_t>(bucket.row * kSide + bucket.column)].head.get();
-         node; node = node->paTNext.get())
+    for (const DatabaseNode* node = buckets_[static_cast<std::size_t>(bucket.row * kSide + bucket.column)].head.get();
+         node; node = node->next.get())
         ++length;
     return length;
 }

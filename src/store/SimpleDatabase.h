@@ -10,27 +10,27 @@
 namespace qx {
 
 // One chain node: a key and its value. Keys compare byte-wise, case-sensitively.
-struct TTeDaConn {
-    TTeDaConn(std::string text, std::int32_t data) : paText(std::move(text)), paData(data) {}
+struct DatabaseNode {
+    DatabaseNode(std::string text, std::int32_t data) : key(std::move(text)), value(data) {}
     // Frees the rest of the chain in a loop: the default destructor would recurse once per node.
-    ~TTeDaConn();
-    TTeDaConn(const TTeDaConn&) = delete;
-    TTeDaConn& operator=(const TTeDaConn&) = delete;
+    ~DatabaseNode();
+    DatabaseNode(const DatabaseNode&) = delete;
+    DatabaseNode& operator=(const DatabaseNode&) = delete;
 
-    std::string paText;
-    std::int32_t paData = 0;
-    std::unique_ptr<TTeDaConn> paTNext;
+    std::string key;
+    std::int32_t value = 0;
+    std::unique_ptr<DatabaseNode> next;
 };
 
 // One bucket: the head of its chain, empty when the bucket holds no key.
-struct TArrayMate {
-    std::unique_ptr<TTeDaConn> head;
+struct DatabaseChain {
+    std::unique_ptr<DatabaseNode> head;
 };
 
 // Small map from text keys to 32-bit values over a fixed grid of 28 x 28 buckets chosen by the
 // first two bytes of the key. Used to diff folder listings: names read from disk against names
 // on display. Get of an absent key gives 0, so callers store 1 for "present".
-class TSimpleDatabase {
+class SimpleDatabase {
 public:
     static constexpr int kSide = 28;
     static constexpr int kBucketCount = kSide * kSide;
@@ -41,9 +41,9 @@ public:
         bool operator==(const Bucket&) const = default;
     };
 
-    TSimpleDatabase() = default;
-    TSimpleDatabase(const TSimpleDatabase&) = delete;
-    TSimpleDatabase& operator=(const TSimpleDatabase&) = delete;
+    SimpleDatabase() = default;
+    SimpleDatabase(const SimpleDatabase&) = delete;
+    SimpleDatabase& operator=(const SimpleDatabase&) = delete;
 
     // Stores value under key, inserting the key when absent.
     void Set(std::string_view key, std::int32_t value);
@@ -66,10 +66,10 @@ public:
     std::size_t ChainLength(Bucket bucket) const;
 
 private:
-    TArrayMate& MateOf(std::string_view key);
-    const TArrayMate& MateOf(std::string_view key) const;
+    DatabaseChain& ChainOf(std::string_view key);
+    const DatabaseChain& ChainOf(std::string_view key) const;
 
-    std::array<TArrayMate, kBucketCount> buckets_;
+    std::array<DatabaseChain, kBucketCount> buckets_;
     std::size_t count_ = 0;
 };
 

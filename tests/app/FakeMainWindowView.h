@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
+#include "app/input/KeyboardTarget.h"
 #include "app/MainWindowView.h"
-#include "controls/OvraLB.h"
-#include "search/KeyboardTarget.h"
+#include "controls/ListBoxModel.h"
 #include "fakes/FakeClock.h"
 
 namespace qx::test {
@@ -23,8 +23,8 @@ public:
     bool IsFormEnabled() const override { return formEnabled; }
     void SetTrayIconVisible(bool visible) override { Log(visible ? "tray on" : "tray off"); }
     void MarkReleased() override { Log("released"); }
-    void StartTimer(FormTimer timer, unsigned ms) override { Log("start timer " + Name(timer) + " " + std::to_string(ms)); }
-    void StopTimer(FormTimer timer) override { Log("stop timer " + Name(timer)); }
+    void StartTimer(WindowTimer timer, unsigned ms) override { Log("start timer " + Name(timer) + " " + std::to_string(ms)); }
+    void StopTimer(WindowTimer timer) override { Log("stop timer " + Name(timer)); }
     void ProcessPendingMessages() override { ++pumps; }
     void SleepMs(unsigned ms) override { clock_.now += ms; }
     void RequestRestore() override { Log("restore request"); }
@@ -38,7 +38,7 @@ public:
     }
     void SetInputEnabled(bool enabled) override { Log(enabled ? "input on" : "input off"); }
     void SetInputText(const std::string& text) override { Log("input '" + text + "'"); }
-    TovraLB& ResultList() override { return list; }
+    ListBoxModel& ResultList() override { return list; }
     void FocusField(KeyField field) override { focused = field; }
     void ShowInputLine() override { Log("show input line"); }
     void ClearKeyCaptureField() override { Log("clear key capture"); }
@@ -48,7 +48,7 @@ public:
         return password;
     }
     void ShowWaitingText(const std::string& text) override { waitingText = text; }
-    void ShowRowContextMenu(const PopupVisibility& visible) override {
+    void ShowRowContextMenu(const RowMenuVisibility& visible) override {
         std::string shown = "row menu";
         for (bool item : visible) shown += item ? " 1" : " 0";
         Log(shown);
@@ -66,7 +66,7 @@ public:
         return rows;
     }
 
-    TovraLB list;
+    ListBoxModel list;
     std::vector<std::string> events;
     std::string caption;
     bool formVisible = false;
@@ -79,12 +79,12 @@ public:
     std::uint64_t instanceAppearsAt = 0;  // 0: the new instance never appears
 
 private:
-    static std::string Name(FormTimer timer) {
+    static std::string Name(WindowTimer timer) {
         switch (timer) {
-            case FormTimer::Startup: return "startup";
-            case FormTimer::Results: return "results";
-            case FormTimer::Launch: return "launch";
-            case FormTimer::Housekeeping: break;
+            case WindowTimer::Startup: return "startup";
+            case WindowTimer::Results: return "results";
+            case WindowTimer::Launch: return "launch";
+            case WindowTimer::Housekeeping: break;
         }
         return "housekeeping";
     }

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "cli/CliCommands.h"
-#include "platform/StdFileSystem.h"
 #include "fakes/FakeFileSystem.h"
+#include "platform/StdFileSystem.h"
 
 namespace qx {
 namespace {
@@ -68,7 +68,7 @@ TEST_F(CliCommandsTest, SearchInCommandAndUrlModesListsTheHistoriesUnderTheTyped
     EXPECT_EQ(Run({"search", "-"}).out, "url: \nurl: www.example.org\nurl: notes.example.org\n");
     EXPECT_EQ(Run({"search", "--data"}).out, "url: -data\n");
     // Without the URL history only the typed line is offered.
-    fs.DeleteFile(std::string(kData) + "OldURLs.txt");
+    (void)fs.DeleteFile(std::string(kData) + "OldURLs.txt");
     EXPECT_EQ(Run({"search", "+x"}).out, "url: x\n");
 }
 
@@ -91,14 +91,14 @@ TEST_F(CliCommandsTest, ListPrintsEveryNameInListOrder) {
     Put("Files.txt", "b\r\nA|||||||||||||501\r\n|no name\r\nexecute: calc\r\nc\r\n\xC4pfel\r\nZebra\r\n");
     EXPECT_EQ(Run({"list"}).out, "A\nb\nc\nexecute: calc\nZebra\n\xC4pfel\n");
     // With no OldOrders.txt the program would take this for its first start and convert.
-    fs.DeleteFile(std::string(kData) + "OldOrders.txt");
+    (void)fs.DeleteFile(std::string(kData) + "OldOrders.txt");
     EXPECT_EQ(Run({"list"}).out, "A\nb\nc\nexe: calc\nZebra\n\xC4pfel\n");
     EXPECT_EQ(Run({"search", "xe: c"}).out, "exe: calc\n");
 }
 
 TEST_F(CliCommandsTest, AMissingEntryFileMeansNoEntriesAndNoTemplateIsCopied) {
-    fs.DeleteFile(std::string(kData) + "Files.txt");
-    fs.DeleteFile(std::string(kData) + "OldOrders.txt");
+    (void)fs.DeleteFile(std::string(kData) + "Files.txt");
+    (void)fs.DeleteFile(std::string(kData) + "OldOrders.txt");
     Put("Files_de.txt", "Vorlage\r\n");
     const Outcome list = Run({"list"});
     EXPECT_EQ(list.code, kCliOk);

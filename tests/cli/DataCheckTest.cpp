@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Settings.h"
 #include "cli/DataCheck.h"
 #include "fakes/FakeFileSystem.h"
 #include "store/ListFile.h"
+#include "store/Settings.h"
 
 namespace qx {
 namespace {

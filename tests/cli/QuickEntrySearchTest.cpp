@@ -8,7 +8,6 @@
 
 #include "cli/QuickEntrySearch.h"
 #include "fakes/FakeFileSystem.h"
-#include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeSystemInfo.h"
 #include "search/EntrySearch.h"
 #include "search/QueryState.h"
@@ -37,19 +36,18 @@ public:
 Rows ListRows(const std::string& fileBytes, const std::string& input, int windowsVersion) {
     test::FakeFileSystem fs;
     test::FakeSystemInfo system;
-    test::FakeMessageBoxes boxes;
     fs.Put("C:\\Q\\Quillox-Data\\Files.txt", fileBytes);
     fs.Put("C:\\Q\\Quillox-Data\\OldOrders.txt", "");
     FolderSet folders;
     folders.dataFolder = "C:\\Q\\Quillox-Data\\";
-    EntryStore store(StoreContext{fs, system, boxes, folders, {}});
-    store.LoadEntries(LoadOptions{});
+    EntryStore store(StoreContext{fs, system, folders, {}});
+    (void)store.LoadEntries(LoadOptions{});
     PrefixCharacters prefixes;
     NoQueryHooks hooks;
     QueryState query(prefixes, hooks);
     query.FormEditChange(input);
     EntrySearch search;
-    TovraStringList results;
+    RowList results;
     search.SearchEntries(query, store.EntryList(), {}, {}, results, windowsVersion);
     Rows rows;
     for (int i = 0; i < results.Count(); ++i) rows.push_back(results.Strings(i));

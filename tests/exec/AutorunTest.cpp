@@ -82,11 +82,11 @@ TEST(AutorunMenuTest, ForThisUserClick_ChecksThenUnchecksWithoutMessages) {
     AutorunMenu menu(registry, kExe);
     menu.UpdateStartupCheck();
     EXPECT_FALSE(menu.Checked(AutorunItem::ForThisUser));
-    EXPECT_TRUE(menu.ForThisUserClick(AutorunItem::ForThisUser).empty());
+    EXPECT_TRUE(menu.Toggle(AutorunItem::ForThisUser).empty());
     EXPECT_TRUE(menu.Checked(AutorunItem::ForThisUser));
     EXPECT_FALSE(menu.Checked(AutorunItem::ForAllUsers));
     EXPECT_EQ(registry.Value(kUser, kAutorunKey, "Quillox"), kExe);
-    EXPECT_TRUE(menu.ForThisUserClick(AutorunItem::ForThisUser).empty());
+    EXPECT_TRUE(menu.Toggle(AutorunItem::ForThisUser).empty());
     EXPECT_FALSE(menu.Checked(AutorunItem::ForThisUser));
     EXPECT_FALSE(registry.HasValue(kUser, kAutorunKey, "Quillox"));
 }
@@ -96,12 +96,12 @@ TEST(AutorunMenuTest, ForAllUsersClick_WithoutRightsReportsAndShowsTheTrueState)
     registry.writeDenied = {kAll};
     AutorunMenu menu(registry, kExe);
     menu.UpdateStartupCheck();
-    EXPECT_EQ(English(menu.ForThisUserClick(AutorunItem::ForAllUsers)), Texts{kSetFailed});
+    EXPECT_EQ(English(menu.Toggle(AutorunItem::ForAllUsers)), Texts{kSetFailed});
     EXPECT_FALSE(menu.Checked(AutorunItem::ForAllUsers));
     // Put there by an administrator: removing it fails the same way and it stays checked.
     registry.SetValue(kAll, kAutorunKey, "Quillox", kExe);
     menu.UpdateStartupCheck();
-    EXPECT_EQ(English(menu.ForThisUserClick(AutorunItem::ForAllUsers)), Texts{kRemoveFailed});
+    EXPECT_EQ(English(menu.Toggle(AutorunItem::ForAllUsers)), Texts{kRemoveFailed});
     EXPECT_TRUE(menu.Checked(AutorunItem::ForAllUsers));
 }
 
@@ -111,7 +111,7 @@ TEST(AutorunMenuTest, ForThisUserClick_ValueRemovedSinceTheMenuOpenedReportsRemo
     AutorunMenu menu(registry, kExe);
     menu.UpdateStartupCheck();
     registry.keys.clear();  // another tool tidied up
-    const auto messages = menu.ForThisUserClick(AutorunItem::ForThisUser);
+    const auto messages = menu.Toggle(AutorunItem::ForThisUser);
     EXPECT_EQ(English(messages), Texts{kRemoveFailed});
     EXPECT_EQ(LangText(messages[0], 0),
               "Registry-Schl\xFCssel konnte nicht entfernt werden. Vermutlich besitzen sie keine Administratorrechte.");
@@ -125,14 +125,14 @@ TEST(AutorunMenuTest, BothRootsSet_EveryClickEndsWithBothAutorunsUntilOneIsRemov
     registry.writeDenied = {kAll};
     AutorunMenu menu(registry, kExe);
     menu.UpdateStartupCheck();
-    EXPECT_EQ(English(menu.ForThisUserClick(AutorunItem::ForThisUser)), Texts{kBoth});
+    EXPECT_EQ(English(menu.Toggle(AutorunItem::ForThisUser)), Texts{kBoth});
     EXPECT_TRUE(menu.Checked(AutorunItem::ForThisUser));
     EXPECT_TRUE(menu.Checked(AutorunItem::ForAllUsers));
-    EXPECT_EQ(English(menu.ForThisUserClick(AutorunItem::ForAllUsers)), (Texts{kRemoveFailed, kBoth}));
+    EXPECT_EQ(English(menu.Toggle(AutorunItem::ForAllUsers)), (Texts{kRemoveFailed, kBoth}));
     EXPECT_EQ(kBoth,
               "Quillox is in the current user's autorun and in the common autorun for all users.\r"
               "You should remove one of the two entrys.");
-    EXPECT_TRUE(menu.ForThisUserClick(AutorunItem::ForThisUser).empty());
+    EXPECT_TRUE(menu.Toggle(AutorunItem::ForThisUser).empty());
     EXPECT_FALSE(menu.Checked(AutorunItem::ForThisUser));
     EXPECT_TRUE(menu.Checked(AutorunItem::ForAllUsers));
 }

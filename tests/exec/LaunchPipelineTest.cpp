@@ -5,11 +5,10 @@
 #include <stdexcept>
 #include <vector>
 
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeKeyboardState.h"
-#include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeSystemInfo.h"
 #include "store/EntryStore.h"
 
@@ -41,12 +40,12 @@ public:
 class LaunchPipelineTest : public ::testing::Test {
 protected:
     LaunchPipelineTest()
-        : store(StoreContext{fs, system, boxes, ComputeFolderSet("C:\\Apps\\Quillox\\Quillox.exe", "C:\\Users\\ann"),
+        : store(StoreContext{fs, system, ComputeFolderSet("C:\\Apps\\Quillox\\Quillox.exe", "C:\\Users\\ann"),
                              ShellRootNames{"Recycle Bin\\", "My Computer\\", "Control Panel\\", "Network\\"}}),
           list(clock),
           pipeline(LaunchContext{store, list, fs, keyboard, &installer}, {}) {
         fs.Put(kData + "OldOrders.txt", "");
-        store.LoadEntries(LoadOptions{1, false});
+        (void)store.LoadEntries(LoadOptions{1, false});
         LaunchHooks hooks = Recording();
         hooks.inputMode = [this] { return mode; };
         hooks.ctrlHeld = [this] { return ctrl; };
@@ -64,7 +63,7 @@ protected:
         hooks.showSelectionProperties = [this] { ++propertiesShown; };
         pipeline.SetHooks(hooks);
         list.SetSize(200, 100);
-        list.SetSchieberImage({12, 20});
+        list.SetScrollThumbImage({12, 20});
     }
 
     LaunchHooks Recording() {
@@ -88,12 +87,11 @@ protected:
 
     test::FakeFileSystem fs;
     test::FakeSystemInfo system;
-    test::FakeMessageBoxes boxes;
     test::FakeClock clock;
     test::FakeKeyboardState keyboard;
     FakeInstaller installer;
     EntryStore store;
-    TovraLB list;
+    ListBoxModel list;
     LaunchPipeline pipeline;
 
     std::vector<LaunchRequest> launched;
@@ -248,21 +246,21 @@ TEST_F(LaunchPipelineTest, FolderCommandNeverMinimisesSkipsCommandsAndSwallowsEr
     AddEntry("exe: Calc|calc");
     AddEntry("Dir|C:\\Data\\");
     SelectRow("exe: Calc");
-    pipeline.InDenOrdnerWechseln1Click(LaunchSender::FolderMenuItem);
+    pipeline.OpenContainingFolder(LaunchSender::FolderMenuItem);
     EXPECT_TRUE(launched.empty());
     SelectRow("Dir");
-    pipeline.InDenOrdnerWechseln1Click(LaunchSender::FolderMenuItem);
+    pipeline.OpenContainingFolder(LaunchSender::FolderMenuItem);
     ASSERT_EQ(launched.size(), 1u);
     EXPECT_EQ(Req(launched[0]), "C:\\||C:\\|4");
     EXPECT_EQ(launched[0].minimiseMode, MinimiseMode::Never);
     mode = InputMode::Command;
-    pipeline.InDenOrdnerWechseln1Click(LaunchSender::FolderMenuItem);
+    pipeline.OpenContainingFolder(LaunchSender::FolderMenuItem);
     EXPECT_EQ(launched.size(), 1u);
 
     LaunchHooks hooks;
     hooks.startLaunch = [](const LaunchRequest&) { throw std::runtime_error("shell gone"); };
     pipeline.SetHooks(hooks);
-    EXPECT_NO_THROW(pipeline.InDenOrdnerWechseln1Click(LaunchSender::FolderMenuItem));
+    EXPECT_NO_THROW(pipeline.OpenContainingFolder(LaunchSender::FolderMenuItem));
 }
 
 TEST_F(LaunchPipelineTest, FolderBrowsingRows) {
@@ -295,7 +293,7 @@ TEST_F(LaunchPipelineTest, FolderBrowsingPathModeOpensViewItems) {
     hooks.folderViewRootItem = [&]() -> const void* { return &root; };
     pipeline.SetHooks(hooks);
     EXPECT_EQ(Enter("Fonts").shellItem, &item);
-    pipeline.InDenOrdnerWechseln1Click(LaunchSender::ResultList);
+    pipeline.OpenContainingFolder(LaunchSender::ResultList);
     ASSERT_EQ(launched.size(), 2u);
     EXPECT_EQ(launched[1].shellItem, &root);
     EXPECT_EQ(launched[1].kind, launch_kind::kFile);

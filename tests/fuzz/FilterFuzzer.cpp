@@ -11,16 +11,17 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/RowList.h"
 #include "search/EntrySearch.h"
 #include "search/FilterInto.h"
 #include "search/SearchFold.h"
 #include "search/WildcardMatch.h"
-#include "store/StringList.h"
+#include "store/EntryRows.h"
 
 namespace {
 
-using qx::TovraStringList;
-using qx::TovraStrLdata;
+using qx::RowList;
+using qx::RowData;
 
 constexpr int kWindowsVersion = 601;
 
@@ -30,13 +31,13 @@ void Require(bool condition) {
 
 struct Row {
     std::string text;
-    const TovraStrLdata* object;
+    const RowData* object;
 };
 
 // The ranking as a sequence of list inserts: $onTop prefix matches at 0, other prefix
 // matches at the prefix count, the rest at the end.
 void ReferenceFilter(std::string_view pattern, const std::vector<std::string>& lines,
-                     const std::vector<const TovraStrLdata*>& objects, const std::vector<std::string>& names,
+                     const std::vector<const RowData*>& objects, const std::vector<std::string>& names,
                      const std::vector<int>& versions, std::vector<Row>& target) {
     std::size_t prefixCount = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -55,7 +56,7 @@ void ReferenceFilter(std::string_view pattern, const std::vector<std::string>& l
     }
 }
 
-void RequireSame(const TovraStringList& actual, const std::vector<Row>& expected, bool compareObjects) {
+void RequireSame(const RowList& actual, const std::vector<Row>& expected, bool compareObjects) {
     Require(actual.Count() == static_cast<int>(expected.size()));
     for (int i = 0; i < actual.Count(); ++i) {
         Require(actual.Strings(i) == expected[static_cast<std::size_t>(i)].text);
@@ -97,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Plain lines, into a target that already holds rows.
     {
-        TovraStringList target;
+        RowList target;
         std::vector<Row> expected;
         for (int i = 0; i < (options & 3); ++i) {
             target.AddObjectRef("held" + std::to_string(i), nullptr);
@@ -109,22 +110,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The same lines as entries, through the cached entry search, before and after an edit.
-    TovraStringList entries;
+    RowList entries;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::size_t bar = lines[i].find('|');
-        auto entry = std::make_unique<qx::TEntryData>();
+        auto entry = std::make_unique<qx::Entry>();
         entry->SetText(qx::EntryText::Name, lines[i].substr(0, bar));
         if (bar != std::string::npos) entry->SetText(qx::EntryText::SearchTerms, lines[i].substr(bar + 1));
         entry->winVersion = ((options >> 2) & 1) && i % 3 == 1 ? 501 : ((options >> 3) & 1) && i % 2 ? kWindowsVersion : 0;
-        entries.AddObject(lines[i], std::make_unique<TovraStrLdata>(std::move(entry)));
+        entries.AddObject(lines[i], std::make_unique<RowData>(std::move(entry)));
     }
     qx::EntrySearch search;
     for (int round = 0; round < 2; ++round) {
         std::vector<std::string> candidates, names;
-        std::vector<const TovraStrLdata*> objects;
+        std::vector<const RowData*> objects;
         std::vector<int> versions;
         for (int i = 0; i < entries.Count(); ++i) {
-            const qx::TEntryData& entry = entries.Entry(i);
+            const qx::Entry& entry = qx::EntryAt(entries, i);
             candidates.push_back(std::string(entry.Name()) + " " + std::string(entry.SearchTerms()));
             names.emplace_back(entry.Name());
             objects.push_back(entries.Objects(i));
@@ -132,13 +133,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         std::vector<Row> expected;
         ReferenceFilter(pattern, candidates, objects, names, versions, expected);
-        TovraStringList target;
+        RowList target;
         search.FilterEntries(pattern, entries, target, kWindowsVersion);
         RequireSame(target, expected, true);
 
         // Edit the entries in place between the rounds: the second search must see it.
         for (int i = 0; i < entries.Count(); i += 2) {
-            qx::TEntryData& entry = entries.Entry(i);
+            qx::Entry& entry = qx::EntryAt(entries, i);
             entry.SetText(qx::EntryText::SearchTerms, std::string(entry.Name()) + "$onTop");
         }
         if (entries.Count() > 1 && (options & 16)) entries.Delete(0);

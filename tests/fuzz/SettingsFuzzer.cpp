@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Settings.h"
 #include "store/ListFile.h"
+#include "store/Settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string> lines;

@@ -42,10 +42,10 @@ protected:
     NoQueryHooks hooks;
     QueryState query{prefixes, hooks};
     EntrySearch search;
-    TovraStringList entries;
+    RowList entries;
     Lines commands;
     Lines urls;
-    TovraStringList results;
+    RowList results;
 };
 
 TEST_F(EntrySearchTest, RanksEntriesAsTheListShowsThem) {
@@ -59,7 +59,7 @@ TEST_F(EntrySearchTest, RanksEntriesAsTheListShowsThem) {
     AddEntry(entries, "Mail", "$onTop");
     AddEntry(entries, "Mailbox");
     AddEntry(entries, "Mails old", "x $onTop");
-    TovraStrLdata* notepad = AddEntry(entries, "Notepad");
+    RowData* notepad = AddEntry(entries, "Notepad");
     AddEntry(entries, "Webmail", "$onTop");
     const std::pair<const char*, Lines> cases[] = {
         {"NOTE", {"Notepad", "Editor", "Keynote"}},
@@ -114,10 +114,10 @@ TEST_F(EntrySearchTest, SeesEntriesAddedRemovedOrEditedBetweenSearches) {
     EXPECT_EQ(Search("not"), (Lines{"Notebook", "Keynote"}));
     entries.Delete(entries.IndexOf("Keynote"));
     EXPECT_EQ(Search("note"), (Lines{"Notebook"}));
-    entries.Entry(entries.IndexOf("Paint")).SetText(EntryText::Name, "Brush");
+    EntryAt(entries, entries.IndexOf("Paint")).SetText(EntryText::Name, "Brush");
     EXPECT_EQ(Search("brush"), (Lines{"Brush"}));
     // Another list of the same contents is another list.
-    TovraStringList other;
+    RowList other;
     AddEntry(other, "Other");
     query.FormEditChange("o");
     search.SearchEntries(query, other, commands, urls, results, kSeven);
@@ -130,7 +130,7 @@ TEST(EntrySearch, AgreesWithFilterIntoOnFreshCandidateLines) {
     const char alphabet[] = "aAb \xC4\xE4$*";
     const std::vector<std::string> words = {"$onTop", "ab", "Ba", "a", " "};
     for (int round = 0; round < 200; ++round) {
-        TovraStringList entries;
+        RowList entries;
         const int count = static_cast<int>(random() % 15);
         for (int i = 0; i < count; ++i) {
             std::string name = words[random() % words.size()] + words[random() % words.size()];
@@ -140,16 +140,16 @@ TEST(EntrySearch, AgreesWithFilterIntoOnFreshCandidateLines) {
         std::string pattern(random() % 5, 'a');
         for (char& c : pattern) c = alphabet[random() % 8];
 
-        TovraStringList candidates;
+        RowList candidates;
         for (int i = 0; i < entries.Count(); ++i) {
-            const TEntryData& entry = entries.Entry(i);
+            const Entry& entry = EntryAt(entries, i);
             candidates.AddObjectRef(std::string(entry.Name()) + " " + std::string(entry.SearchTerms()),
                                     entries.Objects(i));
         }
-        TovraStringList expected;
+        RowList expected;
         FilterInto(pattern, candidates, expected, &entries, kSeven);
         EntrySearch search;
-        TovraStringList actual;
+        RowList actual;
         search.FilterEntries(pattern, entries, actual, kSeven);
         ASSERT_EQ(Texts(actual), Texts(expected)) << "pattern '" << pattern << "'";
         for (int i = 0; i < actual.Count(); ++i) ASSERT_EQ(actual.Objects(i), expected.Objects(i));

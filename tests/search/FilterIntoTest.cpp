@@ -41,7 +41,7 @@ TEST(FilterInto, RanksOnTopThenPrefixThenContainsMatches) {
         {"\xD7", {"a\xF7" "b", "a\xD7" "b", "ab"}, {}, {"a\xF7" "b", "a\xD7" "b"}},
     };
     for (const Case& c : cases) {
-        TovraStringList target;
+        RowList target;
         for (const std::string& line : c.before) target.AddObjectRef(line, nullptr);
         FilterInto(c.pattern, c.source, target);
         EXPECT_EQ(Texts(target), c.expected) << c.pattern;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "search/KeyboardTestTarget.h"
+#include "app/input/KeyboardTestTarget.h"
 #include "search/QueryState.h"
 
 namespace qx {

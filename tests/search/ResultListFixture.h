@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/OvraLB.h"
+#include "controls/ListBoxModel.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeMessageBoxes.h"
@@ -26,7 +26,7 @@ protected:
     void SetUp() override {
         list.SetSize(200, 3 * 19);  // three rows in view
         store = std::make_unique<EntryStore>(
-            StoreContext{fs, system, boxes, ComputeFolderSet("C:\\Apps\\Quillox\\Quillox.exe", "C:\\Users\\ann"),
+            StoreContext{fs, system, ComputeFolderSet("C:\\Apps\\Quillox\\Quillox.exe", "C:\\Users\\ann"),
                          ShellRootNames{"Recycle Bin\\", "My Computer\\", "Control Panel\\", "Network\\"}});
         model = std::make_unique<ResultListModel>(list, query, *store, system.version);
         ResultListHooks hooks;
@@ -58,7 +58,7 @@ protected:
     }
     void Type(const std::string& text) { query.FormEditChange(text); }
     void Tick(int times = 1) {
-        for (int i = 0; i < times; ++i) model->UpdateResultsTimerTimer(lockFree);
+        for (int i = 0; i < times; ++i) model->OnResultsTick(lockFree);
     }
     std::vector<std::string> Shown() const {
         std::vector<std::string> rows;
@@ -82,7 +82,7 @@ protected:
     FakeMessageBoxes boxes;
     PrefixCharacters prefixes;
     QueryState query{prefixes, *this};
-    TovraLB list{clock};
+    ListBoxModel list{clock};
     std::unique_ptr<EntryStore> store;
     std::unique_ptr<ResultListModel> model;
 

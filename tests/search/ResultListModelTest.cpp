@@ -76,20 +76,20 @@ TEST_F(ResultListModelTest, AllEntriesViewShowsEveryEntryAndReturnsToSlotOne) {
 }
 
 TEST_F(ResultListModelTest, RemovingAFolderListingRowFreesItsEntryButAStoredEntryStays) {
-    auto folderEntry = std::make_unique<TEntryData>();
+    auto folderEntry = std::make_unique<Entry>();
     folderEntry->iconState = IconState::FolderListing;
-    TEntryData* folderRaw = folderEntry.get();
-    list.Items().AddObject("readme.txt", std::make_unique<TovraStrLdata>(std::move(folderEntry)));
-    TovraStringList& entries = store->EntryList();
+    Entry* folderRaw = folderEntry.get();
+    list.Items().AddObject("readme.txt", std::make_unique<RowData>(std::move(folderEntry)));
+    RowList& entries = store->EntryList();
     list.Items().AddObjectRef(entries.Strings(1), entries.Objects(1));
     IconHandle folderIcon = std::make_shared<int>(1), storedIcon = std::make_shared<int>(2);
     std::weak_ptr<void> folderWatch = folderIcon, storedWatch = storedIcon;
     store->IconCache().Give(*folderRaw, std::move(folderIcon));
-    store->IconCache().Give(entries.Entry(1), std::move(storedIcon));
+    store->IconCache().Give(EntryAt(entries, 1), std::move(storedIcon));
 
     ASSERT_TRUE(list.Items().Delete(1));
     EXPECT_FALSE(storedWatch.expired());
-    EXPECT_EQ(entries.Entry(1).Name(), "nobody");
+    EXPECT_EQ(EntryAt(entries, 1).Name(), "nobody");
     ASSERT_TRUE(list.Items().Delete(0));
     EXPECT_TRUE(folderWatch.expired());
 }
@@ -100,7 +100,7 @@ protected:
         ResultListFixture::SetUp();
         fs.Put(kOrders, "exe: calc\r\nexe: cmd\r\nexe: notepad\r\n");
         fs.Put(kUrls, "url: a.example\r\nurl: b.example\r\n");
-        store->LoadHistories(false);
+        (void)store->LoadHistories(false);
         AddEntries({"calc", "cmd"});
     }
     const std::string kOrders = test::kResultsData + "OldOrders.txt";
@@ -110,9 +110,9 @@ protected:
 TEST_F(ForgetLineTest, DeleteOnAHistoryRowRemovesItsLineButRowZeroAndEntriesForgetNothing) {
     Type(",");
     Tick(2);
-    model->ForgetLine();  // row 0
+    (void)model->ForgetLine();  // row 0
     list.SetSelected(2);
-    model->ForgetLine();
+    (void)model->ForgetLine();
     EXPECT_EQ(fs.Get(kOrders), "exe: calc\r\nexe: notepad\r\n");
     EXPECT_EQ(fs.Get(kUrls), "url: a.example\r\nurl: b.example\r\n");
     EXPECT_EQ(Shown(), (Rows{"exe: ", "exe: calc", "exe: notepad"}));
@@ -121,7 +121,7 @@ TEST_F(ForgetLineTest, DeleteOnAHistoryRowRemovesItsLineButRowZeroAndEntriesForg
     Type("c");
     Tick(2);
     list.SetSelected(1);
-    model->ForgetLine();
+    (void)model->ForgetLine();
     EXPECT_EQ(fs.writeCount(), writes);
     EXPECT_EQ(store->CommandHistory().Count(), 2);
 }
@@ -131,10 +131,10 @@ TEST_F(ForgetLineTest, UrlModeForgetsFromTheUrlHistoryAndReportsAFullDisk) {
     Type(".");
     Tick(2);
     list.SetSelected(1);
-    model->ForgetLine();
+    const Failures failures = model->ForgetLine();
     EXPECT_EQ(store->UrlHistory().Lines(), Rows{"url: b.example"});
     EXPECT_EQ(fs.Get(kOrders), "exe: calc\r\nexe: cmd\r\nexe: notepad\r\n");
-    EXPECT_EQ(boxes.errors, Rows{"There is not enough space on the disk."});
+    EXPECT_EQ(failures.Messages(), Rows{"There is not enough space on the disk."});
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ protected:
         ResultListFixture::SetUp();
         AddEntries({"nobody", "north", "note a", "notepad", "notes", "nothing", "a nothing"});
     }
-    TWaitingKeys& Keys() { return model->waitingKeys(); }
+    WaitingKeys& Keys() { return model->waitingKeys(); }
 };
 
 TEST_F(WaitingKeysTest, TypingThenDownDownEnterWithinOneTickLaunchesTheThirdRowOfTheFinalResults) {

@@ -55,7 +55,7 @@ TEST(EntryLine, BinaryBytesSurviveTheRoundTrip) {
     EXPECT_TRUE(ParseEntryLine(FormatEntryLine(*e))->SameColumns(*e));
 }
 
-TEST(EntryData, SetTextChangesOneColumnOnlyEvenFromItsOwnBuffer) {
+TEST(Entry, SetTextChangesOneColumnOnlyEvenFromItsOwnBuffer) {
     const auto e = ParseEntryLine("name|value|params");
     e->SetText(EntryText::Value, "a much longer value than before");
     e->SetText(EntryText::Name, e->Parameters());
@@ -64,7 +64,7 @@ TEST(EntryData, SetTextChangesOneColumnOnlyEvenFromItsOwnBuffer) {
     EXPECT_EQ(e->Parameters(), "params");
 }
 
-TEST(EntryData, KindsAreCaseSensitivePrefixes) {
+TEST(Entry, KindsAreCaseSensitivePrefixes) {
     EXPECT_TRUE(IsUrlEntry("url: x"));
     EXPECT_FALSE(IsUrlEntry("URL: x") || IsUrlEntry("url:x"));
     EXPECT_TRUE(IsCommandEntry("exe: cmd"));

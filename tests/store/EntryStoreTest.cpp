@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeFileSystem.h"
-#include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeSystemInfo.h"
 #include "store/EntryStore.h"
 
@@ -17,7 +16,7 @@ protected:
     EntryStore& Store() {
         if (!store_) {
             store_ = std::make_unique<EntryStore>(StoreContext{
-                fs, system, boxes, ComputeFolderSet("C:\\Apps\\Quillox\\Quillox.exe", "C:\\Users\\ann"),
+                fs, system, ComputeFolderSet("C:\\Apps\\Quillox\\Quillox.exe", "C:\\Users\\ann"),
                 ShellRootNames{"Recycle Bin\\", "My Computer\\", "Control Panel\\", "Network\\"}, hooks});
         }
         return *store_;
@@ -25,7 +24,7 @@ protected:
     // A normal start: not the first, so the histories exist.
     void Load(int language = 1, bool firstLaunch = false) {
         if (!firstLaunch && !fs.FileExists(kData + "OldOrders.txt")) fs.Put(kData + "OldOrders.txt", "");
-        Store().LoadEntries(LoadOptions{language, firstLaunch});
+        Note(Store().LoadEntries(LoadOptions{language, firstLaunch}));
     }
     Lines Names() {
         Lines names;
@@ -40,7 +39,16 @@ protected:
 
     test::FakeFileSystem fs;
     test::FakeSystemInfo system;
-    test::FakeMessageBoxes boxes;
+    // The messages the program would show for failed reads and writes, in order.
+    bool Note(const Status& status) {
+        if (!status) errors.push_back(status.message());
+        return status.ok();
+    }
+    void Note(const Failures& failures) {
+        for (const Status& status : failures.All()) Note(status);
+    }
+
+    Lines errors;
     EntryStoreHooks hooks;
     std::unique_ptr<EntryStore> store_;
 };
@@ -48,7 +56,7 @@ protected:
 TEST_F(EntryStoreTest, SavedFileListsEntriesSortedByName) {
     Load();
     for (const char* name : {"b", "A", "c"}) Add(std::string(name) + "|v", false, false);
-    ASSERT_TRUE(Store().SaveEntries(false));
+    ASSERT_TRUE(Note(Store().SaveEntries(false)));
     EXPECT_EQ(fs.Get(kFiles), "A|v|||||0||||||0\r\nb|v|||||0||||||0\r\nc|v|||||0||||||0\r\n");
 }
 
@@ -81,10 +89,10 @@ TEST_F(EntryStoreTest, AddRefreshesAndSelectsThroughTheHooks) {
     EXPECT_EQ(Names(), (Lines{"0", "a", "b"}));
     EXPECT_EQ(rebuilds, 2);
     EXPECT_EQ(selected, (Lines{"b", "a", "0"}));
-    Store().SaveEntries(true);
+    Note(Store().SaveEntries(true));
     EXPECT_EQ(rebuilds, 2);
     browsing = false;
-    Store().SaveEntries(true);
+    Note(Store().SaveEntries(true));
     EXPECT_EQ(rebuilds, 3);
 }
 
@@ -101,23 +109,23 @@ TEST_F(EntryStoreTest, FirstRunOnXpBuildsFilesFromTheEnglishTemplates) {
               "exe: cmd|cmd|||||0||||||0\r\n"
               "Notepad|notepad.exe|||||0||||||0\r\n");
     EXPECT_EQ(fs.Get(kData + "OldOrders.txt"), "");  // the next start is no first launch
-    EXPECT_TRUE(boxes.errors.empty());
+    EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(EntryStoreTest, MissingCompanionShowsTheErrorAndKeepsTheLanguageTemplate) {
     fs.Put(kData + "Files_de.txt", "Rechner|calc.exe\r\n");
     Load(0, false);
     EXPECT_EQ(fs.Get(kFiles), "Rechner|calc.exe\r\n");
-    EXPECT_EQ(boxes.errors, (Lines{"The system cannot find the file specified."}));
+    EXPECT_EQ(errors, (Lines{"The system cannot find the file specified."}));
     EXPECT_EQ(Names(), (Lines{"Rechner"}));
 }
 
 TEST_F(EntryStoreTest, ExecutePrefixIsOnlyConvertedOnTheFirstLaunchAndNoFileMeansNoEntries) {
     Load();
     EXPECT_EQ(Store().EntryList().Count(), 0);
-    EXPECT_TRUE(boxes.errors.empty());
+    EXPECT_TRUE(errors.empty());
     fs.Put(kFiles, "execute: x|x\r\n");
-    Store().LoadEntries(LoadOptions{1, false});
+    Note(Store().LoadEntries(LoadOptions{1, false}));
     EXPECT_EQ(Names(), (Lines{"execute: x"}));
     EXPECT_EQ(fs.writeCount(), 0);
 }
@@ -134,7 +142,7 @@ TEST_F(EntryStoreTest, BadInputLoadsWhatItCanAndIsNotRewritten) {
     EXPECT_EQ(Store().FindEntry("Long")->Value().size(), size_t{1} << 20);
     EXPECT_EQ(Store().FindEntry("Ints")->winVersion, 0);
     EXPECT_EQ(fs.writeCount(), 0);
-    EXPECT_TRUE(boxes.errors.empty());
+    EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(EntryStoreTest, UnreadableFileShowsTheErrorAndLeavesTheListEmpty) {
@@ -142,7 +150,7 @@ TEST_F(EntryStoreTest, UnreadableFileShowsTheErrorAndLeavesTheListEmpty) {
     fs.FailReads(kFiles);
     Load();
     EXPECT_EQ(Store().EntryList().Count(), 0);
-    EXPECT_EQ(boxes.errors, (Lines{"Access is denied."}));
+    EXPECT_EQ(errors, (Lines{"Access is denied."}));
     EXPECT_EQ(fs.writeCount(), 0);
 }
 
@@ -151,9 +159,9 @@ TEST_F(EntryStoreTest, FailingSaveKeepsTheOldFileAndShowsTheMessage) {
     Load();
     Add("c|d", false, false);
     fs.FailWrites(kFiles);
-    EXPECT_FALSE(Store().SaveEntries(false));
+    EXPECT_FALSE(Note(Store().SaveEntries(false)));
     EXPECT_EQ(fs.Get(kFiles), "a|b\r\n");
-    EXPECT_EQ(boxes.errors, (Lines{"There is not enough space on the disk."}));
+    EXPECT_EQ(errors, (Lines{"There is not enough space on the disk."}));
 }
 
 TEST_F(EntryStoreTest, StandardEntriesFolderImportsThroughTheLaunchMarker) {
@@ -164,7 +172,7 @@ TEST_F(EntryStoreTest, StandardEntriesFolderImportsThroughTheLaunchMarker) {
     fs.Put(kFiles, "editor|taken\r\n");
     Load();
     // Names drop the last extension; a leading dot starts none.
-    EXPECT_EQ(Store().ImportLooseFiles(kData + "Standard-Entrys"), 2);
+    EXPECT_EQ(Store().ImportLooseFiles(kData + "Standard-Entrys").added, 2);
     EXPECT_EQ(fs.Get(kFiles), ".hidden|@Launch .hidden|||||0||||||0\r\neditor|taken|||||0||||||0\r\n"
                               "Tool.v2|@Launch Tool.v2.exe|||||0||||||0\r\n");
 }
@@ -174,7 +182,7 @@ TEST_F(EntryStoreTest, OtherFoldersImportOnlyThroughTheAutoAddHook) {
     fs.Put(folder + "a.lnk", "");
     fs.Put(folder + "b.lnk", "");
     Load();
-    EXPECT_EQ(Store().ImportLooseFiles(folder), 0);
+    EXPECT_EQ(Store().ImportLooseFiles(folder).added, 0);
     EXPECT_TRUE(fs.FileExists(folder + "a.lnk"));
     Lines offered;
     EntryStoreHooks adding;
@@ -183,7 +191,7 @@ TEST_F(EntryStoreTest, OtherFoldersImportOnlyThroughTheAutoAddHook) {
         return path.ends_with("a.lnk");
     };
     Store().SetHooks(adding);
-    EXPECT_EQ(Store().ImportLooseFiles(folder), 1);
+    EXPECT_EQ(Store().ImportLooseFiles(folder).added, 1);
     EXPECT_EQ(offered, (Lines{folder + "a.lnk", folder + "b.lnk"}));
     EXPECT_FALSE(fs.FileExists(folder + "a.lnk"));  // added, so deleted
     EXPECT_TRUE(fs.FileExists(folder + "b.lnk"));
@@ -194,11 +202,11 @@ TEST_F(EntryStoreTest, HistoriesLoadAndKeepTheNewestHundredDistinctLines) {
     Load();
     History& commands = Store().CommandHistory();
     EXPECT_EQ(commands.Lines(), (Lines{"exe: b", "exe: a"}));
-    Store().RememberLaunch(commands, "EXE: A", true);
+    Note(Store().RememberLaunch(commands, "EXE: A", true));
     EXPECT_EQ(commands.Lines(), (Lines{"EXE: A", "exe: b"}));
-    Store().RememberLaunch(commands, "exe: failed", false);
+    Note(Store().RememberLaunch(commands, "exe: failed", false));
     EXPECT_EQ(commands.Count(), 2);
-    for (int i = 0; i < 120; ++i) Store().RememberLaunch(commands, "exe: " + std::to_string(i), true);
+    for (int i = 0; i < 120; ++i) Note(Store().RememberLaunch(commands, "exe: " + std::to_string(i), true));
     EXPECT_EQ(commands.Count(), 100);
     EXPECT_EQ(commands.Lines().front(), "exe: 119");
     EXPECT_EQ(commands.Lines().back(), "exe: 20");

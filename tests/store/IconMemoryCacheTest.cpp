@@ -17,7 +17,7 @@ IconHandle CountedIcon(int& released) {
 TEST(IconMemoryCache, The1001stIconReleasesTheOldest) {
     int released = 0;
     IconMemoryCache cache;
-    std::vector<TEntryData> entries(1001);
+    std::vector<Entry> entries(1001);
     for (int i = 0; i < 1000; ++i) {
         cache.Give(entries[i], CountedIcon(released));
         entries[i].iconLoaded = true;
@@ -34,9 +34,9 @@ TEST(IconMemoryCache, The1001stIconReleasesTheOldest) {
 TEST(IconMemoryCache, ReleaseUnlinksFromAnyPlaceRegivingMovesToTheEndAndNoLinkDangles) {
     int released = 0;
     auto cache = std::make_unique<IconMemoryCache>();
-    TEntryData a, c;
+    Entry a, c;
     {
-        TEntryData b, gone;
+        Entry b, gone;
         cache->Give(a, CountedIcon(released));
         cache->Give(b, CountedIcon(released));
         cache->Give(gone, CountedIcon(released));

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeFileSystem.h"
-#include "fakes/FakeMessageBoxes.h"
 #include "store/ListFile.h"
 
 namespace qx {
@@ -30,24 +29,24 @@ TEST(ListFile, AnyLineEndEndsALineAndATrailingOneAddsNothing) {
 
 TEST(ListFile, LoadFailureEmptiesTheListAndShowsTheSystemMessage) {
     test::FakeFileSystem fs;
-    test::FakeMessageBoxes boxes;
     Lines list{"old"};
-    EXPECT_FALSE(LoadListFile(list, "C:\\missing.txt", fs, boxes));
+    const Status missing = LoadListFile(list, "C:\\missing.txt", fs);
+    EXPECT_FALSE(missing);
     EXPECT_TRUE(list.empty());
-    EXPECT_EQ(boxes.errors, (Lines{"The system cannot find the file specified."}));
+    EXPECT_EQ(missing.message(), "The system cannot find the file specified.");
     fs.Put("C:\\a.txt", "x\r\ny\r\n");
-    EXPECT_TRUE(LoadListFile(list, "C:\\a.txt", fs, boxes));
+    EXPECT_TRUE(LoadListFile(list, "C:\\a.txt", fs));
     EXPECT_EQ(list, (Lines{"x", "y"}));
 }
 
 TEST(ListFile, FailedSaveKeepsTheOldFileAndShowsTheMessage) {
     test::FakeFileSystem fs;
-    test::FakeMessageBoxes boxes;
     fs.Put("C:\\a.txt", "old\r\n");
     fs.FailWrites("C:\\a.txt");
-    EXPECT_FALSE(SaveListFile({"new"}, "C:\\a.txt", fs, boxes));
+    const Status saved = SaveListFile({"new"}, "C:\\a.txt", fs);
+    EXPECT_FALSE(saved);
     EXPECT_EQ(fs.Get("C:\\a.txt"), "old\r\n");
-    EXPECT_EQ(boxes.errors, (Lines{"There is not enough space on the disk."}));
+    EXPECT_EQ(saved.message(), "There is not enough space on the disk.");
 }
 
 }  // namespace

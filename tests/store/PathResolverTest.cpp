@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/FolderSet.h"
 #include "fakes/FakeSystemInfo.h"
+#include "store/FolderSet.h"
 #include "store/PathResolver.h"
 
 namespace qx {

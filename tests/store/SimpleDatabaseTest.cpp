@@ -9,10 +9,10 @@
 namespace qx {
 namespace {
 
-using Bucket = TSimpleDatabase::Bucket;
+using Bucket = SimpleDatabase::Bucket;
 using Map = std::map<std::string, std::int32_t>;
 
-Map Contents(const TSimpleDatabase& db) {
+Map Contents(const SimpleDatabase& db) {
     Map all;
     db.ForEach([&](const std::string& key, std::int32_t value) {
         EXPECT_TRUE(all.emplace(key, value).second) << "visited twice: " << key;
@@ -24,17 +24,17 @@ TEST(SimpleDatabase, BucketsFoldTheFirstTwoBytesBySubtractingTenAtLeastOnceUntil
     // byte -> fold: equal to 26 stops, 27 goes on, small values wrap through 255.
     for (const auto& [byte, fold] : std::vector<std::pair<int, int>>{
              {'A', 25}, {'a', 17}, {'0', 18}, {10, 0}, {36, 26}, {37, 17}, {26, 16}, {0, 26}, {9, 25}, {0xFC, 22}}) {
-        EXPECT_EQ(TSimpleDatabase::FoldByte(static_cast<unsigned char>(byte)), fold) << byte;
+        EXPECT_EQ(SimpleDatabase::FoldByte(static_cast<unsigned char>(byte)), fold) << byte;
     }
-    EXPECT_EQ(TSimpleDatabase::BucketOf(""), (Bucket{1, 1}));
-    EXPECT_EQ(TSimpleDatabase::BucketOf("a"), (Bucket{17, 17}));
-    EXPECT_EQ(TSimpleDatabase::BucketOf("ax"), (Bucket{17, 20}));
-    EXPECT_EQ(TSimpleDatabase::BucketOf("A0rest is ignored"), (Bucket{25, 18}));
-    EXPECT_EQ(TSimpleDatabase::BucketOf("\x0B"), TSimpleDatabase::BucketOf(""));  // 11 folds to 1
+    EXPECT_EQ(SimpleDatabase::BucketOf(""), (Bucket{1, 1}));
+    EXPECT_EQ(SimpleDatabase::BucketOf("a"), (Bucket{17, 17}));
+    EXPECT_EQ(SimpleDatabase::BucketOf("ax"), (Bucket{17, 20}));
+    EXPECT_EQ(SimpleDatabase::BucketOf("A0rest is ignored"), (Bucket{25, 18}));
+    EXPECT_EQ(SimpleDatabase::BucketOf("\x0B"), SimpleDatabase::BucketOf(""));  // 11 folds to 1
 }
 
 TEST(SimpleDatabase, Row27AndColumn27StayEmpty) {
-    TSimpleDatabase db;
+    SimpleDatabase db;
     std::string key(2, '\0');
     for (int first = 0; first < 256; ++first) {
         for (int second = 0; second < 256; ++second) {
@@ -44,7 +44,7 @@ TEST(SimpleDatabase, Row27AndColumn27StayEmpty) {
         }
     }
     EXPECT_EQ(db.Count(), 65536u);
-    for (int i = 0; i < TSimpleDatabase::kSide; ++i) {
+    for (int i = 0; i < SimpleDatabase::kSide; ++i) {
         EXPECT_EQ(db.ChainLength({27, i}), 0u);
         EXPECT_EQ(db.ChainLength({i, 27}), 0u);
     }
@@ -56,7 +56,7 @@ TEST(SimpleDatabase, Row27AndColumn27StayEmpty) {
 TEST(SimpleDatabase, KeysAreExactBytesSetReplacesAndAbsentKeysGetZero) {
     const std::vector<std::string> keys = {"Readme.txt", "readme.txt", "README.TXT", "readme.txt ",
                                            "\xDC" "bersicht", "\xFC" "bersicht", std::string("a\0b", 3), "a"};
-    TSimpleDatabase db;
+    SimpleDatabase db;
     for (size_t i = 0; i < keys.size(); ++i) db.Set(keys[i], static_cast<std::int32_t>(i) + 1);
     db.Set("a", 99);
     EXPECT_EQ(db.Count(), keys.size());
@@ -71,7 +71,7 @@ TEST(SimpleDatabase, KeysAreExactBytesSetReplacesAndAbsentKeysGetZero) {
 TEST(SimpleDatabase, DeleteUnlinksHeadMiddleAndTailOfAChainAndIgnoresAbsentKeys) {
     // All five share bucket (17, 17); each new key goes to the head, so the chain is e d c b a.
     for (const char* victim : {"a", "aac", "aae"}) {
-        TSimpleDatabase db;
+        SimpleDatabase db;
         for (const char* key : {"a", "aa", "aac", "aad", "aae"}) db.Set(key, 1);
         for (const char* absent : {"AA", "aab", ""}) db.Delete(absent);
         db.Delete(victim);
@@ -84,7 +84,7 @@ TEST(SimpleDatabase, DeleteUnlinksHeadMiddleAndTailOfAChainAndIgnoresAbsentKeys)
 }
 
 TEST(SimpleDatabase, ClearEmptiesAndForEachVisitsBucketsInRowOrderAndChainsFromTheHead) {
-    TSimpleDatabase db;
+    SimpleDatabase db;
     for (int i = 0; i < 500; ++i) db.Set("file" + std::to_string(i), i + 1);
     db.Clear();
     EXPECT_EQ(db.Count(), 0u);
@@ -101,10 +101,10 @@ TEST(SimpleDatabase, ClearEmptiesAndForEachVisitsBucketsInRowOrderAndChainsFromT
 
 TEST(SimpleDatabase, ChainNodesAreFreedWithoutRecursion) {
     // A million nodes would overflow the stack if each destructor freed its successor by nesting.
-    TArrayMate mate;
+    DatabaseChain mate;
     for (int i = 0; i < 1000000; ++i) {
-        auto node = std::make_unique<TTeDaConn>("k", i);
-        node->paTNext = std::move(mate.head);
+        auto node = std::make_unique<DatabaseNode>("k", i);
+        node->next = std::move(mate.head);
         mate.head = std::move(node);
     }
     mate.head.reset();

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "exec/LaunchRequest.h"
-#include "exec/ThreadInterface.h"
+#include "exec/LaunchWorkers.h"
 #include "platform/win32/Win32Api.h"
 
 namespace qx {
@@ -46,11 +46,11 @@ TEST(Win32ShellLauncher, LogonGoesThroughTheGivenFunction) {
 
 TEST(Win32ShellLauncher, MissingFileLaunchedOnAWorkerIsReportedOnce) {
     std::vector<std::string> messages;
-    ThreadInterfaceServices services;
+    LaunchWorkersServices services;
     services.launcher = std::make_shared<Win32ShellLauncher>();
     services.languageIndex = [] { return 1; };
     services.showInfo = [&](const std::string& text) { messages.push_back(text); };
-    TThreadInterface launches(std::move(services));
+    LaunchWorkers launches(std::move(services));
 
     LaunchRequest request;
     request.fileName = kMissing;
@@ -59,7 +59,7 @@ TEST(Win32ShellLauncher, MissingFileLaunchedOnAWorkerIsReportedOnce) {
     request.minimiseMode = MinimiseMode::Never;
     launches.StartLaunch(request);
     for (int i = 0; i < 10000 && launches.RecordCount() != 0; ++i) {
-        launches.ExecTimerTimer();
+        launches.OnLaunchTick();
         ::Sleep(1);
     }
     EXPECT_EQ(launches.RecordCount(), 0u);

@@ -11,9 +11,9 @@
 
 #include <exception>
 
-#include "app/LanguageStrings.h"
-#include "app/Settings.h"
-#include "search/ListboxPopupMenu.h"
+#include "app/RowContextMenu.h"
+#include "store/Settings.h"
+#include "text/LanguageStrings.h"
 
 namespace qx {
 
@@ -26,7 +26,7 @@ constexpr UINT kCmdLanguageGerman = 110;  // + LanguageIndex
 constexpr UINT kCmdLanguageEnglish = 111;
 constexpr UINT kCmdOptionFirst = 120;   // + OptionFlag
 constexpr UINT kCmdOpacityFirst = 140;  // + index in kOpacityMenuPercents
-constexpr UINT kCmdRowMenuFirst = 160;  // + PopupItem
+constexpr UINT kCmdRowMenuFirst = 160;  // + RowMenuItem
 constexpr UINT kCmdAutorunThisUser = 180;
 constexpr UINT kCmdAutorunAllUsers = 181;
 constexpr int kInputLineId = 10;
@@ -34,7 +34,7 @@ constexpr int kResultListId = 11;
 constexpr int kKeyCaptureId = 12;
 constexpr int kInputHeight = 24;
 
-UINT_PTR TimerId(FormTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
+UINT_PTR TimerId(WindowTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
 
 }  // namespace
 
@@ -74,7 +74,7 @@ bool MainWindow::Create(const std::string& exePath, const std::vector<std::strin
             return static_cast<int>(RunAsUserLaunch(starter, user, secret, WidenAnsi(file), WidenAnsi(parameters)));
         });
     autorun_ = std::make_unique<AutorunMenu>(registry_, exePath);
-    form_ = std::make_unique<TQxForm1>(
+    form_ = std::make_unique<MainForm>(
         *this, PlatformServices{files_, system_, boxes_, clock_, keyboard_, clipboard_, launcher, registry_,
                                 installer_.Available() ? &installer_ : nullptr});
     form_->FormCreate(exePath, arguments);
@@ -124,10 +124,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_TIMER:
             if (!form_) break;
-            if (wParam == TimerId(FormTimer::Housekeeping)) form_->AllgTimerTimer();
-            if (wParam == TimerId(FormTimer::Startup)) form_->StartupMinTimerTimer();
-            if (wParam == TimerId(FormTimer::Results)) form_->UpdateResultsTimerTimer();
-            if (wParam == TimerId(FormTimer::Launch)) form_->ExecTimerTimer();
+            if (wParam == TimerId(WindowTimer::Housekeeping)) form_->OnHousekeepingTick();
+            if (wParam == TimerId(WindowTimer::Startup)) form_->OnStartupTick();
+            if (wParam == TimerId(WindowTimer::Results)) form_->OnResultsTick();
+            if (wParam == TimerId(WindowTimer::Launch)) form_->OnLaunchTick();
             return 0;
         case WM_SYSCOMMAND:
             if (HandleSysCommand(wParam)) return 0;
@@ -149,7 +149,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_INITMENUPOPUP:
             if (form_) {
-                const LanguageMenuChecks checks = Sprache1Click(form_->languageIndex());
+                const LanguageMenuChecks checks = LanguageMenuChecksFor(form_->languageIndex());
                 const auto menu = reinterpret_cast<HMENU>(wParam);
                 CheckMenuItem(menu, kCmdLanguageGerman, checks.german ? MF_CHECKED : MF_UNCHECKED);
                 CheckMenuItem(menu, kCmdLanguageEnglish, checks.english ? MF_CHECKED : MF_UNCHECKED);
@@ -201,7 +201,7 @@ void MainWindow::OnCommand(UINT id) {
             break;
         case kCmdLanguageGerman:
         case kCmdLanguageEnglish:
-            if (form_) form_->LangChange(static_cast<int>(id - kCmdLanguageGerman));
+            if (form_) form_->ChooseLanguage(static_cast<int>(id - kCmdLanguageGerman));
             break;
         default:
             if (!form_) break;
@@ -211,11 +211,11 @@ void MainWindow::OnCommand(UINT id) {
                 form_->SetOpacityPercent(kOpacityMenuPercents[id - kCmdOpacityFirst]);
             if (id == kCmdAutorunThisUser || id == kCmdAutorunAllUsers) {
                 const AutorunItem item = id == kCmdAutorunThisUser ? AutorunItem::ForThisUser : AutorunItem::ForAllUsers;
-                for (const LangPair& message : autorun_->ForThisUserClick(item))
+                for (const LangPair& message : autorun_->Toggle(item))
                     form_->ShowInfo(form_->language().Text(message));
             }
-            if (id >= kCmdRowMenuFirst && id < kCmdRowMenuFirst + kPopupItemCount)
-                form_->RunPopupItem(static_cast<PopupItem>(id - kCmdRowMenuFirst));
+            if (id >= kCmdRowMenuFirst && id < kCmdRowMenuFirst + kRowMenuItemCount)
+                form_->RunRowMenuItem(static_cast<RowMenuItem>(id - kCmdRowMenuFirst));
             break;
     }
 }
@@ -302,7 +302,7 @@ void MainWindow::OnFieldNotification(int id, int code) {
     if (which == KeyField::InputLine)
         form_->FormEditChange(text);
     else
-        form_->GetKeyEditChange(text);
+        form_->KeyCaptureChange(text);
 }
 
 void MainWindow::FocusField(KeyField field) {
@@ -366,10 +366,10 @@ void MainWindow::ShowOptionsMenu() {
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN, rect.left, rect.top + kInputHeight, 0, hwnd_, nullptr);
 }
 
-void MainWindow::ShowRowContextMenu(const PopupVisibility& visible) {
+void MainWindow::ShowRowContextMenu(const RowMenuVisibility& visible) {
     UniqueMenu menu(CreatePopupMenu());
     if (!menu || !form_) return;
-    for (const PopupItemInfo& info : ListboxPopupItems()) {
+    for (const RowMenuItemInfo& info : RowMenuItems()) {
         if (!IsVisible(visible, info.item)) continue;
         std::string caption = form_->language().Text(info.caption);
         if (*info.shortcutText) caption += std::string("\t") + info.shortcutText;
@@ -469,9 +469,9 @@ void MainWindow::MarkReleased() {
     SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(released));
 }
 
-void MainWindow::StartTimer(FormTimer timer, unsigned intervalMs) { SetTimer(hwnd_, TimerId(timer), intervalMs, nullptr); }
+void MainWindow::StartTimer(WindowTimer timer, unsigned intervalMs) { SetTimer(hwnd_, TimerId(timer), intervalMs, nullptr); }
 
-void MainWindow::StopTimer(FormTimer timer) { KillTimer(hwnd_, TimerId(timer)); }
+void MainWindow::StopTimer(WindowTimer timer) { KillTimer(hwnd_, TimerId(timer)); }
 
 void MainWindow::ProcessPendingMessages() {
     MSG msg;

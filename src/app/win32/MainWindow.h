@@ -5,25 +5,25 @@
 #include <string>
 #include <vector>
 
+#include "app/MainForm.h"
 #include "app/MainWindowView.h"
-#include "app/TQxForm1.h"
 #include "app/win32/TrayIcon.h"
-#include "controls/win32/OvraListBoxWindow.h"
+#include "controls/win32/ListBoxWindow.h"
+#include "exec/Autorun.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
-#include "exec/Autorun.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32InstallerLookup.h"
-#include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32KeyboardState.h"
 #include "platform/win32/Win32MessageBoxes.h"
+#include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SystemInfo.h"
 
 namespace qx {
 
 // The borderless main window: owns the HWND, its child controls and the tray icon, turns
-// messages into calls on TQxForm1 and carries out what that asks.
+// messages into calls on MainForm and carries out what that asks.
 class MainWindow final : public IMainWindowView {
 public:
     explicit MainWindow(HINSTANCE instance);
@@ -46,8 +46,8 @@ public:
     bool IsFormEnabled() const override { return IsWindowEnabled(hwnd_) != FALSE; }
     void SetTrayIconVisible(bool visible) override;
     void MarkReleased() override;
-    void StartTimer(FormTimer timer, unsigned intervalMs) override;
-    void StopTimer(FormTimer timer) override;
+    void StartTimer(WindowTimer timer, unsigned intervalMs) override;
+    void StopTimer(WindowTimer timer) override;
     void ProcessPendingMessages() override;
     void SleepMs(unsigned ms) override;
     void RequestRestore() override;
@@ -56,14 +56,14 @@ public:
     bool StartProgram(const std::string& exePath, const std::string& workingFolder) override;
     void SetInputEnabled(bool enabled) override;
     void SetInputText(const std::string& text) override;
-    TovraLB& ResultList() override { return resultList_.Model(); }
+    ListBoxModel& ResultList() override { return resultList_.Model(); }
     void FocusField(KeyField field) override;
     void ShowInputLine() override { ShowWindow(inputLine_, SW_SHOW); }
     void ClearKeyCaptureField() override { SetWindowTextA(keyCapture_, ""); }
     void ShowOptionsMenu() override;
     std::string PromptPassword(const std::string& caption, const std::string& prompt) override;
     void ShowWaitingText(const std::string& text) override;
-    void ShowRowContextMenu(const PopupVisibility& visible) override;
+    void ShowRowContextMenu(const RowMenuVisibility& visible) override;
     void ApplyOpacity(int alpha) override;
     void ApplyStayOnTop(bool onTop) override;
     void ApplyListSize(int width, int height) override;
@@ -87,7 +87,7 @@ private:
     HWND keyCapture_ = nullptr;
     HWND waitingLine_ = nullptr;  // lies over the input line while a locked launch runs
     Win32Clock clock_;
-    OvraListBoxWindow resultList_;
+    ListBoxWindow resultList_;
 
     Win32FileSystem files_;
     Win32SystemInfo system_;
@@ -98,7 +98,7 @@ private:
     Win32InstallerLookup installer_;
     std::unique_ptr<AutorunMenu> autorun_;
     std::unique_ptr<TrayIcon> tray_;
-    std::unique_ptr<TQxForm1> form_;
+    std::unique_ptr<MainForm> form_;
 };
 
 }  // namespace qx

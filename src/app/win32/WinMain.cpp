@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/TQxForm1.h"
+#include "app/MainForm.h"
 #include "app/win32/MainWindow.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Api.h"
 
-#include "exec/InstallerLookup.h"
+#include "platform/InstallerLookup.h"
 
 namespace qx {
 

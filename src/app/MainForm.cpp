@@ -1,0 +1,268 @@
+#include "app/MainForm.h"
+
+#include "app/EntryMaintenance.h"
+#include "app/input/KeyboardCommands.h"
+#include "controls/ListBoxModel.h"
+#include "exec/DefaultBrowser.h"
+#include "exec/LaunchPipeline.h"
+#include "exec/LaunchWorkers.h"
+#include "search/ResultListModel.h"
+#include "store/EntryStore.h"
+#include "text/LanguageStrings.h"
+
+namespace qx {
+
+namespace {
+
+constexpr unsigned kHousekeepingIntervalMs = 10;
+constexpr unsigned kStartupIntervalMs = 1;
+// The hand-over waits this long for the new instance; the released window stays usable after.
+constexpr std::uint64_t kReleaseWaitMs = 10000;
+
+std::string WithBackslash(std::string name) {
+    if (!name.empty() && name.back() != '\\') name += '\\';
+    return name;
+}
+
+}  // namespace
+
+MainForm::MainForm(IMainWindowView& view, PlatformServices platform)
+    : view_(view), platform_(platform), summonKeys_(platform.keyboard) {}
+
+MainForm::~MainForm() = default;
+
+void MainForm::FormCreate(const std::string& exePath, const std::vector<std::string>& arguments) {
+    view_.MoveOffScreen();
+
+    showOnStartup_ = !arguments.empty() && arguments.front() == "-showonstartup";
+    folders_ = ComputeFolderSet(exePath, platform_.system.ExpandEnvironmentStrings("%HOMEDRIVE%%HOMEPATH%"));
+    // Without its data folder every save would fail; a new user gets one at once.
+    ShowError(platform_.files.CreateFolder(folders_.dataFolder));
+
+    shellRoots_.recycleBin = WithBackslash(platform_.system.ShellRootDisplayName(ShellRoot::RecycleBin));
+    shellRoots_.myComputer = WithBackslash(platform_.system.ShellRootDisplayName(ShellRoot::MyComputer));
+    shellRoots_.controlPanel = WithBackslash(platform_.system.ShellRootDisplayName(ShellRoot::ControlPanel));
+    shellRoots_.network = WithBackslash(platform_.system.ShellRootDisplayName(ShellRoot::Network));
+
+    firstLaunch_ = !platform_.files.FileExists(folders_.dataFolder + "OldOrders.txt");
+
+    settingsFile_ = std::make_unique<SettingsFile>(platform_.files, folders_.dataFolder + "config.cfg");
+    store_ = std::make_unique<EntryStore>(StoreContext{platform_.files, platform_.system, folders_, shellRoots_});
+    query_ = std::make_unique<QueryState>(prefixes_, static_cast<IQueryHooks&>(*this));
+    // The network and computer folders come from the shell with folder browsing; until then
+    // the two folder flags stay off.
+    results_ = std::make_unique<ResultListModel>(view_.ResultList(), *query_, *store_,
+                                                 platform_.system.WindowsVersionNumber());
+    maintenance_ = std::make_unique<EntryMaintenance>(*store_, *results_, language_, prefixes_);
+    keys_ = std::make_unique<KeyboardCommands>(static_cast<IKeyboardTarget&>(*this), *query_, view_.ResultList(),
+                                               *platform_.clipboard, platform_.files);
+    defaultBrowser_ = DefaultBrowserProgram(platform_.registry, platform_.system.WindowsVersionNumber());
+    language_.SetSaveSettings([this] { SaveSettings(); });
+
+    log_ = std::make_unique<LogWriter>(platform_.files, folders_.dataFolder + "log.txt");
+    fileOpLock_ = std::make_unique<LockCounter>(log_.get());
+    inputLock_ = std::make_unique<LockCounter>(log_.get());
+    CreateListBehaviour();
+    CreateLaunching();
+
+    view_.ProcessPendingMessages();
+    view_.StartTimer(WindowTimer::Housekeeping, kHousekeepingIntervalMs);
+    view_.StartTimer(WindowTimer::Launch, kResultsIntervalMs);
+    view_.StartTimer(WindowTimer::Startup, kStartupIntervalMs);
+}
+
+void MainForm::OnStartupTick() {
+    view_.StopTimer(WindowTimer::Startup);
+    ReadSettings();
+    ShowErrors(store_->LoadEntries(LoadOptions{language_.languageIndex(), firstLaunch_}));
+    if (storedSettingsVersion_ == 0) {
+        RenameLegacyIconFiles();
+        // A file that could not be read may hold settings; it is not replaced by defaults.
+        if (!settingsFile_->overwriteBlocked()) SaveSettings();
+    }
+    view_.RequestMinimise();
+    started_ = true;
+    view_.SetCaption(kCaptionRunning);
+}
+
+void MainForm::OnHousekeepingTick() {
+    summonKeys_.RefreshKeys();
+    if (keys_) keys_->controlDown = summonKeys_.keys().control;
+    if (released_ || !started_) return;
+    if (firstLaunch_) {
+        firstLaunch_ = false;
+        view_.RequestRestore();
+        view_.ProcessPendingMessages();
+        // Yes opens the import wizard, which arrives with the import feature; until then the
+        // answer changes nothing.
+        (void)AskYesNo(language_.Text(texts::FirstLaunchQuestion));
+    }
+    if (showOnStartup_) {
+        showOnStartup_ = false;
+        view_.RequestRestore();
+    }
+    if (summonKeys_.ChordTick(started_, released_) != SummonDecision::Toggle) return;
+    switch (ResolveToggle(view_.IsFormVisible(), MinimiseState())) {
+        case VisibilityRequest::Restore:
+            view_.RequestRestore();
+            break;
+        case VisibilityRequest::Minimise:
+            view_.RequestMinimise();
+            break;
+        case VisibilityRequest::Nothing:
+            break;
+    }
+}
+
+MinimiseButtonState MainForm::MinimiseState() const {
+    MinimiseButtonState state;
+    state.fileOpLockHeld = !fileOpLock_->IsFree();
+    state.mainWindowEnabled = view_.IsFormEnabled();
+    return state;
+}
+
+void MainForm::RestoreTransition() {
+    if (!started_) return;
+    view_.CenterOnWorkArea();
+    view_.ForceForeground();
+    view_.StartTimer(WindowTimer::Results, kResultsIntervalMs);
+    view_.SetTrayIconVisible(false);
+    view_.SetFormVisible(true);
+}
+
+void MainForm::MinimiseTransition() {
+    // The edit-entry and web search dialogs, which hiding closes first, arrive later.
+    view_.ResultList().CommitEdit(true);
+    if (released_ || !inputLock_->IsFree() || !view_.IsFormEnabled()) return;
+    results_->SwitchView(true);
+    keys_->focus().FocusKeyCapture();
+    keys_->SetInputText("");
+    // The list shows the results of the empty input at once, not two ticks after the next show.
+    results_->UniversalUpdate(false);
+    view_.MoveOffScreen();
+    view_.SetFormVisible(false);
+    view_.SetTrayIconVisible(true);
+    view_.StopTimer(WindowTimer::Results);
+    results_->waitingKeys().MarkStale();
+    threads_->ReleaseWait(true, true);
+}
+
+bool MainForm::FormCloseQuery() {
+    if (RunningFileOperations() > 0) {
+        ShowInfo(language_.Text(texts::FileOperationsRunning));
+        return false;
+    }
+    closeAnswer_ = sessionEnding_ || AskYesNo(language_.Text(texts::ReallyQuit));
+    return closeAnswer_;
+}
+
+void MainForm::FormDestroy() {
+    view_.StopTimer(WindowTimer::Housekeeping);
+    view_.StopTimer(WindowTimer::Startup);
+    view_.StopTimer(WindowTimer::Results);
+    view_.StopTimer(WindowTimer::Launch);
+    launch_.reset();
+    threads_.reset();
+    keys_.reset();
+    maintenance_.reset();
+    results_.reset();
+    query_.reset();
+    fileOpLock_.reset();
+    inputLock_.reset();
+    log_.reset();
+    // Rows refer to the stored entries; they go before the entries do.
+    view_.ResultList().Items().Clear();
+    store_.reset();
+}
+
+void MainForm::ReleaseWindow() {
+    if (released_) return;
+    view_.SetCaption(kCaptionReleased);
+    view_.MarkReleased();
+    if (!view_.StartProgram(folders_.exePath, folders_.programFolder) && log_)
+        log_->Write("release: the new instance could not be started");
+    // Turning the released window into a folder browser titled by its folder comes with
+    // folder browsing.
+    released_ = true;
+    WaitForNewInstance();
+    view_.ForceForeground();
+}
+
+void MainForm::WaitForNewInstance() {
+    const std::uint64_t start = platform_.clock.NowMs();
+    while (!view_.FindInstanceWindow(kCaptionRunning)) {
+        if (platform_.clock.NowMs() - start >= kReleaseWaitMs) {
+            if (log_) log_->Write("release: no new instance after 10 s, this window stays free");
+            return;
+        }
+        view_.SleepMs(10);
+        view_.ProcessPendingMessages();
+    }
+}
+
+void MainForm::ReadSettings() {
+    StoredSettings stored;
+    ShowError(settingsFile_->Load(stored));
+    settings_ = stored.settings;
+    storedSettingsVersion_ = stored.version;
+    language_.ApplyLanguage(settings_.language, true);
+    view_.ApplyOpacity(settings_.alpha);
+    view_.ApplyStayOnTop(settings_.stayOnTop);
+    view_.ApplyListSize(settings_.listWidth, settings_.listHeight);
+    prefixes_ = PrefixCharactersOf(settings_);
+}
+
+void MainForm::SaveSettings() {
+    settings_.language = language_.languageIndex();
+    ShowError(settingsFile_->Save(settings_));
+}
+
+void MainForm::ToggleOption(OptionFlag flag) {
+    bool& value = OptionFlagOf(settings_, flag);
+    value = !value;
+    if (flag == OptionFlag::StayOnTop) view_.ApplyStayOnTop(value);
+    // The other flags take effect where they are read: launching, folder browsing, drawing.
+    SaveSettings();
+}
+
+void MainForm::SetOpacityPercent(int percent) {
+    settings_.alpha = percent == kNotLayered ? kNotLayered : PercentToAlpha(percent);
+    view_.ApplyOpacity(settings_.alpha);
+    SaveSettings();
+}
+
+void MainForm::FormEditChange(const std::string& text) {
+    if (query_) query_->FormEditChange(text);
+}
+
+void MainForm::OnResultsTick() { results_->OnResultsTick(inputLock_->IsFree()); }
+
+std::string MainForm::ExpandPath(const std::string& path) const { return store_->ResolveEntryPath(path, true); }
+
+void MainForm::ShowError(const Status& status) {
+    if (!status) platform_.boxes.ShowError(status.message());
+}
+
+void MainForm::ShowErrors(const Failures& failures) {
+    for (const Status& status : failures.All()) ShowError(status);
+}
+
+void MainForm::ShowInfo(const std::string& text) {
+    LockHold hold(*inputLock_, kShowInfoLockId);
+    platform_.boxes.ShowMessage(text);
+}
+
+bool MainForm::AskYesNo(const std::string& text) {
+    LockHold hold(*inputLock_, kAskYesNoLockId);
+    return platform_.boxes.AskQuestion(text);
+}
+
+void MainForm::SetUserInput(bool enable, int id) {
+    if (enable)
+        inputLock_->Unregister(id);
+    else
+        inputLock_->Register(id);
+    view_.SetInputEnabled(inputLock_->IsFree());
+}
+
+}  // namespace qx

@@ -1,0 +1,224 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/input/KeyboardTarget.h"
+#include "app/MainWindowView.h"
+#include "app/OptionsMenu.h"
+#include "app/SummonKeys.h"
+#include "exec/LockCounter.h"
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
+#include "platform/FileSystem.h"
+#include "platform/KeyboardState.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Registry.h"
+#include "platform/ShellLauncher.h"
+#include "platform/Status.h"
+#include "platform/SystemInfo.h"
+#include "search/PrefixCharacters.h"
+#include "search/QueryState.h"
+#include "store/FolderSet.h"
+#include "store/LogWriter.h"
+#include "store/Settings.h"
+#include "store/SettingsFile.h"
+#include "text/LanguageStrings.h"
+
+namespace qx {
+
+class EntryMaintenance;
+class IInstallerLookup;
+class LaunchPipeline;
+class LaunchWorkers;
+class EntryStore;
+class KeyboardCommands;
+class ResultListModel;
+
+inline constexpr const char* kWindowClassName = "TQxForm1";
+inline constexpr const char* kCaptionDesigned = "quilx";
+inline constexpr const char* kCaptionLaunching = "Quillox launching";
+inline constexpr const char* kCaptionRunning = "Quillox Application Launcher";
+inline constexpr const char* kCaptionReleased = "Quillox free";
+inline constexpr const char* kApplicationTitle = "Quillox";
+
+inline constexpr unsigned kResultsIntervalMs = 100;
+
+inline constexpr int kShowInfoLockId = 20;
+inline constexpr int kAskYesNoLockId = 30;
+
+struct PlatformServices {
+    IFileSystem& files;
+    ISystemInfo& system;
+    IMessageBoxes& boxes;
+    IClock& clock;
+    IKeyboardState& keyboard;
+    // Shared with launch workers, which may outlive the window when a launch never returns.
+    std::shared_ptr<IClipboard> clipboard;
+    std::shared_ptr<IShellLauncher> shellLauncher;
+    const IRegistry& registry;
+    const IInstallerLookup* installer = nullptr;  // none: advertised shortcuts launch their Value
+};
+
+// The main window's behaviour from creation to destruction: the process-wide objects,
+// the delayed start-up, show and hide, the release hand-over and closing. The real window
+// forwards its events here and carries out what this asks through IMainWindowView.
+class MainForm : private IQueryHooks, private IKeyboardTarget {
+public:
+    MainForm(IMainWindowView& view, PlatformServices platform);
+    ~MainForm() override;
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
+
+    // exePath: the first command-line word; arguments: the words after it.
+    void FormCreate(const std::string& exePath, const std::vector<std::string>& arguments);
+    void OnStartupTick();
+    void OnHousekeepingTick();
+    void RestoreTransition();
+    void MinimiseTransition();
+    bool FormCloseQuery();
+    void QueryEndSession() { sessionEnding_ = true; }
+    void FormDestroy();
+    // Hands the window over to a fresh instance and stays open, released.
+    void ReleaseWindow() override;
+
+    // The input line's change event, with its new text.
+    void FormEditChange(const std::string& text);
+    void OnResultsTick();
+    // The launch timer: polls the launch workers and reports their failures.
+    void OnLaunchTick();
+
+    // Keys of the window, the input line and the key capture field. KeyDown returns whether
+    // the key was acted on; KeyPress sets the character to 0 when it was consumed.
+    bool KeyDown(int key, bool alt, bool shift);
+    void KeyPress(char& key);
+    void FieldFocusChanged(KeyField field, bool focused);
+    void KeyCaptureChange(const std::string& text);
+    void MouseWheel(int wheelDelta);
+    // The one launch action: Enter, a double click and a replayed Enter all end here.
+    void ResultListDblClick(bool fromKeyboard = true);
+    void RunRowMenuItem(RowMenuItem item);
+    // The "Sprache/Language" items: tag 0 German, 1 English.
+    void ChooseLanguage(int tag) { language_.ChooseLanguage(tag); }
+
+    void SaveSettings();
+    // The options menu's items: each change is applied and saved at once.
+    void ToggleOption(OptionFlag flag);
+    void SetOpacityPercent(int percent);  // kNotLayered switches layering off
+
+    // The error box with the system's message of a failed file operation; nothing on success.
+    void ShowError(const Status& status);
+    void ShowErrors(const Failures& failures);
+    void ShowInfo(const std::string& text);
+    bool AskYesNo(const std::string& text);
+    void SetUserInput(bool enable, int id);
+
+    const FolderSet& folders() const { return folders_; }
+    const ShellRootNames& shellRoots() const { return shellRoots_; }
+    EntryStore& store() { return *store_; }
+    bool started() const { return started_; }
+    bool released() const { return released_; }
+    bool firstLaunch() const { return firstLaunch_; }
+    bool showOnStartup() const { return showOnStartup_; }
+    int languageIndex() const { return language_.languageIndex(); }
+    LanguageSwitch& language() { return language_; }
+    const Settings& settings() const { return settings_; }
+    const QueryState& query() const { return *query_; }
+    LockCounter& inputLock() { return *inputLock_; }
+    LockCounter& fileOpLock() { return *fileOpLock_; }
+
+private:
+    // File operations of the folder view arrive with folder browsing; none can run yet.
+    int RunningFileOperations() const { return 0; }
+    void WaitForNewInstance();
+    // What the minimise rules need to know; the two dialogs they name arrive later.
+    MinimiseButtonState MinimiseState() const;
+    void ReadSettings();
+    // Icon cache files of the earlier naming scheme get the current names on the first start
+    // of this settings version; the icon cache itself arrives with entry maintenance, so there
+    // is nothing to rename yet.
+    void RenameLegacyIconFiles() {}
+    void CreateListBehaviour();
+    void CreateLaunching();
+    void CommitRename(int row, const std::string& text, bool closedFromOutside);
+
+    // IQueryHooks and IKeyboardTarget
+    // The balloon tip, the folder browser and a painted input line arrive with the
+    // presentation and folder-browsing features; until then there is nothing to close or draw.
+    void CloseBalloonTip() override {}
+    bool IsFolderBrowsing() const override { return false; }
+    void SetFolderBrowsing(bool) override {}
+    bool IsInputLockFree() const override { return inputLock_->IsFree(); }
+    void SwitchToSearchResults() override;
+    bool IsInputLineHidden() const override { return false; }
+    void RepaintTopBar() override {}
+    std::string ExpandPath(const std::string& path) const override;
+
+    // IKeyboardTarget
+    bool IsFileOpLockFree() const override { return fileOpLock_->IsFree(); }
+    bool IsReleased() const override { return released_; }
+    // Launch workers, the edit-entry dialog and the info dialog arrive with their features.
+    bool IsLaunchRunning() const override;
+    bool IsEditEntryDialogVisible() const override { return false; }
+    const std::string& ProgramFolder() const override { return folders_.programFolder; }
+    void PutInputLineText(const std::string& text) override { view_.SetInputText(text); }
+    void RunInputChange(const std::string& text) override { FormEditChange(text); }
+    void SendEndKey() override;
+    void FocusField(KeyField field) override { view_.FocusField(field); }
+    void ShowInputLine() override { view_.ShowInputLine(); }
+    void ClearKeyCaptureField() override { view_.ClearKeyCaptureField(); }
+    void AttachMainMenu(bool) override {}
+    void QueueMove(int delta) override;
+    void QueueGoInto() override;
+    void QueueLaunch() override;
+    void ClearQueuedMoves() override;
+    void UniversalUpdate(bool notify, bool reload) override;
+    void ChangeToListBox() override;
+    void UpdateLaunchState() override;
+    void PopupInfoMenu() override {}
+    void PopupOptionsMenu() override { view_.ShowOptionsMenu(); }
+    void OpenWebSearchDialog() override {}
+    void OpenEditEntryDialog() override {}
+    void OpenRowContextMenu() override;
+    void OpenContainingFolder() override;
+    void RemoveSelectedRow() override;
+    void SaveEntries() override;
+    // Folder browsing and its file operations arrive with the folder browser.
+    void GoToExplorerFolder() override {}
+    void BeginSearchInFolder() override {}
+    void GoIntoFolderRow() override {}
+    void RunFolderCommand(MenuCommand) override {}
+    void DeleteMarkedItems() override {}
+
+    IMainWindowView& view_;
+    PlatformServices platform_;
+
+    FolderSet folders_;
+    ShellRootNames shellRoots_;
+    LanguageSwitch language_;
+    Settings settings_;
+    int storedSettingsVersion_ = 0;
+    PrefixCharacters prefixes_;
+    bool showOnStartup_ = false;
+    bool firstLaunch_ = false;
+    bool started_ = false;
+    bool released_ = false;
+    bool sessionEnding_ = false;
+    bool closeAnswer_ = false;
+    SummonKeys summonKeys_;
+
+    std::unique_ptr<SettingsFile> settingsFile_;
+    std::unique_ptr<EntryStore> store_;
+    std::unique_ptr<QueryState> query_;
+    std::unique_ptr<ResultListModel> results_;
+    std::unique_ptr<EntryMaintenance> maintenance_;
+    std::unique_ptr<KeyboardCommands> keys_;
+    std::string defaultBrowser_;
+    std::unique_ptr<LaunchWorkers> threads_;
+    std::unique_ptr<LaunchPipeline> launch_;
+    std::unique_ptr<LogWriter> log_;
+    std::unique_ptr<LockCounter> fileOpLock_;
+    std::unique_ptr<LockCounter> inputLock_;
+};
+
+}  // namespace qx

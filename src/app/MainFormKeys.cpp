@@ -1,0 +1,195 @@
+// The main window's keyboard, list and view-switch wiring.
+#include "app/EntryMaintenance.h"
+#include "app/input/KeyboardCommands.h"
+#include "app/MainForm.h"
+#include "app/RowContextMenu.h"
+#include "controls/ListBoxModel.h"
+#include "exec/LaunchPipeline.h"
+#include "exec/LaunchWorkers.h"
+#include "exec/WaitingDisplay.h"
+#include "search/ResultListModel.h"
+#include "store/EntryStore.h"
+
+namespace qx {
+
+void MainForm::CreateListBehaviour() {
+    ResultListHooks hooks;
+    hooks.isReleased = [this] { return released_; };
+    hooks.isInputLockFree = [this] { return inputLock_->IsFree(); };
+    hooks.isFolderBrowsing = [this] { return IsFolderBrowsing(); };
+    hooks.isWindowEnabled = [this] { return view_.IsFormEnabled(); };
+    hooks.endInPlaceEdit = [this] {
+        if (fileOpLock_->IsFree()) view_.ResultList().CommitEdit(true);
+    };
+    hooks.focusKeyCapture = [this] { keys_->focus().FocusKeyCapture(); };
+    hooks.setInputText = [this](const std::string& text) { keys_->SetInputText(text); };
+    hooks.updateLaunchThreads = [this] { UpdateLaunchState(); };
+    results_->SetHooks(std::move(hooks));
+
+    WaitingKeysHooks waiting;
+    waiting.goInto = [this] { keys_->GoInto(); };
+    waiting.launch = [this] { ResultListDblClick(true); };
+    waiting.isInputLockFree = [this] { return inputLock_->IsFree(); };
+    results_->SetWaitingKeysHooks(std::move(waiting));
+
+    EntryStoreHooks storeHooks;
+    storeHooks.isFolderBrowsing = [this] { return IsFolderBrowsing(); };
+    storeHooks.rebuildResultList = [this] { results_->RefreshList(); };
+    storeHooks.selectInAllEntries = [this](const std::string& name) {
+        results_->ChangeToListBox();
+        view_.ResultList().SetSelected(view_.ResultList().Items().IndexOf(name));
+    };
+    store_->SetHooks(std::move(storeHooks));
+
+    maintenance_->SetHooks({[this](const std::string& question) { return AskYesNo(question); },
+                            [this](const std::string& text) { ShowInfo(text); },
+                            [this](const Status& status) { ShowError(status); }});
+
+    ListBoxModel& list = view_.ResultList();
+    list.OnDblClick = [this] { ResultListDblClick(false); };
+    list.OnContextMenu = [this](int, int) { OpenRowContextMenu(); };
+    list.OnBeginEdit = [this](int row) {
+        ListBoxModel& rows = view_.ResultList();
+        rows.BeginEdit(row, PlainEntryName(rows.Items().Strings(row)));
+    };
+    list.OnEditCommit = [this](int row, const std::string& text, bool closedFromOutside) {
+        CommitRename(row, text, closedFromOutside);
+    };
+}
+
+void MainForm::CommitRename(int row, const std::string& text, bool closedFromOutside) {
+    ListBoxModel& list = view_.ResultList();
+    if (row < 0 || row >= list.Count()) return;
+    const std::string oldName = list.Items().Strings(row);
+    // A refused name is offered again, unless the edit was closed by hiding the window.
+    if (!maintenance_->RenameInPlace(oldName, text) && !closedFromOutside) list.BeginEdit(row, text);
+}
+
+void MainForm::CreateLaunching() {
+    LaunchWorkersServices services;
+    services.launcher = platform_.shellLauncher;
+    services.clipboard = platform_.clipboard;
+    services.keyboard = &platform_.keyboard;
+    services.inputLock = inputLock_.get();
+    services.languageIndex = [this] { return language_.languageIndex(); };
+    services.showInfo = [this](const std::string& text) { ShowInfo(text); };
+    services.minimise = [this] {
+        if (MinimiseButtonAllows(MinimiseState())) view_.RequestMinimise();
+    };
+    services.repaintTitle = [this] {
+        view_.ShowWaitingText(threads_->Busy() ? WaitingDisplayText(threads_->ShownTicks(), results_->cycleCounter())
+                                               : std::string());
+    };
+    services.promptPassword = [this](const std::string& caption, const std::string& prompt) {
+        return view_.PromptPassword(caption, prompt);
+    };
+    threads_ = std::make_unique<LaunchWorkers>(std::move(services));
+
+    LaunchHooks hooks;
+    hooks.startLaunch = [this](const LaunchRequest& request) { threads_->StartLaunch(request); };
+    hooks.inputMode = [this] { return query_->Mode(); };
+    hooks.ctrlHeld = [this] { return keys_->controlDown || platform_.keyboard.IsKeyDown(vk::kControl); };
+    hooks.isReleased = [this] { return released_; };
+    hooks.lockUntilExecDone = [this] { return settings_.lockQuilloxUntilExecDone; };
+    hooks.noAutoMinimiseInFolderBrowser = [this] { return settings_.noAutoMinInFolderSearch; };
+    hooks.defaultBrowser = [this] { return defaultBrowser_; };
+    hooks.endInPlaceEdit = [this] {
+        if (fileOpLock_->IsFree()) view_.ResultList().CommitEdit(true);
+    };
+    hooks.isFolderBrowsing = [this] { return IsFolderBrowsing(); };
+    hooks.showError = [this](const std::string& message) { platform_.boxes.ShowError(message); };
+    // The password is asked by the launch threads when the launch starts, not here.
+    launch_ = std::make_unique<LaunchPipeline>(
+        LaunchContext{*store_, view_.ResultList(), platform_.files, platform_.keyboard, platform_.installer},
+        std::move(hooks));
+}
+
+void MainForm::ResultListDblClick(bool fromKeyboard) {
+    launch_->ResultListDblClick(fromKeyboard ? LaunchSender::MainWindow : LaunchSender::ResultList);
+}
+
+void MainForm::OnLaunchTick() {
+    if (threads_) threads_->OnLaunchTick();
+}
+
+bool MainForm::IsLaunchRunning() const { return threads_->Busy(); }
+
+void MainForm::UpdateLaunchState() { threads_->ReleaseWait(true, false); }
+
+void MainForm::OpenContainingFolder() { launch_->OpenContainingFolder(LaunchSender::MainWindow); }
+
+void MainForm::OpenRowContextMenu() {
+    if (!inputLock_->IsFree() || !view_.ResultList().HasSelection()) return;
+    view_.ShowRowContextMenu(VisibleRowMenuItems(IsFolderBrowsing(), query_->Mode()));
+}
+
+void MainForm::RunRowMenuItem(RowMenuItem item) {
+    switch (item) {
+        case RowMenuItem::Remove:
+            RemoveSelectedRow();
+            break;
+        case RowMenuItem::Rename:
+            keys_->BeginRename();
+            break;
+        case RowMenuItem::Run:
+            ResultListDblClick(true);
+            break;
+        case RowMenuItem::GoToParentFolder:
+            launch_->OpenContainingFolder(LaunchSender::FolderMenuItem);
+            break;
+        // Editing, copying, the command prompt, the shell's own menu and the file information
+        // arrive with the edit dialog, adding and folder browsing.
+        default:
+            break;
+    }
+}
+
+bool MainForm::KeyDown(int key, bool alt, bool shift) {
+    if (!keys_) return false;  // the window is being destroyed
+    if (keys_->DialogKey(key)) return true;
+    if (keys_->ResultListKeyDown(key, KeyShift{alt, shift})) return true;
+    if (!keys_->focus().MainMenuAttached()) return false;
+    const auto command = FindMenuShortcut(key, keys_->controlDown || platform_.keyboard.IsKeyDown(vk::kControl), alt);
+    if (!command) return false;
+    keys_->RunMenuCommand(*command);
+    return true;
+}
+
+void MainForm::KeyPress(char& key) {
+    if (keys_) keys_->ResultListKeyPress(key);
+}
+
+void MainForm::FieldFocusChanged(KeyField field, bool focused) {
+    if (!keys_) return;
+    KeyCaptureFocus& focus = keys_->focus();
+    if (field == KeyField::KeyCapture) focused ? focus.KeyCaptureEnter() : focus.KeyCaptureExit();
+    if (field == KeyField::InputLine) focused ? focus.FormEditEnter() : focus.FormEditExit();
+}
+
+void MainForm::KeyCaptureChange(const std::string& text) {
+    if (keys_) keys_->focus().KeyCaptureChange(text);
+}
+
+void MainForm::MouseWheel(int wheelDelta) { keys_->FormMouseWheel(wheelDelta); }
+
+void MainForm::SwitchToSearchResults() { results_->SwitchView(true); }
+
+void MainForm::SendEndKey() { platform_.keyboard.SendKeyPress(vk::kEnd); }
+
+void MainForm::QueueMove(int delta) { results_->waitingKeys().QueueMove(delta); }
+
+void MainForm::QueueGoInto() { results_->waitingKeys().QueueGoInto(); }
+
+void MainForm::QueueLaunch() { results_->waitingKeys().QueueLaunch(); }
+
+void MainForm::ClearQueuedMoves() { results_->waitingKeys().SetMoveDelta(0); }
+
+void MainForm::UniversalUpdate(bool notify, bool reload) { results_->UniversalUpdate(notify, reload); }
+
+void MainForm::ChangeToListBox() { results_->ChangeToListBox(); }
+
+void MainForm::RemoveSelectedRow() { maintenance_->RemoveSelectedEntry(); }
+
+void MainForm::SaveEntries() { ShowError(store_->SaveEntries(true)); }
+
+}  // namespace qx

@@ -1,0 +1,254 @@
+#include "exec/LaunchWorkers.h"
+
+#include <algorithm>
+#include <system_error>
+#include <utility>
+
+#include "exec/LaunchReport.h"
+#include "exec/LockCounter.h"
+#include "exec/ShellLaunch.h"
+#include "platform/Clipboard.h"
+#include "platform/KeyboardState.h"
+#include "platform/ShellLauncher.h"
+#include "text/LanguageStrings.h"
+
+namespace qx {
+namespace {
+
+// Windows-1252 bytes 0x80..0x9F; every other byte is the code point of the same value.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+std::wstring AnsiToWide(const std::string& text) {
+    std::wstring wide;
+    wide.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        wide.push_back(byte >= 0x80 && byte < 0xA0 ? static_cast<wchar_t>(kCp1252High[byte - 0x80])
+                                                   : static_cast<wchar_t>(byte));
+    }
+    return wide;
+}
+
+std::string WideToAnsi(const std::wstring& wide) {
+    std::string text;
+    text.reserve(wide.size());
+    for (const wchar_t w : wide) {
+        if ((w < 0x80 || w >= 0xA0) && w < 0x100) {
+            text.push_back(static_cast<char>(w));
+            continue;
+        }
+        const auto* found = std::find(std::begin(kCp1252High), std::end(kCp1252High), static_cast<char16_t>(w));
+        text.push_back(found != std::end(kCp1252High) ? static_cast<char>(0x80 + (found - kCp1252High)) : '?');
+    }
+    return text;
+}
+
+template <class Text>
+void Wipe(Text& text) {
+    std::fill(text.begin(), text.end(), typename Text::value_type{});
+    text.clear();
+}
+
+void FileWorker(LaunchJob& job, IShellLauncher& launcher, IClipboard* clipboard) {
+    LaunchRequest& request = job.request;
+    if (request.fileName.empty() && !request.idListBytes.empty()) {
+        job.result = launcher.ExecuteIdList(request.idListBytes);
+    } else if (job.shiftHeld) {
+        // The copy has no message of its own: a clipboard that cannot be opened keeps its text.
+        if (clipboard) (void)clipboard->SetText(request.fileName);
+    } else {
+        job.result = ShellLaunch(launcher, request.fileName, request.parameters, request.workingFolder,
+                                 request.runAsUser, request.password);
+    }
+    Wipe(request.password);
+}
+
+void ShellItemWorker(LaunchJob& job, IShellLauncher& launcher) {
+    job.result = job.request.shellItem ? launcher.ExecuteShellItem(job.request.shellItem, "") : 5;
+}
+
+}  // namespace
+
+LaunchWorkers::LaunchWorkers(LaunchWorkersServices services) : services_(std::move(services)) {}
+
+LaunchWorkers::~LaunchWorkers() {
+    for (LaunchRecord& record : records_) {
+        if (!record.worker.joinable()) continue;
+        if (record.job->ended.load(std::memory_order_acquire))
+            record.worker.join();
+        else
+            record.worker.detach();  // still inside the shell: it owns all it touches
+    }
+}
+
+void LaunchWorkers::StartLaunch(const LaunchRequest& request) {
+    if (!request.keepInputFree && services_.inputLock) services_.inputLock->Register(kLaunchLockId);
+
+    LaunchRecord& record = records_.emplace_back();
+    record.job = std::make_shared<LaunchJob>();
+    record.job->request = request;
+    record.kind = request.kind;
+    record.keepInputFree = request.keepInputFree;
+    record.shiftHeld = services_.keyboard && services_.keyboard->IsKeyDown(vk::kShift);
+    record.job->shiftHeld = record.shiftHeld;
+
+    if (!request.shellItem) {
+        if (!record.shiftHeld && !request.runAsUser.empty()) {
+            // A cancelled prompt still launches; the logon failure is then reported.
+            std::string answer = AskPassword(request.runAsUser);
+            record.job->request.password = AnsiToWide(answer);
+            Wipe(answer);
+        }
+        StartWorker(record, false);
+    } else {
+        const ShellItemFacts facts =
+            services_.describeShellItem ? services_.describeShellItem(request.shellItem) : ShellItemFacts{};
+        if (record.shiftHeld) {
+            if (services_.clipboard)
+                (void)services_.clipboard->SetText(facts.isFolder ? facts.path + "\\" : facts.path);
+            record.job->ended = true;
+        } else if (facts.isFolder) {
+            // Opening a folder is quick and keeps the shell window's order with the user's keys.
+            if (services_.launcher) services_.launcher->ExecuteShellItem(request.shellItem, "open");
+            record.job->ended = true;
+        } else {
+            StartWorker(record, true);
+        }
+    }
+
+    const bool altHeld = services_.keyboard && services_.keyboard->IsKeyDown(vk::kAlt);
+    record.minimiseAfter = MinimiseAfterLaunch(request.minimiseMode, altHeld);
+    if (record.minimiseAfter && record.keepInputFree) {
+        record.minimiseAfter = false;
+        Minimise();
+    }
+}
+
+void LaunchWorkers::StartWorker(LaunchRecord& record, bool shellItemWorker) {
+    std::shared_ptr<LaunchJob> job = record.job;
+    std::shared_ptr<IShellLauncher> launcher = services_.launcher;
+    if (!launcher) {
+        job->ended = true;
+        return;
+    }
+    std::shared_ptr<IClipboard> clipboard = services_.clipboard;
+    std::shared_ptr<std::atomic<int>> live = liveWorkers_;
+    live->fetch_add(1);
+    try {
+        record.worker = std::thread([job, launcher, clipboard, live, shellItemWorker] {
+            try {
+                if (shellItemWorker)
+                    ShellItemWorker(*job, *launcher);
+                else
+                    FileWorker(*job, *launcher, clipboard.get());
+            } catch (...) {
+                // A worker must never take the process down; the launch counts as silent.
+            }
+            job->ended.store(true, std::memory_order_release);
+            live->fetch_sub(1);
+        });
+    } catch (const std::system_error&) {
+        // No thread could be made: the record ends at its first tick like one without a worker.
+        live->fetch_sub(1);
+        job->ended = true;
+    }
+}
+
+std::string LaunchWorkers::AskPassword(const std::wstring& user) {
+    if (!services_.promptPassword) return {};
+    const int lang = Language();
+    return services_.promptPassword(LangText(texts::PasswordCaption, lang),
+                                    LangText(texts::PasswordPrompt, lang) + WideToAnsi(user));
+}
+
+void LaunchWorkers::OnLaunchTick() {
+    // A failure message runs a nested message loop; a tick from there would unlink records
+    // this loop still walks, so ticks wait until the box is closed.
+    if (inTick_) return;
+    inTick_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{inTick_};
+
+    for (auto it = records_.begin(); it != records_.end();) {
+        const auto next = std::next(it);
+        LaunchRecord& record = *it;
+        if (record.finished) {
+            if (!record.keepInputFree) ReleaseLaunchLock();
+            Report(it);
+            it = next;
+            continue;
+        }
+        if (!record.keepInputFree) {
+            if (releaseRequested_) {
+                releaseRequested_ = false;
+                record.minimiseAfter = minimiseOnRelease_;
+                record.keepInputFree = true;
+                busy_ = false;
+                shownTicks_ = 0;
+                Repaint();
+                ReleaseLaunchLock();
+                if (record.minimiseAfter) Minimise();
+            } else {
+                if (record.waitTicks < kMaxWaitTicks) ++record.waitTicks;
+                busy_ = record.waitTicks != 0;
+                shownTicks_ = record.waitTicks;
+                Repaint();
+            }
+        }
+        if (record.job->ended.load(std::memory_order_acquire)) record.finished = true;
+        it = next;
+    }
+}
+
+void LaunchWorkers::ReleaseWait(bool release, bool minimise) {
+    if (!busy_) return;
+    releaseRequested_ = release;
+    minimiseOnRelease_ = minimise;
+    OnLaunchTick();
+}
+
+void LaunchWorkers::Report(std::list<LaunchRecord>::iterator record) {
+    const std::shared_ptr<IShellLauncher> launcher = services_.launcher;
+    const SystemTextFunction systemText = [&launcher](int code) {
+        return launcher ? launcher->SystemText(code) : std::string();
+    };
+    const std::string text = LaunchReportText(record->kind, record->job->result.load(),
+                                              record->job->request.fileName, Language(), systemText);
+    const bool minimiseAfter = record->minimiseAfter;
+    Unlink(record);
+    busy_ = false;
+    shownTicks_ = 0;
+    Repaint();
+    if (!text.empty()) {
+        if (services_.showInfo) services_.showInfo(text);
+    } else if (minimiseAfter) {
+        Minimise();
+    }
+}
+
+void LaunchWorkers::Unlink(std::list<LaunchRecord>::iterator record) {
+    // Only finished records are unlinked: the worker has set its end flag as its last step.
+    if (record->worker.joinable()) record->worker.join();
+    records_.erase(record);
+}
+
+void LaunchWorkers::ReleaseLaunchLock() {
+    if (services_.inputLock) services_.inputLock->Unregister(kLaunchLockId);
+}
+
+void LaunchWorkers::Repaint() {
+    if (services_.repaintTitle) services_.repaintTitle();
+}
+
+void LaunchWorkers::Minimise() {
+    if (services_.minimise) services_.minimise();
+}
+
+int LaunchWorkers::Language() const { return services_.languageIndex ? services_.languageIndex() : 0; }
+
+}  // namespace qx

@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+#include <tuple>
+#include <vector>
+
+#include "exec/LaunchText.h"
+#include "exec/LaunchWorkers.h"
+#include "exec/LockCounter.h"
+#include "fakes/FakeClipboard.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeKeyboardState.h"
+#include "fakes/FakeShellLauncher.h"
+#include "store/LogWriter.h"
+
+namespace qx {
+namespace {
+
+constexpr auto kPatience = std::chrono::seconds(10);
+
+template <class Predicate>
+bool WaitFor(Predicate done) {
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+LaunchRequest FileRequest(std::string file, bool keepInputFree, MinimiseMode mode = MinimiseMode::UnlessAlt) {
+    LaunchRequest request;
+    request.fileName = std::move(file);
+    request.kind = launch_kind::kFile;
+    request.keepInputFree = keepInputFree;
+    request.minimiseMode = mode;
+    return request;
+}
+
+class LaunchWorkersTest : public ::testing::Test {
+protected:
+    LaunchWorkersTest() {
+        LaunchWorkersServices services;
+        services.launcher = shell;
+        services.clipboard = clipboard;
+        services.keyboard = &keyboard;
+        services.inputLock = &inputLock;
+        services.languageIndex = [this] { return language; };
+        services.showInfo = [this](const std::string& text) { messages.push_back(text); };
+        services.minimise = [this] { ++minimised; };
+        services.repaintTitle = [this] { ++repaints; };
+        services.promptPassword = [this](const std::string& caption, const std::string& prompt) {
+            prompts.push_back(caption + "|" + prompt);
+            return passwordAnswer;
+        };
+        services.describeShellItem = [this](const void*) { return itemFacts; };
+        launches = std::make_unique<LaunchWorkers>(std::move(services));
+    }
+
+    // Ticks until every record is reported; false when one never is.
+    bool TickUntilEmpty() {
+        return WaitFor([this] {
+            launches->OnLaunchTick();
+            return launches->RecordCount() == 0;
+        });
+    }
+    bool WaitForWorkersToEnd() {
+        return WaitFor([this] { return launches->LiveWorkers() == 0; });
+    }
+
+    std::shared_ptr<test::FakeShellLauncher> shell = std::make_shared<test::FakeShellLauncher>();
+    std::shared_ptr<test::FakeClipboard> clipboard = std::make_shared<test::FakeClipboard>();
+    test::FakeKeyboardState keyboard;
+    test::FakeFileSystem files;
+    LogWriter log{files, "C:\\Q\\Quillox-Data\\log.txt"};
+    LockCounter inputLock{&log};
+    int language = 1;
+    std::vector<std::string> messages;
+    std::vector<std::string> prompts;
+    std::string passwordAnswer;
+    ShellItemFacts itemFacts;
+    int minimised = 0;
+    int repaints = 0;
+    std::unique_ptr<LaunchWorkers> launches;
+};
+
+TEST_F(LaunchWorkersTest, LockedLaunchHoldsInputUntilTheWorkerReportsThenMinimises) {
+    launches->ReleaseWait(true, true);  // nothing waited for: forgotten
+    shell->Hold();
+    launches->StartLaunch(FileRequest("C:\\slow.exe", false));
+    EXPECT_EQ(inputLock.counter(), 1);
+    ASSERT_TRUE(WaitFor([&] { return shell->CallCount() == 1; }));
+
+    for (int i = 0; i < 3; ++i) launches->OnLaunchTick();
+    EXPECT_EQ(inputLock.counter(), 1);
+    EXPECT_TRUE(launches->Busy());
+    EXPECT_EQ(launches->ShownTicks(), 3);
+    EXPECT_EQ(launches->Records().front().waitTicks, 3);
+    EXPECT_EQ(minimised, 0);
+    for (int i = 0; i < kMaxWaitTicks; ++i) launches->OnLaunchTick();
+    EXPECT_EQ(launches->Records().front().waitTicks, kMaxWaitTicks);
+    EXPECT_EQ(launches->ShownTicks(), kMaxWaitTicks);
+
+    shell->Open();
+    ASSERT_TRUE(TickUntilEmpty());
+    EXPECT_TRUE(inputLock.IsFree());
+    EXPECT_FALSE(launches->Busy());
+    EXPECT_EQ(launches->ShownTicks(), 0);
+    EXPECT_EQ(minimised, 1);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(files.Get(log.path()), "lock registering 7654 1\r\nlock unregistering 7654 0\r\n");
+}
+
+TEST_F(LaunchWorkersTest, FreeLaunchMinimisesAtOnceUnlessAltOrNever) {
+    launches->StartLaunch(FileRequest("C:\\a.exe", true, MinimiseMode::UnlessAlt));
+    EXPECT_EQ(minimised, 1);  // before any tick
+    EXPECT_TRUE(inputLock.IsFree());
+
+    keyboard.Press({vk::kAlt});
+    launches->StartLaunch(FileRequest("C:\\b.exe", true, MinimiseMode::UnlessAlt));
+    EXPECT_EQ(minimised, 1);
+    launches->StartLaunch(FileRequest("C:\\c.exe", true, MinimiseMode::Always));
+    EXPECT_EQ(minimised, 2);
+    keyboard.ReleaseAll();
+    launches->StartLaunch(FileRequest("C:\\d.exe", true, MinimiseMode::Never));
+    EXPECT_EQ(minimised, 2);
+
+    ASSERT_TRUE(TickUntilEmpty());
+    EXPECT_EQ(minimised, 2);  // a free launch never minimises again on success
+}
+
+TEST(MinimiseAfterLaunch, ModesWithAndWithoutAlt) {
+    const std::tuple<MinimiseMode, bool, bool> cases[] = {
+        {MinimiseMode::UnlessAlt, false, true}, {MinimiseMode::UnlessAlt, true, false},
+        {MinimiseMode::Always, true, true},     {MinimiseMode::Never, false, false},
+    };
+    for (const auto& [mode, alt, expected] : cases) {
+        EXPECT_EQ(MinimiseAfterLaunch(mode, alt), expected);
+        EXPECT_EQ(MinimisesAfterLaunch(mode, alt), expected);
+    }
+}
+
+TEST_F(LaunchWorkersTest, EscFreesTheWindowWithoutMinimisingAndTheLaunchIsStillReported) {
+    shell->codes["C:\\gone.exe"] = 2;
+    shell->Hold();
+    launches->StartLaunch(FileRequest("C:\\gone.exe", false));
+    launches->OnLaunchTick();
+    launches->OnLaunchTick();
+    ASSERT_TRUE(launches->Busy());
+
+    launches->ReleaseWait(true, false);
+    EXPECT_TRUE(inputLock.IsFree());
+    EXPECT_FALSE(launches->Busy());
+    EXPECT_EQ(launches->ShownTicks(), 0);
+    EXPECT_EQ(minimised, 0);
+    EXPECT_EQ(launches->RecordCount(), 1u);
+
+    shell->Open();
+    ASSERT_TRUE(TickUntilEmpty());
+    EXPECT_EQ(inputLock.counter(), 0);  // released once only
+    EXPECT_EQ(messages, std::vector<std::string>{"File or folder \"C:\\gone.exe\" could not be found."});
+    EXPECT_EQ(minimised, 0);
+}
+
+TEST_F(LaunchWorkersTest, HidingTheWindowReleasesAndMinimisesThenSuccessMinimisesAgain) {
+    shell->Hold();
+    launches->StartLaunch(FileRequest("C:\\slow.exe", false));
+    launches->OnLaunchTick();
+    launches->ReleaseWait(true, true);
+    EXPECT_TRUE(inputLock.IsFree());
+    EXPECT_EQ(minimised, 1);
+    shell->Open();
+    ASSERT_TRUE(TickUntilEmpty());
+    EXPECT_EQ(minimised, 2);
+}
+
+TEST_F(LaunchWorkersTest, TwoQuickLaunchesAreReportedInListOrder) {
+    shell->codes["C:\\first.exe"] = 2;
+    shell->codes["C:\\second.txt"] = 5;
+    language = 0;
+    launches->StartLaunch(FileRequest("C:\\first.exe", true, MinimiseMode::Never));
+    launches->StartLaunch(FileRequest("C:\\second.txt", true, MinimiseMode::Never));
+    ASSERT_TRUE(WaitForWorkersToEnd());
+    ASSERT_TRUE(TickUntilEmpty());
+    EXPECT_EQ(messages, (std::vector<std::string>{"Datei oder Ordner \"C:\\first.exe\" wurde nicht gefunden.",
+                                                  "Zugriff auf \"C:\\second.txt\" wurde verweigert."}));
+}
+
+TEST_F(LaunchWorkersTest, LockedLaunchStaysVisibleWithAltHeldOrOnFailure) {
+    keyboard.Press({vk::kAlt});
+    launches->StartLaunch(FileRequest("C:\\a.exe", false));
+    keyboard.ReleaseAll();
+    shell->codes["C:\\x.doc"] = 31;
+    launches->StartLaunch(FileRequest("C:\\x.doc", false));
+    ASSERT_TRUE(TickUntilEmpty());
+    EXPECT_EQ(messages, std::vector<std::string>{"The file type is not assigned to an application."});
+    EXPECT_EQ(minimised, 0);
+    EXPECT_TRUE(inputLock.IsFree());
+}
+
+TEST_F(LaunchWorkersTest, ShiftCopiesTheFileNameButAnIdListWithoutOneIsInvoked) {
+    keyboard.Press({vk::kShift});
+    launches->StartLaunch(FileRequest("C:\\Texte\\brief.txt", true, MinimiseMode::Never));
+    ASSERT_TRUE(TickUntilEmpty());
+    EXPECT_EQ(clipboard->text, "C:\\Texte\\brief.txt");
+    EXPECT_EQ(shell->CallCount(), 0u);
+    clipboard->text.reset();
+    LaunchRequest request = FileRequest("", true, MinimiseMode::Never);
+    request.idListBytes = std::string("\x14\x00\x1F\x50", 4) + std::string(16, '\x01');
+    launches->StartLaunch(request);
+    ASSERT_TRUE(TickUntilEmpty());
+    ASSERT_EQ(shell->CallCount(), 1u);
+    EXPECT_EQ(shell->Calls()[0].what, "idlist");
+    EXPECT_EQ(shell->Calls()[0].file, request.idListBytes);
+    EXPECT_FALSE(clipboard->text.has_value());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(LaunchWorkersTest, AnotherUserIsAskedForThePasswordAndItsFailureReported) {
+    shell->runAsCode = 1326;
+    shell->systemTexts[1326] = "The user name or password is incorrect";
+    passwordAnswer = "geh\xE4im\x80";
+    LaunchRequest request = FileRequest("C:\\admin.msc", false);
+    request.runAsUser = L"J\u00FCrgen";
+    request.password = L"stored";  // never used: the prompt's answer replaces it
+    launches->StartLaunch(request);
+    EXPECT_EQ(prompts, std::vector<std::string>{"Password request|Password for user J\xFCrgen"});
+    ASSERT_TRUE(TickUntilEmpty());
+    ASSERT_EQ(shell->CallCount(), 1u);
+    EXPECT_EQ(shell->Calls()[0].user, L"J\u00FCrgen");
+    EXPECT_EQ(shell->Calls()[0].password, L"geh\u00E4im\u20AC");
+    EXPECT_EQ(messages, std::vector<std::string>{"Error 1326: The user name or password is incorrect"});
+
+    // Cancelled: the launch still runs, with an empty password.
+    language = 0;
+    passwordAnswer.clear();
+    launches->StartLaunch(request);
+    EXPECT_EQ(prompts.back(), "Passwortabfrage|Passwort f\xFCr Benutzer J\xFCrgen");
+    ASSERT_TRUE(TickUntilEmpty());
+    ASSERT_EQ(shell->CallCount(), 2u);
+    EXPECT_EQ(shell->Calls()[1].what, "runas");
+    EXPECT_EQ(shell->Calls()[1].password, L"");
+}
+
+TEST_F(LaunchWorkersTest, ShellItemsFolderOpensAtOnceOthersOnAWorkerShiftCopiesThePath) {
+    int item = 0;
+    LaunchRequest request = FileRequest("", true, MinimiseMode::Never);
+    request.shellItem = &item;
+
+    itemFacts = {"C:\\Daten", true};
+    launches->StartLaunch(request);
+    ASSERT_EQ(shell->CallCount(), 1u);  // on this thread, before any tick
+    EXPECT_EQ(shell->Calls()[0].parameters, "open");
+    EXPECT_EQ(launches->LiveWorkers(), 0);
+    launches->OnLaunchTick();
+    EXPECT_EQ(launches->RecordCount(), 1u);  // no worker: finished at the first tick...
+    launches->OnLaunchTick();
+    EXPECT_EQ(launches->RecordCount(), 0u);  // ...and reported at the second
+
+    itemFacts = {"C:\\Daten\\a.txt", false};
+    launches->StartLaunch(request);
+    ASSERT_TRUE(TickUntilEmpty());
+    ASSERT_EQ(shell->CallCount(), 2u);
+    EXPECT_EQ(shell->Calls()[1].what, "item");
+    EXPECT_EQ(shell->Calls()[1].parameters, "");
+
+    keyboard.Press({vk::kShift});
+    itemFacts = {"C:\\Daten", true};
+    launches->StartLaunch(request);
+    ASSERT_TRUE(TickUntilEmpty());
+    EXPECT_EQ(clipboard->text, "C:\\Daten\\");
+    EXPECT_EQ(shell->CallCount(), 2u);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(LaunchWorkersTest, HundredLaunchesLeaveNoRecordOrThreadBehind) {
+    for (int i = 0; i < 100; ++i)
+        launches->StartLaunch(FileRequest("C:\\p" + std::to_string(i) + ".exe", i % 2 == 0, MinimiseMode::Never));
+    EXPECT_EQ(inputLock.counter(), 50);
+    ASSERT_TRUE(TickUntilEmpty());
+    EXPECT_EQ(launches->RecordCount(), 0u);
+    EXPECT_EQ(launches->LiveWorkers(), 0);
+    EXPECT_TRUE(inputLock.IsFree());
+    EXPECT_EQ(shell->CallCount(), 100u);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(shell.use_count(), 2);  // the test and the interface: no worker holds it any more
+}
+
+TEST_F(LaunchWorkersTest, DestroyingWhileAWorkerIsBlockedNeitherWaitsNorFreesWhatItUses) {
+    shell->Hold();
+    launches->StartLaunch(FileRequest("C:\\hangs.exe", false));
+    launches->StartLaunch(FileRequest("C:\\quick.exe", true));
+    ASSERT_TRUE(WaitFor([&] { return shell->CallCount() == 2; }));
+    launches.reset();  // returns although one worker is still inside the shell
+    shell->Open();
+    // Both workers let go of the launcher once they end; none was killed.
+    ASSERT_TRUE(WaitFor([&] { return shell.use_count() == 1; }));
+}
+
+}  // namespace
+}  // namespace qx
