@@ -14,6 +14,7 @@
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShellLauncher.h"
 #include "fakes/FakeSystemInfo.h"
+#include "store/EntryRows.h"
 #include "store/EntryStore.h"
 
 namespace qx {
@@ -31,6 +32,43 @@ protected:
     }
     bool Saw(const std::string& event) const {
         return std::find(view.events.begin(), view.events.end(), event) != view.events.end();
+    }
+    // Starts shown with these entries and command history, the keys in the key capture field.
+    void StartShown(const std::string& entries, const std::string& commands = "") {
+        if (!files.FileExists(kData + "OldOrders.txt")) files.Put(kData + "OldOrders.txt", commands);
+        files.Put(kData + "Files.txt", entries);
+        Start();
+        form.RestoreTransition();
+        form.FieldFocusChanged(KeyField::KeyCapture, true);
+        view.list.SetSize(200, 190);
+    }
+    void Type(const std::string& text) {
+        for (char c : text) {
+            char key = c;
+            form.KeyPress(key);
+        }
+    }
+    void Settle() {
+        form.OnResultsTick();
+        form.OnResultsTick();
+    }
+    // Launch ticks until done() holds; the workers run on threads of their own.
+    template <class Done>
+    bool TickUntil(Done done) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > deadline) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            form.OnLaunchTick();
+        }
+        return true;
+    }
+    std::string EntryValueOfRow(int row) const {
+        const Entry* entry = EntryIfAny(view.list.Items().Objects(row));
+        return entry ? std::string(entry->Value()) : std::string();
+    }
+    bool FileHas(const std::string& name, const std::string& part) const {
+        return files.Get(kData + name).find(part) != std::string::npos;
     }
 
     test::FakeFileSystem files;
@@ -350,10 +388,7 @@ TEST_F(FormTest, TypingThenDownDownEnterLaunchesTheThirdRowOfTheFinalResults) {
     form.KeyDown(vk::kReturn, false, false);
     EXPECT_EQ(launcher->CallCount(), 0u);  // waits for the results of "note"
     for (int tick = 0; tick < 6; ++tick) form.OnResultsTick();
-    for (int tick = 0; tick < 20 && launcher->CallCount() == 0; ++tick) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        form.OnLaunchTick();
-    }
+    ASSERT_TRUE(TickUntil([&] { return launcher->CallCount() > 0; }));
     ASSERT_EQ(launcher->CallCount(), 1u);
     EXPECT_EQ(view.Rows(), (std::vector<std::string>{"Notebook", "Notepad", "Keynote"}));
     EXPECT_EQ(launcher->Calls()[0].file, "k.exe");
@@ -384,6 +419,20 @@ TEST_F(FormTest, ChordTogglesTheWindowButNotWhileAMessageBoxOwnsIt) {
     form.OnHousekeepingTick();
     form.OnHousekeepingTick();
     EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "minimise request"), 2);
+}
+
+TEST_F(FormTest, AnUnreadableHistoryIsNotOverwrittenByTheNextLaunch) {
+    files.Put(kData + "OldOrders.txt", "exe: kept\r\n");
+    files.FailReads(kData + "OldOrders.txt");
+    StartShown("");
+    EXPECT_EQ(boxes.errors, std::vector<std::string>{"Access is denied."});
+    Type(",calc");
+    Settle();
+    form.KeyDown(vk::kReturn, false, false);
+    form.OnResultsTick();
+    ASSERT_TRUE(TickUntil([&] { return launcher->CallCount() == 1 && form.inputLock().IsFree(); }));
+    EXPECT_EQ(files.Get(kData + "OldOrders.txt"), "exe: kept\r\n");
+    EXPECT_EQ(boxes.errors.size(), 1u);
 }
 
 }  // namespace
