@@ -222,7 +222,7 @@ TEST_F(LaunchModesTest, ForThisUserMenuItemWritesAndRemovesTheAutorunValue) {
     ASSERT_TRUE(clickForThisUser());
     std::string value;
     EXPECT_TRUE(WaitUntil([&] { return ReadAutorunValue(value); }));
-    EXPECT_EQ(value, Folder().ExePath());
+    EXPECT_EQ(value, "\"" + Folder().ExePath() + "\"");
     EXPECT_EQ(FindMessageBox(pid_), nullptr);
 
     SetForegroundWindow(window);
