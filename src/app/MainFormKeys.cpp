@@ -46,7 +46,7 @@ void MainForm::CreateListBehaviour() {
                             [this](const Status& status) { ShowError(status); }});
 
     ListBoxModel& list = view_.ResultList();
-    list.OnDblClick = [this] { ResultListDblClick(false); };
+    list.OnDblClick = [this](MouseModifiers) { ResultListDblClick(false); };
     list.OnContextMenu = [this](int, int) { OpenRowContextMenu(); };
     list.OnBeginEdit = [this](int row) {
         ListBoxModel& rows = view_.ResultList();
