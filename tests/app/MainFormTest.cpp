@@ -421,6 +421,151 @@ TEST_F(FormTest, ChordTogglesTheWindowButNotWhileAMessageBoxOwnsIt) {
     EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "minimise request"), 2);
 }
 
+TEST_F(FormTest, RowsActOnTheirOwnEntryWhenTwoShareAName) {
+    StartShown("Foo|C:\\a.exe\r\nFoo|C:\\b.exe\r\nFoo|C:\\c.exe\r\n");
+    Type("foo");
+    Settle();
+    ASSERT_EQ(view.Rows(), (std::vector<std::string>{"Foo", "Foo", "Foo"}));
+    view.list.SetSelected(1);
+    const std::string second = EntryValueOfRow(1);
+    form.KeyDown(vk::kReturn, false, false);
+    form.OnResultsTick();
+    ASSERT_TRUE(TickUntil([&] { return launcher->CallCount() == 1 && form.inputLock().IsFree(); }));
+    EXPECT_EQ(launcher->Calls()[0].file, second);
+
+    view.list.SetSelected(2);
+    const std::string third = EntryValueOfRow(2);
+    boxes.answers = {true};
+    form.KeyDown(vk::kDelete, false, false);
+    EXPECT_FALSE(FileHas("Files.txt", third));
+    EXPECT_EQ(view.Rows().size(), 2u);
+
+    view.list.SetSelected(1);
+    const std::string kept = EntryValueOfRow(0), renamed = EntryValueOfRow(1);
+    form.KeyDown(vk::kF2, false, false);
+    ASSERT_TRUE(view.list.Editing());
+    view.list.SetEditText("Bar");
+    view.list.CommitEdit();
+    EXPECT_TRUE(FileHas("Files.txt", "Bar|" + renamed)) << files.Get(kData + "Files.txt");
+    EXPECT_EQ(EntryValueOfRow(0), kept);
+}
+
+TEST_F(FormTest, RenameInPlaceKeepsToTheRowItStartedOnAndOnlyInEntrySearch) {
+    StartShown("Foo|C:\\a.exe\r\nFooz|C:\\z.exe\r\nexe: Fooz|C:\\c.exe\r\n", "exe: Fooz\r\n");
+    Type("foo");
+    Settle();
+    view.list.SetSelected(view.list.Items().IndexOf("Foo"));
+    // Typed on, then F2 before the rows follow: the rename stays with the row shown, and the
+    // input goes back to the text those rows belong to.
+    Type("z");
+    form.KeyDown(vk::kF2, false, false);
+    ASSERT_TRUE(view.list.Editing());
+    EXPECT_EQ(form.query().currentText(), "foo");
+    EXPECT_FALSE(form.inputLock().IsFree());
+    Settle();
+    view.list.SetEditText("Bar");
+    view.list.CommitEdit();
+    EXPECT_TRUE(form.inputLock().IsFree());
+    EXPECT_TRUE(FileHas("Files.txt", "Bar|C:\\a.exe"));
+    EXPECT_TRUE(FileHas("Files.txt", "Fooz|C:\\z.exe"));
+
+    // A history row in command mode is no entry, whatever its text.
+    form.KeyDown(vk::kEscape, false, false);
+    Type(",fooz");
+    Settle();
+    ASSERT_EQ(view.Rows(), (std::vector<std::string>{"exe: fooz", "exe: Fooz"}));
+    view.list.SetSelected(1);
+    form.KeyDown(vk::kF2, false, false);
+    EXPECT_FALSE(view.list.Editing());
+    view.list.SetEditText("Baz");
+    view.list.CommitEdit();
+    EXPECT_TRUE(FileHas("Files.txt", "exe: Fooz|C:\\c.exe"));
+}
+
+TEST_F(FormTest, ALockedLaunchHoldsEveryInputUntilEscReleasesIt) {
+    StartShown("Alpha|C:\\Apps\\Quillox\\a.exe\r\nBeta|C:\\b.exe\r\n");
+    Type("a");
+    Settle();
+    launcher->Hold();
+    form.KeyDown(vk::kReturn, false, false);
+    form.OnResultsTick();
+    ASSERT_TRUE(TickUntil([&] { return launcher->CallCount() == 1; }));
+    EXPECT_EQ(view.events.back(), "input off");
+    const std::string entries = files.Get(kData + "Files.txt");
+
+    clipboard->text = "pasted";
+    view.list.MouseDown(MouseButton::Left, 20, 25, {}, true);  // a double click on Beta
+    form.KeyDown(vk::kControl, false, false);
+    form.KeyDown('V', false, false);
+    form.KeyDown('R', false, false);
+    form.KeyDown('R', true, false);
+    view.list.OnContextMenu(5, 5);
+    Type("x");
+    EXPECT_EQ(form.query().currentText(), "a");
+    EXPECT_EQ(files.Get(kData + "Files.txt"), entries);
+    EXPECT_FALSE(form.released());
+    EXPECT_FALSE(Saw("row menu 1 1 1 1 1 1 1 1 1"));
+    form.OnResultsTick();
+    EXPECT_EQ(launcher->CallCount(), 1u);
+
+    view.events.clear();
+    form.KeyDown(vk::kEscape, false, false);  // stops waiting; the launch goes on
+    EXPECT_TRUE(form.inputLock().IsFree());
+    EXPECT_TRUE(Saw("input on"));
+    launcher->Open();
+}
+
+TEST_F(FormTest, ShiftAndAltOfEnterOrTheDoubleClickTravelWithTheQueuedLaunch) {
+    StartShown("Alpha|C:\\a.exe\r\n");
+    Type("alp");
+    form.KeyDown(vk::kReturn, false, true);  // Shift+Enter, let go before the rows are ready
+    Settle();
+    form.OnResultsTick();
+    ASSERT_TRUE(TickUntil([&] { return form.inputLock().IsFree() && clipboard->text.has_value(); }));
+    EXPECT_EQ(clipboard->text, "C:\\a.exe");
+    EXPECT_EQ(launcher->CallCount(), 0u);
+
+    view.events.clear();
+    form.KeyDown(vk::kReturn, true, false);  // Alt+Enter keeps the window
+    form.OnResultsTick();
+    ASSERT_TRUE(TickUntil([&] { return launcher->CallCount() == 1 && form.inputLock().IsFree(); }));
+    EXPECT_FALSE(Saw("minimise request"));
+
+    clipboard->text.reset();
+    view.list.MouseDown(MouseButton::Left, 20, 5, MouseModifiers{.shift = true}, true);
+    ASSERT_TRUE(TickUntil([&] { return form.inputLock().IsFree() && clipboard->text.has_value(); }));
+    EXPECT_EQ(launcher->CallCount(), 1u);
+}
+
+TEST_F(FormTest, RunFromTheRowMenuKeepsTheWindowAndMiddleClickGoesIntoOrUp) {
+    StartShown("Alpha|C:\\a.exe\r\n", "exe: calc /x\r\n");
+    Type("alp");
+    Settle();
+    view.list.OnContextMenu(5, 5);
+    view.events.clear();
+    form.RunRowMenuItem(RowMenuItem::Run);
+    ASSERT_TRUE(TickUntil([&] { return launcher->CallCount() == 1 && form.inputLock().IsFree(); }));
+    form.OnLaunchTick();
+    EXPECT_FALSE(Saw("minimise request"));
+
+    form.KeyDown(vk::kEscape, false, false);
+    Type(",ca");
+    Settle();
+    const auto middleClick = [&](int y) {
+        view.list.MouseDown(MouseButton::Middle, 20, y, {});
+        view.list.MouseUp(MouseButton::Middle, 20, y, {});
+        form.OnResultsTick();
+    };
+    middleClick(25);  // on the history row: completes the command
+    EXPECT_EQ(form.query().currentText(), ",calc /x");
+    form.KeyDown(vk::kEscape, false, false);
+    Type("zq");
+    Settle();
+    ASSERT_TRUE(view.Rows().empty());
+    middleClick(25);  // no row to go into: up
+    EXPECT_EQ(form.query().currentText(), "");
+}
+
 TEST_F(FormTest, AnUnreadableHistoryIsNotOverwrittenByTheNextLaunch) {
     files.Put(kData + "OldOrders.txt", "exe: kept\r\n");
     files.FailReads(kData + "OldOrders.txt");
