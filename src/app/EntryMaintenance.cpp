@@ -52,21 +52,21 @@ void EntryMaintenance::ShowError(const Status& status) const {
     if (!status && hooks_.showError) hooks_.showError(status);
 }
 
-bool EntryMaintenance::DeleteEntry(std::string_view name) {
+bool EntryMaintenance::DeleteEntry(std::string_view name) { return DeleteEntryAt(store_.EntryList().IndexOf(name)); }
+
+bool EntryMaintenance::DeleteEntry(const RowData* object) {
+    return DeleteEntryAt(store_.EntryList().IndexOfObject(object));
+}
+
+bool EntryMaintenance::DeleteEntryAt(int index) {
     RowList& entries = store_.EntryList();
-    const int index = entries.IndexOf(name);
     if (index < 0) return false;
     RowData* object = entries.Objects(index);
     DeleteIconFiles(EntryAt(entries, index));
 
     // The row goes before the entry it refers to, so nothing ever sees a freed object.
     RowList& rows = results_.list().Items();
-    for (int row = 0; row < rows.Count(); ++row) {
-        if (rows.Objects(row) == object) {
-            rows.Delete(row);
-            break;
-        }
-    }
+    if (const int row = rows.IndexOfObject(object); row >= 0) rows.Delete(row);
     entries.Delete(index);
     results_.RefreshList();
     return true;
@@ -81,13 +81,15 @@ void EntryMaintenance::RemoveSelectedEntry() {
         for (const Status& status : failures.All()) ShowError(status);
         return;
     }
-    const std::string name = list.SelectedText();
-    const std::string question =
-        language_.Text(texts::DeleteEntryStart) + ShortName(name) + language_.Text(texts::DeleteEntryEnd);
+    // The row's own entry: of two entries with one name, the second row deletes the second.
+    const RowData* object = list.Items().Objects(list.SelectedIndex());
+    if (store_.EntryList().IndexOfObject(object) < 0) return;
+    const std::string question = language_.Text(texts::DeleteEntryStart) + ShortName(list.SelectedText()) +
+                                 language_.Text(texts::DeleteEntryEnd);
     if (!hooks_.askYesNo || !hooks_.askYesNo(question)) return;
 
     const int top = list.TopIndex();
-    DeleteEntry(name);
+    DeleteEntry(object);
     ShowError(store_.SaveEntries(false));
     list.SetTopIndex(top);
     list.Repaint();
@@ -109,17 +111,18 @@ bool EntryMaintenance::RefuseName(std::string_view name) {
 }
 
 bool EntryMaintenance::ReplaceEntry(std::string_view oldName, std::unique_ptr<Entry> newEntry) {
+    return ReplaceEntryAt(store_.EntryList().IndexOf(oldName), std::move(newEntry));
+}
+
+bool EntryMaintenance::ReplaceEntryAt(int index, std::unique_ptr<Entry> newEntry) {
     if (!newEntry) return false;
+    RowList& entries = store_.EntryList();
     const std::string newName(newEntry->Name());
-    if (RefuseName(newName)) return false;
-    if (!SameText(newName, oldName) && !store_.IsNameFree(newName)) {
+    if (RefuseName(newName) || index < 0) return false;
+    if (!SameText(newName, entries.Strings(index)) && !store_.IsNameFree(newName)) {
         ShowInfo(language_.Text(texts::NameExistsStart) + ShortName(newName) + language_.Text(texts::NameExistsEnd));
         return false;
     }
-
-    RowList& entries = store_.EntryList();
-    const int index = entries.IndexOf(oldName);
-    if (index < 0) return false;
     const Entry& oldEntry = EntryAt(entries, index);
     if (IconSourceChanged(oldEntry, *newEntry)) DeleteIconFiles(oldEntry);
     else MoveIconFiles(oldEntry, *newEntry);
@@ -131,9 +134,10 @@ bool EntryMaintenance::ReplaceEntry(std::string_view oldName, std::unique_ptr<En
     return true;
 }
 
-bool EntryMaintenance::RenameInPlace(std::string_view oldName, std::string_view plainText) {
-    const Entry* old = store_.FindEntry(oldName);
-    if (!old) return true;
+bool EntryMaintenance::RenameInPlace(const RowData* object, std::string_view plainText) {
+    const int index = store_.EntryList().IndexOfObject(object);
+    if (index < 0) return true;
+    const Entry* old = &EntryAt(store_.EntryList(), index);
     const std::string_view typed = Trimmed(plainText);
     // A kind prefix alone would make a Name that is not empty but names nothing.
     if (typed.empty()) {
@@ -147,13 +151,14 @@ bool EntryMaintenance::RenameInPlace(std::string_view oldName, std::string_view 
 
     auto renamed = CopyColumns(*old);
     renamed->SetText(EntryText::Name, newName);
-    if (!ReplaceEntry(oldName, std::move(renamed))) return false;
+    if (!ReplaceEntryAt(index, std::move(renamed))) return false;
 
     store_.SortEntries();
     results_.RefreshList();
     ShowError(store_.SaveEntries(false));
     ListBoxModel& list = results_.list();
-    const int row = list.Items().IndexOf(newName);
+    // The data object stays with the entry through the replacement and the sort.
+    const int row = list.Items().IndexOfObject(object);
     if (row >= 0) {
         list.SetSelected(row);
         ScrollRowIntoView(list, row);

@@ -12,6 +12,7 @@ namespace qx {
 
 class EntryStore;
 class LanguageSwitch;
+class RowData;
 class PrefixCharacters;
 class ResultListModel;
 
@@ -39,19 +40,22 @@ public:
     // Removes the first stored entry of that Name (case-insensitive) with its
     // icon files and its result row, then rebuilds the list. False when no entry has the Name.
     bool DeleteEntry(std::string_view name);
+    // The same for the stored entry a row carries (its data object); false when it is none.
+    bool DeleteEntry(const RowData* object);
     // The Delete key and the row menu's remove item outside folder browsing: in entry search asks
-    // whether to delete the selected entry and, on Yes, deletes and saves it, keeping the
+    // whether to delete the selected row's entry and, on Yes, deletes and saves it, keeping the
     // scroll position; in command or URL mode forgets the selected history line.
     void RemoveSelectedEntry();
     // Puts newEntry in place of the entry oldName after checking its Name: not empty, not
     // beginning with a command, URL or folder character, and not another entry's. A refusal
     // is shown, discards newEntry and leaves the EntryList unchanged.
     bool ReplaceEntry(std::string_view oldName, std::unique_ptr<Entry> newEntry);
-    // The in-place rename of a stored entry: plainText is what the user typed for the name
-    // (as PlainEntryName shows it); the entry keeps its kind prefix and marker. Saves, rebuilds
-    // the list and selects the renamed row. False when ReplaceEntry refused (the edit should
-    // stay open); true also when nothing changed.
-    bool RenameInPlace(std::string_view oldName, std::string_view plainText);
+    // The in-place rename of the stored entry a row carries (its data object), never another of
+    // the same name: plainText is what the user typed for the name (as PlainEntryName shows it);
+    // the entry keeps its kind prefix and marker. Saves, rebuilds the list and selects the
+    // renamed row. False when the name was refused (the edit should stay open); true also when
+    // nothing changed or the object is no stored entry.
+    bool RenameInPlace(const RowData* object, std::string_view plainText);
 
 private:
     // The icon cache files in IconsFolder are kept with the icon cache itself; until it exists
@@ -61,6 +65,8 @@ private:
         (void)oldEntry;
         (void)newEntry;
     }
+    bool DeleteEntryAt(int index);
+    bool ReplaceEntryAt(int index, std::unique_ptr<Entry> newEntry);
     bool RefuseName(std::string_view name);
     void ShowInfo(const std::string& text) const;
     void ShowError(const Status& status) const;

@@ -29,6 +29,7 @@ namespace qx {
 
 class EntryMaintenance;
 class IInstallerLookup;
+class RowData;
 class LaunchPipeline;
 class LaunchWorkers;
 class EntryStore;
@@ -95,9 +96,13 @@ public:
     void FieldFocusChanged(KeyField field, bool focused);
     void KeyCaptureChange(const std::string& text);
     void MouseWheel(int wheelDelta);
-    // The one launch action: Enter, a double click and a replayed Enter all end here.
-    void ResultListDblClick(bool fromKeyboard = true);
+    // The one launch action: Enter, a double click and a replayed Enter all end here, with the
+    // modifier keys of that Enter or click.
+    void ResultListDblClick(bool fromKeyboard = true, ModifierKeys keys = {});
+    // A choice of the row context menu, for the row the menu was opened on.
     void RunRowMenuItem(RowMenuItem item);
+    // A click on the window itself: stops waiting for a locked launch.
+    void FormMouseUp();
     // The "Sprache/Language" items: tag 0 German, 1 English.
     void ChooseLanguage(int tag) { language_.ChooseLanguage(tag); }
 
@@ -140,7 +145,12 @@ private:
     void RenameLegacyIconFiles() {}
     void CreateListBehaviour();
     void CreateLaunching();
-    void CommitRename(int row, const std::string& text, bool closedFromOutside);
+    // The in-place rename of a stored entry's row, in entry search only, holding the input.
+    void BeginRename(int row, const std::string& initialText = {});
+    void CommitRename(const std::string& text, bool closedFromOutside);
+    // Selects the row the context menu was opened on; false when it is gone.
+    bool SelectMenuRow();
+    void MiddleClick();
 
     // IQueryHooks and IKeyboardTarget
     // The balloon tip, the folder browser and a painted input line arrive with the
@@ -170,7 +180,7 @@ private:
     void AttachMainMenu(bool) override {}
     void QueueMove(int delta) override;
     void QueueGoInto() override;
-    void QueueLaunch() override;
+    void QueueLaunch(ModifierKeys keys) override;
     void ClearQueuedMoves() override;
     void UniversalUpdate(bool notify, bool reload) override;
     void ChangeToListBox() override;
@@ -219,6 +229,13 @@ private:
     std::unique_ptr<LogWriter> log_;
     std::unique_ptr<LockCounter> fileOpLock_;
     std::unique_ptr<LockCounter> inputLock_;
+
+    // The row an in-place rename and the context menu act on (compared, never followed, until
+    // found in the rows again).
+    RowData* renameRow_ = nullptr;
+    bool renameLockHeld_ = false;
+    RowData* menuRow_ = nullptr;
+    std::string menuRowText_;
 };
 
 }  // namespace qx

@@ -1,4 +1,6 @@
 // The main window's keyboard, list and view-switch wiring.
+#include <utility>
+
 #include "app/EntryMaintenance.h"
 #include "app/input/KeyboardCommands.h"
 #include "app/MainForm.h"
@@ -8,9 +10,17 @@
 #include "exec/LaunchWorkers.h"
 #include "exec/WaitingDisplay.h"
 #include "search/ResultListModel.h"
+#include "store/EntryRows.h"
 #include "store/EntryStore.h"
 
 namespace qx {
+
+namespace {
+
+// The in-place rename holds the input, so no search changes the rows under it.
+constexpr int kRenameLockId = 80;
+
+}  // namespace
 
 void MainForm::CreateListBehaviour() {
     ResultListHooks hooks;
@@ -28,7 +38,7 @@ void MainForm::CreateListBehaviour() {
 
     WaitingKeysHooks waiting;
     waiting.goInto = [this] { keys_->GoInto(); };
-    waiting.launch = [this] { ResultListDblClick(true); };
+    waiting.launch = [this](ModifierKeys keys) { ResultListDblClick(true, keys); };
     waiting.isInputLockFree = [this] { return inputLock_->IsFree(); };
     results_->SetWaitingKeysHooks(std::move(waiting));
 
@@ -46,31 +56,67 @@ void MainForm::CreateListBehaviour() {
                             [this](const Status& status) { ShowError(status); }});
 
     ListBoxModel& list = view_.ResultList();
-    list.OnDblClick = [this] { ResultListDblClick(false); };
-    list.OnContextMenu = [this](int, int) { OpenRowContextMenu(); };
-    list.OnBeginEdit = [this](int row) {
-        ListBoxModel& rows = view_.ResultList();
-        rows.BeginEdit(row, PlainEntryName(rows.Items().Strings(row)));
+    list.OnDblClick = [this](MouseModifiers keys) {
+        keys.ctrl = keys.ctrl || keys_->controlDown;
+        ResultListDblClick(false, keys);
     };
-    list.OnEditCommit = [this](int row, const std::string& text, bool closedFromOutside) {
-        CommitRename(row, text, closedFromOutside);
+    list.OnContextMenu = [this](int, int) { OpenRowContextMenu(); };
+    list.OnMiddleClick = [this] { MiddleClick(); };
+    list.OnBeginEdit = [this](int row) { BeginRename(row); };
+    list.OnEditEnded = [this] {
+        if (renameLockHeld_) inputLock_->Unregister(kRenameLockId);
+        renameLockHeld_ = false;
+    };
+    list.OnEditCommit = [this](int, const std::string& text, bool closedFromOutside) {
+        CommitRename(text, closedFromOutside);
     };
 }
 
-void MainForm::CommitRename(int row, const std::string& text, bool closedFromOutside) {
+void MainForm::BeginRename(int row, const std::string& initialText) {
     ListBoxModel& list = view_.ResultList();
+    // Stored entries are renamed in entry search only: a history row is no entry, whatever
+    // its text, and folder listings get their own rename with the folder browser.
+    if (!inputLock_->IsFree() || IsFolderBrowsing() || query_->Mode() != InputMode::EntrySearch) return;
     if (row < 0 || row >= list.Count()) return;
-    const std::string oldName = list.Items().Strings(row);
-    // A refused name is offered again, unless the edit was closed by hiding the window.
-    if (!maintenance_->RenameInPlace(oldName, text) && !closedFromOutside) list.BeginEdit(row, text);
+    RowData* object = list.Items().Objects(row);
+    const Entry* entry = EntryIfAny(object);
+    if (!entry || entry->iconState == IconState::FolderListing) return;
+    const std::string name = PlainEntryName(entry->Name());
+    // The rows belong to the settled input; typing that has not reached them yet is undone with
+    // the keys queued behind it, so input and rows agree while the row is edited.
+    if (query_->searchResultsView && query_->currentText() != results_->settledText()) {
+        results_->waitingKeys().Drop();
+        keys_->SetInputText(results_->settledText());
+    }
+    list.EndEdit();
+    inputLock_->Register(kRenameLockId);
+    renameLockHeld_ = true;
+    // The edit remembers the row's entry object: the commit renames exactly that entry.
+    renameRow_ = object;
+    list.BeginEdit(row, initialText.empty() ? name : initialText);
+}
+
+void MainForm::CommitRename(const std::string& text, bool closedFromOutside) {
+    RowData* object = std::exchange(renameRow_, nullptr);
+    if (!object || maintenance_->RenameInPlace(object, text) || closedFromOutside) return;
+    // A refused name is offered again on the same entry's row.
+    const int row = view_.ResultList().Items().IndexOfObject(object);
+    if (row >= 0) BeginRename(row, text);
+}
+
+void MainForm::MiddleClick() {
+    if (!inputLock_->IsFree()) return;
+    if (view_.ResultList().HasSelection())
+        QueueGoInto();
+    else
+        keys_->GoUp();
 }
 
 void MainForm::CreateLaunching() {
     LaunchWorkersServices services;
     services.launcher = platform_.shellLauncher;
     services.clipboard = platform_.clipboard;
-    services.keyboard = &platform_.keyboard;
-    services.inputLock = inputLock_.get();
+    services.setUserInput = [this](bool enable, int id) { SetUserInput(enable, id); };
     services.languageIndex = [this] { return language_.languageIndex(); };
     services.showInfo = [this](const std::string& text) { ShowInfo(text); };
     services.minimise = [this] {
@@ -100,13 +146,15 @@ void MainForm::CreateLaunching() {
     hooks.showError = [this](const std::string& message) { platform_.boxes.ShowError(message); };
     // The password is asked by the launch threads when the launch starts, not here.
     launch_ = std::make_unique<LaunchPipeline>(
-        LaunchContext{*store_, view_.ResultList(), platform_.files, platform_.keyboard, platform_.installer},
-        std::move(hooks));
+        LaunchContext{*store_, view_.ResultList(), platform_.files, platform_.installer}, std::move(hooks));
 }
 
-void MainForm::ResultListDblClick(bool fromKeyboard) {
-    launch_->ResultListDblClick(fromKeyboard ? LaunchSender::MainWindow : LaunchSender::ResultList);
+void MainForm::ResultListDblClick(bool fromKeyboard, ModifierKeys keys) {
+    if (!inputLock_->IsFree()) return;
+    launch_->ResultListDblClick(fromKeyboard ? LaunchSender::MainWindow : LaunchSender::ResultList, keys);
 }
+
+void MainForm::FormMouseUp() { UpdateLaunchState(); }
 
 void MainForm::OnLaunchTick() {
     if (threads_) threads_->OnLaunchTick();
@@ -119,11 +167,24 @@ void MainForm::UpdateLaunchState() { threads_->ReleaseWait(true, false); }
 void MainForm::OpenContainingFolder() { launch_->OpenContainingFolder(LaunchSender::MainWindow); }
 
 void MainForm::OpenRowContextMenu() {
-    if (!inputLock_->IsFree() || !view_.ResultList().HasSelection()) return;
+    ListBoxModel& list = view_.ResultList();
+    if (!inputLock_->IsFree() || !list.HasSelection()) return;
+    // The menu acts on the row it was opened for, even if the rows are rebuilt while it is up.
+    menuRow_ = list.Items().Objects(list.SelectedIndex());
+    menuRowText_ = list.SelectedText();
     view_.ShowRowContextMenu(VisibleRowMenuItems(IsFolderBrowsing(), query_->Mode()));
 }
 
+bool MainForm::SelectMenuRow() {
+    ListBoxModel& list = view_.ResultList();
+    const int row = list.Items().IndexOfObject(menuRow_);
+    if (!menuRow_ || row < 0 || list.Items().Strings(row) != menuRowText_) return false;
+    if (row != list.SelectedIndex()) list.SetSelected(row);
+    return true;
+}
+
 void MainForm::RunRowMenuItem(RowMenuItem item) {
+    if (!inputLock_->IsFree() || !SelectMenuRow()) return;
     switch (item) {
         case RowMenuItem::Remove:
             RemoveSelectedRow();
@@ -132,7 +193,8 @@ void MainForm::RunRowMenuItem(RowMenuItem item) {
             keys_->BeginRename();
             break;
         case RowMenuItem::Run:
-            ResultListDblClick(true);
+            // "Ausführen" keeps the window.
+            launch_->LaunchRow(menuRow_, menuRowText_, MinimiseMode::Never, launch_->InputStaysFree());
             break;
         case RowMenuItem::GoToParentFolder:
             launch_->OpenContainingFolder(LaunchSender::FolderMenuItem);
@@ -180,7 +242,7 @@ void MainForm::QueueMove(int delta) { results_->waitingKeys().QueueMove(delta); 
 
 void MainForm::QueueGoInto() { results_->waitingKeys().QueueGoInto(); }
 
-void MainForm::QueueLaunch() { results_->waitingKeys().QueueLaunch(); }
+void MainForm::QueueLaunch(ModifierKeys keys) { results_->waitingKeys().QueueLaunch(keys); }
 
 void MainForm::ClearQueuedMoves() { results_->waitingKeys().SetMoveDelta(0); }
 

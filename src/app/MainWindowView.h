@@ -1,7 +1,9 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "app/RowContextMenu.h"
+#include "platform/SecretText.h"
 
 namespace qx {
 
@@ -43,6 +45,7 @@ public:
     // Starts a program with the given working folder; false when it could not be started.
     virtual bool StartProgram(const std::string& exePath, const std::string& workingFolder) = 0;
 
+    // The input line and the key capture field; the keys go to the window itself meanwhile.
     virtual void SetInputEnabled(bool enabled) = 0;
     // Sets the input line's text; its change event follows as for typing.
     virtual void SetInputText(const std::string& text) = 0;
@@ -51,8 +54,8 @@ public:
     virtual void ShowInputLine() = 0;
     virtual void ClearKeyCaptureField() = 0;
     virtual void ShowOptionsMenu() = 0;
-    // The run-as password prompt; empty when cancelled.
-    virtual std::string PromptPassword(const std::string& caption, const std::string& prompt) = 0;
+    // The run-as password prompt; nothing when cancelled.
+    virtual std::optional<SecretText> PromptPassword(const std::string& caption, const std::string& prompt) = 0;
     // The input line shows the waiting display while a locked launch runs.
     virtual void ShowWaitingText(const std::string& text) = 0;
     // The list's context menu at the cursor with the visible items; a choice comes back as

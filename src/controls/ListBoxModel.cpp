@@ -161,9 +161,13 @@ std::vector<std::string> ListBoxModel::MarkedItems() const {
 
 void ListBoxModel::MoveSelection(int delta, bool moveMarkedRows, bool singleStep) {
     if (delta == 0) return;
-    // Caps a held arrow key at about 50 rows a second, whatever the repeat rate.
-    const int waitMs = RoundHalfEven(kStepPaceMs / std::abs(delta));
-    if (waitMs > 0 && SleepMs) SleepMs(static_cast<unsigned>(waitMs));
+    // Caps a held arrow key at about 50 rows a second, whatever the repeat rate: a move that
+    // repeats the previous one sooner than its pace allows is skipped. The thread never waits.
+    const std::uint64_t now = clock_.NowMs();
+    const auto paceMs = static_cast<std::uint64_t>(RoundHalfEven(kStepPaceMs / std::abs(delta)));
+    if (delta == lastMoveDelta_ && now >= lastMoveMs_ && now - lastMoveMs_ < paceMs) return;
+    lastMoveDelta_ = delta;
+    lastMoveMs_ = now;
     if (singleStep) delta = delta > 0 ? 1 : -1;
 
     if (!moveMarkedRows) {
@@ -296,6 +300,7 @@ void ListBoxModel::EndEdit() {
     ignoreMovesUntilDown_ = true;
     if (OnEditStateChanged) OnEditStateChanged();
     Repaint(5);
+    if (OnEditEnded) OnEditEnded();
 }
 
 void ListBoxModel::CommitEdit(bool closedFromOutside) {

@@ -10,6 +10,7 @@
 #include "controls/RowList.h"
 #include "controls/ScrollGeometry.h"
 #include "platform/Clock.h"
+#include "platform/KeyboardState.h"
 
 namespace qx {
 
@@ -19,10 +20,7 @@ enum class ListCursor { Arrow, Hand };
 enum class ListKey { Up, Down, PageUp, PageDown, Home, End };
 
 // Keys held at the time of a mouse event.
-struct MouseModifiers {
-    bool shift = false;
-    bool ctrl = false;
-};
+using MouseModifiers = ModifierKeys;
 
 // What the draw callback needs to know about one row besides its index and rectangle.
 struct RowState {
@@ -53,7 +51,10 @@ public:
     // Index -1 is the list background (once per paint, before the rows).
     std::function<void(int index, const Rect& rect, const RowState& state)> OnDrawItem;
     std::function<void()> OnClick;
-    std::function<void()> OnDblClick;
+    // With the modifier keys of the second press.
+    std::function<void(MouseModifiers modifiers)> OnDblClick;
+    // A middle click on the rows, after the press selected the row under it (if any).
+    std::function<void()> OnMiddleClick;
     std::function<void(int selectedIndex)> OnSelectionChange;
     std::function<void(int width, int height)> OnResize;
     std::function<void()> OnResizeFinished;
@@ -63,6 +64,8 @@ public:
     RowList::RemovalHook OnRowRemoval;
     RowList::AddedHook OnRowAdding;
     std::function<void(int row)> OnBeginEdit;
+    // Whenever a running edit ends: committed, cancelled or replaced by another.
+    std::function<void()> OnEditEnded;
     // Enter in the edit field, or the owner closing a running edit from outside.
     std::function<void(int row, const std::string& text, bool closedFromOutside)> OnEditCommit;
     std::function<void(const std::string& text)> OnEditFieldChange;
@@ -78,7 +81,6 @@ public:
     std::function<void(int reason)> OnRepaint;
     std::function<void(int width, int height)> OnSizeRequest;  // the control resizes itself
     std::function<void()> OnEditStateChanged;                  // edit field to show, move or hide
-    std::function<void(unsigned ms)> SleepMs;                  // the pacing of MoveSelection
     // Text width in the row font; without it every row counts as text across its width.
     std::function<int(const std::string& text)> MeasureText;
 
@@ -250,6 +252,9 @@ private:
     int anchor_ = -1;
     bool selectionLock_ = false;
     bool movedByKeyboard_ = false;
+    // The previous keyboard move, for its pace.
+    int lastMoveDelta_ = 0;
+    std::uint64_t lastMoveMs_ = 0;
 
     int hover_ = -1;
     bool overIndexChanged_ = false;

@@ -67,11 +67,11 @@ void ListBoxModel::MouseDown(MouseButton button, int x, int y, MouseModifiers mo
         case ListZone::Grip:
         case ListZone::Outside: break;  // a grip drag needs only the press recorded above
     }
-    if (doubleClick && zone == ListZone::Rows && button == MouseButton::Left && OnDblClick) OnDblClick();
+    if (doubleClick && zone == ListZone::Rows && button == MouseButton::Left && OnDblClick) OnDblClick(modifiers);
 }
 
 void ListBoxModel::RowMouseDown(MouseButton button, int x, int y, MouseModifiers modifiers) {
-    if (selectionLock_ || button == MouseButton::Middle) return;
+    if (selectionLock_) return;
     // Without RightClickSelects a right click only opens the menu for what is selected already.
     if (button == MouseButton::Right && !RightClickSelects) return;
     int row = RowAt(y);
@@ -187,6 +187,8 @@ void ListBoxModel::MouseUp(MouseButton button, int x, int y, MouseModifiers modi
     if (ZoneAt(x, y) == ListZone::Rows && !selectionLock_) {
         if (button == MouseButton::Right && OnContextMenu && HasSelection()) {
             OnContextMenu(x, y);
+        } else if (button == MouseButton::Middle) {
+            if (press.active && press.button == MouseButton::Middle && OnMiddleClick) OnMiddleClick();
         } else if (!press.selectionChanged && !modifiers.shift && !modifiers.ctrl && clickCount_ >= 2 &&
                    press.active && press.zone == ListZone::Rows && press.button == MouseButton::Left &&
                    AllowEditOnClick && HasSelection() && OnBeginEdit) {

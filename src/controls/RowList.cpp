@@ -118,6 +118,14 @@ void RowList::Sort() {
     ++revision_;
 }
 
+int RowList::IndexOfObject(const RowData* object) const {
+    if (object == nullptr) return -1;
+    for (int i = 0; i < Count(); ++i) {
+        if (items_[static_cast<size_t>(i)].object == object) return i;
+    }
+    return -1;
+}
+
 int RowList::IndexOf(std::string_view text) const {
     for (size_t i = 0; i < items_.size(); ++i) {
         if (SameText(items_[i].text, text)) return static_cast<int>(i);

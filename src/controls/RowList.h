@@ -89,6 +89,8 @@ public:
     void Sort();
     // First item whose string equals text case-insensitively, or -1.
     int IndexOf(std::string_view text) const;
+    // The item that carries this data object (compared, never followed), or -1.
+    int IndexOfObject(const RowData* object) const;
     // Grows with every change of the items, their strings, objects or order.
     std::uint64_t Revision() const { return revision_; }
     void Reserve(int count) { items_.reserve(static_cast<size_t>(count)); }

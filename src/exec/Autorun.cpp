@@ -37,8 +37,8 @@ std::string FirstCommandLineItem(std::string_view commandLine) {
     return std::string(commandLine.substr(0, commandLine.find_first_of(" \t")));
 }
 
-AutorunMenu::AutorunMenu(const IRegistry& registry, std::string executablePath)
-    : registry_(registry), executablePath_(std::move(executablePath)) {}
+AutorunMenu::AutorunMenu(const IRegistry& registry, const std::string& executablePath)
+    : registry_(registry), value_('"' + executablePath + '"') {}
 
 void AutorunMenu::UpdateStartupCheck() {
     for (const AutorunItem item : {AutorunItem::ForThisUser, AutorunItem::ForAllUsers})
@@ -48,7 +48,7 @@ void AutorunMenu::UpdateStartupCheck() {
 std::vector<LangPair> AutorunMenu::Toggle(AutorunItem item) {
     std::vector<LangPair> messages;
     if (!Checked(item)) {
-        if (!AutorunSet(registry_, Tag(item), kAutorunValueName, executablePath_))
+        if (!AutorunSet(registry_, Tag(item), kAutorunValueName, value_))
             messages.push_back(texts::RegistrySetFailed);
     } else if (!AutorunRemove(registry_, Tag(item), kAutorunValueName)) {
         messages.push_back(texts::RegistryRemoveFailed);

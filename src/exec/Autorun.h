@@ -33,7 +33,9 @@ enum class AutorunItem { ForThisUser, ForAllUsers };
 class AutorunMenu {
 public:
     // executablePath: the running executable as the first command-line item, without quotes.
-    AutorunMenu(const IRegistry& registry, std::string executablePath);
+    // The value holds it in quotes, so that Windows never runs a leading part of a path with
+    // blanks ("C:\Program.exe" for "C:\Program Files\...").
+    AutorunMenu(const IRegistry& registry, const std::string& executablePath);
 
     // Re-reads both check marks; run when the sub-menu opens.
     void UpdateStartupCheck();
@@ -50,7 +52,7 @@ private:
     static int Index(AutorunItem item) { return item == AutorunItem::ForThisUser ? 0 : 1; }
 
     const IRegistry& registry_;
-    std::string executablePath_;
+    std::string value_;
     bool checked_[2] = {false, false};
 };
 

@@ -1,12 +1,13 @@
 #include "exec/LaunchPipeline.h"
 
 #include <exception>
+#include <utility>
 
 #include "controls/ListBoxModel.h"
 #include "exec/LaunchText.h"
 #include "platform/FileSystem.h"
-#include "platform/KeyboardState.h"
 #include "store/Entry.h"
+#include "store/EntryRows.h"
 #include "store/EntryStore.h"
 
 namespace qx {
@@ -27,7 +28,12 @@ MinimiseMode LaunchPipeline::CurrentMinimiseMode() const {
 
 bool LaunchPipeline::InputStaysFree() const { return !(hooks_.lockUntilExecDone && hooks_.lockUntilExecDone()); }
 
-void LaunchPipeline::ResultListDblClick(LaunchSender sender) {
+void LaunchPipeline::ResultListDblClick(LaunchSender sender, ModifierKeys keys) {
+    struct KeysScope {
+        ModifierKeys& held;
+        ModifierKeys before;
+        ~KeysScope() { held = before; }
+    } scope{launchKeys_, std::exchange(launchKeys_, keys)};
     ListBoxModel& list = context_.list;
     if (hooks_.endInPlaceEdit) hooks_.endInPlaceEdit();
     const std::string rowText = list.SelectedText();
@@ -36,28 +42,38 @@ void LaunchPipeline::ResultListDblClick(LaunchSender sender) {
 
     if (!FolderBrowsing()) {
         if (!list.HasSelection()) return;
-        if (CtrlHeld()) {
+        if (keys.ctrl) {
             OpenContainingFolder(sender);
         } else {
-            LaunchResultRow(rowText, CurrentMinimiseMode(), InputStaysFree());
+            LaunchRow(list.Items().Objects(list.SelectedIndex()), rowText, CurrentMinimiseMode(), InputStaysFree());
         }
         return;
     }
-    if (context_.keyboard.IsKeyDown(vk::kAlt)) {
+    if (keys.alt) {
         if (hooks_.showSelectionProperties) hooks_.showSelectionProperties();
         return;
     }
-    if (CtrlHeld()) {
+    if (keys.ctrl) {
         OpenContainingFolder(sender);
         return;
     }
     if (hooks_.isPathMode && hooks_.isPathMode()) {
         const void* item = hooks_.findFolderViewItem ? hooks_.findFolderViewItem(rowText) : nullptr;
-        LaunchShellItem(item, {}, {}, CurrentMinimiseMode(), InputStaysFree());
+        LaunchShellItem(item, CurrentMinimiseMode(), InputStaysFree());
         return;
     }
     const std::string path = Resolve(WithTrailingBackslash(BrowsedFolder()) + TrimBlanks(rowText), false);
-    LaunchFile(path, {}, {}, {}, {}, {}, CurrentMinimiseMode(), InputStaysFree());
+    LaunchFile(path, {}, {}, {}, {}, CurrentMinimiseMode(), InputStaysFree());
+}
+
+void LaunchPipeline::LaunchRow(const RowData* row, const std::string& rowText, MinimiseMode mode,
+                               bool keepInputFree) {
+    if (FolderBrowsing()) return;
+    if (Mode() != InputMode::EntrySearch) {
+        LaunchResultRow(rowText, mode, keepInputFree);
+        return;
+    }
+    if (const Entry* entry = EntryIfAny(row)) LaunchEntry(*entry, mode, keepInputFree);
 }
 
 void LaunchPipeline::LaunchResultRow(const std::string& rowText, MinimiseMode mode, bool keepInputFree) {
@@ -85,7 +101,7 @@ void LaunchPipeline::LaunchEntry(const Entry& entry, MinimiseMode mode, bool kee
     }
     // The stored password column is never used: a run-as launch always asks.
     LaunchPath(fileName, parameters, Resolve(entry.WorkingFolder(), true), IdListBytesFromText(entry.IdList()),
-               AnsiToWide(entry.RunAsUser()), AnsiToWide(entry.Reserved()), mode, keepInputFree);
+               AnsiToWide(entry.RunAsUser()), mode, keepInputFree);
 }
 
 std::string LaunchPipeline::ResolveEntryTarget(const Entry& entry) const {
@@ -156,8 +172,8 @@ void LaunchPipeline::OpenUrlFromDialog(const std::string& url, bool addToHistory
 }
 
 void LaunchPipeline::LaunchFile(std::string fileName, const std::string& parameters, std::string workingFolder,
-                                const std::string& idListBytes, const std::wstring& runAsUser,
-                                const std::wstring& password, MinimiseMode mode, bool keepInputFree) {
+                                const std::string& idListBytes, const std::wstring& runAsUser, MinimiseMode mode,
+                                bool keepInputFree) {
     if (workingFolder.empty()) workingFolder = FolderPart(fileName);
     // The shell opens a folder given with its backslash as a window even when a file of the
     // same name without extension lies beside it.
@@ -169,7 +185,6 @@ void LaunchPipeline::LaunchFile(std::string fileName, const std::string& paramet
     request.parameters = parameters;
     request.idListBytes = idListBytes;
     request.runAsUser = runAsUser;
-    request.password = password;
     request.kind = launch_kind::kFile;
     request.minimiseMode = mode;
     request.keepInputFree = keepInputFree;
@@ -178,21 +193,16 @@ void LaunchPipeline::LaunchFile(std::string fileName, const std::string& paramet
 
 void LaunchPipeline::LaunchPath(const std::string& fileName, const std::string& parameters,
                                 const std::string& workingFolder, const std::string& idListBytes,
-                                const std::wstring& runAsUser, const std::wstring& password, MinimiseMode mode,
-                                bool keepInputFree) {
-    // A shell-namespace item is never run as another user.
+                                const std::wstring& runAsUser, MinimiseMode mode, bool keepInputFree) {
     if (const void* item = FindShellItemForPath(fileName)) {
-        LaunchShellItem(item, {}, {}, mode, keepInputFree);
+        LaunchShellItem(item, mode, keepInputFree);
         return;
     }
-    LaunchFile(fileName, parameters, workingFolder, idListBytes, runAsUser, password, mode, keepInputFree);
+    LaunchFile(fileName, parameters, workingFolder, idListBytes, runAsUser, mode, keepInputFree);
 }
 
-void LaunchPipeline::LaunchShellItem(const void* item, const std::wstring& runAsUser, const std::wstring& password,
-                                     MinimiseMode mode, bool keepInputFree) {
+void LaunchPipeline::LaunchShellItem(const void* item, MinimiseMode mode, bool keepInputFree) {
     LaunchRequest request;
-    request.runAsUser = runAsUser;
-    request.password = password;
     request.kind = launch_kind::kFile;
     request.shellItem = item;
     request.minimiseMode = mode;
@@ -224,28 +234,28 @@ void LaunchPipeline::OpenContainingFolder(LaunchSender sender) {
     const bool keepInputFree = InputStaysFree();
     if (FolderBrowsing()) {
         if (hooks_.isPathMode && hooks_.isPathMode()) {
-            LaunchShellItem(hooks_.folderViewRootItem ? hooks_.folderViewRootItem() : nullptr, {}, {}, mode,
-                            keepInputFree);
+            LaunchShellItem(hooks_.folderViewRootItem ? hooks_.folderViewRootItem() : nullptr, mode, keepInputFree);
         } else {
-            LaunchFile(Resolve(WithTrailingBackslash(BrowsedFolder()), false), {}, {}, {}, {}, {}, mode,
-                       keepInputFree);
+            LaunchFile(Resolve(WithTrailingBackslash(BrowsedFolder()), false), {}, {}, {}, {}, mode, keepInputFree);
         }
         return;
     }
-    if (!context_.list.HasSelection()) return;
-    const std::string rowText = context_.list.SelectedText();
+    ListBoxModel& list = context_.list;
+    if (!list.HasSelection()) return;
     switch (Mode()) {
-        case InputMode::EntrySearch: OpenSelectedEntryFolder(rowText, mode, keepInputFree); break;
-        case InputMode::Url: OpenUrlInBrowser(rowText, true, mode, keepInputFree); break;
+        case InputMode::EntrySearch:
+            OpenSelectedEntryFolder(list.Items().Objects(list.SelectedIndex()), mode, keepInputFree);
+            break;
+        case InputMode::Url: OpenUrlInBrowser(list.SelectedText(), true, mode, keepInputFree); break;
         case InputMode::Command: break;
     }
 }
 
-void LaunchPipeline::OpenSelectedEntryFolder(const std::string& rowText, MinimiseMode mode, bool keepInputFree) {
+void LaunchPipeline::OpenSelectedEntryFolder(const RowData* row, MinimiseMode mode, bool keepInputFree) {
     // A folder that cannot be opened is no reason to disturb the user: the command is a
     // convenience, and the shell reports what it refuses on its own.
     try {
-        const Entry* entry = context_.store.FindEntry(rowText);
+        const Entry* entry = EntryIfAny(row);
         if (!entry) return;
         if (IsUrlEntry(entry->Name())) {
             OpenUrlInBrowser(std::string(entry->Value()), false, mode, keepInputFree);
@@ -261,18 +271,12 @@ void LaunchPipeline::OpenEntryFolder(const Entry& entry, MinimiseMode mode, bool
     if (target.empty()) return;
     const std::string path = WithoutTrailingBackslash(Resolve(target, true));
     const std::string folder = WithTrailingBackslash(FolderPart(path));
-    LaunchPath(folder, {}, {}, {}, AnsiToWide(entry.RunAsUser()), AnsiToWide(entry.Reserved()), mode, keepInputFree);
+    LaunchPath(folder, {}, {}, {}, AnsiToWide(entry.RunAsUser()), mode, keepInputFree);
 }
 
 void LaunchPipeline::Start(LaunchRequest request) {
-    // Run-as launches always ask for the password, so a stored one is never used; a Shift
-    // launch only copies the file name and needs none.
-    if (!request.runAsUser.empty() && !request.shellItem) {
-        request.password.clear();
-        if (hooks_.askPassword && !context_.keyboard.IsKeyDown(vk::kShift)) {
-            if (auto answer = hooks_.askPassword(request.runAsUser)) request.password = std::move(*answer);
-        }
-    }
+    request.shiftHeld = launchKeys_.shift;
+    request.altHeld = launchKeys_.alt;
     if (hooks_.startLaunch) hooks_.startLaunch(request);
 }
 

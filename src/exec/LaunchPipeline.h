@@ -6,6 +6,7 @@
 
 #include "exec/LaunchRequest.h"
 #include "platform/InstallerLookup.h"
+#include "platform/KeyboardState.h"
 #include "search/PrefixCharacters.h"
 
 namespace qx {
@@ -13,9 +14,9 @@ namespace qx {
 class EntryStore;
 class History;
 class IFileSystem;
-class IKeyboardState;
 class Entry;
 class ListBoxModel;
+class RowData;
 
 // Who asked for a launch: Enter arrives as the main window, a double click as the list,
 // the "In übergeordneten Ordner wechseln" menu item as itself.
@@ -27,7 +28,8 @@ struct LaunchHooks {
     // The single exit of every launch path.
     std::function<void(const LaunchRequest&)> startLaunch;
     std::function<InputMode()> inputMode;
-    // Ctrl as the housekeeping timer samples it (pressed since the last poll counts).
+    // Ctrl as the housekeeping timer samples it (pressed since the last poll counts); read by
+    // the launches that come with no keys of their own (the web search dialog).
     std::function<bool()> ctrlHeld;
     std::function<bool()> isReleased;
     // Options menu: "Quillox sperren, bis ..." and "Im Verzeichnisbrowser niemals ...".
@@ -38,8 +40,6 @@ struct LaunchHooks {
     std::function<void()> endInPlaceEdit;
     // The error box for a history that could not be saved.
     std::function<void(const std::string& message)> showError;
-    // The run-as prompt; nothing when cancelled (the launch then goes ahead without password).
-    std::function<std::optional<std::wstring>(const std::wstring& user)> askPassword;
 
     // Folder browsing and its folder view.
     std::function<bool()> isFolderBrowsing;
@@ -58,25 +58,30 @@ struct LaunchContext {
     EntryStore& store;
     ListBoxModel& list;
     const IFileSystem& fs;
-    const IKeyboardState& keyboard;
     const IInstallerLookup* installer = nullptr;  // none: entries launch their Value
 };
 
 // Turns Enter or a double click on a result row into exactly one launch request and decides
 // how it is started: a file or folder through the shell, a command split into program and
 // arguments, a web address for the shell or the default browser, a folder-view item, or as
-// another user. Keeps no state between launches: options, modes and keys are read afresh.
+// another user. Keeps no state between launches: options and modes are read afresh, and the
+// modifier keys come with the Enter or double click that asked for the launch.
 class LaunchPipeline {
 public:
     LaunchPipeline(LaunchContext context, LaunchHooks hooks);
 
     void SetHooks(LaunchHooks hooks) { hooks_ = std::move(hooks); }
 
-    // The launch action of the list: Enter (sender MainWindow) or a double click on a row.
-    void ResultListDblClick(LaunchSender sender);
+    // The launch action of the list: Enter (sender MainWindow) or a double click on a row, with
+    // the modifier keys of that key or click.
+    void ResultListDblClick(LaunchSender sender, ModifierKeys keys = {});
     // Opens the folder of the selected entry (or the browsed folder) in the shell.
     void OpenContainingFolder(LaunchSender sender);
 
+    // A row of the list by input mode: in entry search the stored entry the row carries (never
+    // another of the same name), in command and URL mode the row's text.
+    void LaunchRow(const RowData* row, const std::string& rowText, MinimiseMode mode, bool keepInputFree);
+    // The same for a row known only by its text: the first entry of that Name.
     void LaunchResultRow(const std::string& rowText, MinimiseMode mode, bool keepInputFree);
     void LaunchEntry(const Entry& entry, MinimiseMode mode, bool keepInputFree);
     // A typed command (kind 2) or web address (kind 1, or 9 for the default browser).
@@ -85,16 +90,17 @@ public:
     void OpenUrlInBrowser(const std::string& url, bool addToHistory, MinimiseMode mode, bool keepInputFree);
     // The web search dialog and the homepage command: Ctrl held sends it to the default browser.
     void OpenUrlFromDialog(const std::string& url, bool addToHistory);
+    // A run-as launch is given no password: the launch threads ask for it every time.
     void LaunchFile(std::string fileName, const std::string& parameters, std::string workingFolder,
-                    const std::string& idListBytes, const std::wstring& runAsUser, const std::wstring& password,
-                    MinimiseMode mode, bool keepInputFree);
+                    const std::string& idListBytes, const std::wstring& runAsUser, MinimiseMode mode,
+                    bool keepInputFree);
     // A shell-namespace path that the folder view resolves opens as its item, anything else
     // as a file.
     void LaunchPath(const std::string& fileName, const std::string& parameters, const std::string& workingFolder,
-                    const std::string& idListBytes, const std::wstring& runAsUser, const std::wstring& password,
-                    MinimiseMode mode, bool keepInputFree);
-    void LaunchShellItem(const void* item, const std::wstring& runAsUser, const std::wstring& password,
-                         MinimiseMode mode, bool keepInputFree);
+                    const std::string& idListBytes, const std::wstring& runAsUser, MinimiseMode mode,
+                    bool keepInputFree);
+    // A shell-namespace item never runs as another user.
+    void LaunchShellItem(const void* item, MinimiseMode mode, bool keepInputFree);
     void OpenEntryFolder(const Entry& entry, MinimiseMode mode, bool keepInputFree);
 
     // The entry's Value, or where the installer put its advertised component.
@@ -111,11 +117,13 @@ private:
     InputMode Mode() const { return hooks_.inputMode ? hooks_.inputMode() : InputMode::EntrySearch; }
     std::string Resolve(std::string_view path, bool expandShellMarkers) const;
     std::string BrowsedFolder() const { return hooks_.browsedFolder ? hooks_.browsedFolder() : std::string(); }
-    void OpenSelectedEntryFolder(const std::string& rowText, MinimiseMode mode, bool keepInputFree);
+    void OpenSelectedEntryFolder(const RowData* row, MinimiseMode mode, bool keepInputFree);
     void Start(LaunchRequest request);
 
     LaunchContext context_;
     LaunchHooks hooks_;
+    // The modifiers of the Enter or double click being carried out; none for other launches.
+    ModifierKeys launchKeys_;
 };
 
 }  // namespace qx

@@ -55,7 +55,10 @@ std::string LaunchReportText(std::uint8_t kind, int code, std::string_view fileN
                              const SystemTextFunction& systemText) {
     const int lang = languageIndex;
     if (kind & launch_kind::kFile) return FileReport(code, fileName, lang, systemText);
-    if (!IsFailure(code, systemText)) return {};
+    // A command or address the shell cannot find failed too; only an empty one (a bare marker
+    // row, no browser known) was no launch at all.
+    const bool notFound = code == 2 && !fileName.empty();
+    if (!notFound && !IsFailure(code, systemText)) return {};
     if ((kind & launch_kind::kWebAddress) && (kind & launch_kind::kDefaultBrowser))
         return std::to_string(code) + ": " + LangText(texts::BrowserFailed, lang);
     if (kind & launch_kind::kWebAddress)

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/SecretText.h"
+
 namespace qx {
 
 // Bits of LaunchRequest::kind; they also decide the wording of failure reports.
@@ -22,13 +24,17 @@ struct LaunchRequest {
     std::string parameters;
     std::string idListBytes;  // binary shell item ID list
     std::wstring runAsUser;   // empty: the current user
-    std::wstring password;    // asked at launch time; wiped once used
+    SecretText password;      // only ever the prompt's answer at launch time
     std::uint8_t kind = 0;
     // An item of the folder view, opened by its ID list; the folder view arrives with folder
     // browsing, until then there is never one.
     const void* shellItem = nullptr;
     MinimiseMode minimiseMode = MinimiseMode::UnlessAlt;
     bool keepInputFree = false;
+    // The modifiers as they were when the user pressed Enter or double-clicked, however late the
+    // launch runs: Shift copies the target instead of launching, Alt keeps the window (mode 0).
+    bool shiftHeld = false;
+    bool altHeld = false;
 };
 
 }  // namespace qx

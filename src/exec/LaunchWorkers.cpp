@@ -5,10 +5,8 @@
 #include <utility>
 
 #include "exec/LaunchReport.h"
-#include "exec/LockCounter.h"
 #include "exec/ShellLaunch.h"
 #include "platform/Clipboard.h"
-#include "platform/KeyboardState.h"
 #include "platform/ShellLauncher.h"
 #include "text/LanguageStrings.h"
 
@@ -20,17 +18,6 @@ constexpr char16_t kCp1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-std::wstring AnsiToWide(const std::string& text) {
-    std::wstring wide;
-    wide.reserve(text.size());
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        wide.push_back(byte >= 0x80 && byte < 0xA0 ? static_cast<wchar_t>(kCp1252High[byte - 0x80])
-                                                   : static_cast<wchar_t>(byte));
-    }
-    return wide;
-}
 
 std::string WideToAnsi(const std::wstring& wide) {
     std::string text;
@@ -46,24 +33,18 @@ std::string WideToAnsi(const std::wstring& wide) {
     return text;
 }
 
-template <class Text>
-void Wipe(Text& text) {
-    std::fill(text.begin(), text.end(), typename Text::value_type{});
-    text.clear();
-}
-
 void FileWorker(LaunchJob& job, IShellLauncher& launcher, IClipboard* clipboard) {
     LaunchRequest& request = job.request;
     if (request.fileName.empty() && !request.idListBytes.empty()) {
         job.result = launcher.ExecuteIdList(request.idListBytes);
-    } else if (job.shiftHeld) {
+    } else if (request.shiftHeld) {
         // The copy has no message of its own: a clipboard that cannot be opened keeps its text.
         if (clipboard) (void)clipboard->SetText(request.fileName);
     } else {
         job.result = ShellLaunch(launcher, request.fileName, request.parameters, request.workingFolder,
-                                 request.runAsUser, request.password);
+                                 request.runAsUser, request.password.Text());
     }
-    Wipe(request.password);
+    request.password.Clear();
 }
 
 void ShellItemWorker(LaunchJob& job, IShellLauncher& launcher) {
@@ -85,28 +66,33 @@ LaunchWorkers::~LaunchWorkers() {
 }
 
 void LaunchWorkers::StartLaunch(const LaunchRequest& request) {
-    if (!request.keepInputFree && services_.inputLock) services_.inputLock->Register(kLaunchLockId);
+    if (!request.keepInputFree) SetUserInput(false);
+
+    auto job = std::make_shared<LaunchJob>();
+    job->request = request;
+    job->request.password.Clear();
+    // The prompt's answer is the only password a launch ever uses. Cancel means cancel: nothing
+    // starts, and the input is free again at once.
+    if (!request.shellItem && !request.shiftHeld && !request.runAsUser.empty()) {
+        std::optional<SecretText> answer = AskPassword(request.runAsUser);
+        if (!answer) {
+            if (!request.keepInputFree) SetUserInput(true);
+            return;
+        }
+        job->request.password = std::move(*answer);
+    }
 
     LaunchRecord& record = records_.emplace_back();
-    record.job = std::make_shared<LaunchJob>();
-    record.job->request = request;
+    record.job = std::move(job);
     record.kind = request.kind;
     record.keepInputFree = request.keepInputFree;
-    record.shiftHeld = services_.keyboard && services_.keyboard->IsKeyDown(vk::kShift);
-    record.job->shiftHeld = record.shiftHeld;
 
     if (!request.shellItem) {
-        if (!record.shiftHeld && !request.runAsUser.empty()) {
-            // A cancelled prompt still launches; the logon failure is then reported.
-            std::string answer = AskPassword(request.runAsUser);
-            record.job->request.password = AnsiToWide(answer);
-            Wipe(answer);
-        }
         StartWorker(record, false);
     } else {
         const ShellItemFacts facts =
             services_.describeShellItem ? services_.describeShellItem(request.shellItem) : ShellItemFacts{};
-        if (record.shiftHeld) {
+        if (request.shiftHeld) {
             if (services_.clipboard)
                 (void)services_.clipboard->SetText(facts.isFolder ? facts.path + "\\" : facts.path);
             record.job->ended = true;
@@ -119,8 +105,7 @@ void LaunchWorkers::StartLaunch(const LaunchRequest& request) {
         }
     }
 
-    const bool altHeld = services_.keyboard && services_.keyboard->IsKeyDown(vk::kAlt);
-    record.minimiseAfter = MinimiseAfterLaunch(request.minimiseMode, altHeld);
+    record.minimiseAfter = MinimiseAfterLaunch(request.minimiseMode, request.altHeld);
     if (record.minimiseAfter && record.keepInputFree) {
         record.minimiseAfter = false;
         Minimise();
@@ -157,8 +142,8 @@ void LaunchWorkers::StartWorker(LaunchRecord& record, bool shellItemWorker) {
     }
 }
 
-std::string LaunchWorkers::AskPassword(const std::wstring& user) {
-    if (!services_.promptPassword) return {};
+std::optional<SecretText> LaunchWorkers::AskPassword(const std::wstring& user) {
+    if (!services_.promptPassword) return std::nullopt;
     const int lang = Language();
     return services_.promptPassword(LangText(texts::PasswordCaption, lang),
                                     LangText(texts::PasswordPrompt, lang) + WideToAnsi(user));
@@ -237,8 +222,10 @@ void LaunchWorkers::Unlink(std::list<LaunchRecord>::iterator record) {
     records_.erase(record);
 }
 
-void LaunchWorkers::ReleaseLaunchLock() {
-    if (services_.inputLock) services_.inputLock->Unregister(kLaunchLockId);
+void LaunchWorkers::ReleaseLaunchLock() { SetUserInput(true); }
+
+void LaunchWorkers::SetUserInput(bool enable) {
+    if (services_.setUserInput) services_.setUserInput(enable, kLaunchLockId);
 }
 
 void LaunchWorkers::Repaint() {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -13,9 +14,7 @@
 namespace qx {
 
 class IClipboard;
-class IKeyboardState;
 class IShellLauncher;
-class LockCounter;
 
 // The identifier under which a launch holds InputLock until its worker has reported back.
 inline constexpr int kLaunchLockId = 7654;
@@ -34,14 +33,14 @@ struct ShellItemFacts {
 struct LaunchWorkersServices {
     std::shared_ptr<IShellLauncher> launcher;
     std::shared_ptr<IClipboard> clipboard;
-    IKeyboardState* keyboard = nullptr;  // Shift and Alt as of the message being handled
-    LockCounter* inputLock = nullptr;
+    // Takes (false) and gives back (true) InputLock under an id; the input line follows the lock.
+    std::function<void(bool enable, int id)> setUserInput;
     std::function<int()> languageIndex;                      // 0 German, 1 English
     std::function<void(const std::string& text)> showInfo;  // the OK box holding InputLock 20
     std::function<void()> minimise;                          // the minimise button rules
     std::function<void()> repaintTitle;                      // Busy or ShownTicks changed
-    // The password prompt; empty when cancelled.
-    std::function<std::string(const std::string& caption, const std::string& prompt)> promptPassword;
+    // The password prompt; nothing when cancelled.
+    std::function<std::optional<SecretText>(const std::string& caption, const std::string& prompt)> promptPassword;
     // Only needed once the folder view hands out items.
     std::function<ShellItemFacts(const void* item)> describeShellItem;
 };
@@ -49,8 +48,7 @@ struct LaunchWorkersServices {
 // What a worker reads and writes: its own copy of the request, the result and the end flag.
 // Shared between the record and the worker so that either may be gone first.
 struct LaunchJob {
-    LaunchRequest request;
-    bool shiftHeld = false;
+    LaunchRequest request;  // its password is wiped when the job goes
     std::atomic<int> result{0};
     std::atomic<bool> ended{false};
 };
@@ -64,7 +62,6 @@ struct LaunchRecord {
     bool keepInputFree = false;
     std::uint8_t kind = 0;
     bool minimiseAfter = false;
-    bool shiftHeld = false;
 };
 
 // Whether a launch minimises the window once it has succeeded (or at once when it keeps the
@@ -95,6 +92,7 @@ public:
     LaunchWorkers(const LaunchWorkers&) = delete;
     LaunchWorkers& operator=(const LaunchWorkers&) = delete;
 
+    // A run-as launch asks for the password first; a cancelled prompt starts nothing.
     void StartLaunch(const LaunchRequest& request);
     // Handler of the 100 ms launch timer.
     void OnLaunchTick();
@@ -112,7 +110,8 @@ public:
 
 private:
     void StartWorker(LaunchRecord& record, bool shellItemWorker);
-    std::string AskPassword(const std::wstring& user);
+    std::optional<SecretText> AskPassword(const std::wstring& user);
+    void SetUserInput(bool enable);
     void Report(std::list<LaunchRecord>::iterator record);
     void Unlink(std::list<LaunchRecord>::iterator record);
     void ReleaseLaunchLock();

@@ -28,6 +28,13 @@ bool IsSnapIn(std::wstring_view fileName) {
     return true;
 }
 
+// A drive path (C:\x) or a network path (\\server\x); any other name the system looks up.
+bool IsFullPath(std::wstring_view path) {
+    const auto isLetter = [](wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); };
+    const bool drive = path.size() >= 3 && isLetter(path[0]) && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/');
+    return drive || path.starts_with(L"\\\\");
+}
+
 }  // namespace
 
 std::wstring WidenAnsi(std::string_view text) {
@@ -41,36 +48,29 @@ std::wstring WidenAnsi(std::string_view text) {
     return wide;
 }
 
-void WipeSecret(std::wstring& secret) noexcept {
-    // resize up to the capacity never reallocates, so the whole buffer is reachable.
-    secret.resize(secret.capacity());
-    volatile wchar_t* chars = secret.data();
-    for (std::size_t i = 0; i < secret.size(); ++i) chars[i] = L'\0';
-    secret.clear();
-}
-
-std::wstring RunAsUserCommandLine(std::wstring_view fileName, std::wstring_view parameters) {
+LogonCommand RunAsUserCommand(std::wstring_view fileName, std::wstring_view parameters,
+                              std::wstring_view systemFolder) {
     const bool snapIn = IsSnapIn(fileName);
-    std::wstring commandLine(snapIn ? std::wstring_view(L"MMC.EXE") : fileName);
+    LogonCommand command;
+    if (snapIn) {
+        command.application = std::wstring(systemFolder) + L"\\mmc.exe";
+    } else if (IsFullPath(fileName)) {
+        command.application = fileName;
+    }
+    command.commandLine = L'"' + (command.application.empty() ? std::wstring(fileName) : command.application) + L'"';
     const std::wstring_view argument = snapIn ? fileName : parameters;
     if (!argument.empty()) {
-        commandLine += L" \"";
-        commandLine += argument;
-        commandLine += L'"';
+        command.commandLine += L" \"";
+        command.commandLine += argument;
+        command.commandLine += L'"';
     }
-    return commandLine;
+    return command;
 }
 
-std::uint32_t RunAsUserLaunch(ILogonProcessStarter& starter, const std::wstring& user, std::wstring& password,
+std::uint32_t RunAsUserLaunch(ILogonProcessStarter& starter, const std::wstring& user, const std::wstring& password,
                               std::wstring_view fileName, std::wstring_view parameters) {
-    const std::uint32_t code = starter.StartAsUser(user, password, RunAsUserCommandLine(fileName, parameters));
-    WipeSecret(password);
-    return code;
-}
-
-std::uint32_t RunAsUserLaunch(ILogonProcessStarter& starter, LaunchRequest& request) {
-    return RunAsUserLaunch(starter, request.runAsUser, request.password, WidenAnsi(request.fileName),
-                           WidenAnsi(request.parameters));
+    const LogonCommand command = RunAsUserCommand(fileName, parameters, starter.SystemFolder());
+    return starter.StartAsUser(user, password, command.application, command.commandLine);
 }
 
 std::string PasswordPromptText(int languageIndex, const std::string& user) {

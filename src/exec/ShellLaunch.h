@@ -15,7 +15,8 @@ struct ShellCommand {
 };
 
 // Without the marker the command is returned unchanged. With it, its first occurrence is
-// removed and the program runs through "cmd /k" followed by "&& pause && exit", all quoted.
+// removed and the program (quoted) runs through "cmd /k" followed by "&& pause && exit", all
+// quoted once more.
 ShellCommand RewriteKeepConsole(std::string file, std::string parameters);
 
 // One launch of a file by the worker: as another user when one is named (the working folder

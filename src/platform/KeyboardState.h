@@ -5,6 +5,13 @@
 
 namespace qx {
 
+// The modifier keys as they were at one key or mouse message.
+struct ModifierKeys {
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+};
+
 // Whether a polled key counts as down, from the two states the system keeps for it:
 // the asynchronous one counts when it reports anything at all (down now, or pressed since the
 // previous query), the thread's message state only through its high bit; its low bit is the

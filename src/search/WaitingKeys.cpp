@@ -1,6 +1,7 @@
 #include "search/WaitingKeys.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "controls/ListBoxModel.h"
 #include "search/QueryState.h"
@@ -30,16 +31,17 @@ void WaitingKeys::QueueGoInto() {
     goIntoInProgress_ = true;
 }
 
-void WaitingKeys::QueueLaunch() {
+void WaitingKeys::QueueLaunch(ModifierKeys keys) {
     if (!enabled_) {
-        Launch();
+        Launch(keys);
         return;
     }
     launchPending_ = true;
+    launchKeys_ = keys;
 }
 
-void WaitingKeys::Launch() {
-    if (InputLockFree() && hooks_.launch) hooks_.launch();
+void WaitingKeys::Launch(ModifierKeys keys) {
+    if (InputLockFree() && hooks_.launch) hooks_.launch(keys);
 }
 
 void WaitingKeys::Drop() {
@@ -79,7 +81,7 @@ void WaitingKeys::ReplayWaitingKeys() {
     }
     if (launchPending_) {
         launchPending_ = false;
-        Launch();
+        Launch(std::exchange(launchKeys_, ModifierKeys{}));
     }
 }
 

@@ -2,6 +2,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/KeyboardState.h"
+
 namespace qx {
 
 class QueryState;
@@ -12,8 +14,9 @@ struct WaitingKeysHooks {
     // The Right key's action on the selected row (enter a folder, browse an entry's folder,
     // complete a history line).
     std::function<void()> goInto;
-    // The list's double-click action on the selected row.
-    std::function<void()> launch;
+    // The list's double-click action on the selected row, with the modifier keys as they were
+    // when Enter was pressed.
+    std::function<void(ModifierKeys keys)> launch;
     std::function<bool()> isInputLockFree;
 };
 
@@ -32,7 +35,8 @@ public:
     // are stale or a go-into is still to be replayed.
     void QueueMove(int delta);
     void QueueGoInto();
-    void QueueLaunch();
+    // keys: the modifiers of the Enter press; they decide the launch however late it runs.
+    void QueueLaunch(ModifierKeys keys = {});
     // Run by the result timer once the rows have settled: replays at most one queued kind
     // (go-into, then move, then launch) when the rows are current; drops the queue when the
     // input is empty.
@@ -59,7 +63,7 @@ public:
 
 private:
     bool InputLockFree() const { return !hooks_.isInputLockFree || hooks_.isInputLockFree(); }
-    void Launch();
+    void Launch(ModifierKeys keys);
 
     ListBoxModel& list_;
     const QueryState& query_;
@@ -67,6 +71,7 @@ private:
 
     bool movePending_ = false;
     bool launchPending_ = false;
+    ModifierKeys launchKeys_;
     bool goIntoPending_ = false;
     int moveDelta_ = 0;
     std::string settledText_;

@@ -36,10 +36,13 @@ EntryStore::EntryStore(StoreContext context)
 
 Failures EntryStore::LoadHistories(bool firstLaunch) {
     Failures failures;
+    const auto load = [&](History& history) {
+        history.NoteLoad(failures.Add(LoadListFile(history.Lines(), history.File(), fs_)));
+    };
     // Writing the empty command history is what ends the first launch for the next start.
     if (firstLaunch) failures.Add(SaveHistory(commandHistory_));
-    else failures.Add(LoadListFile(commandHistory_.Lines(), commandHistory_.File(), fs_));
-    if (fs_.FileExists(urlHistory_.File())) failures.Add(LoadListFile(urlHistory_.Lines(), urlHistory_.File(), fs_));
+    else load(commandHistory_);
+    if (fs_.FileExists(urlHistory_.File())) load(urlHistory_);
     return failures;
 }
 
@@ -49,7 +52,11 @@ Status EntryStore::RememberLaunch(History& history, const std::string& line, boo
     return SaveHistory(history);
 }
 
-Status EntryStore::SaveHistory(const History& history) { return SaveListFile(history.Lines(), history.File(), fs_); }
+Status EntryStore::SaveHistory(const History& history) {
+    // Its load failure was reported once; the launches go on without rewriting the file.
+    if (history.saveBlocked()) return Status::Ok();
+    return SaveListFile(history.Lines(), history.File(), fs_);
+}
 
 bool EntryStore::CreateFromTemplates(int languageIndex, Failures& failures) {
     const std::string language = languageIndex == 0 ? "de" : "en";

@@ -86,6 +86,7 @@ public:
     Failures LoadHistories(bool firstLaunch);
     // After a launch from the input line: the line goes on top of that history, which is saved.
     Status RememberLaunch(History& history, const std::string& line, bool succeeded);
+    // Writes the history's file, except while its last load failed (History::saveBlocked).
     Status SaveHistory(const History& history);
 
     RowList& EntryList() { return entries_; }

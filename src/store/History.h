@@ -24,9 +24,15 @@ public:
     void MoveToTop(std::string line);
     bool Delete(std::string_view line);
 
+    // A file that exists but could not be read may hold lines a transient error hid; until a
+    // later load succeeds it is not replaced by what this session remembers.
+    void NoteLoad(bool succeeded) { saveBlocked_ = !succeeded; }
+    bool saveBlocked() const { return saveBlocked_; }
+
 private:
     std::string file_;
     std::vector<std::string> lines_;
+    bool saveBlocked_ = false;
 };
 
 }  // namespace qx

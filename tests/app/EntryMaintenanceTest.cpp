@@ -41,6 +41,9 @@ protected:
         entry->SetText(EntryText::Value, value);
         return entry;
     }
+    RowData* ObjectOf(const std::string& name) const {
+        return store->EntryList().Objects(store->EntryList().IndexOf(name));
+    }
     Rows Names() const {
         Rows names;
         for (int i = 0; i < store->EntryList().Count(); ++i) names.push_back(store->EntryList().Strings(i));
@@ -138,7 +141,7 @@ TEST_F(EntryMaintenanceTest, ReplaceRefusesAnotherEntrysNameButAcceptsACaseChang
 }
 
 TEST_F(EntryMaintenanceTest, RenameInPlaceKeepsKindAndMarkerSavesAndSelectsTheRow) {
-    EXPECT_TRUE(maintenance->RenameInPlace("exe: regedit (NoDelete)", "  registry "));
+    EXPECT_TRUE(maintenance->RenameInPlace(ObjectOf("exe: regedit (NoDelete)"), "  registry "));
     EXPECT_EQ(Names(), (Rows{"Alpha", "Editor", "exe: registry (NoDelete)", kLong}));
     EXPECT_EQ(fs.Get(kFiles), "Alpha|a.exe|||||0||||||0\r\nEditor|e.exe|||||0||||||0\r\n"
                               "exe: registry (NoDelete)|regedit|||||0||||||0\r\n" +
@@ -146,9 +149,9 @@ TEST_F(EntryMaintenanceTest, RenameInPlaceKeepsKindAndMarkerSavesAndSelectsTheRo
     EXPECT_EQ(list.SelectedText(), "exe: registry (NoDelete)");
 
     const int writes = fs.writeCount();
-    EXPECT_TRUE(maintenance->RenameInPlace("Alpha", "Alpha"));  // unchanged: nothing to do
-    EXPECT_FALSE(maintenance->RenameInPlace("Alpha", "editor"));
-    EXPECT_FALSE(maintenance->RenameInPlace("Alpha", "  "));
+    EXPECT_TRUE(maintenance->RenameInPlace(ObjectOf("Alpha"), "Alpha"));  // unchanged: nothing to do
+    EXPECT_FALSE(maintenance->RenameInPlace(ObjectOf("Alpha"), "editor"));
+    EXPECT_FALSE(maintenance->RenameInPlace(ObjectOf("Alpha"), "  "));
     EXPECT_EQ(fs.writeCount(), writes);
     EXPECT_EQ(boxes.messages, (Rows{"Ein Eintrag mit dem Namen \"editor\" existiert bereits.",
                                     "Irgend einen Namen m\xFCssen sie schon eingeben..."}));

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,9 +44,10 @@ public:
     void ShowInputLine() override { Log("show input line"); }
     void ClearKeyCaptureField() override { Log("clear key capture"); }
     void ShowOptionsMenu() override { Log("options menu"); }
-    std::string PromptPassword(const std::string&, const std::string& prompt) override {
+    std::optional<SecretText> PromptPassword(const std::string&, const std::string& prompt) override {
         Log("password " + prompt);
-        return password;
+        if (!password) return std::nullopt;
+        return SecretText(std::wstring(*password));
     }
     void ShowWaitingText(const std::string& text) override { waitingText = text; }
     void ShowRowContextMenu(const RowMenuVisibility& visible) override {
@@ -72,7 +74,7 @@ public:
     bool formVisible = false;
     bool formEnabled = true;
     KeyField focused = KeyField::None;
-    std::string password;
+    std::optional<std::wstring> password;  // nothing: the prompt is cancelled
     std::string waitingText;
     bool onScreen = false;
     int pumps = 0;

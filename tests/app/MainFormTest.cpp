@@ -14,6 +14,7 @@
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShellLauncher.h"
 #include "fakes/FakeSystemInfo.h"
+#include "store/EntryRows.h"
 #include "store/EntryStore.h"
 
 namespace qx {
@@ -31,6 +32,43 @@ protected:
     }
     bool Saw(const std::string& event) const {
         return std::find(view.events.begin(), view.events.end(), event) != view.events.end();
+    }
+    // Starts shown with these entries and command history, the keys in the key capture field.
+    void StartShown(const std::string& entries, const std::string& commands = "") {
+        if (!files.FileExists(kData + "OldOrders.txt")) files.Put(kData + "OldOrders.txt", commands);
+        files.Put(kData + "Files.txt", entries);
+        Start();
+        form.RestoreTransition();
+        form.FieldFocusChanged(KeyField::KeyCapture, true);
+        view.list.SetSize(200, 190);
+    }
+    void Type(const std::string& text) {
+        for (char c : text) {
+            char key = c;
+            form.KeyPress(key);
+        }
+    }
+    void Settle() {
+        form.OnResultsTick();
+        form.OnResultsTick();
+    }
+    // Launch ticks until done() holds; the workers run on threads of their own.
+    template <class Done>
+    bool TickUntil(Done done) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > deadline) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            form.OnLaunchTick();
+        }
+        return true;
+    }
+    std::string EntryValueOfRow(int row) const {
+        const Entry* entry = EntryIfAny(view.list.Items().Objects(row));
+        return entry ? std::string(entry->Value()) : std::string();
+    }
+    bool FileHas(const std::string& name, const std::string& part) const {
+        return files.Get(kData + name).find(part) != std::string::npos;
     }
 
     test::FakeFileSystem files;
@@ -350,10 +388,7 @@ TEST_F(FormTest, TypingThenDownDownEnterLaunchesTheThirdRowOfTheFinalResults) {
     form.KeyDown(vk::kReturn, false, false);
     EXPECT_EQ(launcher->CallCount(), 0u);  // waits for the results of "note"
     for (int tick = 0; tick < 6; ++tick) form.OnResultsTick();
-    for (int tick = 0; tick < 20 && launcher->CallCount() == 0; ++tick) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        form.OnLaunchTick();
-    }
+    ASSERT_TRUE(TickUntil([&] { return launcher->CallCount() > 0; }));
     ASSERT_EQ(launcher->CallCount(), 1u);
     EXPECT_EQ(view.Rows(), (std::vector<std::string>{"Notebook", "Notepad", "Keynote"}));
     EXPECT_EQ(launcher->Calls()[0].file, "k.exe");
@@ -384,6 +419,165 @@ TEST_F(FormTest, ChordTogglesTheWindowButNotWhileAMessageBoxOwnsIt) {
     form.OnHousekeepingTick();
     form.OnHousekeepingTick();
     EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "minimise request"), 2);
+}
+
+TEST_F(FormTest, RowsActOnTheirOwnEntryWhenTwoShareAName) {
+    StartShown("Foo|C:\\a.exe\r\nFoo|C:\\b.exe\r\nFoo|C:\\c.exe\r\n");
+    Type("foo");
+    Settle();
+    ASSERT_EQ(view.Rows(), (std::vector<std::string>{"Foo", "Foo", "Foo"}));
+    view.list.SetSelected(1);
+    const std::string second = EntryValueOfRow(1);
+    form.KeyDown(vk::kReturn, false, false);
+    form.OnResultsTick();
+    ASSERT_TRUE(TickUntil([&] { return launcher->CallCount() == 1 && form.inputLock().IsFree(); }));
+    EXPECT_EQ(launcher->Calls()[0].file, second);
+
+    view.list.SetSelected(2);
+    const std::string third = EntryValueOfRow(2);
+    boxes.answers = {true};
+    form.KeyDown(vk::kDelete, false, false);
+    EXPECT_FALSE(FileHas("Files.txt", third));
+    EXPECT_EQ(view.Rows().size(), 2u);
+
+    view.list.SetSelected(1);
+    const std::string kept = EntryValueOfRow(0), renamed = EntryValueOfRow(1);
+    form.KeyDown(vk::kF2, false, false);
+    ASSERT_TRUE(view.list.Editing());
+    view.list.SetEditText("Bar");
+    view.list.CommitEdit();
+    EXPECT_TRUE(FileHas("Files.txt", "Bar|" + renamed)) << files.Get(kData + "Files.txt");
+    EXPECT_EQ(EntryValueOfRow(0), kept);
+}
+
+TEST_F(FormTest, RenameInPlaceKeepsToTheRowItStartedOnAndOnlyInEntrySearch) {
+    StartShown("Foo|C:\\a.exe\r\nFooz|C:\\z.exe\r\nexe: Fooz|C:\\c.exe\r\n", "exe: Fooz\r\n");
+    Type("foo");
+    Settle();
+    view.list.SetSelected(view.list.Items().IndexOf("Foo"));
+    // Typed on, then F2 before the rows follow: the rename stays with the row shown, and the
+    // input goes back to the text those rows belong to.
+    Type("z");
+    form.KeyDown(vk::kF2, false, false);
+    ASSERT_TRUE(view.list.Editing());
+    EXPECT_EQ(form.query().currentText(), "foo");
+    EXPECT_FALSE(form.inputLock().IsFree());
+    Settle();
+    view.list.SetEditText("Bar");
+    view.list.CommitEdit();
+    EXPECT_TRUE(form.inputLock().IsFree());
+    EXPECT_TRUE(FileHas("Files.txt", "Bar|C:\\a.exe"));
+    EXPECT_TRUE(FileHas("Files.txt", "Fooz|C:\\z.exe"));
+
+    // A history row in command mode is no entry, whatever its text.
+    form.KeyDown(vk::kEscape, false, false);
+    Type(",fooz");
+    Settle();
+    ASSERT_EQ(view.Rows(), (std::vector<std::string>{"exe: fooz", "exe: Fooz"}));
+    view.list.SetSelected(1);
+    form.KeyDown(vk::kF2, false, false);
+    EXPECT_FALSE(view.list.Editing());
+    view.list.SetEditText("Baz");
+    view.list.CommitEdit();
+    EXPECT_TRUE(FileHas("Files.txt", "exe: Fooz|C:\\c.exe"));
+}
+
+TEST_F(FormTest, ALockedLaunchHoldsEveryInputUntilEscReleasesIt) {
+    StartShown("Alpha|C:\\Apps\\Quillox\\a.exe\r\nBeta|C:\\b.exe\r\n");
+    Type("a");
+    Settle();
+    launcher->Hold();
+    form.KeyDown(vk::kReturn, false, false);
+    form.OnResultsTick();
+    ASSERT_TRUE(TickUntil([&] { return launcher->CallCount() == 1; }));
+    EXPECT_EQ(view.events.back(), "input off");
+    const std::string entries = files.Get(kData + "Files.txt");
+
+    clipboard->text = "pasted";
+    view.list.MouseDown(MouseButton::Left, 20, 25, {}, true);  // a double click on Beta
+    form.KeyDown(vk::kControl, false, false);
+    form.KeyDown('V', false, false);
+    form.KeyDown('R', false, false);
+    form.KeyDown('R', true, false);
+    view.list.OnContextMenu(5, 5);
+    Type("x");
+    EXPECT_EQ(form.query().currentText(), "a");
+    EXPECT_EQ(files.Get(kData + "Files.txt"), entries);
+    EXPECT_FALSE(form.released());
+    EXPECT_FALSE(Saw("row menu 1 1 1 1 1 1 1 1 1"));
+    form.OnResultsTick();
+    EXPECT_EQ(launcher->CallCount(), 1u);
+
+    view.events.clear();
+    form.KeyDown(vk::kEscape, false, false);  // stops waiting; the launch goes on
+    EXPECT_TRUE(form.inputLock().IsFree());
+    EXPECT_TRUE(Saw("input on"));
+    launcher->Open();
+}
+
+TEST_F(FormTest, ShiftAndAltOfEnterOrTheDoubleClickTravelWithTheQueuedLaunch) {
+    StartShown("Alpha|C:\\a.exe\r\n");
+    Type("alp");
+    form.KeyDown(vk::kReturn, false, true);  // Shift+Enter, let go before the rows are ready
+    Settle();
+    form.OnResultsTick();
+    ASSERT_TRUE(TickUntil([&] { return form.inputLock().IsFree() && clipboard->text.has_value(); }));
+    EXPECT_EQ(clipboard->text, "C:\\a.exe");
+    EXPECT_EQ(launcher->CallCount(), 0u);
+
+    view.events.clear();
+    form.KeyDown(vk::kReturn, true, false);  // Alt+Enter keeps the window
+    form.OnResultsTick();
+    ASSERT_TRUE(TickUntil([&] { return launcher->CallCount() == 1 && form.inputLock().IsFree(); }));
+    EXPECT_FALSE(Saw("minimise request"));
+
+    clipboard->text.reset();
+    view.list.MouseDown(MouseButton::Left, 20, 5, MouseModifiers{.shift = true}, true);
+    ASSERT_TRUE(TickUntil([&] { return form.inputLock().IsFree() && clipboard->text.has_value(); }));
+    EXPECT_EQ(launcher->CallCount(), 1u);
+}
+
+TEST_F(FormTest, RunFromTheRowMenuKeepsTheWindowAndMiddleClickGoesIntoOrUp) {
+    StartShown("Alpha|C:\\a.exe\r\n", "exe: calc /x\r\n");
+    Type("alp");
+    Settle();
+    view.list.OnContextMenu(5, 5);
+    view.events.clear();
+    form.RunRowMenuItem(RowMenuItem::Run);
+    ASSERT_TRUE(TickUntil([&] { return launcher->CallCount() == 1 && form.inputLock().IsFree(); }));
+    form.OnLaunchTick();
+    EXPECT_FALSE(Saw("minimise request"));
+
+    form.KeyDown(vk::kEscape, false, false);
+    Type(",ca");
+    Settle();
+    const auto middleClick = [&](int y) {
+        view.list.MouseDown(MouseButton::Middle, 20, y, {});
+        view.list.MouseUp(MouseButton::Middle, 20, y, {});
+        form.OnResultsTick();
+    };
+    middleClick(25);  // on the history row: completes the command
+    EXPECT_EQ(form.query().currentText(), ",calc /x");
+    form.KeyDown(vk::kEscape, false, false);
+    Type("zq");
+    Settle();
+    ASSERT_TRUE(view.Rows().empty());
+    middleClick(25);  // no row to go into: up
+    EXPECT_EQ(form.query().currentText(), "");
+}
+
+TEST_F(FormTest, AnUnreadableHistoryIsNotOverwrittenByTheNextLaunch) {
+    files.Put(kData + "OldOrders.txt", "exe: kept\r\n");
+    files.FailReads(kData + "OldOrders.txt");
+    StartShown("");
+    EXPECT_EQ(boxes.errors, std::vector<std::string>{"Access is denied."});
+    Type(",calc");
+    Settle();
+    form.KeyDown(vk::kReturn, false, false);
+    form.OnResultsTick();
+    ASSERT_TRUE(TickUntil([&] { return launcher->CallCount() == 1 && form.inputLock().IsFree(); }));
+    EXPECT_EQ(files.Get(kData + "OldOrders.txt"), "exe: kept\r\n");
+    EXPECT_EQ(boxes.errors.size(), 1u);
 }
 
 }  // namespace

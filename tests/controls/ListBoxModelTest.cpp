@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 #include "controls/ListBoxModel.h"
 #include "controls/ListFixture.h"
@@ -58,20 +59,21 @@ TEST(ListBoxModel, MoveSelectionClampsAtBothEndsAndScrollsAlong) {
     EXPECT_EQ(empty.lb.SelectedIndex(), -1);
 }
 
-TEST(ListBoxModel, MoveSelectionIsPacedByTheSizeOfTheStep) {
-    ListFixture f;
-    f.lb.MoveSelection(0);
-    f.lb.MoveSelection(1);
-    f.lb.MoveSelection(-3);   // 6.67
-    f.lb.MoveSelection(8);    // 2.5, halves to even
-    f.lb.MoveSelection(-40);  // 0.5: no wait at all
-    EXPECT_EQ(f.sleeps, (std::vector<unsigned>{20, 7, 2}));
-    // A single step waits as the whole jump would, then moves one row.
-    f.sleeps.clear();
-    f.lb.SetSelected(2);
-    f.lb.MoveSelection(5, false, true);
-    EXPECT_EQ(f.sleeps, (std::vector<unsigned>{4}));
-    EXPECT_EQ(f.lb.SelectedIndex(), 3);
+TEST(ListBoxModel, AHeldKeyRepeatsAMoveNoFasterThanItsPaceAndNothingWaits) {
+    ListFixture f(100);
+    f.lb.SetSelected(0);
+    // Delta, milliseconds since the step before, and the selection after it.
+    const std::tuple<int, int, int> steps[] = {
+        {1, 0, 1},   {1, 19, 1},  {1, 1, 2},  // 20 ms a row
+        {3, 0, 5},   {3, 6, 5},   {3, 1, 8},  // 6.67 ms
+        {-1, 0, 7},                          // another key is no repeat
+        {40, 0, 47}, {40, 0, 87},            // 0.5 ms: never held back
+    };
+    for (const auto& [delta, elapsed, selected] : steps) {
+        f.clock.now += static_cast<std::uint64_t>(elapsed);
+        f.lb.MoveSelection(delta);
+        EXPECT_EQ(f.lb.SelectedIndex(), selected) << delta << " after " << elapsed;
+    }
 }
 
 TEST(ListBoxModel, AllowMoveMovesTheMarkedRowsWithoutLettingThemLeave) {

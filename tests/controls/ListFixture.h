@@ -8,17 +8,13 @@
 namespace qx::test {
 
 // A list 200 x 100 with 20-pixel rows (5 visible), a 10 x 20 thumb (row area 190 wide) and
-// rows "r0", "r1", ...; sleeps of the keyboard pace are recorded and advance the clock.
+// rows "r0", "r1", ....
 struct ListFixture {
     explicit ListFixture(int rows = 10) {
         lb.SetManualRowHeight(20);
         lb.SetScrollThumbImage({10, 20});
         lb.SetSize(200, 100);
         for (int i = 0; i < rows; ++i) lb.Items().Add("r" + std::to_string(i));
-        lb.SleepMs = [this](unsigned ms) {
-            sleeps.push_back(ms);
-            clock.now += ms;
-        };
     }
     // Middle of row `row` when the list is scrolled to the top.
     static int RowY(int row) { return row * 20 + 10; }
@@ -30,7 +26,6 @@ struct ListFixture {
 
     FakeClock clock;
     ListBoxModel lb{clock};
-    std::vector<unsigned> sleeps;
 };
 
 }  // namespace qx::test

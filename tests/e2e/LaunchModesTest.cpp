@@ -156,21 +156,20 @@ TEST_F(LaunchModesTest, MissingFileIsReportedInEnglishWithLanguageOne) {
     EXPECT_TRUE(IsShownOnScreen(window));
 }
 
-TEST_F(LaunchModesTest, ShiftEnterCopiesTheResolvedPathAndLaunchesNothing) {
+TEST_F(LaunchModesTest, ShiftEnterRightAfterTypingCopiesTheResolvedPathAndLaunchesNothing) {
     HWND window = StartShown("Recorder|" + recorder_ + "|alpha\r\n");
     ASSERT_NE(window, nullptr);
     ClearClipboard();
     ASSERT_TRUE(TypeText("recor"));
-    ASSERT_TRUE(WaitUntil([&] { return ListRows(window) == std::vector<std::string>{"Recorder"}; }));
     {
         HeldKeys shift({VK_SHIFT});
         ASSERT_TRUE(shift.Pressed());
         ASSERT_TRUE(PressKey(VK_RETURN));
-        std::string copied;
-        EXPECT_TRUE(WaitUntil([&] { return ReadClipboardText(copied) && copied == recorder_; })) << copied;
-        // The copy counts as a successful launch: the window goes.
-        EXPECT_TRUE(WaitUntil([&] { return IsParkedOffScreen(window); }));
-    }
+    }  // Shift is up again long before the rows of "recor" are built and the Enter acts
+    std::string copied;
+    EXPECT_TRUE(WaitUntil([&] { return ReadClipboardText(copied) && copied == recorder_; })) << copied;
+    // The copy counts as a successful launch: the window goes.
+    EXPECT_TRUE(WaitUntil([&] { return IsParkedOffScreen(window); }));
     EXPECT_EQ(Launches(), "");
 }
 
@@ -222,7 +221,7 @@ TEST_F(LaunchModesTest, ForThisUserMenuItemWritesAndRemovesTheAutorunValue) {
     ASSERT_TRUE(clickForThisUser());
     std::string value;
     EXPECT_TRUE(WaitUntil([&] { return ReadAutorunValue(value); }));
-    EXPECT_EQ(value, Folder().ExePath());
+    EXPECT_EQ(value, "\"" + Folder().ExePath() + "\"");
     EXPECT_EQ(FindMessageBox(pid_), nullptr);
 
     SetForegroundWindow(window);

@@ -53,5 +53,25 @@ TEST_F(LaunchTest, CommandModeRunsTheCommandAndPutsItOnTopOfTheHistory) {
     })) << history;
 }
 
+TEST_F(LaunchTest, RunAsPromptHoldsTheInputAndItsCancelStartsNothing) {
+    HWND window = StartShown("Admin|" + recorder_ + "|alpha||||0||||admin||0\r\n");
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(TypeText("admi"));
+    ASSERT_TRUE(WaitUntil([&] { return ListRows(window) == std::vector<std::string>{"Admin"}; }));
+    ASSERT_TRUE(PressKey(VK_RETURN));
+    HWND prompt = WaitForMessageBox(pid_);
+    ASSERT_NE(prompt, nullptr);
+    EXPECT_EQ(WindowCaption(prompt), "Passwortabfrage");
+    const HWND inputLine = GetDlgItem(window, 10);
+    EXPECT_FALSE(IsWindowEnabled(inputLine));  // the launch holds the input
+    ASSERT_TRUE(AnswerMessageBox(prompt, IDCANCEL));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(inputLine) != FALSE; }));
+    SetForegroundWindow(window);
+    ASSERT_TRUE(TypeText("n"));
+    EXPECT_TRUE(WaitUntil([&] { return InputLineText(window) == "admin"; })) << InputLineText(window);
+    EXPECT_EQ(FindMessageBox(pid_), nullptr);  // nothing was started, so nothing failed
+    EXPECT_EQ(Launches(), "");
+}
+
 }  // namespace
 }  // namespace qx

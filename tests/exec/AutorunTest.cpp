@@ -85,7 +85,8 @@ TEST(AutorunMenuTest, ForThisUserClick_ChecksThenUnchecksWithoutMessages) {
     EXPECT_TRUE(menu.Toggle(AutorunItem::ForThisUser).empty());
     EXPECT_TRUE(menu.Checked(AutorunItem::ForThisUser));
     EXPECT_FALSE(menu.Checked(AutorunItem::ForAllUsers));
-    EXPECT_EQ(registry.Value(kUser, kAutorunKey, "Quillox"), kExe);
+    // Quoted, so that Windows never starts "C:\Program.exe" instead.
+    EXPECT_EQ(registry.Value(kUser, kAutorunKey, "Quillox"), "\"C:\\Program Files\\Quillox\\Quillox.exe\"");
     EXPECT_TRUE(menu.Toggle(AutorunItem::ForThisUser).empty());
     EXPECT_FALSE(menu.Checked(AutorunItem::ForThisUser));
     EXPECT_FALSE(registry.HasValue(kUser, kAutorunKey, "Quillox"));

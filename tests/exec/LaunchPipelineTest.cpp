@@ -8,7 +8,6 @@
 #include "controls/ListBoxModel.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
-#include "fakes/FakeKeyboardState.h"
 #include "fakes/FakeSystemInfo.h"
 #include "store/EntryStore.h"
 
@@ -43,7 +42,7 @@ protected:
         : store(StoreContext{fs, system, ComputeFolderSet("C:\\Apps\\Quillox\\Quillox.exe", "C:\\Users\\ann"),
                              ShellRootNames{"Recycle Bin\\", "My Computer\\", "Control Panel\\", "Network\\"}}),
           list(clock),
-          pipeline(LaunchContext{store, list, fs, keyboard, &installer}, {}) {
+          pipeline(LaunchContext{store, list, fs, &installer}, {}) {
         fs.Put(kData + "OldOrders.txt", "");
         (void)store.LoadEntries(LoadOptions{1, false});
         LaunchHooks hooks = Recording();
@@ -54,10 +53,6 @@ protected:
         hooks.noAutoMinimiseInFolderBrowser = [this] { return noAutoMin; };
         hooks.defaultBrowser = [] { return kBrowser; };
         hooks.endInPlaceEdit = [this] { ++editsEnded; };
-        hooks.askPassword = [this](const std::wstring& user) {
-            asked.push_back(user);
-            return answer;
-        };
         hooks.isFolderBrowsing = [this] { return browsing; };
         hooks.browsedFolder = [] { return std::string("C:\\Data"); };
         hooks.showSelectionProperties = [this] { ++propertiesShown; };
@@ -75,12 +70,17 @@ protected:
         std::string name;
         ASSERT_TRUE(store.AddEntryFromLine(line, false, name, false, false, true)) << line;
     }
-    void SelectRow(const std::string& text) { list.Items().Add(text), list.SetSelected(list.Count() - 1); }
-    // Enter on a new selected row; the one request it made.
-    LaunchRequest Enter(const std::string& row) {
+    // A row as the search makes it: it carries the entry of that name, if there is one.
+    void SelectRow(const std::string& text) {
+        const int entry = store.EntryList().IndexOf(text);
+        list.Items().AddObjectRef(text, entry >= 0 ? store.EntryList().Objects(entry) : nullptr);
+        list.SetSelected(list.Count() - 1);
+    }
+    // Enter on a new selected row, with these modifiers; the one request it made.
+    LaunchRequest Enter(const std::string& row, ModifierKeys keys = {}) {
         launched.clear();
         SelectRow(row);
-        pipeline.ResultListDblClick(LaunchSender::MainWindow);
+        pipeline.ResultListDblClick(LaunchSender::MainWindow, keys);
         EXPECT_EQ(launched.size(), 1u) << row;
         return launched.empty() ? LaunchRequest{} : launched.back();
     }
@@ -88,7 +88,6 @@ protected:
     test::FakeFileSystem fs;
     test::FakeSystemInfo system;
     test::FakeClock clock;
-    test::FakeKeyboardState keyboard;
     FakeInstaller installer;
     EntryStore store;
     ListBoxModel list;
@@ -98,8 +97,6 @@ protected:
     InputMode mode = InputMode::EntrySearch;
     bool ctrl = false, released = false, lockUntilDone = true, noAutoMin = false, browsing = false;
     int editsEnded = 0, propertiesShown = 0;
-    std::vector<std::wstring> asked;
-    std::optional<std::wstring> answer = L"secret";
 };
 
 TEST_F(LaunchPipelineTest, EntryRowsByKind) {
@@ -135,7 +132,6 @@ TEST_F(LaunchPipelineTest, EntryRowsByKind) {
     EXPECT_EQ(Enter("Editor").idListBytes, std::string("\x14\x00", 2));
     EXPECT_EQ(Enter("Printers").idListBytes, std::string("\x14\x00\x1F\x50", 4));
     EXPECT_EQ(editsEnded, 12);
-    EXPECT_TRUE(asked.empty());
     // Entries never enter the histories.
     EXPECT_TRUE(store.CommandHistory().Lines().empty());
     EXPECT_TRUE(store.UrlHistory().Lines().empty());
@@ -147,23 +143,16 @@ TEST_F(LaunchPipelineTest, EntryRowsByKind) {
     EXPECT_EQ(pipeline.ResolveEntryTarget(*store.FindEntry("Word")), "C:\\stale.exe");
 }
 
-TEST_F(LaunchPipelineTest, RunAsEntryAlwaysAsksAndNeverUsesStoredPassword) {
+TEST_F(LaunchPipelineTest, RunAsEntryNeverSendsTheStoredPasswordAndTheKeysTravelAlong) {
     AddEntry("Admin|C:\\a.exe|||||0||||B\xF6rje|stored|0");
     LaunchRequest r = Enter("Admin");
     EXPECT_EQ(r.runAsUser, L"B\u00F6rje");
-    EXPECT_EQ(r.password, L"secret");
-    EXPECT_EQ(asked, std::vector<std::wstring>{L"B\u00F6rje"});
-    answer.reset();  // cancelled: launches with no password at all
-    EXPECT_EQ(Enter("Admin").password, L"");
-    asked.clear();
-    keyboard.Press({vk::kShift});  // only copies the file name: no prompt
-    EXPECT_EQ(Enter("Admin").password, L"");
-    EXPECT_TRUE(asked.empty());
-    // Without a prompt of its own the launch threads ask; the stored password never goes out.
-    pipeline.SetHooks(Recording());
-    r = Enter("Admin");
-    EXPECT_EQ(r.runAsUser, L"B\u00F6rje");
-    EXPECT_EQ(r.password, L"");
+    EXPECT_TRUE(r.password.empty());  // the launch threads ask at every launch
+    EXPECT_FALSE(r.shiftHeld || r.altHeld);
+    r = Enter("Admin", {.shift = true, .alt = true});
+    EXPECT_TRUE(r.shiftHeld && r.altHeld);
+    pipeline.LaunchText("calc", launch_kind::kCommand, false, MinimiseMode::Always, true);
+    EXPECT_FALSE(launched.back().shiftHeld);  // launches without a key press of their own
 }
 
 TEST_F(LaunchPipelineTest, ShellPathOpensFolderViewItemWithoutRunAs) {
@@ -207,22 +196,20 @@ TEST_F(LaunchPipelineTest, UrlRowsEncodeBlanksAndCtrlSendsThemToTheDefaultBrowse
     mode = InputMode::Url;
     EXPECT_EQ(Req(Enter("url: www.x.de/a b")), "www.x.de/a%20b|||1");
     EXPECT_EQ(fs.Get(kData + "OldURLs.txt"), "url: www.x.de/a b\r\n");
-    ctrl = true;
-    EXPECT_EQ(Req(Enter("url: https://x.de/a b")), kBrowser + "|\"x.de/a%20b\"||9");
+    EXPECT_EQ(Req(Enter("url: https://x.de/a b", {.ctrl = true})), kBrowser + "|\"x.de/a%20b\"||9");
     EXPECT_EQ(store.UrlHistory().Lines(), (Lines{"url: https://x.de/a b", "url: www.x.de/a b"}));
 }
 
 TEST_F(LaunchPipelineTest, CtrlEnterOnEntries) {
-    ctrl = true;
+    constexpr ModifierKeys kCtrl{.ctrl = true};
     AddEntry("url: Docs|http://docs.de");
     AddEntry("Editor|C:\\Tools\\edit.exe|-x||C:\\w||0||||bob|pw|0");
-    EXPECT_EQ(Req(Enter("url: Docs")), kBrowser + "|\"docs.de\"||9");
+    EXPECT_EQ(Req(Enter("url: Docs", kCtrl)), kBrowser + "|\"docs.de\"||9");
     EXPECT_TRUE(store.UrlHistory().Lines().empty());
     // A file entry opens its folder, still as its user.
-    const LaunchRequest r = Enter("Editor");
+    const LaunchRequest r = Enter("Editor", kCtrl);
     EXPECT_EQ(Req(r), "C:\\Tools\\||C:\\Tools\\|4");
     EXPECT_EQ(r.runAsUser, L"bob");
-    EXPECT_EQ(r.password, L"secret");
 }
 
 TEST_F(LaunchPipelineTest, TypedTextGetsItsMarkerInHistory) {
@@ -270,14 +257,12 @@ TEST_F(LaunchPipelineTest, FolderBrowsingRows) {
     EXPECT_EQ(Req(r), "C:\\Data\\a b.txt||C:\\Data\\|4");
     EXPECT_EQ(r.minimiseMode, MinimiseMode::Never);
     noAutoMin = false;
-    ctrl = true;
-    r = Enter("a.txt");
+    r = Enter("a.txt", {.ctrl = true});
     EXPECT_EQ(Req(r), "C:\\Data\\||C:\\Data\\|4");
     EXPECT_EQ(r.minimiseMode, MinimiseMode::UnlessAlt);
     // Alt shows the properties instead; a row launch by name does nothing while browsing.
     launched.clear();
-    keyboard.Press({vk::kAlt});
-    pipeline.ResultListDblClick(LaunchSender::MainWindow);
+    pipeline.ResultListDblClick(LaunchSender::MainWindow, {.alt = true});
     EXPECT_EQ(propertiesShown, 1);
     AddEntry("Editor|C:\\e.exe");
     pipeline.LaunchResultRow("Editor", MinimiseMode::UnlessAlt, false);
@@ -302,7 +287,7 @@ TEST_F(LaunchPipelineTest, FolderBrowsingPathModeOpensViewItems) {
 TEST_F(LaunchPipelineTest, DoubleClickLaunchesOnlyFromRowsAndOnlyKnownNames) {
     AddEntry("Editor|C:\\e.exe");
     pipeline.ResultListDblClick(LaunchSender::MainWindow);  // nothing selected
-    list.Items().Add("Editor");
+    SelectRow("Editor");
     list.MouseDown(MouseButton::Left, 195, 5, {});  // scroll bar
     list.SetSelected(0);
     pipeline.ResultListDblClick(LaunchSender::ResultList);

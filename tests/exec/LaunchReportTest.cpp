@@ -74,9 +74,14 @@ TEST(LaunchReportText, EveryKindAndCodeInBothLanguages) {
         {kBrowser, 1155, "C:\\b\\browser.exe", kEnglish, "1155: Failed to open then standard browser"},
         {kCmd, 31, "regedt", kGerman, "Befehl \"regedt\" konnte nicht ausgef\xFChrt werden."},
         {kCmd, 31, "regedt", kEnglish, "Failed to execute command \"regedt\""},
-        // Not found is a file's failure only.
-        {kCmd, 2, "nothere", kEnglish, ""},
-        {kUrl, 2, "nothere", kEnglish, ""},
+        // A command or address the shell cannot find is a failure too; an empty one is no launch.
+        {kCmd, 2, "nothere", kEnglish, "Failed to execute command \"nothere\""},
+        {kCmd, 2, "", kEnglish, ""},
+        {kUrl, 2, "nothere", kEnglish,
+         "2: URL \"nothere\" could not be executed using shellexecute.\r"
+         "You can send the url directly to the standard browser by keeping the strg key pressed."},
+        {kBrowser, 2, "C:\\gone\\browser.exe", kEnglish, "2: Failed to open then standard browser"},
+        {kBrowser, 2, "", kEnglish, ""},
         {kCmd, 33, "calc", kEnglish, ""},
         {0, 31, "x", kEnglish, ""},
     };

@@ -11,8 +11,8 @@
 #include "exec/LockCounter.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeFileSystem.h"
-#include "fakes/FakeKeyboardState.h"
 #include "fakes/FakeShellLauncher.h"
+#include "platform/KeyboardState.h"
 #include "store/LogWriter.h"
 
 namespace qx {
@@ -30,14 +30,19 @@ bool WaitFor(Predicate done) {
     return true;
 }
 
-LaunchRequest FileRequest(std::string file, bool keepInputFree, MinimiseMode mode = MinimiseMode::UnlessAlt) {
+LaunchRequest FileRequest(std::string file, bool keepInputFree, MinimiseMode mode = MinimiseMode::UnlessAlt,
+                          ModifierKeys keys = {}) {
     LaunchRequest request;
     request.fileName = std::move(file);
     request.kind = launch_kind::kFile;
     request.keepInputFree = keepInputFree;
     request.minimiseMode = mode;
+    request.shiftHeld = keys.shift;
+    request.altHeld = keys.alt;
     return request;
 }
+constexpr ModifierKeys kShift{.shift = true};
+constexpr ModifierKeys kAlt{.alt = true};
 
 class LaunchWorkersTest : public ::testing::Test {
 protected:
@@ -45,15 +50,18 @@ protected:
         LaunchWorkersServices services;
         services.launcher = shell;
         services.clipboard = clipboard;
-        services.keyboard = &keyboard;
-        services.inputLock = &inputLock;
+        services.setUserInput = [this](bool enable, int id) {
+            enable ? inputLock.Unregister(id) : inputLock.Register(id);
+        };
         services.languageIndex = [this] { return language; };
         services.showInfo = [this](const std::string& text) { messages.push_back(text); };
         services.minimise = [this] { ++minimised; };
         services.repaintTitle = [this] { ++repaints; };
-        services.promptPassword = [this](const std::string& caption, const std::string& prompt) {
+        services.promptPassword = [this](const std::string& caption,
+                                         const std::string& prompt) -> std::optional<SecretText> {
             prompts.push_back(caption + "|" + prompt);
-            return passwordAnswer;
+            if (!passwordAnswer) return std::nullopt;
+            return SecretText(std::wstring(*passwordAnswer));
         };
         services.describeShellItem = [this](const void*) { return itemFacts; };
         launches = std::make_unique<LaunchWorkers>(std::move(services));
@@ -72,14 +80,13 @@ protected:
 
     std::shared_ptr<test::FakeShellLauncher> shell = std::make_shared<test::FakeShellLauncher>();
     std::shared_ptr<test::FakeClipboard> clipboard = std::make_shared<test::FakeClipboard>();
-    test::FakeKeyboardState keyboard;
     test::FakeFileSystem files;
     LogWriter log{files, "C:\\Q\\Quillox-Data\\log.txt"};
     LockCounter inputLock{&log};
     int language = 1;
     std::vector<std::string> messages;
     std::vector<std::string> prompts;
-    std::string passwordAnswer;
+    std::optional<std::wstring> passwordAnswer;  // nothing: cancelled
     ShellItemFacts itemFacts;
     int minimised = 0;
     int repaints = 0;
@@ -118,12 +125,10 @@ TEST_F(LaunchWorkersTest, FreeLaunchMinimisesAtOnceUnlessAltOrNever) {
     EXPECT_EQ(minimised, 1);  // before any tick
     EXPECT_TRUE(inputLock.IsFree());
 
-    keyboard.Press({vk::kAlt});
-    launches->StartLaunch(FileRequest("C:\\b.exe", true, MinimiseMode::UnlessAlt));
+    launches->StartLaunch(FileRequest("C:\\b.exe", true, MinimiseMode::UnlessAlt, kAlt));
     EXPECT_EQ(minimised, 1);
-    launches->StartLaunch(FileRequest("C:\\c.exe", true, MinimiseMode::Always));
+    launches->StartLaunch(FileRequest("C:\\c.exe", true, MinimiseMode::Always, kAlt));
     EXPECT_EQ(minimised, 2);
-    keyboard.ReleaseAll();
     launches->StartLaunch(FileRequest("C:\\d.exe", true, MinimiseMode::Never));
     EXPECT_EQ(minimised, 2);
 
@@ -189,9 +194,7 @@ TEST_F(LaunchWorkersTest, TwoQuickLaunchesAreReportedInListOrder) {
 }
 
 TEST_F(LaunchWorkersTest, LockedLaunchStaysVisibleWithAltHeldOrOnFailure) {
-    keyboard.Press({vk::kAlt});
-    launches->StartLaunch(FileRequest("C:\\a.exe", false));
-    keyboard.ReleaseAll();
+    launches->StartLaunch(FileRequest("C:\\a.exe", false, MinimiseMode::UnlessAlt, kAlt));
     shell->codes["C:\\x.doc"] = 31;
     launches->StartLaunch(FileRequest("C:\\x.doc", false));
     ASSERT_TRUE(TickUntilEmpty());
@@ -201,8 +204,7 @@ TEST_F(LaunchWorkersTest, LockedLaunchStaysVisibleWithAltHeldOrOnFailure) {
 }
 
 TEST_F(LaunchWorkersTest, ShiftCopiesTheFileNameButAnIdListWithoutOneIsInvoked) {
-    keyboard.Press({vk::kShift});
-    launches->StartLaunch(FileRequest("C:\\Texte\\brief.txt", true, MinimiseMode::Never));
+    launches->StartLaunch(FileRequest("C:\\Texte\\brief.txt", true, MinimiseMode::Never, kShift));
     ASSERT_TRUE(TickUntilEmpty());
     EXPECT_EQ(clipboard->text, "C:\\Texte\\brief.txt");
     EXPECT_EQ(shell->CallCount(), 0u);
@@ -221,27 +223,32 @@ TEST_F(LaunchWorkersTest, ShiftCopiesTheFileNameButAnIdListWithoutOneIsInvoked) 
 TEST_F(LaunchWorkersTest, AnotherUserIsAskedForThePasswordAndItsFailureReported) {
     shell->runAsCode = 1326;
     shell->systemTexts[1326] = "The user name or password is incorrect";
-    passwordAnswer = "geh\xE4im\x80";
+    passwordAnswer = L"geh\u00E4im\u20AC\u4E2D";  // stays UTF-16 all the way
     LaunchRequest request = FileRequest("C:\\admin.msc", false);
     request.runAsUser = L"J\u00FCrgen";
-    request.password = L"stored";  // never used: the prompt's answer replaces it
+    request.password = SecretText(L"stored");  // never used: the prompt's answer replaces it
     launches->StartLaunch(request);
     EXPECT_EQ(prompts, std::vector<std::string>{"Password request|Password for user J\xFCrgen"});
     ASSERT_TRUE(TickUntilEmpty());
     ASSERT_EQ(shell->CallCount(), 1u);
     EXPECT_EQ(shell->Calls()[0].user, L"J\u00FCrgen");
-    EXPECT_EQ(shell->Calls()[0].password, L"geh\u00E4im\u20AC");
+    EXPECT_EQ(shell->Calls()[0].password, L"geh\u00E4im\u20AC\u4E2D");
     EXPECT_EQ(messages, std::vector<std::string>{"Error 1326: The user name or password is incorrect"});
 
-    // Cancelled: the launch still runs, with an empty password.
+    // Cancelled: nothing starts, and the input is free at once.
     language = 0;
-    passwordAnswer.clear();
+    passwordAnswer.reset();
     launches->StartLaunch(request);
     EXPECT_EQ(prompts.back(), "Passwortabfrage|Passwort f\xFCr Benutzer J\xFCrgen");
+    EXPECT_EQ(launches->RecordCount(), 0u);
+    EXPECT_TRUE(inputLock.IsFree());
     ASSERT_TRUE(TickUntilEmpty());
-    ASSERT_EQ(shell->CallCount(), 2u);
-    EXPECT_EQ(shell->Calls()[1].what, "runas");
-    EXPECT_EQ(shell->Calls()[1].password, L"");
+    EXPECT_EQ(shell->CallCount(), 1u);
+    request.shiftHeld = true;  // only copies the file name: no prompt
+    launches->StartLaunch(request);
+    ASSERT_TRUE(TickUntilEmpty());
+    EXPECT_EQ(prompts.size(), 2u);
+    EXPECT_EQ(clipboard->text, "C:\\admin.msc");
 }
 
 TEST_F(LaunchWorkersTest, ShellItemsFolderOpensAtOnceOthersOnAWorkerShiftCopiesThePath) {
@@ -266,7 +273,7 @@ TEST_F(LaunchWorkersTest, ShellItemsFolderOpensAtOnceOthersOnAWorkerShiftCopiesT
     EXPECT_EQ(shell->Calls()[1].what, "item");
     EXPECT_EQ(shell->Calls()[1].parameters, "");
 
-    keyboard.Press({vk::kShift});
+    request.shiftHeld = true;
     itemFacts = {"C:\\Daten", true};
     launches->StartLaunch(request);
     ASSERT_TRUE(TickUntilEmpty());

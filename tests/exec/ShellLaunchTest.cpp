@@ -7,10 +7,11 @@ namespace qx {
 namespace {
 
 TEST(RewriteKeepConsole, RunsThroughAConsoleAndRemovesOnlyTheFirstMarker) {
-    const ShellCommand command = RewriteKeepConsole("C:\\t\\build.bat", "-v $kpause -q");
+    // cmd drops the first and the last quote of the line, so the program keeps its own.
+    const ShellCommand command = RewriteKeepConsole("C:\\Program Files\\t\\build.bat", "-v $kpause \"a b\"");
     EXPECT_EQ(command.file, "cmd");
-    EXPECT_EQ(command.parameters, "/k \"C:\\t\\build.bat -v  -q && pause && exit\"");
-    EXPECT_EQ(RewriteKeepConsole("x", "$kpause$kpause").parameters, "/k \"x $kpause && pause && exit\"");
+    EXPECT_EQ(command.parameters, "/k \"\"C:\\Program Files\\t\\build.bat\" -v  \"a b\" && pause && exit\"");
+    EXPECT_EQ(RewriteKeepConsole("x", "$kpause$kpause").parameters, "/k \"\"x\" $kpause && pause && exit\"");
     const ShellCommand plain = RewriteKeepConsole("C:\\a.exe", "-kpause $kpaus");
     EXPECT_EQ(plain.file + "|" + plain.parameters, "C:\\a.exe|-kpause $kpaus");
 }

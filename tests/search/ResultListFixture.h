@@ -46,7 +46,7 @@ protected:
         model->SetHooks(std::move(hooks));
         WaitingKeysHooks keys;
         keys.goInto = [this] { calls.push_back("go into " + list.SelectedText()); };
-        keys.launch = [this] { launched.push_back(list.SelectedText()); };
+        keys.launch = [this](ModifierKeys) { launched.push_back(list.SelectedText()); };
         model->SetWaitingKeysHooks(std::move(keys));
     }
 

@@ -47,6 +47,12 @@ TEST_F(ListWindowTest, ClicksSelectAndTheModelKnowsTheClientSize) {
     list_.Model().Multiselect = true;
     Click(50, 70, MK_SHIFT);
     EXPECT_EQ(list_.Model().MarkedIndices(), (std::vector<int>{1, 2, 3}));
+    int middleClicks = 0;
+    list_.Model().OnMiddleClick = [&] { ++middleClicks; };
+    ::SendMessageA(list_.Handle(), WM_MBUTTONDOWN, MK_MBUTTON, Point(50, 10));
+    ::SendMessageA(list_.Handle(), WM_MBUTTONUP, 0, Point(50, 10));
+    EXPECT_EQ(list_.Selected(), 0);  // the row under it, then the owner's go-into
+    EXPECT_EQ(middleClicks, 1);
     ::MoveWindow(list_.Handle(), 0, 0, 150, 60, TRUE);
     EXPECT_EQ(list_.Model().Width(), 150);
     EXPECT_EQ(list_.Model().VisibleRows(), 3);

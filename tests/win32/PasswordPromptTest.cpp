@@ -85,7 +85,7 @@ TEST(PasswordPromptTest, OkReturnsTheTypedPasswordShownAsStars) {
     const SeenPrompt& seen = answerer.seen();
     ASSERT_TRUE(seen.found);
     ASSERT_TRUE(password.has_value());
-    EXPECT_EQ(*password, L"geheim \x00E4\x20AC");
+    EXPECT_EQ(password->Text(), L"geheim \x00E4\x20AC");
     EXPECT_EQ(seen.label, "Passwort f\xFCr Benutzer admin");
     EXPECT_EQ(seen.okText, "OK");
     EXPECT_EQ(seen.cancelText, "Abbrechen");

@@ -114,8 +114,9 @@ void KeyboardCommands::ToggleRelativePath() {
 }
 
 void KeyboardCommands::RunMenuCommand(MenuCommand command) {
-    // In the input line the same keys are its own clipboard keys.
-    if (InputLineFocused()) return;
+    // In the input line the same keys are its own clipboard keys; while the input is locked
+    // the menu is gone.
+    if (InputLineFocused() || !target_.IsInputLockFree()) return;
     const bool browsing = target_.IsFolderBrowsing();
     switch (command) {
         case MenuCommand::Paste:

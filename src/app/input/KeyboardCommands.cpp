@@ -53,7 +53,7 @@ bool KeyboardCommands::ResultListKeyDown(int key, KeyShift shift) {
             if (InputLineFocused()) focus_.FocusKeyCapture();
             return true;
         case vk::kReturn:
-            target_.QueueLaunch();
+            target_.QueueLaunch(ModifierKeys{shift.shift, controlDown, shift.alt});
             return true;
         default:
             break;

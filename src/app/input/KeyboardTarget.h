@@ -2,6 +2,7 @@
 #include <string>
 
 #include "app/input/MainMenuShortcuts.h"
+#include "platform/KeyboardState.h"
 
 namespace qx {
 
@@ -44,7 +45,8 @@ public:
     // ---- The result list and its queue of waiting keys.
     virtual void QueueMove(int delta) = 0;
     virtual void QueueGoInto() = 0;
-    virtual void QueueLaunch() = 0;
+    // keys: the modifiers of the Enter press, which the launch keeps however late it runs.
+    virtual void QueueLaunch(ModifierKeys keys) = 0;
     // Sets the waiting keys' move delta to 0.
     virtual void ClearQueuedMoves() = 0;
     virtual void UniversalUpdate(bool notify, bool reload) = 0;

@@ -70,8 +70,7 @@ bool MainWindow::Create(const std::string& exePath, const std::vector<std::strin
         [](const std::wstring& user, const std::wstring& password, const std::string& file,
            const std::string& parameters) {
             Win32LogonProcessStarter starter;
-            std::wstring secret = password;
-            return static_cast<int>(RunAsUserLaunch(starter, user, secret, WidenAnsi(file), WidenAnsi(parameters)));
+            return static_cast<int>(RunAsUserLaunch(starter, user, password, WidenAnsi(file), WidenAnsi(parameters)));
         });
     autorun_ = std::make_unique<AutorunMenu>(registry_, exePath);
     form_ = std::make_unique<MainForm>(
@@ -141,8 +140,18 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_SETFOCUS:
             // Closing a message box hands the focus back to the window itself; the keys
-            // belong in the key capture field.
-            if (keyCapture_) SetFocus(keyCapture_);
+            // belong in the key capture field, unless a locked launch has disabled it.
+            if (keyCapture_ && IsWindowEnabled(keyCapture_)) SetFocus(keyCapture_);
+            return 0;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            // The window holds the focus itself while its fields are disabled; Esc must still
+            // stop the wait for a locked launch.
+            if (form_ && form_->KeyDown(static_cast<int>(wParam), GetKeyState(VK_MENU) < 0, GetKeyState(VK_SHIFT) < 0))
+                return 0;
+            break;
+        case WM_LBUTTONUP:
+            if (form_) form_->FormMouseUp();
             return 0;
         case WM_MOUSEWHEEL:
             if (form_) form_->MouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
@@ -380,15 +389,8 @@ void MainWindow::ShowRowContextMenu(const RowMenuVisibility& visible) {
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN, cursor.x, cursor.y, 0, hwnd_, nullptr);
 }
 
-std::string MainWindow::PromptPassword(const std::string& caption, const std::string& prompt) {
-    std::optional<std::wstring> typed = qx::PromptPassword(hwnd_, caption, prompt);
-    if (!typed) return {};
-    std::string password(typed->size() * 2 + 1, '\0');
-    password.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, typed->c_str(), static_cast<int>(typed->size()),
-                                                                 password.data(), static_cast<int>(password.size()),
-                                                                 nullptr, nullptr)));
-    WipeSecret(*typed);
-    return password;
+std::optional<SecretText> MainWindow::PromptPassword(const std::string& caption, const std::string& prompt) {
+    return qx::PromptPassword(hwnd_, caption, prompt);
 }
 
 void MainWindow::ShowWaitingText(const std::string& text) {
@@ -502,7 +504,16 @@ bool MainWindow::StartProgram(const std::string& exePath, const std::string& wor
     return result > 32;
 }
 
-void MainWindow::SetInputEnabled(bool enabled) { EnableWindow(inputLine_, enabled); }
+void MainWindow::SetInputEnabled(bool enabled) {
+    EnableWindow(inputLine_, enabled);
+    EnableWindow(keyCapture_, enabled);
+    if (GetActiveWindow() != hwnd_) return;
+    // A disabled field that keeps the focus swallows every key (Esc too), and the system may
+    // leave the focus nowhere: the window itself takes it meanwhile, and gives it back.
+    const HWND focus = GetFocus();
+    if (!enabled && (focus == nullptr || focus == keyCapture_ || focus == inputLine_)) SetFocus(hwnd_);
+    if (enabled && (focus == nullptr || focus == hwnd_)) SetFocus(keyCapture_);
+}
 
 void MainWindow::SetInputText(const std::string& text) { SetWindowTextA(inputLine_, text.c_str()); }
 

@@ -61,7 +61,7 @@ public:
     void ShowInputLine() override { ShowWindow(inputLine_, SW_SHOW); }
     void ClearKeyCaptureField() override { SetWindowTextA(keyCapture_, ""); }
     void ShowOptionsMenu() override;
-    std::string PromptPassword(const std::string& caption, const std::string& prompt) override;
+    std::optional<SecretText> PromptPassword(const std::string& caption, const std::string& prompt) override;
     void ShowWaitingText(const std::string& text) override;
     void ShowRowContextMenu(const RowMenuVisibility& visible) override;
     void ApplyOpacity(int alpha) override;

@@ -16,12 +16,13 @@ constexpr ImageSize kPlainThumb{12, 30};
 constexpr int kPlainRowHeight = 19;
 constexpr int kWheelDivisor = 25;
 
+// GetKeyState is the state as of the message being handled; mouse messages carry no Alt.
 MouseModifiers ModifiersFromKeys(WPARAM keys) {
-    return MouseModifiers{(keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0};
+    return MouseModifiers{(keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0, GetKeyState(VK_MENU) < 0};
 }
 
 MouseModifiers ModifiersNow() {
-    return MouseModifiers{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0};
+    return MouseModifiers{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0};
 }
 
 RECT ToRect(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
@@ -56,7 +57,6 @@ ListBoxWindow::ListBoxWindow(HINSTANCE instance, const IClock& clock) : instance
         if (hwnd_) SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     };
     model_.OnEditStateChanged = [this] { SyncEditField(); };
-    model_.SleepMs = [](unsigned ms) { Sleep(ms); };
     model_.MeasureText = [this](const std::string& text) { return MeasureText(text); };
     model_.OnDrawItem = [this](int index, const Rect& rect, const RowState& state) { DrawItem(index, rect, state); };
 }
@@ -166,6 +166,9 @@ LRESULT ListBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_RBUTTONDBLCLK: OnMouseButton(MouseButton::Right, true, false, wParam, lParam); return 0;
         case WM_LBUTTONUP: OnMouseButton(MouseButton::Left, false, false, wParam, lParam); return 0;
         case WM_RBUTTONUP: OnMouseButton(MouseButton::Right, false, false, wParam, lParam); return 0;
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK: OnMouseButton(MouseButton::Middle, true, false, wParam, lParam); return 0;
+        case WM_MBUTTONUP: OnMouseButton(MouseButton::Middle, false, false, wParam, lParam); return 0;
         case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return 0;
         case WM_MOUSELEAVE:
             trackingLeave_ = false;

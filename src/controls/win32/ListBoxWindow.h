@@ -14,8 +14,8 @@ namespace qx {
 // The list control as a child window of class "ListBoxModel": paints the model through an
 // off-screen bitmap and forwards mouse, wheel, keys, focus and size to it.
 //
-// The window sets the model's OnRepaint, OnSizeRequest, OnEditStateChanged, SleepMs,
-// MeasureText and OnDrawItem; everything else on Model() is the owner's to set.
+// The window sets the model's OnRepaint, OnSizeRequest, OnEditStateChanged, MeasureText and
+// OnDrawItem; everything else on Model() is the owner's to set.
 class ListBoxWindow {
 public:
     static constexpr const char* kClassName = "TovraLB";

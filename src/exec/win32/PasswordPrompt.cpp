@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "exec/PasswordPromptLayout.h"
-#include "exec/RunAsUser.h"
 #include "platform/win32/UniqueHandle.h"
 
 namespace qx {
@@ -17,7 +16,7 @@ struct PromptState {
     const std::string* caption;
     const std::string* prompt;
     UniqueFont font;
-    std::optional<std::wstring> answer;
+    std::optional<SecretText> answer;
 };
 
 UniqueFont CreateDialogFont() {
@@ -75,14 +74,16 @@ void LayOut(HWND dialog, PromptState& state) {
     ::SetFocus(field);
 }
 
-std::wstring FieldText(HWND dialog) {
+SecretText FieldText(HWND dialog) {
     HWND field = ::GetDlgItem(dialog, kPasswordFieldId);
     const int length = ::GetWindowTextLengthW(field);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(static_cast<std::size_t>(::GetWindowTextW(field, text.data(), length + 1)));
-    // The edit control keeps its own copy until the dialog is destroyed; clear it now.
+    // The edit control keeps its own copy until the dialog is destroyed: overwritten in place
+    // with blanks of the same length, then emptied.
+    ::SetWindowTextW(field, std::wstring(text.size(), L' ').c_str());
     ::SetWindowTextW(field, L"");
-    return text;
+    return SecretText(std::move(text));
 }
 
 INT_PTR CALLBACK PromptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -102,8 +103,7 @@ INT_PTR CALLBACK PromptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             return TRUE;
         }
         if (id == IDCANCEL) {
-            std::wstring discarded = FieldText(dialog);
-            WipeSecret(discarded);
+            (void)FieldText(dialog);  // wiped as it goes
             ::EndDialog(dialog, IDCANCEL);
             return TRUE;
         }
@@ -125,20 +125,14 @@ std::vector<WORD> EmptyDialogTemplate() {
 
 }  // namespace
 
-std::optional<std::wstring> PromptPassword(HWND owner, const std::string& caption, const std::string& prompt) {
+std::optional<SecretText> PromptPassword(HWND owner, const std::string& caption, const std::string& prompt) {
     PromptState state{&caption, &prompt, CreateDialogFont(), std::nullopt};
     const std::vector<WORD> dialogTemplate = EmptyDialogTemplate();
     const INT_PTR result =
         ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
                                   owner, PromptProc, reinterpret_cast<LPARAM>(&state));
-    if (result != IDOK && state.answer) {
-        WipeSecret(*state.answer);
-        state.answer.reset();
-    }
-    // Moving a short string copies its characters; what stays behind is wiped too.
-    std::optional<std::wstring> answer = std::move(state.answer);
-    if (state.answer) WipeSecret(*state.answer);
-    return answer;
+    if (result != IDOK) return std::nullopt;  // an answer left behind is wiped with the state
+    return std::move(state.answer);
 }
 
 }  // namespace qx

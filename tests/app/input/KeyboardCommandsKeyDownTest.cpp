@@ -38,6 +38,7 @@ TEST_F(KeyDownTest, KeysQueueMovesByPageAndListLengthAndRunTheirCommands) {
         {vk::kDelete, {"remove row"}}, {vk::kF5, {"update 11"}},
     };
     for (const auto& [key, calls] : cases) EXPECT_EQ(Press(key), calls) << key;
+    EXPECT_EQ(Press(vk::kReturn, {.alt = true, .shift = true}), Calls{"launch shift alt"});
     target.folderBrowsing = true;
     EXPECT_EQ(Press(vk::kDelete), Calls{"delete marked"});
     query.searchResultsView = false;

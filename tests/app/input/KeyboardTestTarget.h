@@ -53,7 +53,9 @@ public:
     void AttachMainMenu(bool attached) override { menuAttached = attached; }
     void QueueMove(int delta) override { calls.push_back("move " + std::to_string(delta)); }
     void QueueGoInto() override { calls.push_back("go into"); }
-    void QueueLaunch() override { calls.push_back("launch"); }
+    void QueueLaunch(ModifierKeys keys) override {
+        calls.push_back(std::string("launch") + (keys.shift ? " shift" : "") + (keys.alt ? " alt" : ""));
+    }
     void ClearQueuedMoves() override { calls.push_back("clear moves"); }
     void UniversalUpdate(bool notify, bool reload) override {
         calls.push_back(std::string("update ") + (notify ? "1" : "0") + (reload ? "1" : "0"));
