@@ -163,7 +163,7 @@ private:
     const std::string& ProgramFolder() const override { return folders_.programFolder; }
     void PutInputLineText(const std::string& text) override { view_.SetInputText(text); }
     void RunInputChange(const std::string& text) override { FormEditChange(text); }
-    void SendEndKey() override;
+    void MoveCaretToEnd() override { view_.MoveCaretToEnd(); }
     void FocusField(KeyField field) override { view_.FocusField(field); }
     void ShowInputLine() override { view_.ShowInputLine(); }
     void ClearKeyCaptureField() override { view_.ClearKeyCaptureField(); }

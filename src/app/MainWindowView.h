@@ -46,6 +46,8 @@ public:
     virtual void SetInputEnabled(bool enabled) = 0;
     // Sets the input line's text; its change event follows as for typing.
     virtual void SetInputText(const std::string& text) = 0;
+    // Puts the input line's caret after its last character.
+    virtual void MoveCaretToEnd() = 0;
     // The hidden key capture field normally holds the focus; the input line takes it to edit.
     virtual void FocusField(KeyField field) = 0;
     virtual void ShowInputLine() = 0;

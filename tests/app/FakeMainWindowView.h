@@ -27,6 +27,7 @@ public:
     void StopTimer(WindowTimer timer) override { Log("stop timer " + Name(timer)); }
     void ProcessPendingMessages() override { ++pumps; }
     void SleepMs(unsigned ms) override { clock_.now += ms; }
+    void MoveCaretToEnd() override { Log("caret to end"); }
     void RequestRestore() override { Log("restore request"); }
     void RequestMinimise() override { Log("minimise request"); }
     bool FindInstanceWindow(const std::string& text) const override {

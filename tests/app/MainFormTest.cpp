@@ -215,6 +215,19 @@ TEST_F(FormTest, Release_GivesUpWaitingAfterTenSecondsAndLogsIt) {
     EXPECT_EQ(view.events.back(), "foreground");
 }
 
+TEST_F(FormTest, ClearingTheFocusedInputLineMovesItsCaretWithoutAKeystroke) {
+    files.Put(kData + "OldOrders.txt", "");
+    Start();
+    form.RestoreTransition();
+    char a = 'a';
+    form.KeyPress(a);
+    form.FieldFocusChanged(KeyField::InputLine, true);
+    char escape = '\x1B';
+    form.KeyPress(escape);
+    // Set on the field itself: a global keystroke would reach whatever has the focus.
+    EXPECT_EQ(view.events.back(), "caret to end");
+}
+
 TEST_F(FormTest, FirstStartWithoutSettingsAppliesDefaultsAndStampsTheFile) {
     Start();
     EXPECT_TRUE(Saw("opacity 230"));

@@ -506,5 +506,10 @@ void MainWindow::SetInputEnabled(bool enabled) { EnableWindow(inputLine_, enable
 
 void MainWindow::SetInputText(const std::string& text) { SetWindowTextA(inputLine_, text.c_str()); }
 
+void MainWindow::MoveCaretToEnd() {
+    const auto end = static_cast<WPARAM>(GetWindowTextLengthA(inputLine_));
+    SendMessageA(inputLine_, EM_SETSEL, end, static_cast<LPARAM>(end));
+}
+
 
 }  // namespace qx

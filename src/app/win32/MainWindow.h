@@ -56,6 +56,7 @@ public:
     bool StartProgram(const std::string& exePath, const std::string& workingFolder) override;
     void SetInputEnabled(bool enabled) override;
     void SetInputText(const std::string& text) override;
+    void MoveCaretToEnd() override;
     ListBoxModel& ResultList() override { return resultList_.Model(); }
     void FocusField(KeyField field) override;
     void ShowInputLine() override { ShowWindow(inputLine_, SW_SHOW); }
