@@ -88,6 +88,7 @@ void MainForm::OnStartupTick() {
 void MainForm::OnHousekeepingTick() {
     summonKeys_.RefreshKeys();
     if (keys_) keys_->controlDown = summonKeys_.keys().control;
+    if (awaitingNewInstance_) PollNewInstance();
     if (released_ || !started_) return;
     if (firstLaunch_) {
         firstLaunch_ = false;
@@ -184,20 +185,18 @@ void MainForm::ReleaseWindow() {
     // Turning the released window into a folder browser titled by its folder comes with
     // folder browsing.
     released_ = true;
-    WaitForNewInstance();
-    view_.ForceForeground();
+    // The housekeeping tick looks for the new instance; the window keeps working meanwhile.
+    awaitingNewInstance_ = true;
+    releasedAtMs_ = platform_.clock.NowMs();
 }
 
-void MainForm::WaitForNewInstance() {
-    const std::uint64_t start = platform_.clock.NowMs();
-    while (!view_.FindInstanceWindow(kCaptionRunning)) {
-        if (platform_.clock.NowMs() - start >= kReleaseWaitMs) {
-            if (log_) log_->Write("release: no new instance after 10 s, this window stays free");
-            return;
-        }
-        view_.SleepMs(10);
-        view_.ProcessPendingMessages();
+void MainForm::PollNewInstance() {
+    if (!view_.FindInstanceWindow(kCaptionRunning)) {
+        if (platform_.clock.NowMs() - releasedAtMs_ < kReleaseWaitMs) return;
+        if (log_) log_->Write("release: no new instance after 10 s, this window stays free");
     }
+    awaitingNewInstance_ = false;
+    view_.ForceForeground();
 }
 
 void MainForm::ReadSettings() {

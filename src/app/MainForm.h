@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -130,7 +131,8 @@ public:
 private:
     // File operations of the folder view arrive with folder browsing; none can run yet.
     int RunningFileOperations() const { return 0; }
-    void WaitForNewInstance();
+    // The release hand-over's wait for the new instance, one look per housekeeping tick.
+    void PollNewInstance();
     // What the minimise rules need to know; the two dialogs they name arrive later.
     MinimiseButtonState MinimiseState() const;
     void ReadSettings();
@@ -205,6 +207,8 @@ private:
     bool released_ = false;
     bool sessionEnding_ = false;
     bool closeAnswer_ = false;
+    bool awaitingNewInstance_ = false;
+    std::uint64_t releasedAtMs_ = 0;
     SummonKeys summonKeys_;
 
     std::unique_ptr<SettingsFile> settingsFile_;

@@ -33,7 +33,6 @@ public:
     virtual void StopTimer(WindowTimer timer) = 0;
     // Dispatches the window messages waiting in the queue, then returns.
     virtual void ProcessPendingMessages() = 0;
-    virtual void SleepMs(unsigned ms) = 0;
 
     virtual void RequestRestore() = 0;   // WM_SYSCOMMAND SC_RESTORE to itself
     virtual void RequestMinimise() = 0;  // WM_SYSCOMMAND SC_MINIMIZE to itself

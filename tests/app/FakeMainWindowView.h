@@ -26,7 +26,6 @@ public:
     void StartTimer(WindowTimer timer, unsigned ms) override { Log("start timer " + Name(timer) + " " + std::to_string(ms)); }
     void StopTimer(WindowTimer timer) override { Log("stop timer " + Name(timer)); }
     void ProcessPendingMessages() override { ++pumps; }
-    void SleepMs(unsigned ms) override { clock_.now += ms; }
     void MoveCaretToEnd() override { Log("caret to end"); }
     void RequestRestore() override { Log("restore request"); }
     void RequestMinimise() override { Log("minimise request"); }

@@ -486,8 +486,6 @@ void MainWindow::ProcessPendingMessages() {
     }
 }
 
-void MainWindow::SleepMs(unsigned ms) { Sleep(ms); }
-
 void MainWindow::RequestRestore() { SendMessageA(hwnd_, WM_SYSCOMMAND, SC_RESTORE, 0); }
 
 void MainWindow::RequestMinimise() { SendMessageA(hwnd_, WM_SYSCOMMAND, SC_MINIMIZE, 0); }

@@ -49,7 +49,6 @@ public:
     void StartTimer(WindowTimer timer, unsigned intervalMs) override;
     void StopTimer(WindowTimer timer) override;
     void ProcessPendingMessages() override;
-    void SleepMs(unsigned ms) override;
     void RequestRestore() override;
     void RequestMinimise() override;
     bool FindInstanceWindow(const std::string& caption) const override;
