@@ -21,8 +21,8 @@ public:
     virtual void MoveOffScreen() = 0;
     virtual void CenterOnWorkArea() = 0;
     virtual void ForceForeground() = 0;
+    // Shown means visible, on screen and painted; hidden means out of sight.
     virtual void SetFormVisible(bool visible) = 0;
-    virtual bool IsFormVisible() const = 0;
     // False while a modal dialog or message box owns the window.
     virtual bool IsFormEnabled() const = 0;
     virtual void SetTrayIconVisible(bool visible) = 0;

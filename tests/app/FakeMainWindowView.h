@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,13 +19,24 @@ public:
     void MoveOffScreen() override { Log("offscreen"); onScreen = false; }
     void CenterOnWorkArea() override { Log("centre"); onScreen = true; }
     void ForceForeground() override { Log("foreground"); }
-    void SetFormVisible(bool visible) override { Log(visible ? "show" : "hide"); formVisible = visible; }
-    bool IsFormVisible() const override { return formVisible; }
+    void SetFormVisible(bool visible) override {
+        formVisible = visible;
+        Log(visible ? "show" : "hide");
+    }
     bool IsFormEnabled() const override { return formEnabled; }
-    void SetTrayIconVisible(bool visible) override { Log(visible ? "tray on" : "tray off"); }
+    void SetTrayIconVisible(bool visible) override {
+        trayVisible = visible;
+        Log(visible ? "tray on" : "tray off");
+    }
     void MarkReleased() override { Log("released"); }
-    void StartTimer(WindowTimer timer, unsigned ms) override { Log("start timer " + Name(timer) + " " + std::to_string(ms)); }
-    void StopTimer(WindowTimer timer) override { Log("stop timer " + Name(timer)); }
+    void StartTimer(WindowTimer timer, unsigned ms) override {
+        if (timer == WindowTimer::Results) resultsTimerRunning = true;
+        Log("start timer " + Name(timer) + " " + std::to_string(ms));
+    }
+    void StopTimer(WindowTimer timer) override {
+        if (timer == WindowTimer::Results) resultsTimerRunning = false;
+        Log("stop timer " + Name(timer));
+    }
     void ProcessPendingMessages() override { ++pumps; }
     void MoveCaretToEnd() override { Log("caret to end"); }
     void RequestRestore() override { Log("restore request"); }
@@ -75,6 +87,10 @@ public:
     std::string password;
     std::string waitingText;
     bool onScreen = false;
+    bool trayVisible = false;
+    bool resultsTimerRunning = false;
+    // Runs after each recorded event: a nested message pump inside that call.
+    std::function<void(const std::string& event)> onEvent;
     int pumps = 0;
     std::uint64_t instanceAppearsAt = 0;  // 0: the new instance never appears
 
@@ -88,7 +104,10 @@ private:
         }
         return "housekeeping";
     }
-    void Log(std::string event) { events.push_back(std::move(event)); }
+    void Log(const std::string& event) {
+        events.push_back(event);
+        if (onEvent) onEvent(event);
+    }
     FakeClock& clock_;
 };
 

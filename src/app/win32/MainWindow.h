@@ -42,7 +42,6 @@ public:
     void CenterOnWorkArea() override;
     void ForceForeground() override;
     void SetFormVisible(bool visible) override;
-    bool IsFormVisible() const override;
     bool IsFormEnabled() const override { return IsWindowEnabled(hwnd_) != FALSE; }
     void SetTrayIconVisible(bool visible) override;
     void MarkReleased() override;
