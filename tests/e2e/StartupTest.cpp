@@ -10,6 +10,7 @@ using std::chrono::milliseconds;
 
 // Long enough for many 10 ms housekeeping ticks: used only to show that something does NOT happen.
 constexpr milliseconds kQuietPeriod{1500};
+constexpr UINT kTrayIconId = 1;
 
 // A window of the program's class and running caption, made by this process on a thread that
 // then answers no messages: a first instance that hangs.
@@ -132,6 +133,24 @@ TEST_F(StartupTest, SecondInstance_EndsEvenWhenTheFirstHangs) {
     AppProcess& second = StartQuillox();
     EXPECT_TRUE(second.WaitForExit(kStartupTimeout).has_value()) << "the second instance waits for the hung first";
     second.Kill();
+}
+
+TEST_F(StartupTest, TrayIcon_ComesBackWhenTheTaskBarRestarts) {
+    MarkAsLaunchedBefore();
+    AppProcess& quillox = StartQuillox();
+    HWND window = WaitForRunningWindow(quillox);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return TrayIconExists(window, kTrayIconId); })) << "no tray icon while hidden";
+    // A task bar that restarts has lost every icon, and says so to every window.
+    ASSERT_TRUE(RemoveTrayIcon(window, kTrayIconId));
+    ASSERT_TRUE(SendRegisteredMessage(window, "TaskbarCreated"));
+    EXPECT_TRUE(TrayIconExists(window, kTrayIconId));
+
+    // A shown window has no icon to bring back.
+    ASSERT_TRUE(SendRestore(window));
+    ASSERT_TRUE(WaitUntil([&] { return IsShownOnScreen(window); }));
+    ASSERT_TRUE(SendRegisteredMessage(window, "TaskbarCreated"));
+    EXPECT_FALSE(TrayIconExists(window, kTrayIconId));
 }
 
 TEST_F(StartupTest, SecondInstance_FromAnotherFolderAlsoDefersToTheFirst) {

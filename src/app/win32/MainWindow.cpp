@@ -115,6 +115,10 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
+        if (tray_) tray_->TaskbarCreated();
+        return 0;
+    }
     switch (message) {
         case WM_CREATE:
             CreateControls();

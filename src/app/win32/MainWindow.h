@@ -85,6 +85,8 @@ private:
     HWND inputLine_ = nullptr;
     HWND keyCapture_ = nullptr;
     HWND waitingLine_ = nullptr;  // lies over the input line while a locked launch runs
+    // Sent to every top-level window when the task bar (re)starts; its icons are gone then.
+    const UINT taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
     Win32Clock clock_;
     ListBoxWindow resultList_;
 
