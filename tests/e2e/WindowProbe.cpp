@@ -131,6 +131,13 @@ bool IsParkedOffScreen(HWND window) {
     return WindowRect(window).top == ScreenRect().bottom + 5000;
 }
 
+bool HasKeyboardFocus(HWND window, HWND child) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetForegroundWindow() == window && GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
+           info.hwndFocus == child;
+}
+
 namespace {
 
 bool NotifyTrayIcon(DWORD message, HWND owner, UINT id) {

@@ -48,6 +48,8 @@ bool IsShownOnScreen(HWND window);
 bool IsCentredOnWorkArea(HWND window, int tolerance = 1);
 // Out of sight: minimised, invisible, or parked below the screen (top = screen height + 5000).
 bool IsParkedOffScreen(HWND window);
+// The window is the foreground window and this child of it has the keyboard focus.
+bool HasKeyboardFocus(HWND window, HWND child);
 
 // The notification-area icon a window added with this id; another program sees it only
 // through a change it asks for, so a tip change tells whether it is there.
