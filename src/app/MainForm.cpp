@@ -1,5 +1,7 @@
 #include "app/MainForm.h"
 
+#include <utility>
+
 #include "app/EntryMaintenance.h"
 #include "app/input/KeyboardCommands.h"
 #include "controls/ListBoxModel.h"
@@ -88,6 +90,7 @@ void MainForm::OnStartupTick() {
 void MainForm::OnHousekeepingTick() {
     summonKeys_.RefreshKeys();
     if (keys_) keys_->controlDown = summonKeys_.keys().control;
+    if (awaitingNewInstance_) PollNewInstance();
     if (released_ || !started_) return;
     if (firstLaunch_) {
         firstLaunch_ = false;
@@ -102,7 +105,9 @@ void MainForm::OnHousekeepingTick() {
         view_.RequestRestore();
     }
     if (summonKeys_.ChordTick(started_, released_) != SummonDecision::Toggle) return;
-    switch (ResolveToggle(view_.IsFormVisible(), MinimiseState())) {
+    // The state the window is in or on its way to: a chord during a hide brings it back.
+    const bool shown = visibility_ == Visibility::Shown || visibility_ == Visibility::Showing;
+    switch (ResolveToggle(shown, MinimiseState())) {
         case VisibilityRequest::Restore:
             view_.RequestRestore();
             break;
@@ -123,28 +128,60 @@ MinimiseButtonState MainForm::MinimiseState() const {
 
 void MainForm::RestoreTransition() {
     if (!started_) return;
-    view_.CenterOnWorkArea();
-    view_.ForceForeground();
+    // The user asked for the window after the launches already running: their success must
+    // not hide it again.
+    threads_->CancelPendingMinimise();
+    if (InTransition()) {
+        queuedRequest_ = VisibilityRequest::Restore;
+        return;
+    }
+    visibility_ = Visibility::Showing;
     view_.StartTimer(WindowTimer::Results, kResultsIntervalMs);
-    view_.SetTrayIconVisible(false);
+    view_.CenterOnWorkArea();
+    // Shown and painted before anything that may wait on another program.
     view_.SetFormVisible(true);
+    view_.ForceForeground();
+    // Last: the shell's tray can take seconds to answer (Wine hides its own tray window).
+    view_.SetTrayIconVisible(false);
+    visibility_ = Visibility::Shown;
+    RunQueuedRequest();
 }
 
 void MainForm::MinimiseTransition() {
+    if (InTransition()) {
+        queuedRequest_ = VisibilityRequest::Minimise;
+        return;
+    }
+    const Visibility before = visibility_;
+    // Closing the in-place edit may show a message; a restore from there runs after the hide.
+    visibility_ = Visibility::Hiding;
     // The edit-entry and web search dialogs, which hiding closes first, arrive later.
     view_.ResultList().CommitEdit(true);
-    if (released_ || !inputLock_->IsFree() || !view_.IsFormEnabled()) return;
+    if (released_ || !inputLock_->IsFree() || !view_.IsFormEnabled()) {
+        visibility_ = before;
+        RunQueuedRequest();
+        return;
+    }
     results_->SwitchView(true);
     keys_->focus().FocusKeyCapture();
     keys_->SetInputText("");
     // The list shows the results of the empty input at once, not two ticks after the next show.
     results_->UniversalUpdate(false);
-    view_.MoveOffScreen();
-    view_.SetFormVisible(false);
-    view_.SetTrayIconVisible(true);
     view_.StopTimer(WindowTimer::Results);
     results_->waitingKeys().MarkStale();
-    threads_->ReleaseWait(true, true);
+    view_.SetFormVisible(false);
+    view_.MoveOffScreen();
+    view_.SetTrayIconVisible(true);
+    // Without minimising once more: this hide is that minimise.
+    threads_->ReleaseWait(true, false);
+    visibility_ = Visibility::Hidden;
+    RunQueuedRequest();
+}
+
+void MainForm::RunQueuedRequest() {
+    const VisibilityRequest queued = std::exchange(queuedRequest_, VisibilityRequest::Nothing);
+    if (queued == VisibilityRequest::Restore) RestoreTransition();
+    if (queued == VisibilityRequest::Minimise) MinimiseTransition();
 }
 
 bool MainForm::FormCloseQuery() {
@@ -184,20 +221,18 @@ void MainForm::ReleaseWindow() {
     // Turning the released window into a folder browser titled by its folder comes with
     // folder browsing.
     released_ = true;
-    WaitForNewInstance();
-    view_.ForceForeground();
+    // The housekeeping tick looks for the new instance; the window keeps working meanwhile.
+    awaitingNewInstance_ = true;
+    releasedAtMs_ = platform_.clock.NowMs();
 }
 
-void MainForm::WaitForNewInstance() {
-    const std::uint64_t start = platform_.clock.NowMs();
-    while (!view_.FindInstanceWindow(kCaptionRunning)) {
-        if (platform_.clock.NowMs() - start >= kReleaseWaitMs) {
-            if (log_) log_->Write("release: no new instance after 10 s, this window stays free");
-            return;
-        }
-        view_.SleepMs(10);
-        view_.ProcessPendingMessages();
+void MainForm::PollNewInstance() {
+    if (!view_.FindInstanceWindow(kCaptionRunning)) {
+        if (platform_.clock.NowMs() - releasedAtMs_ < kReleaseWaitMs) return;
+        if (log_) log_->Write("release: no new instance after 10 s, this window stays free");
     }
+    awaitingNewInstance_ = false;
+    view_.ForceForeground();
 }
 
 void MainForm::ReadSettings() {

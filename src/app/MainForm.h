@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -75,6 +76,9 @@ public:
     void FormCreate(const std::string& exePath, const std::vector<std::string>& arguments);
     void OnStartupTick();
     void OnHousekeepingTick();
+    // WM_SYSCOMMAND SC_RESTORE and SC_MINIMIZE. A request that arrives while the other
+    // transition still runs (from a message pump nested in it) is queued and runs right after
+    // it; of several queued requests the last one wins.
     void RestoreTransition();
     void MinimiseTransition();
     bool FormCloseQuery();
@@ -133,9 +137,14 @@ public:
     LockCounter& fileOpLock() { return *fileOpLock_; }
 
 private:
+    enum class Visibility { Hidden, Showing, Shown, Hiding };
+
     // File operations of the folder view arrive with folder browsing; none can run yet.
     int RunningFileOperations() const { return 0; }
-    void WaitForNewInstance();
+    bool InTransition() const { return visibility_ == Visibility::Showing || visibility_ == Visibility::Hiding; }
+    void RunQueuedRequest();
+    // The release hand-over's wait for the new instance, one look per housekeeping tick.
+    void PollNewInstance();
     // What the minimise rules need to know; the two dialogs they name arrive later.
     MinimiseButtonState MinimiseState() const;
     void ReadSettings();
@@ -173,7 +182,7 @@ private:
     const std::string& ProgramFolder() const override { return folders_.programFolder; }
     void PutInputLineText(const std::string& text) override { view_.SetInputText(text); }
     void RunInputChange(const std::string& text) override { FormEditChange(text); }
-    void SendEndKey() override;
+    void MoveCaretToEnd() override { view_.MoveCaretToEnd(); }
     void FocusField(KeyField field) override { view_.FocusField(field); }
     void ShowInputLine() override { view_.ShowInputLine(); }
     void ClearKeyCaptureField() override { view_.ClearKeyCaptureField(); }
@@ -215,6 +224,10 @@ private:
     bool released_ = false;
     bool sessionEnding_ = false;
     bool closeAnswer_ = false;
+    Visibility visibility_ = Visibility::Hidden;
+    VisibilityRequest queuedRequest_ = VisibilityRequest::Nothing;
+    bool awaitingNewInstance_ = false;
+    std::uint64_t releasedAtMs_ = 0;
     SummonKeys summonKeys_;
 
     std::unique_ptr<SettingsFile> settingsFile_;

@@ -236,8 +236,6 @@ void MainForm::MouseWheel(int wheelDelta) { keys_->FormMouseWheel(wheelDelta); }
 
 void MainForm::SwitchToSearchResults() { results_->SwitchView(true); }
 
-void MainForm::SendEndKey() { platform_.keyboard.SendKeyPress(vk::kEnd); }
-
 void MainForm::QueueMove(int delta) { results_->waitingKeys().QueueMove(delta); }
 
 void MainForm::QueueGoInto() { results_->waitingKeys().QueueGoInto(); }

@@ -23,8 +23,8 @@ public:
     virtual void MoveOffScreen() = 0;
     virtual void CenterOnWorkArea() = 0;
     virtual void ForceForeground() = 0;
+    // Shown means visible, on screen and painted; hidden means out of sight.
     virtual void SetFormVisible(bool visible) = 0;
-    virtual bool IsFormVisible() const = 0;
     // False while a modal dialog or message box owns the window.
     virtual bool IsFormEnabled() const = 0;
     virtual void SetTrayIconVisible(bool visible) = 0;
@@ -35,7 +35,6 @@ public:
     virtual void StopTimer(WindowTimer timer) = 0;
     // Dispatches the window messages waiting in the queue, then returns.
     virtual void ProcessPendingMessages() = 0;
-    virtual void SleepMs(unsigned ms) = 0;
 
     virtual void RequestRestore() = 0;   // WM_SYSCOMMAND SC_RESTORE to itself
     virtual void RequestMinimise() = 0;  // WM_SYSCOMMAND SC_MINIMIZE to itself
@@ -49,6 +48,8 @@ public:
     virtual void SetInputEnabled(bool enabled) = 0;
     // Sets the input line's text; its change event follows as for typing.
     virtual void SetInputText(const std::string& text) = 0;
+    // Puts the input line's caret after its last character.
+    virtual void MoveCaretToEnd() = 0;
     // The hidden key capture field normally holds the focus; the input line takes it to edit.
     virtual void FocusField(KeyField field) = 0;
     virtual void ShowInputLine() = 0;

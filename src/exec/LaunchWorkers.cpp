@@ -197,6 +197,10 @@ void LaunchWorkers::ReleaseWait(bool release, bool minimise) {
     OnLaunchTick();
 }
 
+void LaunchWorkers::CancelPendingMinimise() {
+    for (LaunchRecord& record : records_) record.minimiseAfter = false;
+}
+
 void LaunchWorkers::Report(std::list<LaunchRecord>::iterator record) {
     const std::shared_ptr<IShellLauncher> launcher = services_.launcher;
     const SystemTextFunction systemText = [&launcher](int code) {

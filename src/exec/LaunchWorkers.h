@@ -98,6 +98,8 @@ public:
     void OnLaunchTick();
     // Stops waiting for the locked launch (Esc, a click, a view switch, hiding the window).
     void ReleaseWait(bool release, bool minimise);
+    // The window was asked for after these launches started: none minimises it on success.
+    void CancelPendingMinimise();
 
     // Read by the title strip painting.
     bool Busy() const { return busy_; }

@@ -34,8 +34,6 @@ public:
     // The virtual key that types this ANSI character on the current layout, without its
     // modifiers; -1 when no key types it.
     virtual int VirtualKeyOf(char character) const = 0;
-    // A press and release of the key, delivered to the focused window like typing.
-    virtual void SendKeyPress(int virtualKey) = 0;
 };
 
 }  // namespace qx

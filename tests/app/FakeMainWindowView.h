@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,15 +20,26 @@ public:
     void MoveOffScreen() override { Log("offscreen"); onScreen = false; }
     void CenterOnWorkArea() override { Log("centre"); onScreen = true; }
     void ForceForeground() override { Log("foreground"); }
-    void SetFormVisible(bool visible) override { Log(visible ? "show" : "hide"); formVisible = visible; }
-    bool IsFormVisible() const override { return formVisible; }
+    void SetFormVisible(bool visible) override {
+        formVisible = visible;
+        Log(visible ? "show" : "hide");
+    }
     bool IsFormEnabled() const override { return formEnabled; }
-    void SetTrayIconVisible(bool visible) override { Log(visible ? "tray on" : "tray off"); }
+    void SetTrayIconVisible(bool visible) override {
+        trayVisible = visible;
+        Log(visible ? "tray on" : "tray off");
+    }
     void MarkReleased() override { Log("released"); }
-    void StartTimer(WindowTimer timer, unsigned ms) override { Log("start timer " + Name(timer) + " " + std::to_string(ms)); }
-    void StopTimer(WindowTimer timer) override { Log("stop timer " + Name(timer)); }
+    void StartTimer(WindowTimer timer, unsigned ms) override {
+        if (timer == WindowTimer::Results) resultsTimerRunning = true;
+        Log("start timer " + Name(timer) + " " + std::to_string(ms));
+    }
+    void StopTimer(WindowTimer timer) override {
+        if (timer == WindowTimer::Results) resultsTimerRunning = false;
+        Log("stop timer " + Name(timer));
+    }
     void ProcessPendingMessages() override { ++pumps; }
-    void SleepMs(unsigned ms) override { clock_.now += ms; }
+    void MoveCaretToEnd() override { Log("caret to end"); }
     void RequestRestore() override { Log("restore request"); }
     void RequestMinimise() override { Log("minimise request"); }
     bool FindInstanceWindow(const std::string& text) const override {
@@ -77,6 +89,10 @@ public:
     std::optional<std::wstring> password;  // nothing: the prompt is cancelled
     std::string waitingText;
     bool onScreen = false;
+    bool trayVisible = false;
+    bool resultsTimerRunning = false;
+    // Runs after each recorded event: a nested message pump inside that call.
+    std::function<void(const std::string& event)> onEvent;
     int pumps = 0;
     std::uint64_t instanceAppearsAt = 0;  // 0: the new instance never appears
 
@@ -90,7 +106,10 @@ private:
         }
         return "housekeeping";
     }
-    void Log(std::string event) { events.push_back(std::move(event)); }
+    void Log(const std::string& event) {
+        events.push_back(event);
+        if (onEvent) onEvent(event);
+    }
     FakeClock& clock_;
 };
 

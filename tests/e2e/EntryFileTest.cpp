@@ -96,15 +96,32 @@ std::string WithExePrefix(const std::string& line) {
     return line.rfind("execute: ", 0) == 0 ? "exe: " + line.substr(9) : line;
 }
 
-// WaitUntil without the 20 ms pause: for catching a moment that lasts only milliseconds.
+struct ChangeNotificationTraits {
+    using Handle = HANDLE;
+    static Handle Empty() noexcept { return INVALID_HANDLE_VALUE; }
+    static bool IsValid(Handle h) noexcept { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) noexcept { FindCloseChangeNotification(h); }
+};
+
+// Waits for the condition, looking again as soon as a file in the folder is made, renamed or
+// written, or the process ends, and every 20 ms besides: a moment that lasts only
+// milliseconds is caught without spinning on a processor the program needs.
 template <typename Condition>
-bool WaitUntilTight(Condition condition, milliseconds timeout) {
+bool WaitForFolderChange(const std::string& folder, HANDLE process, Condition condition, milliseconds timeout) {
+    UniqueHandle<ChangeNotificationTraits> change(FindFirstChangeNotificationA(
+        folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE));
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeout.count());
     while (!condition()) {
-        if (GetTickCount64() >= deadline) {
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline) {
             return false;
         }
-        Sleep(0);
+        const HANDLE handles[] = {process, change.get()};
+        const DWORD wait = static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, kPollInterval.count()));
+        WaitForMultipleObjects(change ? 2 : 1, handles, FALSE, wait);
+        if (change) {
+            FindNextChangeNotification(change.get());
+        }
     }
     return true;
 }
@@ -257,7 +274,8 @@ TEST_F(EntryFileTest, KilledWhileRewritingFiles_LeavesOldOrNewFileWhole) {
         if (kill % 2 == 0) {
             const DWORD delay = kAfterWriteBeginsMs[(kill / 2) % std::size(kAfterWriteBeginsMs)];
             bool begun = false;
-            WaitUntilTight(
+            WaitForFolderChange(
+                Folder().DataFolder(), victim.Handle(),
                 [&] {
                     begun = writeHasBegun();
                     return begun || !victim.IsRunning() || FindTopWindow(kMainWindowClass, kRunningCaption);

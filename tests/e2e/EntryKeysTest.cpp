@@ -18,8 +18,7 @@ protected:
         AppProcess& quillox = StartQuillox("-showonstartup");
         pid_ = quillox.Pid();
         HWND window = WaitForRunningWindow(quillox);
-        if (!window || !WaitUntil([&] { return IsShownOnScreen(window); })) return nullptr;
-        SetForegroundWindow(window);
+        if (!window || !WaitUntil([&] { return IsShownOnScreen(window); }) || !BringToFront(window)) return nullptr;
         TypeText(query);
         if (!WaitUntil([&] { return ListRows(window) == rows; })) {
             ADD_FAILURE() << "rows: " << ::testing::PrintToString(ListRows(window));

@@ -224,7 +224,7 @@ TEST_F(LaunchModesTest, ForThisUserMenuItemWritesAndRemovesTheAutorunValue) {
     EXPECT_EQ(value, "\"" + Folder().ExePath() + "\"");
     EXPECT_EQ(FindMessageBox(pid_), nullptr);
 
-    SetForegroundWindow(window);
+    ASSERT_TRUE(BringToFront(window));
     ASSERT_TRUE(clickForThisUser());
     EXPECT_TRUE(WaitUntil([&] { return !ReadAutorunValue(value); })) << value;
 }

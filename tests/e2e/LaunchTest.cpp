@@ -33,7 +33,7 @@ TEST_F(LaunchTest, MissingFileIsReportedWithItsNameAndTheWindowStaysUsable) {
     EXPECT_EQ(MessageBoxText(report), "Datei oder Ordner \"Z:\\nowhere\\gone.exe\" wurde nicht gefunden.");
     ASSERT_TRUE(AnswerMessageBox(report, IDOK));
     EXPECT_TRUE(IsShownOnScreen(window));
-    SetForegroundWindow(window);
+    ASSERT_TRUE(BringToFront(window));
     ASSERT_TRUE(TypeText("ng"));
     EXPECT_TRUE(WaitUntil([&] { return InputLineText(window) == "missing"; })) << InputLineText(window);
 }

@@ -27,6 +27,15 @@ inline std::vector<std::string> ListRows(HWND mainWindow) {
     return rows;
 }
 
+// The window is in front with its hidden key capture field focused: typed keys reach it.
+inline bool ReadyForTyping(HWND mainWindow) { return HasKeyboardFocus(mainWindow, GetDlgItem(mainWindow, 12)); }
+
+// Brings the window to the front, as a click would, and waits until typing reaches it.
+inline bool BringToFront(HWND mainWindow) {
+    SetForegroundWindow(mainWindow);
+    return WaitUntil([&] { return ReadyForTyping(mainWindow); });
+}
+
 // The text of the window's input line.
 inline std::string InputLineText(HWND mainWindow) {
     HWND input = GetDlgItem(mainWindow, 10);

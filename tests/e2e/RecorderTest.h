@@ -2,6 +2,7 @@
 #include <string>
 
 #include "e2e/Harness.h"
+#include "e2e/ListRows.h"
 
 namespace qx::test {
 
@@ -16,14 +17,13 @@ protected:
         MarkAsLaunchedBefore();
     }
 
-    // Starts shown with these entries and brings the window to the front.
+    // Starts shown with these entries, brought to the front and ready for typing.
     HWND StartShown(const std::string& files) {
         if (!Folder().WriteDataFile("Files.txt", files)) return nullptr;
         AppProcess& quillox = StartQuillox("-showonstartup");
         pid_ = quillox.Pid();
         HWND window = WaitForRunningWindow(quillox);
-        if (!window || !WaitUntil([&] { return IsShownOnScreen(window); })) return nullptr;
-        SetForegroundWindow(window);
+        if (!window || !WaitUntil([&] { return IsShownOnScreen(window); }) || !BringToFront(window)) return nullptr;
         return window;
     }
 

@@ -19,7 +19,7 @@ TEST_F(SearchTest, TypingNoteShowsNotepadFirstThenKeynote) {
     HWND window = WaitForRunningWindow(quillox);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return IsShownOnScreen(window); }));
-    SetForegroundWindow(window);
+    ASSERT_TRUE(BringToFront(window));
 
     ASSERT_TRUE(TypeText("note"));
     const std::vector<std::string> expected{"Notepad", "Keynote"};

@@ -1,3 +1,5 @@
+#include <thread>
+
 #include "e2e/Harness.h"
 
 namespace qx {
@@ -8,6 +10,43 @@ using std::chrono::milliseconds;
 
 // Long enough for many 10 ms housekeeping ticks: used only to show that something does NOT happen.
 constexpr milliseconds kQuietPeriod{1500};
+constexpr UINT kTrayIconId = 1;
+
+// A window of the program's class and running caption, made by this process on a thread that
+// then answers no messages: a first instance that hangs.
+class HungInstanceWindow {
+public:
+    HungInstanceWindow() {
+        ready_.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+        release_.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+        thread_ = std::thread([this] {
+            WNDCLASSA windowClass{};
+            windowClass.lpfnWndProc = DefWindowProcA;
+            windowClass.hInstance = GetModuleHandleA(nullptr);
+            windowClass.lpszClassName = kMainWindowClass;
+            RegisterClassA(&windowClass);
+            window_ = CreateWindowExA(0, kMainWindowClass, kRunningCaption, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                      windowClass.hInstance, nullptr);
+            SetEvent(ready_.get());
+            WaitForSingleObject(release_.get(), INFINITE);
+            if (window_) DestroyWindow(window_);
+        });
+        WaitForSingleObject(ready_.get(), INFINITE);
+    }
+    ~HungInstanceWindow() {
+        SetEvent(release_.get());
+        thread_.join();
+    }
+    HungInstanceWindow(const HungInstanceWindow&) = delete;
+    HungInstanceWindow& operator=(const HungInstanceWindow&) = delete;
+
+    HWND window() const { return window_; }
+
+private:
+    UniqueKernelHandle ready_, release_;
+    HWND window_ = nullptr;
+    std::thread thread_;
+};
 
 class StartupTest : public QuilloxE2eTest {};
 
@@ -70,6 +109,48 @@ TEST_F(StartupTest, SecondInstance_RestoresTheFirstAndEnds) {
     EXPECT_TRUE(first.IsRunning());
     EXPECT_EQ(MainWindowCount(), 1u);
     EXPECT_EQ(FindTopWindow(kMainWindowClass, kRunningCaption), window);
+}
+
+TEST_F(StartupTest, InstancesStartedTogether_OnlyOneRuns) {
+    MarkAsLaunchedBefore();
+    for (int round = 0; round < 5; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round + 1));
+        AppProcess& first = StartQuillox();
+        AppProcess& second = StartQuillox();
+        ASSERT_TRUE(WaitUntil([&] { return !first.IsRunning() || !second.IsRunning() || MainWindowCount() > 1; },
+                              kStartupTimeout));
+        ASSERT_NE(WaitForRunningWindow(first.IsRunning() ? first : second), nullptr);
+        EXPECT_FALSE(first.IsRunning() && second.IsRunning()) << "both instances run";
+        EXPECT_EQ(MainWindowCount(), 1u);
+        KillAllQuillox();
+    }
+}
+
+TEST_F(StartupTest, SecondInstance_EndsEvenWhenTheFirstHangs) {
+    MarkAsLaunchedBefore();
+    HungInstanceWindow hung;
+    ASSERT_NE(hung.window(), nullptr);
+    AppProcess& second = StartQuillox();
+    EXPECT_TRUE(second.WaitForExit(kStartupTimeout).has_value()) << "the second instance waits for the hung first";
+    second.Kill();
+}
+
+TEST_F(StartupTest, TrayIcon_ComesBackWhenTheTaskBarRestarts) {
+    MarkAsLaunchedBefore();
+    AppProcess& quillox = StartQuillox();
+    HWND window = WaitForRunningWindow(quillox);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return TrayIconExists(window, kTrayIconId); })) << "no tray icon while hidden";
+    // A task bar that restarts has lost every icon, and says so to every window.
+    ASSERT_TRUE(RemoveTrayIcon(window, kTrayIconId));
+    ASSERT_TRUE(SendRegisteredMessage(window, "TaskbarCreated"));
+    EXPECT_TRUE(TrayIconExists(window, kTrayIconId));
+
+    // A shown window has no icon to bring back.
+    ASSERT_TRUE(SendRestore(window));
+    ASSERT_TRUE(WaitUntil([&] { return IsShownOnScreen(window); }));
+    ASSERT_TRUE(SendRegisteredMessage(window, "TaskbarCreated"));
+    EXPECT_FALSE(TrayIconExists(window, kTrayIconId));
 }
 
 TEST_F(StartupTest, SecondInstance_FromAnotherFolderAlsoDefersToTheFirst) {

@@ -1,5 +1,7 @@
 #include "e2e/WindowProbe.h"
 
+#include <shellapi.h>
+
 #include <cstdlib>
 
 namespace qx::test {
@@ -129,6 +131,34 @@ bool IsParkedOffScreen(HWND window) {
     return WindowRect(window).top == ScreenRect().bottom + 5000;
 }
 
+bool HasKeyboardFocus(HWND window, HWND child) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetForegroundWindow() == window && GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
+           info.hwndFocus == child;
+}
+
+namespace {
+
+bool NotifyTrayIcon(DWORD message, HWND owner, UINT id) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof data;
+    data.hWnd = owner;
+    data.uID = id;
+    data.uFlags = NIF_TIP;
+    return Shell_NotifyIconA(message, &data) != FALSE;
+}
+
+}  // namespace
+
+bool TrayIconExists(HWND owner, UINT id) {
+    return NotifyTrayIcon(NIM_MODIFY, owner, id);
+}
+
+bool RemoveTrayIcon(HWND owner, UINT id) {
+    return NotifyTrayIcon(NIM_DELETE, owner, id);
+}
+
 bool SendRestore(HWND window) {
     return SendSysCommand(window, SC_RESTORE);
 }
@@ -139,6 +169,12 @@ bool SendMinimise(HWND window) {
 
 bool PostClose(HWND window) {
     return PostMessageA(window, WM_CLOSE, 0, 0) != 0;
+}
+
+bool SendRegisteredMessage(HWND window, const char* name) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, RegisterWindowMessageA(name), 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                               &result) != 0;
 }
 
 std::optional<LRESULT> SendQueryEndSession(HWND window, milliseconds timeout) {

@@ -48,11 +48,20 @@ bool IsShownOnScreen(HWND window);
 bool IsCentredOnWorkArea(HWND window, int tolerance = 1);
 // Out of sight: minimised, invisible, or parked below the screen (top = screen height + 5000).
 bool IsParkedOffScreen(HWND window);
+// The window is the foreground window and this child of it has the keyboard focus.
+bool HasKeyboardFocus(HWND window, HWND child);
+
+// The notification-area icon a window added with this id; another program sees it only
+// through a change it asks for, so a tip change tells whether it is there.
+bool TrayIconExists(HWND owner, UINT id);
+bool RemoveTrayIcon(HWND owner, UINT id);
 
 // Messages, sent as another program (the task bar, Windows itself) would send them.
 bool SendRestore(HWND window);
 bool SendMinimise(HWND window);
 bool PostClose(HWND window);
+// A message the program registered by name (RegisterWindowMessage), sent with a time limit.
+bool SendRegisteredMessage(HWND window, const char* name);
 // The answer to WM_QUERYENDSESSION, or nothing when the window did not answer in time.
 std::optional<LRESULT> SendQueryEndSession(HWND window, milliseconds timeout = kDefaultTimeout);
 

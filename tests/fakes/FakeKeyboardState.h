@@ -1,13 +1,12 @@
 #pragma once
 #include <array>
 #include <map>
-#include <vector>
 
 #include "platform/KeyboardState.h"
 
 namespace qx::test {
 
-// A key state array the test sets. Polls are counted per key; sent presses are recorded.
+// A key state array the test sets. Polls are counted per key.
 class FakeKeyboardState : public IKeyboardState {
 public:
     bool PollKey(int virtualKey) override {
@@ -23,7 +22,6 @@ public:
         if ((character >= 'A' && character <= 'Z') || (character >= '0' && character <= '9')) return character;
         return -1;
     }
-    void SendKeyPress(int virtualKey) override { sent.push_back(virtualKey); }
 
     void Press(std::initializer_list<int> keys) {
         for (int key : keys) down[key] = true;
@@ -36,7 +34,6 @@ public:
     std::array<bool, 256> down{};
     std::array<int, 256> polls{};
     std::map<char, int> layout;
-    std::vector<int> sent;
 
 private:
     static bool Valid(int virtualKey) { return virtualKey >= 0 && virtualKey <= 0xFF; }

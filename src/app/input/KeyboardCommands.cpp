@@ -38,7 +38,7 @@ void KeyboardCommands::SetInputText(const std::string& text) {
     target_.PutInputLineText(text);
     // At once, not on the window's own change event, so the caller reads the new state.
     target_.RunInputChange(text);
-    if (InputLineFocused()) target_.SendEndKey();
+    if (InputLineFocused()) target_.MoveCaretToEnd();
 }
 
 bool KeyboardCommands::ResultListKeyDown(int key, KeyShift shift) {

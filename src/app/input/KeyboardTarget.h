@@ -32,9 +32,8 @@ public:
     virtual void PutInputLineText(const std::string& text) = 0;
     // The input line's change handling for this text.
     virtual void RunInputChange(const std::string& text) = 0;
-    // Presses and releases End (virtual key 0x23) so the focused input line's caret goes to
-    // the end.
-    virtual void SendEndKey() = 0;
+    // Puts the input line's caret after its last character.
+    virtual void MoveCaretToEnd() = 0;
 
     // ---- Focus and the hidden main menu.
     virtual void FocusField(KeyField field) = 0;

@@ -114,6 +114,10 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
+        if (tray_) tray_->TaskbarCreated();
+        return 0;
+    }
     switch (message) {
         case WM_CREATE:
             CreateControls();
@@ -190,6 +194,13 @@ bool MainWindow::HandleSysCommand(WPARAM command) {
     if (!form_) return false;
     switch (command & 0xFFF0) {
         case SC_RESTORE:
+            // Sent by another program (a second instance): answered at once and carried out
+            // from the message loop as a message of its own, so it never runs inside a call
+            // of ours that waits on another program (the tray's, say).
+            if (InSendMessage()) {
+                PostMessageA(hwnd_, WM_SYSCOMMAND, SC_RESTORE, 0);
+                return true;
+            }
             form_->RestoreTransition();
             return true;
         case SC_MINIMIZE:
@@ -315,6 +326,9 @@ void MainWindow::OnFieldNotification(int id, int code) {
 }
 
 void MainWindow::FocusField(KeyField field) {
+    // Focusing a field of the hidden window would make it the active window, and the user's
+    // typing would go to it unseen; showing it focuses the key capture field anyway.
+    if (!IsWindowVisible(hwnd_)) return;
     if (field == KeyField::InputLine) SetFocus(inputLine_);
     if (field == KeyField::KeyCapture) SetFocus(keyCapture_);
 }
@@ -438,8 +452,9 @@ void MainWindow::CenterOnWorkArea() {
     GetWindowRect(hwnd_, &rect);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
+    // Not activated by the move: a hidden window that took the focus would get the keys unseen.
     SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+                 work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::ForceForeground() {
@@ -450,15 +465,21 @@ void MainWindow::ForceForeground() {
     const bool attached =
         foregroundThread != 0 && foregroundThread != ownThread && AttachThreadInput(ownThread, foregroundThread, TRUE);
     SetForegroundWindow(hwnd_);
+    if (IsWindowVisible(hwnd_)) SetFocus(keyCapture_);
     if (attached) AttachThreadInput(ownThread, foregroundThread, FALSE);
 }
 
 void MainWindow::SetFormVisible(bool visible) {
-    ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
-    if (visible) SetFocus(keyCapture_);
+    if (!visible) {
+        ShowWindow(hwnd_, SW_HIDE);
+        return;
+    }
+    // Also brings back a window the system minimised (SW_SHOW would leave it an icon), and
+    // activates it only once it is on screen. Painted at once, not when the queue next gets
+    // round to it.
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    UpdateWindow(hwnd_);
 }
-
-bool MainWindow::IsFormVisible() const { return IsWindowVisible(hwnd_) != FALSE; }
 
 void MainWindow::SetTrayIconVisible(bool visible) {
     if (tray_) tray_->SetVisible(visible);
@@ -488,8 +509,6 @@ void MainWindow::ProcessPendingMessages() {
     }
 }
 
-void MainWindow::SleepMs(unsigned ms) { Sleep(ms); }
-
 void MainWindow::RequestRestore() { SendMessageA(hwnd_, WM_SYSCOMMAND, SC_RESTORE, 0); }
 
 void MainWindow::RequestMinimise() { SendMessageA(hwnd_, WM_SYSCOMMAND, SC_MINIMIZE, 0); }
@@ -516,6 +535,11 @@ void MainWindow::SetInputEnabled(bool enabled) {
 }
 
 void MainWindow::SetInputText(const std::string& text) { SetWindowTextA(inputLine_, text.c_str()); }
+
+void MainWindow::MoveCaretToEnd() {
+    const auto end = static_cast<WPARAM>(GetWindowTextLengthA(inputLine_));
+    SendMessageA(inputLine_, EM_SETSEL, end, static_cast<LPARAM>(end));
+}
 
 
 }  // namespace qx

@@ -42,20 +42,19 @@ public:
     void CenterOnWorkArea() override;
     void ForceForeground() override;
     void SetFormVisible(bool visible) override;
-    bool IsFormVisible() const override;
     bool IsFormEnabled() const override { return IsWindowEnabled(hwnd_) != FALSE; }
     void SetTrayIconVisible(bool visible) override;
     void MarkReleased() override;
     void StartTimer(WindowTimer timer, unsigned intervalMs) override;
     void StopTimer(WindowTimer timer) override;
     void ProcessPendingMessages() override;
-    void SleepMs(unsigned ms) override;
     void RequestRestore() override;
     void RequestMinimise() override;
     bool FindInstanceWindow(const std::string& caption) const override;
     bool StartProgram(const std::string& exePath, const std::string& workingFolder) override;
     void SetInputEnabled(bool enabled) override;
     void SetInputText(const std::string& text) override;
+    void MoveCaretToEnd() override;
     ListBoxModel& ResultList() override { return resultList_.Model(); }
     void FocusField(KeyField field) override;
     void ShowInputLine() override { ShowWindow(inputLine_, SW_SHOW); }
@@ -86,6 +85,8 @@ private:
     HWND inputLine_ = nullptr;
     HWND keyCapture_ = nullptr;
     HWND waitingLine_ = nullptr;  // lies over the input line while a locked launch runs
+    // Sent to every top-level window when the task bar (re)starts; its icons are gone then.
+    const UINT taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
     Win32Clock clock_;
     ListBoxWindow resultList_;
 

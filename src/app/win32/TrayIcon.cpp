@@ -24,10 +24,17 @@ NOTIFYICONDATAA TrayIcon::Data(UINT flags) const {
 }
 
 void TrayIcon::SetVisible(bool visible) {
+    wanted_ = visible;
     if (visible == visible_) return;
     NOTIFYICONDATAA data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
     // Without a shell (a bare session) adding fails; the window then only shows by its chord.
     visible_ = Shell_NotifyIconA(visible ? NIM_ADD : NIM_DELETE, &data) ? visible : false;
+}
+
+void TrayIcon::TaskbarCreated() {
+    if (!wanted_) return;
+    NOTIFYICONDATAA data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    visible_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
 }
 
 void TrayIcon::SetIcon(HICON icon) {

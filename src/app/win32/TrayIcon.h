@@ -19,6 +19,8 @@ public:
 
     void SetVisible(bool visible);
     void SetIcon(HICON icon);
+    // The task bar restarted and has lost every icon: adds it again where it belongs.
+    void TaskbarCreated();
     bool visible() const { return visible_; }
 
 private:
@@ -28,7 +30,8 @@ private:
     UINT id_;
     std::string hint_;
     HICON icon_ = nullptr;
-    bool visible_ = false;
+    bool wanted_ = false;   // the window is hidden and shows itself in the tray
+    bool visible_ = false;  // the shell has it
 };
 
 }  // namespace qx

@@ -26,12 +26,4 @@ int Win32KeyboardState::VirtualKeyOf(char character) const {
     return LOBYTE(scan);
 }
 
-void Win32KeyboardState::SendKeyPress(int virtualKey) {
-    if (!IsKeyCode(virtualKey)) return;
-    const BYTE key = static_cast<BYTE>(virtualKey);
-    const BYTE scan = static_cast<BYTE>(::MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-    ::keybd_event(key, scan, 0, 0);
-    ::keybd_event(key, scan, KEYEVENTF_KEYUP, 0);
-}
-
 }  // namespace qx

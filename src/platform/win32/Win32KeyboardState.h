@@ -13,8 +13,6 @@ public:
     bool IsKeyDown(int virtualKey) const override;
     // VkKeyScanA's low byte.
     int VirtualKeyOf(char character) const override;
-    // keybd_event, down then up.
-    void SendKeyPress(int virtualKey) override;
 };
 
 }  // namespace qx

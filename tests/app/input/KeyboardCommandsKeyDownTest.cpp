@@ -104,7 +104,7 @@ TEST_F(KeyDownTest, DialogKeysActOnlyWhileTheInputIsFree) {
     EXPECT_EQ(Dialog(vk::kTab), Calls{"launch state"});
     target.calls.clear();
     keys.SetInputText("abc");
-    EXPECT_EQ(target.calls, Calls{"end key"});
+    EXPECT_EQ(target.calls, Calls{"caret to end"});
     // F2 renames the selected row.
     list.OnBeginEdit = [&](int row) { list.BeginEdit(row); };
     list.SetSelected(1);

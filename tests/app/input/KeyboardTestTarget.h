@@ -44,7 +44,7 @@ public:
     const std::string& ProgramFolder() const override { return programFolder; }
     void PutInputLineText(const std::string& text) override { inputLine = text; }
     void RunInputChange(const std::string& text) override { query->FormEditChange(text); }
-    void SendEndKey() override { calls.push_back("end key"); }
+    void MoveCaretToEnd() override { calls.push_back("caret to end"); }
     void FocusField(KeyField field) override {
         calls.push_back(field == KeyField::InputLine ? "focus input" : "focus capture");
     }

@@ -1,0 +1,134 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "e2e/ListRows.h"
+#include "e2e/RecorderTest.h"
+
+namespace qx {
+namespace {
+
+using namespace qx::test;
+
+constexpr int kRounds = 20;
+// A quick user calls the window up again this soon after seeing the launch.
+constexpr milliseconds kUserPause{300};
+
+// Wine leaves showing and hiding to the window manager (at once here) when its "Managed"
+// setting is "N"; otherwise it manages windows itself, at about 2 s a show or hide.
+bool WineManagesWindows() {
+    char value[8] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, "Software\\Wine\\X11 Driver", "Managed", RRF_RT_REG_SZ, nullptr, value,
+                     &size) != ERROR_SUCCESS)
+        return true;
+    return value[0] != 'N' && value[0] != 'n';
+}
+
+// One program through many rounds, as a user works with it: call the window up, type, Enter,
+// the launch, the window hides, and the next call comes soon after.
+class VisibilityCycleTest : public RecorderTest {
+protected:
+    HWND StartHidden() {
+        if (!Folder().WriteDataFile("Files.txt", "Note taker|" + recorder_ + "|round\r\nPaint|mspaint.exe\r\n"))
+            return nullptr;
+        AppProcess& quillox = StartQuillox();
+        HWND window = WaitForRunningWindow(quillox);
+        return window && WaitUntil([&] { return IsParkedOffScreen(window); }) ? window : nullptr;
+    }
+
+    size_t LaunchCount() {
+        const std::string text = Launches();
+        size_t lines = 0;
+        for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++lines;
+        return lines;
+    }
+
+    static std::string Describe(HWND window) {
+        return std::string(IsShownOnScreen(window) ? "shown" : "not shown") + ", in front: a \"" +
+               WindowClassName(GetForegroundWindow()) + "\" window";
+    }
+
+    // Shown, in front, and with an empty input line: a call that came before the launch's own
+    // hide found the window still showing its last search, which Esc clears.
+    static ::testing::AssertionResult ReadyWithEmptyInput(HWND window) {
+        if (!WaitUntil([&] { return IsShownOnScreen(window) && ReadyForTyping(window); }))
+            return ::testing::AssertionFailure() << Describe(window);
+        // Esc while the launch is still being waited for stops the wait; the next one clears.
+        for (int press = 0; press < 3 && !InputLineText(window).empty(); ++press) {
+            if (!PressKey(VK_ESCAPE)) break;
+            WaitUntil([&] { return InputLineText(window).empty(); }, milliseconds(2000));
+        }
+        if (!InputLineText(window).empty())
+            return ::testing::AssertionFailure() << "the input keeps \"" << InputLineText(window) << '"';
+        return ::testing::AssertionSuccess();
+    }
+
+    // The list follows the typing: "note" finds the recorder entry, and Enter launches it.
+    void SearchAndLaunch(HWND window) {
+        const size_t launches = LaunchCount();
+        ASSERT_TRUE(TypeText("note"));
+        ASSERT_TRUE(WaitUntil([&] { return ListRows(window) == std::vector<std::string>{"Note taker"}; }))
+            << "rows: " << ::testing::PrintToString(ListRows(window)) << ", input: " << InputLineText(window);
+        ASSERT_TRUE(PressKey(VK_RETURN));
+        ASSERT_TRUE(WaitUntil([&] { return LaunchCount() == launches + 1; })) << Launches();
+    }
+
+    // Rounds that call the window up with a chord (every other one, when asked) or as a
+    // second instance does; with waitForHide each round first sees the launch hide the
+    // window, else the call may come while the hide is still under way.
+    void RunCycle(bool chords, bool waitForHide) {
+        HWND window = StartHidden();
+        ASSERT_NE(window, nullptr);
+        const ULONGLONG start = GetTickCount64();
+        ULONGLONG launchSeen = 0;
+        for (int round = 0; round < kRounds; ++round) {
+            SCOPED_TRACE("round " + std::to_string(round + 1));
+            if (waitForHide) {
+                ASSERT_TRUE(WaitUntil([&] { return IsParkedOffScreen(window); })) << "not hidden again";
+            }
+            // The user's own pace, not a wait for the program.
+            const ULONGLONG due = launchSeen + kUserPause.count(), now = GetTickCount64();
+            if (now < due) Sleep(static_cast<DWORD>(due - now));
+            if (chords && round % 2 == 0) {
+                HeldKeys chord({VK_LWIN, VK_CONTROL});
+                ASSERT_TRUE(WaitUntil([&] { return ReadyForTyping(window); })) << "after the chord: " << Describe(window);
+            } else {
+                SendRestore(window);  // gives up waiting after 5 s; the restore still comes
+            }
+            ASSERT_TRUE(ReadyWithEmptyInput(window));
+            ASSERT_NO_FATAL_FAILURE(SearchAndLaunch(window));
+            launchSeen = GetTickCount64();
+        }
+        const ULONGLONG took = GetTickCount64() - start;
+        std::cout << kRounds << " rounds in " << took << " ms\n";
+        RecordProperty("CycleMs", static_cast<int>(took));
+    }
+};
+
+TEST_F(VisibilityCycleTest, TwentyRoundsByChordAndSecondInstance) {
+    RunCycle(true, true);
+}
+
+TEST_F(VisibilityCycleTest, Managed_TwentyRoundsBySecondInstanceWhileTheHideRuns) {
+    if (!WineManagesWindows()) GTEST_SKIP() << "runs where Wine manages its windows (stage \"managed\")";
+    RunCycle(false, false);
+}
+
+// A second instance's restore right after a launch, while the launch's hide is under way:
+// the window ends shown with a list that follows the typing.
+TEST_F(VisibilityCycleTest, Managed_RestoreRightAfterALaunchLeavesTheListWorking) {
+    HWND window = StartHidden();
+    ASSERT_NE(window, nullptr);
+    SendRestore(window);
+    ASSERT_TRUE(ReadyWithEmptyInput(window));
+    ASSERT_NO_FATAL_FAILURE(SearchAndLaunch(window));
+    SendRestore(window);
+    ASSERT_TRUE(ReadyWithEmptyInput(window));
+    ASSERT_TRUE(TypeText("pai"));
+    EXPECT_TRUE(WaitUntil([&] { return ListRows(window) == std::vector<std::string>{"Paint"}; }))
+        << "rows: " << ::testing::PrintToString(ListRows(window)) << ", input: " << InputLineText(window);
+}
+
+}  // namespace
+}  // namespace qx
