@@ -248,7 +248,9 @@ TEST_F(FormTest, RestoreDuringAMessageBoxOfTheMinimiseRunsAfterTheHide) {
     form.OnResultsTick();
     form.OnResultsTick();
     // Hiding commits the in-place rename, whose empty name is refused with a message.
-    view.list.BeginEdit(0);
+    view.list.SetSelected(0);
+    form.KeyDown(vk::kF2, false, false);
+    ASSERT_TRUE(view.list.Editing());
     view.list.SetEditText(" ");
     boxes.whileShown = [&] { form.RestoreTransition(); };
     form.MinimiseTransition();
