@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "search/ResultListFixture.h"
+#include "search/SearchTestLists.h"
 #include "text/LanguageStrings.h"
 
 namespace qx {
@@ -41,11 +42,7 @@ protected:
         entry->SetText(EntryText::Value, value);
         return entry;
     }
-    Rows Names() const {
-        Rows names;
-        for (int i = 0; i < store->EntryList().Count(); ++i) names.push_back(store->EntryList().Strings(i));
-        return names;
-    }
+    Rows Names() const { return test::Texts(store->EntryList()); }
 
     LanguageSwitch language;
     std::unique_ptr<EntryMaintenance> maintenance;

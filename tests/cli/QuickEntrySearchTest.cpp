@@ -9,9 +9,11 @@
 #include "cli/QuickEntrySearch.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeSystemInfo.h"
+#include "fakes/TestStore.h"
 #include "search/EntrySearch.h"
 #include "search/QueryState.h"
 #include "search/SearchFold.h"
+#include "search/SearchTestLists.h"
 #include "store/EntryStore.h"
 
 namespace qx {
@@ -20,38 +22,21 @@ namespace {
 using Rows = std::vector<std::string>;
 constexpr int kSeven = 601;
 
-class NoQueryHooks : public IQueryHooks {
-public:
-    void CloseBalloonTip() override {}
-    bool IsFolderBrowsing() const override { return false; }
-    void SetFolderBrowsing(bool) override {}
-    bool IsInputLockFree() const override { return true; }
-    void SwitchToSearchResults() override {}
-    bool IsInputLineHidden() const override { return false; }
-    void RepaintTopBar() override {}
-    std::string ExpandPath(const std::string& path) const override { return path; }
-};
-
 // What the window's list shows: the store loads the file, the search fills the rows.
 Rows ListRows(const std::string& fileBytes, const std::string& input, int windowsVersion) {
     test::FakeFileSystem fs;
     test::FakeSystemInfo system;
-    fs.Put("C:\\Q\\Quillox-Data\\Files.txt", fileBytes);
-    fs.Put("C:\\Q\\Quillox-Data\\OldOrders.txt", "");
-    FolderSet folders;
-    folders.dataFolder = "C:\\Q\\Quillox-Data\\";
-    EntryStore store(StoreContext{fs, system, folders, {}});
+    fs.Put(test::kData + "Files.txt", fileBytes);
+    fs.Put(test::kData + "OldOrders.txt", "");
+    EntryStore store(test::TestStoreContext(fs, system));
     (void)store.LoadEntries(LoadOptions{});
     PrefixCharacters prefixes;
-    NoQueryHooks hooks;
+    test::NoQueryHooks hooks;
     QueryState query(prefixes, hooks);
     query.FormEditChange(input);
-    EntrySearch search;
     RowList results;
-    search.SearchEntries(query, store.EntryList(), {}, {}, results, windowsVersion);
-    Rows rows;
-    for (int i = 0; i < results.Count(); ++i) rows.push_back(results.Strings(i));
-    return rows;
+    EntrySearch().SearchEntries(query, store.EntryList(), {}, {}, results, windowsVersion);
+    return test::Texts(results);
 }
 
 Rows QuickRows(const std::string& fileBytes, const std::string& input, int windowsVersion = kSeven) {
