@@ -20,7 +20,16 @@ const Lines kDefaultFile = {
     "ExecWinChar=,", "ExecURLChar=+", "ExecURLwwwChar=.", "ExecHttpChar=-",
 };
 
-TEST(Settings, EmptyFileAndEmptyValuesGiveTheDefaultsWhichWriteInKeyOrderWithVersion13) {
+// Every key set to something other than its default.
+const Lines kCustomFile = {
+    "Version=13", "Language=1", "Opacity=75", "lbWidth=500", "lbHeight=20", "reWidth=32767", "reHeight=361",
+    "StayOnTop=0", "NoAutoMinInFolderSearch=1", "LockQuilloxUntilExecDone=0", "32*32-Icons=0", "32*32-Search=1",
+    "MacOSSkin=4", "SmoothFonts=0", "CustomSkin=Gr\xFCn = Blau", "CustomBackgroundPath=C:\\b.bmp",
+    "EditEntryWinver=1", "OpenGoogleChar=!", "FolderSearchChar=~", "MyComputerChar=;", "DesktopChar=/",
+    "DeviceControlChar=^", "ExecWinChar=\xA7", "ExecURLChar=*", "ExecURLwwwChar=@", "ExecHttpChar=$",
+};
+
+TEST(Settings, DefaultsAndOtherValuesWriteInKeyOrderAndReadBackIdentically) {
     const StoredSettings stored = ReadSettingsFrom({});
     EXPECT_EQ(stored.version, 0);
     EXPECT_EQ(FormatSettings(stored.settings), kDefaultFile);
@@ -28,33 +37,10 @@ TEST(Settings, EmptyFileAndEmptyValuesGiveTheDefaultsWhichWriteInKeyOrderWithVer
     for (const std::string& line : kDefaultFile) emptyValues.push_back(line.substr(0, line.find('=') + 1));
     EXPECT_EQ(ReadSettingsFrom(emptyValues).settings, Settings{});
     EXPECT_EQ(ReadSettingsFrom(emptyValues).version, 0);
-}
-
-TEST(Settings, WrittenFileReadsBackAndWritesIdentically) {
-    Settings s;
-    s.language = 1;
-    s.alpha = 191;
-    s.listWidth = 500;
-    s.listHeight = 20;
-    s.folderListWidth = 32767;
-    s.stayOnTop = false;
-    s.noAutoMinInFolderSearch = true;
-    s.lockQuilloxUntilExecDone = false;
-    s.largeIcons = false;
-    s.largeSearchIcons = true;
-    s.macOSSkin = 4;
-    s.smoothFonts = false;
-    s.customSkin = "Gr\xFCn = Blau";
-    s.customBackgroundPath = "C:\\Bilder\\back.bmp";
-    s.editEntryWinver = true;
-    s.execHttpChar = "\xA7";
-    const Lines file = FormatSettings(s);
-    EXPECT_EQ(file[2], "Opacity=75");
-    EXPECT_EQ(file[14], "CustomSkin=Gr\xFCn = Blau");
-    const StoredSettings back = ReadSettingsFrom(file);
-    EXPECT_EQ(back.version, 13);
-    EXPECT_EQ(back.settings, s);
-    EXPECT_EQ(FormatSettings(back.settings), file);
+    const StoredSettings custom = ReadSettingsFrom(kCustomFile);
+    EXPECT_EQ(custom.version, 13);
+    EXPECT_EQ(custom.settings.customSkin, "Gr\xFCn = Blau");
+    EXPECT_EQ(FormatSettings(custom.settings), kCustomFile);
 }
 
 TEST(Settings, KeysMatchCaseInsensitivelyTheFirstOccurrenceCountsAndValuesStayUntrimmed) {
