@@ -1,6 +1,5 @@
 #pragma once
 #include <array>
-#include <map>
 #include <vector>
 
 #include "platform/KeyboardState.h"
@@ -16,9 +15,8 @@ public:
         return down[virtualKey];
     }
     bool IsKeyDown(int virtualKey) const override { return Valid(virtualKey) && down[virtualKey]; }
-    // Letters and digits map to their upper-case codes unless the layout says otherwise.
+    // Letters and digits map to their upper-case codes.
     int VirtualKeyOf(char character) const override {
-        if (auto found = layout.find(character); found != layout.end()) return found->second;
         if (character >= 'a' && character <= 'z') return character - 'a' + 'A';
         if ((character >= 'A' && character <= 'Z') || (character >= '0' && character <= '9')) return character;
         return -1;
@@ -35,7 +33,6 @@ public:
 
     std::array<bool, 256> down{};
     std::array<int, 256> polls{};
-    std::map<char, int> layout;
     std::vector<int> sent;
 
 private:
