@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <string>
 #include <vector>
 
@@ -6,6 +7,7 @@
 #include "app/MainWindowView.h"
 #include "controls/ListBoxModel.h"
 #include "fakes/FakeClock.h"
+#include "search/SearchTestLists.h"
 
 namespace qx::test {
 
@@ -23,8 +25,8 @@ public:
     bool IsFormEnabled() const override { return formEnabled; }
     void SetTrayIconVisible(bool visible) override { Log(visible ? "tray on" : "tray off"); }
     void MarkReleased() override { Log("released"); }
-    void StartTimer(WindowTimer timer, unsigned ms) override { Log("start timer " + Name(timer) + " " + std::to_string(ms)); }
-    void StopTimer(WindowTimer timer) override { Log("stop timer " + Name(timer)); }
+    void StartTimer(WindowTimer timer, unsigned ms) override { timers[timer] = ms; }
+    void StopTimer(WindowTimer timer) override { timers.erase(timer); }
     void ProcessPendingMessages() override { ++pumps; }
     void SleepMs(unsigned ms) override { clock_.now += ms; }
     void RequestRestore() override { Log("restore request"); }
@@ -60,11 +62,7 @@ public:
     }
 
     // The rows of the list, as shown.
-    std::vector<std::string> Rows() const {
-        std::vector<std::string> rows;
-        for (int i = 0; i < list.Count(); ++i) rows.push_back(list.Items().Strings(i));
-        return rows;
-    }
+    std::vector<std::string> Rows() const { return Texts(list.Items()); }
 
     ListBoxModel list;
     std::vector<std::string> events;
@@ -77,17 +75,9 @@ public:
     bool onScreen = false;
     int pumps = 0;
     std::uint64_t instanceAppearsAt = 0;  // 0: the new instance never appears
+    std::map<WindowTimer, unsigned> timers;  // the running ones and their intervals
 
 private:
-    static std::string Name(WindowTimer timer) {
-        switch (timer) {
-            case WindowTimer::Startup: return "startup";
-            case WindowTimer::Results: return "results";
-            case WindowTimer::Launch: return "launch";
-            case WindowTimer::Housekeeping: break;
-        }
-        return "housekeeping";
-    }
     void Log(std::string event) { events.push_back(std::move(event)); }
     FakeClock& clock_;
 };

@@ -15,10 +15,12 @@
 #include "fakes/FakeShellLauncher.h"
 #include "fakes/FakeSystemInfo.h"
 #include "store/EntryStore.h"
+#include "text/LanguageStrings.h"
 
 namespace qx {
 namespace {
 
+using Rows = std::vector<std::string>;
 const std::string kExe = "C:\\Apps\\Quillox\\Quillox.exe";
 const std::string kData = "C:\\Apps\\Quillox\\Quillox-Data\\";
 
@@ -29,9 +31,26 @@ protected:
         Create(std::move(arguments));
         form.OnStartupTick();
     }
-    bool Saw(const std::string& event) const {
-        return std::find(view.events.begin(), view.events.end(), event) != view.events.end();
+    // A later start of the program on the same machine.
+    std::unique_ptr<MainForm> AnotherForm(test::FakeMainWindowView& otherView) {
+        return std::make_unique<MainForm>(otherView, Services());
     }
+    PlatformServices Services() {
+        return PlatformServices{files, system, boxes, clock, keyboard, clipboard, launcher, registry};
+    }
+    // Not a first launch, with these entries, shown.
+    void StartShown(const std::string& entries) {
+        files.Put(kData + "OldOrders.txt", "");
+        files.Put(kData + "Files.txt", entries);
+        Start();
+        form.RestoreTransition();
+    }
+    void Type(const std::string& text, int ticks = 2) {
+        form.FormEditChange(text);
+        for (int tick = 0; tick < ticks; ++tick) form.OnResultsTick();
+    }
+    long Count(const std::string& event) const { return std::count(view.events.begin(), view.events.end(), event); }
+    std::string Config() const { return files.Get(kData + "config.cfg"); }
 
     test::FakeFileSystem files;
     test::FakeSystemInfo system;
@@ -42,86 +61,62 @@ protected:
     std::shared_ptr<test::FakeShellLauncher> launcher = std::make_shared<test::FakeShellLauncher>();
     test::FakeRegistry registry;
     test::FakeMainWindowView view{clock};
-    MainForm form{view, PlatformServices{files, system, boxes, clock, keyboard, clipboard, launcher, registry}};
+    MainForm form{view, Services()};
 };
 
-TEST_F(FormTest, FormCreate_HidesComputesFoldersAndStartsTimers) {
+TEST_F(FormTest, StartCreatesTheDataFolderAndAFreshLogAndLoadsTheEntriesSorted) {
     files.Put(kData + "log.txt", "old run\r\n");
     files.Put(kData + "OldOrders.txt", "");
+    files.Put(kData + "Files.txt", "b|x\r\nA|y\r\n");
     Create();
-    EXPECT_EQ(view.events.front(), "offscreen");
-    EXPECT_EQ(form.folders().dataFolder, kData);
+    EXPECT_FALSE(view.onScreen);
     EXPECT_EQ(form.folders().tempLinksFolder, "C:\\Users\\tester\\QuilloxTmpLinks\\");
     EXPECT_EQ(form.shellRoots().controlPanel, "Control Panel\\");
-    EXPECT_FALSE(form.firstLaunch());
     EXPECT_FALSE(files.FileExists(kData + "log.txt"));  // each run starts a new log
-    EXPECT_EQ(view.events.back(), "start timer startup 1");
-    EXPECT_TRUE(Saw("start timer housekeeping 10"));
     EXPECT_FALSE(form.started());
+    form.OnStartupTick();
+    EXPECT_TRUE(form.started());
+    EXPECT_EQ(form.store().EntryList().Strings(0), "A");
+    EXPECT_EQ(Count("minimise request"), 1);
+    EXPECT_EQ(view.caption, kCaptionRunning);
 }
 
-TEST_F(FormTest, FirstStartCreatesDataFolderAndOldOrdersSoTheNextIsNoFirstLaunch) {
-    Start();
+TEST_F(FormTest, FirstLaunchCreatesOldOrdersShowsTheWindowAndAsksOnceAfterStart) {
+    Create();
     EXPECT_TRUE(files.FolderExists(kData));
     EXPECT_TRUE(form.firstLaunch());
-    EXPECT_TRUE(files.FileExists(kData + "OldOrders.txt"));
+    form.OnHousekeepingTick();  // not yet started
+    EXPECT_TRUE(boxes.questions.empty());
+    form.OnStartupTick();
     EXPECT_EQ(files.Get(kData + "OldOrders.txt"), "");
+    form.OnHousekeepingTick();
+    form.OnHousekeepingTick();
+    EXPECT_EQ(boxes.questions, Rows{LangText(texts::FirstLaunchQuestion, 0)});
+    EXPECT_EQ(Count("restore request"), 1);
+    EXPECT_TRUE(form.inputLock().IsFree());
     EXPECT_TRUE(boxes.errors.empty());
-
     test::FakeMainWindowView secondView{clock};
-    MainForm second{secondView, PlatformServices{files, system, boxes, clock, keyboard, clipboard, launcher, registry}};
-    second.FormCreate(kExe, {});
-    EXPECT_FALSE(second.firstLaunch());
+    auto second = AnotherForm(secondView);
+    second->FormCreate(kExe, {"-ShowOnStartup"});
+    EXPECT_FALSE(second->firstLaunch());
+    EXPECT_FALSE(second->showOnStartup());  // the argument is the exact lower-case word
 }
 
 TEST_F(FormTest, DataFolderThatCannotBeCreatedIsReported) {
     files.FailWrites(kData, "Access is denied.");
     Create();
-    ASSERT_EQ(boxes.errors.size(), 1u);
-    EXPECT_EQ(boxes.errors[0], "Access is denied.");
+    EXPECT_EQ(boxes.errors, Rows{"Access is denied."});
 }
 
-TEST_F(FormTest, StartupSequence_LoadsEntriesMinimisesThenTakesTheRunningCaption) {
-    files.Put(kData + "OldOrders.txt", "");
-    files.Put(kData + "Files.txt", "b|x\r\nA|y\r\n");
-    Start();
-    EXPECT_TRUE(form.started());
-    ASSERT_EQ(form.store().EntryList().Count(), 2);
-    EXPECT_EQ(form.store().EntryList().Strings(0), "A");
-    const auto at = [&](const std::string& e) { return std::find(view.events.begin(), view.events.end(), e); };
-    EXPECT_LT(at("stop timer startup"), at("list size 349x246"));
-    EXPECT_LT(at("list size 349x246"), at("minimise request"));
-    EXPECT_LT(at("minimise request"), at("caption Quillox Application Launcher"));
-    EXPECT_EQ(view.caption, "Quillox Application Launcher");
-}
-
-TEST_F(FormTest, FirstLaunchShowsTheWindowAndAsksOnceAfterStart) {
-    Create();
-    form.OnHousekeepingTick();  // not yet started
-    EXPECT_TRUE(boxes.questions.empty());
-    form.OnStartupTick();
-    form.OnHousekeepingTick();
-    form.OnHousekeepingTick();
-    ASSERT_EQ(boxes.questions.size(), 1u);
-    EXPECT_EQ(boxes.questions[0].substr(0, 40), "Quillox wurde zum ersten mal gestartet.\r");
-    EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "restore request"), 1);
-    EXPECT_TRUE(form.inputLock().IsFree());
-}
-
-TEST_F(FormTest, ShowOnStartupIsTheExactLowerCaseArgumentAndActsOnceAfterStart) {
+TEST_F(FormTest, ShowOnStartupActsOnceAfterStart) {
     files.Put(kData + "OldOrders.txt", "");
     Create({"-showonstartup"});
     form.OnHousekeepingTick();  // not yet started: nothing
-    EXPECT_FALSE(Saw("restore request"));
+    EXPECT_EQ(Count("restore request"), 0);
     form.OnStartupTick();
     form.OnHousekeepingTick();
     form.OnHousekeepingTick();
-    EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "restore request"), 1);
-
-    test::FakeMainWindowView otherView{clock};
-    MainForm other{otherView, PlatformServices{files, system, boxes, clock, keyboard, clipboard, launcher, registry}};
-    other.FormCreate(kExe, {"-ShowOnStartup"});
-    EXPECT_FALSE(other.showOnStartup());
+    EXPECT_EQ(Count("restore request"), 1);
 }
 
 TEST_F(FormTest, RestoreAndMinimiseTransitions) {
@@ -130,47 +125,34 @@ TEST_F(FormTest, RestoreAndMinimiseTransitions) {
     EXPECT_FALSE(view.formVisible);
     form.OnStartupTick();
     form.RestoreTransition();
-    EXPECT_TRUE(view.formVisible);
-    EXPECT_TRUE(view.onScreen);
-    EXPECT_TRUE(Saw("foreground"));
-    EXPECT_TRUE(Saw("tray off"));
-    EXPECT_TRUE(Saw("start timer results 100"));
-
+    EXPECT_TRUE(view.formVisible && view.onScreen);
+    EXPECT_TRUE(view.timers.count(WindowTimer::Results));
     form.inputLock().Register(20);
     form.MinimiseTransition();  // a message box is up: stays
     EXPECT_TRUE(view.formVisible);
     form.inputLock().Unregister(20);
     form.MinimiseTransition();
-    EXPECT_FALSE(view.formVisible);
-    EXPECT_FALSE(view.onScreen);
-    EXPECT_TRUE(Saw("tray on"));
-    EXPECT_EQ(view.events.back(), "stop timer results");
-    EXPECT_TRUE(Saw("input ''"));
+    EXPECT_FALSE(view.formVisible || view.onScreen);
+    EXPECT_FALSE(view.timers.count(WindowTimer::Results));
+    EXPECT_EQ(Count("tray on"), 1);
 }
 
-TEST_F(FormTest, CloseAsksTheGermanQuestionAndFollowsTheAnswer) {
+TEST_F(FormTest, CloseAsksAndFollowsTheAnswerButAnEndingSessionDoesNotAsk) {
     Start();
     boxes.answers = {false, true};
     EXPECT_FALSE(form.FormCloseQuery());
     EXPECT_TRUE(form.FormCloseQuery());
-    ASSERT_EQ(boxes.questions.size(), 2u);
-    EXPECT_EQ(boxes.questions[0],
-              "M\xF6" "chten sie Quillox wirklich beenden?\rM\xF6glicherweise laufende Dateioperationen werden dabei "
-              "abgebrochen.");
+    EXPECT_EQ(boxes.questions, Rows(2, LangText(texts::ReallyQuit, 0)));
     EXPECT_TRUE(form.inputLock().IsFree());
-}
-
-TEST_F(FormTest, EndingSessionClosesWithoutAsking) {
-    Start();
     form.QueryEndSession();
     EXPECT_TRUE(form.FormCloseQuery());
-    EXPECT_TRUE(boxes.questions.empty());
+    EXPECT_EQ(boxes.questions.size(), 2u);
 }
 
 TEST_F(FormTest, MessagesHoldTheInputLockAndLogIt) {
     Start();
     form.ShowInfo("one");
-    EXPECT_TRUE(form.AskYesNo("two") == false);
+    EXPECT_FALSE(form.AskYesNo("two"));
     EXPECT_EQ(files.Get(kData + "log.txt"),
               "lock registering 20 1\r\nlock unregistering 20 0\r\n"
               "lock registering 30 1\r\nlock unregistering 30 0\r\n");
@@ -191,10 +173,10 @@ TEST_F(FormTest, Release_FreesTheWindowStartsANewInstanceAndWaitsForIt) {
     view.instanceAppearsAt = clock.now + 500;
     form.ReleaseWindow();
     EXPECT_TRUE(form.released());
-    EXPECT_EQ(view.caption, "Quillox free");
-    EXPECT_TRUE(Saw("start C:\\Apps\\Quillox\\Quillox.exe in C:\\Apps\\Quillox\\"));
-    EXPECT_EQ(view.events.back(), "foreground");
+    EXPECT_EQ(view.caption, kCaptionReleased);
+    EXPECT_EQ(Count("start C:\\Apps\\Quillox\\Quillox.exe in C:\\Apps\\Quillox\\"), 1);
     EXPECT_GE(view.pumps, 50);  // messages keep running while it waits
+    EXPECT_LT(clock.now, view.instanceAppearsAt + 100);
 
     // A released window ignores the chord duties and keeps its state when hidden.
     form.RestoreTransition();
@@ -215,30 +197,27 @@ TEST_F(FormTest, Release_GivesUpWaitingAfterTenSecondsAndLogsIt) {
     EXPECT_EQ(view.events.back(), "foreground");
 }
 
-TEST_F(FormTest, FirstStartWithoutSettingsAppliesDefaultsAndStampsTheFile) {
+TEST_F(FormTest, SettingsAreAppliedAndOnlyAMissingFileIsWritten) {
     Start();
-    EXPECT_TRUE(Saw("opacity 230"));
-    EXPECT_TRUE(Saw("on top"));
-    const std::string config = files.Get(kData + "config.cfg");
-    EXPECT_EQ(config.substr(0, 24), "Version=13\r\nLanguage=0\r\n");
-}
+    EXPECT_EQ(Count("opacity 230"), 1);
+    EXPECT_EQ(Config().substr(0, 24), "Version=13\r\nLanguage=0\r\n");
 
-TEST_F(FormTest, StoredSettingsAreAppliedAndNotRewritten) {
     const std::string config =
         "Version=13\r\nLanguage=1\r\nOpacity=100\r\nlbWidth=500\r\nlbHeight=300\r\nStayOnTop=0\r\nExecWinChar=!\r\n";
     files.Put(kData + "config.cfg", config);
     files.Put(kData + "OldOrders.txt", "exe: calc\r\n");
-    Start();
-    EXPECT_EQ(form.languageIndex(), 1);
-    EXPECT_TRUE(Saw("opacity 255"));
-    EXPECT_TRUE(Saw("not on top"));
-    EXPECT_TRUE(Saw("list size 500x300"));
-    EXPECT_EQ(files.Get(kData + "config.cfg"), config);  // a current file is left as it is
-
-    form.FormEditChange("!");  // the configured command character
-    form.OnResultsTick();
-    form.OnResultsTick();
-    EXPECT_EQ(view.Rows(), (std::vector<std::string>{"exe: ", "exe: calc"}));
+    test::FakeMainWindowView secondView{clock};
+    auto second = AnotherForm(secondView);
+    second->FormCreate(kExe, {});
+    second->OnStartupTick();
+    EXPECT_EQ(second->languageIndex(), 1);
+    for (const char* event : {"opacity 255", "not on top", "list size 500x300"})
+        EXPECT_EQ(std::count(secondView.events.begin(), secondView.events.end(), event), 1) << event;
+    EXPECT_EQ(Config(), config);  // a current file is left as it is
+    second->FormEditChange("!");  // the configured command character
+    second->OnResultsTick();
+    second->OnResultsTick();
+    EXPECT_EQ(secondView.Rows(), (Rows{"exe: ", "exe: calc"}));
 }
 
 TEST_F(FormTest, UnreadableSettingsKeepDefaultsAndAreNotOverwrittenAtStart) {
@@ -246,69 +225,55 @@ TEST_F(FormTest, UnreadableSettingsKeepDefaultsAndAreNotOverwrittenAtStart) {
     files.FailReads(kData + "config.cfg");
     Start();
     EXPECT_EQ(form.languageIndex(), 0);
-    EXPECT_EQ(boxes.errors, (std::vector<std::string>{"Access is denied."}));
-    EXPECT_EQ(files.Get(kData + "config.cfg"), "Version=13\r\nLanguage=1\r\n");
+    EXPECT_EQ(boxes.errors, Rows{"Access is denied."});
+    EXPECT_EQ(Config(), "Version=13\r\nLanguage=1\r\n");
 
     form.ChooseLanguage(1);  // a change the user made is written
-    EXPECT_NE(files.Get(kData + "config.cfg").find("Language=1\r\n"), std::string::npos);
+    EXPECT_NE(Config().find("Language=1\r\n"), std::string::npos);
 }
 
 TEST_F(FormTest, TypingSearchesOnTheSecondResultTickOnly) {
-    files.Put(kData + "OldOrders.txt", "");
-    files.Put(kData + "Files.txt", "Keynote|k\r\nNotepad|n\r\nPaint|p\r\n");
-    Start();
-    form.RestoreTransition();
-    form.FormEditChange("no");
-    form.OnResultsTick();
-    form.FormEditChange("note");  // typing on restarts the settle time
-    form.OnResultsTick();
+    StartShown("Keynote|k\r\nNotepad|n\r\nPaint|p\r\n");
+    Type("no", 1);
+    Type("note", 1);  // typing on restarts the settle time
     EXPECT_TRUE(view.Rows().empty());
     form.OnResultsTick();
-    EXPECT_EQ(view.Rows(), (std::vector<std::string>{"Notepad", "Keynote"}));
+    EXPECT_EQ(view.Rows(), (Rows{"Notepad", "Keynote"}));
     EXPECT_EQ(view.list.SelectedIndex(), 0);
 
     form.inputLock().Register(20);  // nothing is rebuilt while a message box is up
-    form.FormEditChange("pai");
-    form.OnResultsTick();
-    form.OnResultsTick();
-    EXPECT_EQ(view.Rows(), (std::vector<std::string>{"Notepad", "Keynote"}));
+    Type("pai");
+    EXPECT_EQ(view.Rows(), (Rows{"Notepad", "Keynote"}));
     form.inputLock().Unregister(20);
-    form.OnResultsTick();
-    form.OnResultsTick();
-    EXPECT_EQ(view.Rows(), (std::vector<std::string>{"Paint"}));
+    Type("pai");
+    EXPECT_EQ(view.Rows(), Rows{"Paint"});
 
     form.MinimiseTransition();  // hiding empties the input and the list at once
     EXPECT_TRUE(view.Rows().empty());
     EXPECT_EQ(form.query().currentText(), "");
 }
 
-TEST_F(FormTest, ChoosingALanguageRelabelsAndSavesEvenWhenUnchanged) {
-    Start();
-    files.Put(kData + "config.cfg", "");
-    form.ChooseLanguage(0);
-    EXPECT_NE(files.Get(kData + "config.cfg").find("Language=0\r\n"), std::string::npos);
-    form.ChooseLanguage(1);
-    EXPECT_EQ(form.languageIndex(), 1);
-    EXPECT_NE(files.Get(kData + "config.cfg").find("Language=1\r\n"), std::string::npos);
-    boxes.answers = {false};
-    form.FormCloseQuery();
-    EXPECT_EQ(boxes.questions.back(), "Do you really want to quit Quillox?\rRunning file operations will be aborted.");
-}
-
-TEST_F(FormTest, OptionsMenuChangesAreAppliedAndSavedAtOnce) {
+TEST_F(FormTest, LanguageAndOptionsMenuChangesAreAppliedAndSavedAtOnce) {
     files.Put(kData + "OldOrders.txt", "");
     Start();
+    files.Put(kData + "config.cfg", "");
+    form.ChooseLanguage(0);  // saved even when unchanged
+    EXPECT_NE(Config().find("Language=0\r\n"), std::string::npos);
+    form.ChooseLanguage(1);
+    EXPECT_EQ(form.languageIndex(), 1);
+    boxes.answers = {false};
+    form.FormCloseQuery();
+    EXPECT_EQ(boxes.questions.back(), LangText(texts::ReallyQuit, 1));
+
     form.ToggleOption(OptionFlag::StayOnTop);
     EXPECT_EQ(view.events.back(), "not on top");
     form.ToggleOption(OptionFlag::LockUntilLaunched);
     form.SetOpacityPercent(75);
     EXPECT_EQ(view.events.back(), "opacity 191");
-    const std::string config = files.Get(kData + "config.cfg");
-    EXPECT_NE(config.find("Opacity=75\r\n"), std::string::npos);
-    EXPECT_NE(config.find("StayOnTop=0\r\n"), std::string::npos);
-    EXPECT_NE(config.find("LockQuilloxUntilExecDone=0\r\n"), std::string::npos);
+    for (const char* line : {"Language=1\r\n", "Opacity=75\r\n", "StayOnTop=0\r\n", "LockQuilloxUntilExecDone=0\r\n"})
+        EXPECT_NE(Config().find(line), std::string::npos) << line;
     form.SetOpacityPercent(kNotLayered);
-    EXPECT_NE(files.Get(kData + "config.cfg").find("Opacity=-1\r\n"), std::string::npos);
+    EXPECT_NE(Config().find("Opacity=-1\r\n"), std::string::npos);
     EXPECT_EQ(OpacityMenuTick(form.settings().alpha), kNotLayered);
     EXPECT_EQ(OpacityMenuTick(200), 90);  // 78 % is not on the menu
     EXPECT_EQ(OpacityMenuTick(242), 95);
@@ -318,72 +283,68 @@ TEST_F(FormTest, RowMenuOffersWhatTheModeAllowsAndRemoveAsksFirst) {
     files.Put(kData + "OldOrders.txt", "exe: calc\r\n");
     files.Put(kData + "Files.txt", "Notepad|n\r\n");
     Start();
-    form.FormEditChange("note");
-    form.OnResultsTick();
-    form.OnResultsTick();
+    Type("note");
     view.list.OnContextMenu(5, 5);
     EXPECT_EQ(view.events.back(), "row menu 1 1 1 1 1 1 1 1 1");
     boxes.answers = {true};
     form.RunRowMenuItem(RowMenuItem::Remove);
-    ASSERT_EQ(boxes.questions.size(), 1u);
-    EXPECT_EQ(boxes.questions[0], "Eintrag \"Notepad\" wirklich l\xF6schen?");
+    EXPECT_EQ(boxes.questions, Rows{"Eintrag \"Notepad\" wirklich l\xF6schen?"});
     EXPECT_EQ(files.Get(kData + "Files.txt"), "");
-
-    form.FormEditChange(",");
-    form.OnResultsTick();
-    form.OnResultsTick();
+    Type(",");
     view.list.OnContextMenu(5, 5);
     EXPECT_EQ(view.events.back(), "row menu 0 1 0 0 1 0 0 0 0");
 }
 
 TEST_F(FormTest, TypingThenDownDownEnterLaunchesTheThirdRowOfTheFinalResults) {
-    files.Put(kData + "OldOrders.txt", "");
-    files.Put(kData + "Files.txt", "Keynote|k.exe\r\nNotebook|b.exe\r\nNotepad|n.exe\r\nPaint|p.exe\r\n");
-    Start();
-    form.RestoreTransition();
-    launcher->codes["n.exe"] = 42;
-    char typed[] = "note";
-    for (char& c : typed)
-        if (c) form.KeyPress(c);
+    StartShown("Keynote|k.exe\r\nNotebook|b.exe\r\nNotepad|n.exe\r\nPaint|p.exe\r\n");
+    for (char c : std::string("note")) form.KeyPress(c);
     form.KeyDown(vk::kDown, false, false);
     form.KeyDown(vk::kDown, false, false);
     form.KeyDown(vk::kReturn, false, false);
     EXPECT_EQ(launcher->CallCount(), 0u);  // waits for the results of "note"
     for (int tick = 0; tick < 6; ++tick) form.OnResultsTick();
-    for (int tick = 0; tick < 20 && launcher->CallCount() == 0; ++tick) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (launcher->CallCount() == 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
         form.OnLaunchTick();
     }
     ASSERT_EQ(launcher->CallCount(), 1u);
-    EXPECT_EQ(view.Rows(), (std::vector<std::string>{"Notebook", "Notepad", "Keynote"}));
+    EXPECT_EQ(view.Rows(), (Rows{"Notebook", "Notepad", "Keynote"}));
     EXPECT_EQ(launcher->Calls()[0].file, "k.exe");
 }
 
 TEST_F(FormTest, ChordTogglesTheWindowButNotWhileAMessageBoxOwnsIt) {
     files.Put(kData + "OldOrders.txt", "");
     Start();
-    keyboard.Press({vk::kLeftWindows, vk::kControl});
-    for (int tick = 0; tick < 10; ++tick) form.OnHousekeepingTick();
-    EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "restore request"), 1);
-
-    keyboard.ReleaseAll();
-    form.OnHousekeepingTick();
-    form.OnHousekeepingTick();
+    const auto chord = [&](int ticks) {
+        keyboard.ReleaseAll();
+        form.OnHousekeepingTick();
+        form.OnHousekeepingTick();
+        keyboard.Press({vk::kLeftWindows, vk::kControl});
+        for (int tick = 0; tick < ticks; ++tick) form.OnHousekeepingTick();
+    };
+    chord(10);
+    EXPECT_EQ(Count("restore request"), 1);
     view.formVisible = true;
     view.formEnabled = false;  // a question is open
-    keyboard.Press({vk::kLeftWindows, vk::kControl});
-    form.OnHousekeepingTick();
-    form.OnHousekeepingTick();
-    EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "minimise request"), 1);  // the start-up one
-
-    keyboard.ReleaseAll();
-    form.OnHousekeepingTick();
-    form.OnHousekeepingTick();
+    chord(2);
+    EXPECT_EQ(Count("minimise request"), 1);  // the start-up one
     view.formEnabled = true;
-    keyboard.Press({vk::kLeftWindows, vk::kControl});
-    form.OnHousekeepingTick();
-    form.OnHousekeepingTick();
-    EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "minimise request"), 2);
+    chord(2);
+    EXPECT_EQ(Count("minimise request"), 2);
+}
+
+TEST_F(FormTest, CtrlShortcutsRunTheirMenuCommands) {
+    StartShown("Tool|C:\\Apps\\Quilt\\x.exe\r\n");
+    form.FieldFocusChanged(KeyField::KeyCapture, true);
+    Type("tool");
+    EXPECT_FALSE(form.KeyDown('R', false, false));
+    keyboard.Press({vk::kControl});
+    EXPECT_TRUE(form.KeyDown('R', false, false));
+    EXPECT_EQ(files.Get(kData + "Files.txt"), "Tool|..\\Quilt\\x.exe|||||0||||||0\r\n");
+    EXPECT_FALSE(form.released());
+    EXPECT_TRUE(form.KeyDown('R', true, false));
+    EXPECT_TRUE(form.released());
 }
 
 }  // namespace
