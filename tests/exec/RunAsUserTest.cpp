@@ -67,10 +67,5 @@ TEST(WipeSecretTest, ZeroesTheWholeBufferAndEmptiesIt) {
     }
 }
 
-TEST(PasswordPromptTextTest, NamesTheUserInEitherLanguage) {
-    EXPECT_EQ(PasswordPromptText(0, "admin"), "Passwort f\xFCr Benutzer admin");
-    EXPECT_EQ(PasswordPromptText(1, "admin"), "Password for user admin");
-}
-
 }  // namespace
 }  // namespace qx
