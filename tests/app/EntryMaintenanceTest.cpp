@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "search/ResultListFixture.h"
+#include "search/SearchTestLists.h"
 #include "text/LanguageStrings.h"
 
 namespace qx {
@@ -44,11 +45,7 @@ protected:
     RowData* ObjectOf(const std::string& name) const {
         return store->EntryList().Objects(store->EntryList().IndexOf(name));
     }
-    Rows Names() const {
-        Rows names;
-        for (int i = 0; i < store->EntryList().Count(); ++i) names.push_back(store->EntryList().Strings(i));
-        return names;
-    }
+    Rows Names() const { return test::Texts(store->EntryList()); }
 
     LanguageSwitch language;
     std::unique_ptr<EntryMaintenance> maintenance;

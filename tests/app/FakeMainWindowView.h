@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "app/MainWindowView.h"
 #include "controls/ListBoxModel.h"
 #include "fakes/FakeClock.h"
+#include "search/SearchTestLists.h"
 
 namespace qx::test {
 
@@ -30,14 +32,8 @@ public:
         Log(visible ? "tray on" : "tray off");
     }
     void MarkReleased() override { Log("released"); }
-    void StartTimer(WindowTimer timer, unsigned ms) override {
-        if (timer == WindowTimer::Results) resultsTimerRunning = true;
-        Log("start timer " + Name(timer) + " " + std::to_string(ms));
-    }
-    void StopTimer(WindowTimer timer) override {
-        if (timer == WindowTimer::Results) resultsTimerRunning = false;
-        Log("stop timer " + Name(timer));
-    }
+    void StartTimer(WindowTimer timer, unsigned ms) override { timers[timer] = ms; }
+    void StopTimer(WindowTimer timer) override { timers.erase(timer); }
     void ProcessPendingMessages() override { ++pumps; }
     void MoveCaretToEnd() override { Log("caret to end"); }
     void RequestRestore() override { Log("restore request"); }
@@ -74,11 +70,7 @@ public:
     }
 
     // The rows of the list, as shown.
-    std::vector<std::string> Rows() const {
-        std::vector<std::string> rows;
-        for (int i = 0; i < list.Count(); ++i) rows.push_back(list.Items().Strings(i));
-        return rows;
-    }
+    std::vector<std::string> Rows() const { return Texts(list.Items()); }
 
     ListBoxModel list;
     std::vector<std::string> events;
@@ -90,22 +82,14 @@ public:
     std::string waitingText;
     bool onScreen = false;
     bool trayVisible = false;
-    bool resultsTimerRunning = false;
     // Runs after each recorded event: a nested message pump inside that call.
     std::function<void(const std::string& event)> onEvent;
     int pumps = 0;
     std::uint64_t instanceAppearsAt = 0;  // 0: the new instance never appears
+    std::map<WindowTimer, unsigned> timers;  // the running ones and their intervals
+    bool ResultsTimerRunning() const { return timers.count(WindowTimer::Results) > 0; }
 
 private:
-    static std::string Name(WindowTimer timer) {
-        switch (timer) {
-            case WindowTimer::Startup: return "startup";
-            case WindowTimer::Results: return "results";
-            case WindowTimer::Launch: return "launch";
-            case WindowTimer::Housekeeping: break;
-        }
-        return "housekeeping";
-    }
     void Log(const std::string& event) {
         events.push_back(event);
         if (onEvent) onEvent(event);

@@ -11,31 +11,20 @@ using test::FakeRegistry;
 using Texts = std::vector<std::string>;
 
 constexpr const char* kExe = "C:\\Program Files\\Quillox\\Quillox.exe";
+constexpr const char* kQuotedExe = "\"C:\\Program Files\\Quillox\\Quillox.exe\"";
 constexpr RegistryRoot kUser = RegistryRoot::CurrentUser;
 constexpr RegistryRoot kAll = RegistryRoot::LocalMachine;
-
-Texts English(const std::vector<LangPair>& messages) {
-    Texts texts;
-    for (const LangPair& pair : messages) texts.push_back(LangText(pair, 1));
-    return texts;
-}
-
-const std::string kSetFailed = LangText(texts::RegistrySetFailed, 1);
-const std::string kRemoveFailed = LangText(texts::RegistryRemoveFailed, 1);
-const std::string kBoth = LangText(texts::BothAutoruns, 1);
 
 TEST(AutorunTest, IsSetSetRemoveAndCount) {
     FakeRegistry registry;
     EXPECT_FALSE(AutorunIsSet(registry, kUser, "Quillox"));
     EXPECT_FALSE(registry.HasKey(kUser, kAutorunKey));  // reading never creates
-    registry.SetValue(kUser, kAutorunKey, "QUILLOX", "");
+    ASSERT_TRUE(AutorunSet(registry, kUser, "Quillox", kExe));
+    EXPECT_EQ(registry.Value(kUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "QUILLOX"), kExe);
     registry.writeDenied = {kUser};  // reading works without write rights
     EXPECT_TRUE(AutorunIsSet(registry, kUser, "Quillox"));
     EXPECT_FALSE(AutorunIsSet(registry, kAll, "Quillox"));
-    registry = FakeRegistry{};
-
-    ASSERT_TRUE(AutorunSet(registry, kUser, "Quillox", kExe));
-    EXPECT_EQ(registry.Value(kUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Quillox"), kExe);
+    registry.writeDenied.clear();
     registry.SetValue(kAll, kAutorunKey, "Other", kExe);
     registry.SetValue(RegistryRoot::ClassesRoot, kAutorunKey, "Quillox", kExe);
     EXPECT_EQ(AutorunCount(registry), 1);
@@ -77,65 +66,52 @@ TEST(AutorunTest, FirstCommandLineItem_IsTheBareProgramPath) {
     for (const auto& [line, expected] : cases) EXPECT_EQ(FirstCommandLineItem(line), expected) << line;
 }
 
-TEST(AutorunMenuTest, ForThisUserClick_ChecksThenUnchecksWithoutMessages) {
-    FakeRegistry registry;
-    AutorunMenu menu(registry, kExe);
-    menu.UpdateStartupCheck();
-    EXPECT_FALSE(menu.Checked(AutorunItem::ForThisUser));
-    EXPECT_TRUE(menu.Toggle(AutorunItem::ForThisUser).empty());
-    EXPECT_TRUE(menu.Checked(AutorunItem::ForThisUser));
-    EXPECT_FALSE(menu.Checked(AutorunItem::ForAllUsers));
-    // Quoted, so that Windows never starts "C:\Program.exe" instead.
-    EXPECT_EQ(registry.Value(kUser, kAutorunKey, "Quillox"), "\"C:\\Program Files\\Quillox\\Quillox.exe\"");
-    EXPECT_TRUE(menu.Toggle(AutorunItem::ForThisUser).empty());
-    EXPECT_FALSE(menu.Checked(AutorunItem::ForThisUser));
-    EXPECT_FALSE(registry.HasValue(kUser, kAutorunKey, "Quillox"));
-}
-
-TEST(AutorunMenuTest, ForAllUsersClick_WithoutRightsReportsAndShowsTheTrueState) {
-    FakeRegistry registry;
-    registry.writeDenied = {kAll};
-    AutorunMenu menu(registry, kExe);
-    menu.UpdateStartupCheck();
-    EXPECT_EQ(English(menu.Toggle(AutorunItem::ForAllUsers)), Texts{kSetFailed});
-    EXPECT_FALSE(menu.Checked(AutorunItem::ForAllUsers));
-    // Put there by an administrator: removing it fails the same way and it stays checked.
-    registry.SetValue(kAll, kAutorunKey, "Quillox", kExe);
-    menu.UpdateStartupCheck();
-    EXPECT_EQ(English(menu.Toggle(AutorunItem::ForAllUsers)), Texts{kRemoveFailed});
-    EXPECT_TRUE(menu.Checked(AutorunItem::ForAllUsers));
-}
-
-TEST(AutorunMenuTest, ForThisUserClick_ValueRemovedSinceTheMenuOpenedReportsRemoveFailed) {
+// A click on a menu item: its value is set or removed where the rights allow, both check marks
+// show the registry as it then is, and both values set at once earn a warning.
+TEST(AutorunMenuTest, ClicksChangeTheirRootAndReportFailuresAndBothAutoruns) {
+    const std::string setFailed = LangText(texts::RegistrySetFailed, 1);
+    const std::string removeFailed = LangText(texts::RegistryRemoveFailed, 1);
+    const std::string both = LangText(texts::BothAutoruns, 1);
+    struct Case {
+        bool user, all, allDenied;
+        AutorunItem click;
+        Texts messages;
+        bool userAfter, allAfter;
+    };
+    const Case cases[] = {
+        {false, false, false, AutorunItem::ForThisUser, {}, true, false},
+        {true, false, false, AutorunItem::ForThisUser, {}, false, false},
+        {false, false, true, AutorunItem::ForAllUsers, {setFailed}, false, false},
+        {false, true, true, AutorunItem::ForAllUsers, {removeFailed}, false, true},
+        {false, true, true, AutorunItem::ForThisUser, {both}, true, true},
+        {true, true, true, AutorunItem::ForAllUsers, {removeFailed, both}, true, true},
+        {true, true, true, AutorunItem::ForThisUser, {}, false, true},
+    };
+    for (const Case& c : cases) {
+        FakeRegistry registry;
+        if (c.user) registry.SetValue(kUser, kAutorunKey, "Quillox", kQuotedExe);
+        if (c.all) registry.SetValue(kAll, kAutorunKey, "Quillox", kQuotedExe);
+        if (c.allDenied) registry.writeDenied = {kAll};
+        AutorunMenu menu(registry, kExe);
+        menu.UpdateStartupCheck();
+        Texts messages;
+        for (const LangPair& pair : menu.Toggle(c.click)) messages.push_back(LangText(pair, 1));
+        const std::string which = std::to_string(&c - cases);
+        EXPECT_EQ(messages, c.messages) << which;
+        EXPECT_EQ(menu.Checked(AutorunItem::ForThisUser), c.userAfter) << which;
+        EXPECT_EQ(menu.Checked(AutorunItem::ForAllUsers), c.allAfter) << which;
+        // Quoted, so that Windows never starts "C:\\Program.exe" instead.
+        EXPECT_EQ(registry.Value(kUser, kAutorunKey, "Quillox"), c.userAfter ? kQuotedExe : "") << which;
+    }
+    // Removed by another tool since the menu opened: the removal fails and creates nothing.
     FakeRegistry registry;
     registry.SetValue(kUser, kAutorunKey, "Quillox", kExe);
     AutorunMenu menu(registry, kExe);
     menu.UpdateStartupCheck();
-    registry.keys.clear();  // another tool tidied up
-    const auto messages = menu.Toggle(AutorunItem::ForThisUser);
-    EXPECT_EQ(English(messages), Texts{kRemoveFailed});
-    EXPECT_EQ(LangText(messages[0], 0),
-              "Registry-Schl\xFCssel konnte nicht entfernt werden. Vermutlich besitzen sie keine Administratorrechte.");
+    registry.keys.clear();
+    EXPECT_EQ(menu.Toggle(AutorunItem::ForThisUser).size(), 1u);
     EXPECT_FALSE(menu.Checked(AutorunItem::ForThisUser));
-    EXPECT_FALSE(registry.HasKey(kUser, kAutorunKey));  // removing never creates
-}
-
-TEST(AutorunMenuTest, BothRootsSet_EveryClickEndsWithBothAutorunsUntilOneIsRemoved) {
-    FakeRegistry registry;
-    registry.SetValue(kAll, kAutorunKey, "Quillox", kExe);
-    registry.writeDenied = {kAll};
-    AutorunMenu menu(registry, kExe);
-    menu.UpdateStartupCheck();
-    EXPECT_EQ(English(menu.Toggle(AutorunItem::ForThisUser)), Texts{kBoth});
-    EXPECT_TRUE(menu.Checked(AutorunItem::ForThisUser));
-    EXPECT_TRUE(menu.Checked(AutorunItem::ForAllUsers));
-    EXPECT_EQ(English(menu.Toggle(AutorunItem::ForAllUsers)), (Texts{kRemoveFailed, kBoth}));
-    EXPECT_EQ(kBoth,
-              "Quillox is in the current user's autorun and in the common autorun for all users.\r"
-              "You should remove one of the two entrys.");
-    EXPECT_TRUE(menu.Toggle(AutorunItem::ForThisUser).empty());
-    EXPECT_FALSE(menu.Checked(AutorunItem::ForThisUser));
-    EXPECT_TRUE(menu.Checked(AutorunItem::ForAllUsers));
+    EXPECT_FALSE(registry.HasKey(kUser, kAutorunKey));
 }
 
 }  // namespace

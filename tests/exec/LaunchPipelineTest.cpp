@@ -9,13 +9,14 @@
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeSystemInfo.h"
+#include "fakes/TestStore.h"
 #include "store/EntryStore.h"
 
 namespace qx {
 namespace {
 
 using Lines = std::vector<std::string>;
-const std::string kData = "C:\\Apps\\Quillox\\Quillox-Data\\";
+using test::kData;
 const std::string kBrowser = "C:\\Program Files\\Mozilla\\FireFox.EXE";
 constexpr int kToBrowser = launch_kind::kWebAddress | launch_kind::kDefaultBrowser;
 
@@ -39,8 +40,7 @@ public:
 class LaunchPipelineTest : public ::testing::Test {
 protected:
     LaunchPipelineTest()
-        : store(StoreContext{fs, system, ComputeFolderSet("C:\\Apps\\Quillox\\Quillox.exe", "C:\\Users\\ann"),
-                             ShellRootNames{"Recycle Bin\\", "My Computer\\", "Control Panel\\", "Network\\"}}),
+        : store(test::TestStoreContext(fs, system)),
           list(clock),
           pipeline(LaunchContext{store, list, fs, &installer}, {}) {
         fs.Put(kData + "OldOrders.txt", "");

@@ -77,10 +77,5 @@ TEST(SecretTextTest, EveryCopyIsWipedWhenLetGo) {
     EXPECT_FALSE(holds(storage, sizeof storage));
 }
 
-TEST(PasswordPromptTextTest, NamesTheUserInEitherLanguage) {
-    EXPECT_EQ(PasswordPromptText(0, "admin"), "Passwort f\xFCr Benutzer admin");
-    EXPECT_EQ(PasswordPromptText(1, "admin"), "Password for user admin");
-}
-
 }  // namespace
 }  // namespace qx

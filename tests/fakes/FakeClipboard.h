@@ -10,7 +10,6 @@ namespace qx::test {
 class FakeClipboard : public IClipboard {
 public:
     bool GetText(std::string& out) override {
-        ++reads;
         if (busy || !text) return false;
         out = *text;
         return true;
@@ -23,7 +22,6 @@ public:
 
     std::optional<std::string> text;
     bool busy = false;
-    int reads = 0;
 };
 
 }  // namespace qx::test

@@ -1,6 +1,5 @@
 #pragma once
 #include <array>
-#include <map>
 
 #include "platform/KeyboardState.h"
 
@@ -15,9 +14,8 @@ public:
         return down[virtualKey];
     }
     bool IsKeyDown(int virtualKey) const override { return Valid(virtualKey) && down[virtualKey]; }
-    // Letters and digits map to their upper-case codes unless the layout says otherwise.
+    // Letters and digits map to their upper-case codes.
     int VirtualKeyOf(char character) const override {
-        if (auto found = layout.find(character); found != layout.end()) return found->second;
         if (character >= 'a' && character <= 'z') return character - 'a' + 'A';
         if ((character >= 'A' && character <= 'Z') || (character >= '0' && character <= '9')) return character;
         return -1;
@@ -33,7 +31,6 @@ public:
 
     std::array<bool, 256> down{};
     std::array<int, 256> polls{};
-    std::map<char, int> layout;
 
 private:
     static bool Valid(int virtualKey) { return virtualKey >= 0 && virtualKey <= 0xFF; }

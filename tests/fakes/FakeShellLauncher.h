@@ -23,29 +23,22 @@ public:
     };
 
     int ShellExecuteFile(const std::string& file, const std::string& parameters, const std::string& folder) override {
-        std::unique_lock lock(mutex_);
-        calls_.push_back({"shell", file, parameters, folder, {}, {}});
-        WaitWhileHeld(lock);
+        Record({"shell", file, parameters, folder, {}, {}});
+        std::lock_guard lock(mutex_);
         const auto found = codes.find(file);
         return found != codes.end() ? found->second : 42;
     }
     int ExecuteIdList(const std::string& bytes) override {
-        std::unique_lock lock(mutex_);
-        calls_.push_back({"idlist", bytes, {}, {}, {}, {}});
-        WaitWhileHeld(lock);
+        Record({"idlist", bytes, {}, {}, {}, {}});
         return 0;
     }
     int ExecuteShellItem(const void*, const std::string& verb) override {
-        std::unique_lock lock(mutex_);
-        calls_.push_back({"item", {}, verb, {}, {}, {}});
-        WaitWhileHeld(lock);
+        Record({"item", {}, verb, {}, {}, {}});
         return 1;
     }
     int RunAsUser(const std::wstring& user, const std::wstring& password, const std::string& file,
                   const std::string& parameters) override {
-        std::unique_lock lock(mutex_);
-        calls_.push_back({"runas", file, parameters, {}, user, password});
-        WaitWhileHeld(lock);
+        Record({"runas", file, parameters, {}, user, password});
         return runAsCode;
     }
     std::string SystemText(int code) override {
@@ -69,10 +62,7 @@ public:
         std::lock_guard lock(mutex_);
         return calls_;
     }
-    std::size_t CallCount() const {
-        std::lock_guard lock(mutex_);
-        return calls_.size();
-    }
+    std::size_t CallCount() const { return Calls().size(); }
 
     // Set before any launch starts.
     std::map<std::string, int> codes;
@@ -80,7 +70,10 @@ public:
     int runAsCode = 0;
 
 private:
-    void WaitWhileHeld(std::unique_lock<std::mutex>& lock) {
+    // Notes the call, then blocks while held.
+    void Record(Call call) {
+        std::unique_lock lock(mutex_);
+        calls_.push_back(std::move(call));
         opened_.wait(lock, [this] { return !held_; });
     }
 

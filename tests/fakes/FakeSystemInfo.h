@@ -6,17 +6,27 @@
 
 namespace qx::test {
 
-// Environment variables and shell names as a test sets them; English shell names by default.
+// Environment variables as a test sets them, English shell names, Windows 7 by default.
 class FakeSystemInfo : public ISystemInfo {
 public:
-    std::string ExpandEnvironmentStrings(const std::string& text) const override;
+    // Each %NAME% of a set variable is replaced; anything else stays as written.
+    std::string ExpandEnvironmentStrings(const std::string& text) const override {
+        std::string out = text;
+        for (const auto& [name, value] : environment) {
+            const std::string token = "%" + name + "%";
+            for (auto at = out.find(token); at != std::string::npos; at = out.find(token, at + value.size()))
+                out.replace(at, token.size(), value);
+        }
+        return out;
+    }
     int WindowsVersionNumber() const override { return version; }
-    std::string ShellRootDisplayName(ShellRoot root) const override;
+    std::string ShellRootDisplayName(ShellRoot root) const override {
+        static const char* const kNames[] = {"Recycle Bin", "My Computer", "Control Panel", "Network"};
+        return kNames[static_cast<int>(root)];
+    }
 
     std::map<std::string, std::string> environment{{"HOMEDRIVE", "C:"}, {"HOMEPATH", "\\Users\\tester"}};
     int version = 601;
-    std::string recycleBin = "Recycle Bin", myComputer = "My Computer", controlPanel = "Control Panel",
-                network = "Network";
 };
 
 }  // namespace qx::test

@@ -6,17 +6,16 @@ namespace qx {
 namespace {
 
 TEST(PolledKeyIsDownTest, AnyAsyncReportOrMessageStateHighBit) {
-    constexpr std::int16_t kDown = static_cast<std::int16_t>(0x8000);
-    constexpr std::int16_t kDownToggled = static_cast<std::int16_t>(0x8001);
-    EXPECT_TRUE(PolledKeyIsDown(kDown, 0));
-    EXPECT_TRUE(PolledKeyIsDown(0x0001, 0));  // pressed since the previous query only
-    EXPECT_TRUE(PolledKeyIsDown(kDownToggled, 0));
-    EXPECT_TRUE(PolledKeyIsDown(0, kDown));
-    EXPECT_TRUE(PolledKeyIsDown(0, static_cast<std::int16_t>(0xFF80)));  // -128: high bit set
-    EXPECT_TRUE(PolledKeyIsDown(0, kDownToggled));
-    EXPECT_FALSE(PolledKeyIsDown(0, 0));
-    EXPECT_FALSE(PolledKeyIsDown(0, 0x0001));  // a lock key's toggle is not a press
-    EXPECT_FALSE(PolledKeyIsDown(0, 0x7FFE));
+    // {async state, message state, down}: bit 0 of the async state is "pressed since the last
+    // query"; bit 0 of the message state is a lock key's toggle, no press.
+    const std::tuple<std::uint16_t, std::uint16_t, bool> cases[] = {
+        {0x8000, 0, true}, {0x0001, 0, true}, {0x8001, 0, true}, {0, 0x8000, true}, {0, 0xFF80, true},
+        {0, 0x8001, true}, {0, 0, false},     {0, 0x0001, false}, {0, 0x7FFE, false},
+    };
+    for (const auto& [async, message, down] : cases) {
+        EXPECT_EQ(PolledKeyIsDown(static_cast<std::int16_t>(async), static_cast<std::int16_t>(message)), down)
+            << async << " " << message;
+    }
 }
 
 }  // namespace

@@ -16,18 +16,6 @@ using Lines = std::vector<std::string>;
 using test::AddEntry;
 using test::Texts;
 
-class NoQueryHooks : public IQueryHooks {
-public:
-    void CloseBalloonTip() override {}
-    bool IsFolderBrowsing() const override { return false; }
-    void SetFolderBrowsing(bool) override {}
-    bool IsInputLockFree() const override { return true; }
-    void SwitchToSearchResults() override {}
-    bool IsInputLineHidden() const override { return false; }
-    void RepaintTopBar() override {}
-    std::string ExpandPath(const std::string& path) const override { return path; }
-};
-
 constexpr int kSeven = 601;
 
 class EntrySearchTest : public ::testing::Test {
@@ -39,7 +27,7 @@ protected:
     }
 
     PrefixCharacters prefixes;
-    NoQueryHooks hooks;
+    test::NoQueryHooks hooks;
     QueryState query{prefixes, hooks};
     EntrySearch search;
     RowList entries;

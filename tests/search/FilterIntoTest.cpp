@@ -48,5 +48,23 @@ TEST(FilterInto, RanksOnTopThenPrefixThenContainsMatches) {
     }
 }
 
+TEST(FilterInto, RowsKeepTheirObjectsAndWithAnEntryListShowNamesOfListedEntriesForThisWindows) {
+    RowList entries;
+    RowData* seven = test::AddEntry(entries, "Note Seven", "", 601);
+    test::AddEntry(entries, "Note XP", "", 501);
+    RowData* any = test::AddEntry(entries, "Any note", "", 0);
+    RowList source;  // candidate lines, not the Names
+    for (int i = 0; i < entries.Count(); ++i) source.AddObjectRef("line " + std::to_string(i), entries.Objects(i));
+    source.AddObjectRef("line past the entries", nullptr);
+    RowList plain;
+    FilterInto("LINE", source, plain, nullptr, 601);
+    EXPECT_EQ(Texts(plain), (Lines{"line 0", "line 1", "line 2", "line past the entries"}));
+    EXPECT_EQ(plain.Objects(2), any);
+    RowList shown;
+    FilterInto("line", source, shown, &entries, 601);
+    EXPECT_EQ(Texts(shown), (Lines{"Note Seven", "Any note"}));
+    EXPECT_EQ(shown.Objects(0), seven);
+}
+
 }  // namespace
 }  // namespace qx

@@ -10,14 +10,16 @@
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeSystemInfo.h"
+#include "fakes/TestStore.h"
 #include "search/PrefixCharacters.h"
 #include "search/QueryState.h"
 #include "search/ResultListModel.h"
+#include "search/SearchTestLists.h"
 #include "store/EntryStore.h"
 
 namespace qx::test {
 
-inline const std::string kResultsData = "C:\\Apps\\Quillox\\Quillox-Data\\";
+inline const std::string& kResultsData = kData;
 
 // The result list as the main window wires it: store, query, list control and model, with
 // the hooks recording what they were asked and the view switch going through the model.
@@ -25,9 +27,7 @@ class ResultListFixture : public ::testing::Test, public IQueryHooks {
 protected:
     void SetUp() override {
         list.SetSize(200, 3 * 19);  // three rows in view
-        store = std::make_unique<EntryStore>(
-            StoreContext{fs, system, ComputeFolderSet("C:\\Apps\\Quillox\\Quillox.exe", "C:\\Users\\ann"),
-                         ShellRootNames{"Recycle Bin\\", "My Computer\\", "Control Panel\\", "Network\\"}});
+        store = std::make_unique<EntryStore>(TestStoreContext(fs, system));
         model = std::make_unique<ResultListModel>(list, query, *store, system.version);
         ResultListHooks hooks;
         hooks.isReleased = [this] { return released; };
@@ -60,11 +60,7 @@ protected:
     void Tick(int times = 1) {
         for (int i = 0; i < times; ++i) model->OnResultsTick(lockFree);
     }
-    std::vector<std::string> Shown() const {
-        std::vector<std::string> rows;
-        for (int i = 0; i < list.Count(); ++i) rows.push_back(list.Items().Strings(i));
-        return rows;
-    }
+    std::vector<std::string> Shown() const { return Texts(list.Items()); }
 
     // IQueryHooks
     void CloseBalloonTip() override {}

@@ -35,6 +35,9 @@ TEST_F(ResultListModelTest, TimerRebuildsOnTheSecondTickAfterAChangeAndNotWhileL
     EXPECT_EQ(Shown(), Rows{"nobody"});
     EXPECT_EQ(list.SelectedIndex(), 0);
     EXPECT_EQ(list.TopIndex(), 0);
+    AddEntries({"nobel"});
+    model->RefreshList();  // the search results are searched again
+    EXPECT_EQ(Shown(), (Rows{"nobel", "nobody"}));
 }
 
 TEST_F(ResultListModelTest, FolderBrowsingListsThroughItsHookAndRereadsEvery21Ticks) {
@@ -62,7 +65,8 @@ TEST_F(ResultListModelTest, AllEntriesViewShowsEveryEntryAndReturnsToSlotOne) {
 
     list.SetSelected(5);
     list.SetTopIndex(4);
-    Type("nob");  // switches to the search results
+    Type("nob");  // switches to the search results, whose keys wait for their rows again
+    EXPECT_TRUE(model->waitingKeys().enabled());
     Tick(2);
     ASSERT_EQ(Shown(), Rows{"nobody"});
     model->ChangeToListBox();

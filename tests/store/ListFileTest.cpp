@@ -27,26 +27,17 @@ TEST(ListFile, AnyLineEndEndsALineAndATrailingOneAddsNothing) {
     EXPECT_EQ(JoinLines({}), "");
 }
 
-TEST(ListFile, LoadFailureEmptiesTheListAndShowsTheSystemMessage) {
+TEST(ListFile, FailedLoadEmptiesTheListAndFailedSaveKeepsTheOldFile) {
     test::FakeFileSystem fs;
     Lines list{"old"};
-    const Status missing = LoadListFile(list, "C:\\missing.txt", fs);
-    EXPECT_FALSE(missing);
+    EXPECT_EQ(LoadListFile(list, "C:\\missing.txt", fs).message(), "The system cannot find the file specified.");
     EXPECT_TRUE(list.empty());
-    EXPECT_EQ(missing.message(), "The system cannot find the file specified.");
     fs.Put("C:\\a.txt", "x\r\ny\r\n");
     EXPECT_TRUE(LoadListFile(list, "C:\\a.txt", fs));
     EXPECT_EQ(list, (Lines{"x", "y"}));
-}
-
-TEST(ListFile, FailedSaveKeepsTheOldFileAndShowsTheMessage) {
-    test::FakeFileSystem fs;
-    fs.Put("C:\\a.txt", "old\r\n");
     fs.FailWrites("C:\\a.txt");
-    const Status saved = SaveListFile({"new"}, "C:\\a.txt", fs);
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(fs.Get("C:\\a.txt"), "old\r\n");
-    EXPECT_EQ(saved.message(), "There is not enough space on the disk.");
+    EXPECT_EQ(SaveListFile({"new"}, "C:\\a.txt", fs).message(), "There is not enough space on the disk.");
+    EXPECT_EQ(fs.Get("C:\\a.txt"), "x\r\ny\r\n");
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ protected:
 };
 
 TEST_F(PathResolverTest, MarkersAtTheStartBecomeTheirFolders) {
+    EXPECT_EQ(folders.tempLinksFolder, "C:\\Users\\ann\\QuilloxTmpLinks\\");
     EXPECT_EQ(Resolve("@QuilloxData Skins\\x.bmp"), "C:\\Apps\\Quillox\\Quillox-Data\\Skins\\x.bmp");
     EXPECT_EQ(Resolve("@Launch a.lnk"), "C:\\Apps\\Quillox\\Quillox-Data\\Standard-Entrys\\a.lnk");
     EXPECT_EQ(Resolve("@ImportFilters f.txt"), "C:\\Apps\\Quillox\\Quillox-Data\\ImportFilters\\f.txt");

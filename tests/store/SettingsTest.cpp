@@ -20,7 +20,16 @@ const Lines kDefaultFile = {
     "ExecWinChar=,", "ExecURLChar=+", "ExecURLwwwChar=.", "ExecHttpChar=-",
 };
 
-TEST(Settings, EmptyFileAndEmptyValuesGiveTheDefaultsWhichWriteInKeyOrderWithVersion13) {
+// Every key set to something other than its default.
+const Lines kCustomFile = {
+    "Version=13", "Language=1", "Opacity=75", "lbWidth=500", "lbHeight=20", "reWidth=32767", "reHeight=361",
+    "StayOnTop=0", "NoAutoMinInFolderSearch=1", "LockQuilloxUntilExecDone=0", "32*32-Icons=0", "32*32-Search=1",
+    "MacOSSkin=4", "SmoothFonts=0", "CustomSkin=Gr\xFCn = Blau", "CustomBackgroundPath=C:\\b.bmp",
+    "EditEntryWinver=1", "OpenGoogleChar=!", "FolderSearchChar=~", "MyComputerChar=;", "DesktopChar=/",
+    "DeviceControlChar=^", "ExecWinChar=\xA7", "ExecURLChar=*", "ExecURLwwwChar=@", "ExecHttpChar=$",
+};
+
+TEST(Settings, DefaultsAndOtherValuesWriteInKeyOrderAndReadBackIdentically) {
     const StoredSettings stored = ReadSettingsFrom({});
     EXPECT_EQ(stored.version, 0);
     EXPECT_EQ(FormatSettings(stored.settings), kDefaultFile);
@@ -28,84 +37,62 @@ TEST(Settings, EmptyFileAndEmptyValuesGiveTheDefaultsWhichWriteInKeyOrderWithVer
     for (const std::string& line : kDefaultFile) emptyValues.push_back(line.substr(0, line.find('=') + 1));
     EXPECT_EQ(ReadSettingsFrom(emptyValues).settings, Settings{});
     EXPECT_EQ(ReadSettingsFrom(emptyValues).version, 0);
+    const StoredSettings custom = ReadSettingsFrom(kCustomFile);
+    EXPECT_EQ(custom.version, 13);
+    EXPECT_EQ(custom.settings.customSkin, "Gr\xFCn = Blau");
+    EXPECT_EQ(FormatSettings(custom.settings), kCustomFile);
 }
 
-TEST(Settings, WrittenFileReadsBackAndWritesIdentically) {
-    Settings s;
-    s.language = 1;
-    s.alpha = 191;
-    s.listWidth = 500;
-    s.listHeight = 20;
-    s.folderListWidth = 32767;
-    s.stayOnTop = false;
-    s.noAutoMinInFolderSearch = true;
-    s.lockQuilloxUntilExecDone = false;
-    s.largeIcons = false;
-    s.largeSearchIcons = true;
-    s.macOSSkin = 4;
-    s.smoothFonts = false;
-    s.customSkin = "Gr\xFCn = Blau";
-    s.customBackgroundPath = "C:\\Bilder\\back.bmp";
-    s.editEntryWinver = true;
-    s.execHttpChar = "\xA7";
-    const Lines file = FormatSettings(s);
-    EXPECT_EQ(file[2], "Opacity=75");
-    EXPECT_EQ(file[14], "CustomSkin=Gr\xFCn = Blau");
-    const StoredSettings back = ReadSettingsFrom(file);
-    EXPECT_EQ(back.version, 13);
-    EXPECT_EQ(back.settings, s);
-    EXPECT_EQ(FormatSettings(back.settings), file);
+// The line written for the key of `expected` after reading nothing but `line`.
+std::string WrittenAfterReading(const std::string& line, const std::string& expected) {
+    const std::string key = expected.substr(0, expected.find('=') + 1);
+    for (const std::string& written : FormatSettings(Read({line})))
+        if (written.starts_with(key)) return written;
+    return "no " + key;
 }
 
-TEST(Settings, KeysMatchCaseInsensitivelyTheFirstOccurrenceCountsAndValuesStayUntrimmed) {
-    const Settings s = Read({
-        "LANGUAGE=1", "language=0", "stayontop=0", "StayOnTop=1",
-        "MacOSSkin=", "MacOSSkin=3",     // an empty first occurrence still wins: default
-        "lbWidth=abc", "lbWidth=400",    // so does one that is not a number
-        "no equals sign here", "Opacity", "", "=50",
-        "Opacity =50", " lbHeight=100",  // the key is everything before "=", blanks included
-        "CustomBackgroundPath=C:\\a=b\\ back.bmp ", "CustomSkin= Blau", "reWidth= 400", "ExecWinChar==",
-    });
+TEST(Settings, EachValueIsReadByTheRulesOfItsKey) {
+    const std::pair<std::string, std::string> cases[] = {
+        // Flags: exactly the integer 1 sets one; a non-number keeps the default.
+        {"StayOnTop=01", "StayOnTop=1"}, {"StayOnTop=+1", "StayOnTop=1"}, {"StayOnTop=yes", "StayOnTop=1"},
+        {"StayOnTop= 1", "StayOnTop=1"}, {"StayOnTop=1.0", "StayOnTop=1"}, {"StayOnTop=0", "StayOnTop=0"},
+        {"StayOnTop=2", "StayOnTop=0"}, {"StayOnTop=-1", "StayOnTop=0"}, {"StayOnTop=11", "StayOnTop=0"},
+        {"NoAutoMinInFolderSearch=1", "NoAutoMinInFolderSearch=1"},
+        {"NoAutoMinInFolderSearch=yes", "NoAutoMinInFolderSearch=0"},
+        // Integers: decimal and in range, else the default.
+        {"reWidth=abc", "reWidth=330"}, {"reWidth=+400", "reWidth=330"}, {"reWidth=0x190", "reWidth=330"},
+        {"reWidth=4e2", "reWidth=330"}, {"reWidth=400px", "reWidth=330"}, {"reWidth=--400", "reWidth=330"},
+        {"reWidth=\t400", "reWidth=330"}, {"reWidth= 400", "reWidth=330"}, {"reWidth=2147483648", "reWidth=330"},
+        {"lbWidth=19", "lbWidth=349"}, {"lbWidth=20", "lbWidth=20"}, {"lbWidth=32767", "lbWidth=32767"},
+        {"lbWidth=32768", "lbWidth=349"}, {"lbHeight=-1", "lbHeight=246"}, {"reHeight=0", "reHeight=360"},
+        {"Language=1", "Language=1"}, {"Language=2", "Language=0"}, {"Language=-1", "Language=0"},
+        {"MacOSSkin=0", "MacOSSkin=0"}, {"MacOSSkin=17", "MacOSSkin=17"}, {"MacOSSkin=-1", "MacOSSkin=2"},
+        // Opacity: -1 (off) to 100.
+        {"Opacity=85", "Opacity=85"}, {"Opacity=-1", "Opacity=-1"}, {"Opacity=101", "Opacity=90"},
+        {"Opacity=255", "Opacity=90"}, {"Opacity=-2", "Opacity=90"},
+        // Texts stay as written, blanks and "=" included; an empty prefix character is the factory one.
+        {"CustomSkin= Blau", "CustomSkin= Blau"}, {"CustomBackgroundPath=C:\\a=b\\ back.bmp ", "CustomBackgroundPath=C:\\a=b\\ back.bmp "},
+        {"ExecWinChar==", "ExecWinChar=="}, {"FolderSearchChar=", "FolderSearchChar=<"}, {"DesktopChar=ab", "DesktopChar=ab"},
+        {"ExecURLChar= ", "ExecURLChar= "},
+        // The key is everything before the first "=", in any letter case.
+        {"LANGUAGE=1", "Language=1"}, {"Opacity =50", "Opacity=90"}, {" lbHeight=100", "lbHeight=246"},
+        {"no equals sign here", "Opacity=90"}, {"=50", "Opacity=90"},
+    };
+    for (const auto& [line, written] : cases) EXPECT_EQ(WrittenAfterReading(line, written), written) << line;
+    for (const char* value : {"abc", "+13", "2147483648", "-2147483649"})
+        EXPECT_EQ(ReadSettingsFrom({std::string("Version=") + value}).version, 0) << value;
+    EXPECT_EQ(ReadSettingsFrom({"Version=2147483647"}).version, 2147483647);
+    EXPECT_EQ(ReadSettingsFrom({"Version=-2147483648"}).version, -2147483647 - 1);
+    EXPECT_EQ(ReadSettingsFrom({"Version=0013"}).version, 13);
+}
+
+TEST(Settings, TheFirstOccurrenceOfAKeyCountsEvenWhenItsValueIsNotUsable) {
+    const Settings s = Read({"LANGUAGE=1", "language=0", "stayontop=0", "StayOnTop=1", "MacOSSkin=", "MacOSSkin=3",
+                             "lbWidth=abc", "lbWidth=400"});
     EXPECT_EQ(s.language, 1);
     EXPECT_FALSE(s.stayOnTop);
     EXPECT_EQ(s.macOSSkin, 2);
     EXPECT_EQ(s.listWidth, 349);
-    EXPECT_EQ(s.alpha, 230);
-    EXPECT_EQ(s.listHeight, 246);
-    EXPECT_EQ(s.customBackgroundPath, "C:\\a=b\\ back.bmp ");
-    EXPECT_EQ(s.customSkin, " Blau");
-    EXPECT_EQ(s.folderListWidth, 330);
-    EXPECT_EQ(s.execWinChar, "=");
-}
-
-TEST(Settings, FlagsAreSetExactlyByTheInteger1AndKeepTheirDefaultOnNonNumbers) {
-    for (const char* on : {"1", "01", "yes", " 1", "+1", "1.0"}) EXPECT_TRUE(Read({std::string("StayOnTop=") + on}).stayOnTop) << on;
-    for (const char* off : {"0", "2", "-1", "11"}) EXPECT_FALSE(Read({std::string("StayOnTop=") + off}).stayOnTop) << off;
-    EXPECT_TRUE(Read({"NoAutoMinInFolderSearch=1"}).noAutoMinInFolderSearch);
-    EXPECT_FALSE(Read({"NoAutoMinInFolderSearch=yes"}).noAutoMinInFolderSearch);
-}
-
-TEST(Settings, IntegersThatAreNotDecimalOrOutOfRangeGiveTheDefault) {
-    for (const char* value : {"abc", "+400", "0x190", "4e2", "400px", "--400", "\t400", "2147483648", "-2147483649"}) {
-        EXPECT_EQ(Read({std::string("reWidth=") + value}).folderListWidth, 330) << value;
-        EXPECT_EQ(ReadSettingsFrom({std::string("Version=") + value}).version, 0) << value;
-    }
-    EXPECT_EQ(ReadSettingsFrom({"Version=2147483647"}).version, 2147483647);
-    EXPECT_EQ(ReadSettingsFrom({"Version=-2147483648"}).version, -2147483647 - 1);
-    EXPECT_EQ(ReadSettingsFrom({"Version=0013"}).version, 13);
-    struct Case {
-        const char* line;
-        int Settings::*field;
-        int expected;
-    };
-    for (const Case& c : {Case{"lbWidth=19", &Settings::listWidth, 349}, Case{"lbWidth=20", &Settings::listWidth, 20},
-                          Case{"lbWidth=32767", &Settings::listWidth, 32767}, Case{"lbWidth=32768", &Settings::listWidth, 349},
-                          Case{"lbHeight=-1", &Settings::listHeight, 246}, Case{"reHeight=0", &Settings::folderListHeight, 360},
-                          Case{"Language=1", &Settings::language, 1}, Case{"Language=2", &Settings::language, 0},
-                          Case{"Language=-1", &Settings::language, 0}, Case{"MacOSSkin=0", &Settings::macOSSkin, 0},
-                          Case{"MacOSSkin=17", &Settings::macOSSkin, 17}, Case{"MacOSSkin=-1", &Settings::macOSSkin, 2}}) {
-        EXPECT_EQ(Read({c.line}).*c.field, c.expected) << c.line;
-    }
 }
 
 TEST(Settings, OpacityIsHeldAsAlphaWithHalvesRoundedToEven) {
@@ -121,30 +108,14 @@ TEST(Settings, OpacityIsHeldAsAlphaWithHalvesRoundedToEven) {
                           Case{kNotLayered, kNotLayered}}) {
         EXPECT_EQ(AlphaToPercent(c.alpha), c.percent) << c.alpha;
     }
-    for (const char* value : {"101", "255", "-2"}) EXPECT_EQ(Read({std::string("Opacity=") + value}).alpha, 230) << value;
-    Settings s;
-    s.alpha = 229;
-    EXPECT_EQ(FormatSettings(s)[2], "Opacity=90");
-    s.alpha = kNotLayered;  // opacity switched off survives a save
-    EXPECT_EQ(FormatSettings(s)[2], "Opacity=-1");
     for (int percent = 0; percent <= 100; ++percent) EXPECT_EQ(AlphaToPercent(PercentToAlpha(percent)), percent);
 }
 
-TEST(Settings, PrefixCharactersKeepWhatIsWrittenButEmptyIsTheFactoryCharacter) {
-    const Settings s = Read({"FolderSearchChar=", "OpenGoogleChar=!", "DesktopChar=ab", "ExecURLChar= "});
-    EXPECT_EQ(s.folderSearchChar, "<");
-    EXPECT_EQ(s.openGoogleChar, "!");
-    EXPECT_EQ(s.desktopChar, "ab");
-    EXPECT_EQ(s.execURLChar, " ");
-    EXPECT_EQ(FormatSettings(s)[18], "FolderSearchChar=<");
-    // A field the user emptied is written empty, and reads back as the factory character.
+TEST(Settings, AnEmptiedPrefixCharacterIsWrittenEmptyAndHugeValuesAreKeptAsTextOnly) {
     Settings emptied;
     emptied.execWinChar.clear();
     EXPECT_EQ(FormatSettings(emptied)[22], "ExecWinChar=");
     EXPECT_EQ(Read(FormatSettings(emptied)).execWinChar, ",");
-}
-
-TEST(Settings, HugeValuesAreKeptAsTextAndRejectedAsNumbers) {
     const std::string megabyte(1 << 20, 'x');
     const std::string digits(1 << 20, '7');
     const Settings s = Read({"CustomSkin=" + megabyte, "Opacity=" + digits, "lbWidth=" + digits, "StayOnTop=" + digits});

@@ -6,8 +6,15 @@ namespace qx {
 namespace {
 
 TEST(CaseFold, FoldsWindows1252LettersAndSortsHighBytesAfterAscii) {
-    EXPECT_TRUE(SameText("\xC4rger \xD6l \x8A \x9F", "\xE4rger \xF6l \x9A \xFF"));
-    EXPECT_FALSE(SameText("\xD7", "\xF7"));  // multiplication and division signs are not a pair
+    std::string upper = "AZ\x8A\x8C\x8E\x9F", lower = "az\x9A\x9C\x9E\xFF";
+    for (int c = 0xC0; c <= 0xDE; ++c) {
+        if (c == 0xD7) continue;
+        upper += static_cast<char>(c);
+        lower += static_cast<char>(c + 0x20);
+    }
+    EXPECT_TRUE(SameText(upper, lower));
+    EXPECT_EQ(FoldedText(upper), lower);
+    EXPECT_EQ(FoldedText("@[`{\xD7\xDF\x9A"), "@[`{\xD7\xDF\x9A");  // signs, sharp s and lower case stay
     EXPECT_FALSE(SameText("ab", "abc"));
     EXPECT_LT(CompareText("A", "b"), 0);
     EXPECT_LT(CompareText(" folder", "a"), 0);

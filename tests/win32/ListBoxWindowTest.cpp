@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "fakes/FakeClock.h"
+#include "win32/DialogAnswerer.h"
 
 namespace qx {
 namespace {
@@ -12,12 +13,6 @@ namespace {
 LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
 
 HWND FindEditChild(HWND list) { return ::FindWindowExA(list, nullptr, "EDIT", nullptr); }
-
-std::string WindowText(HWND window) {
-    char text[256] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
-}
 
 class ListWindowTest : public ::testing::Test {
 protected:
@@ -88,7 +83,7 @@ TEST_F(ListWindowTest, EditFieldCommitsOnEnterAndCancelsOnEscape) {
     const HWND edit = FindEditChild(list_.Handle());
     ASSERT_NE(edit, nullptr);
     EXPECT_TRUE(::IsWindowVisible(edit));
-    EXPECT_EQ(WindowText(edit), "r2");
+    EXPECT_EQ(test::WindowText(edit), "r2");
     ::SetWindowTextA(edit, "renamed");
     EXPECT_EQ(list_.Model().EditText(), "renamed");
     ::SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
@@ -98,7 +93,7 @@ TEST_F(ListWindowTest, EditFieldCommitsOnEnterAndCancelsOnEscape) {
 
     list_.Model().BeginEdit(3, "x");
     EXPECT_EQ(FindEditChild(list_.Handle()), edit);  // made once, reused
-    EXPECT_EQ(WindowText(edit), "x");
+    EXPECT_EQ(test::WindowText(edit), "x");
     ::SendMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_FALSE(list_.Model().Editing());
     EXPECT_EQ(commits.size(), 1u);

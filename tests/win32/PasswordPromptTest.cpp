@@ -2,23 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
-#include "exec/PasswordPromptLayout.h"
+#include "win32/DialogAnswerer.h"
 
 namespace qx {
 namespace {
 
 constexpr const char* kCaption = "Quillox password prompt test";
-
-struct SeenPrompt {
-    bool found = false;
-    std::string label, okText, cancelText;
-    bool passwordStyle = false;
-    wchar_t passwordChar = 0;
-    bool okIsDefault = false;
-    RECT client{}, field{}, ok{}, cancel{}, labelRect{};
-};
 
 RECT ChildRect(HWND dialog, HWND child) {
     RECT rect{};
@@ -27,86 +16,52 @@ RECT ChildRect(HWND dialog, HWND child) {
     return rect;
 }
 
-std::string Text(HWND window) {
-    char text[256] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-// Finds the prompt from another thread, records it, types the password and presses the button.
-class PromptAnswerer {
-public:
-    PromptAnswerer(const wchar_t* typed, int button)
-        : thread_([this, typed, button] {
-              for (int tries = 0; tries < 500 && !seen_.found; ++tries) {
-                  HWND dialog = ::FindWindowA(nullptr, kCaption);
-                  if (!dialog || !::IsWindowVisible(dialog)) {
-                      ::Sleep(20);
-                      continue;
-                  }
-                  seen_.found = true;
-                  HWND field = ::FindWindowExA(dialog, nullptr, "Edit", nullptr);
-                  HWND ok = ::GetDlgItem(dialog, IDOK);
-                  HWND cancel = ::GetDlgItem(dialog, IDCANCEL);
-                  HWND label = ::FindWindowExA(dialog, nullptr, "Static", nullptr);
-                  seen_.label = Text(label);
-                  seen_.okText = Text(ok);
-                  seen_.cancelText = Text(cancel);
-                  seen_.passwordStyle = (::GetWindowLongA(field, GWL_STYLE) & ES_PASSWORD) != 0;
-                  seen_.passwordChar = static_cast<wchar_t>(::SendMessageW(field, EM_GETPASSWORDCHAR, 0, 0));
-                  seen_.okIsDefault = (::GetWindowLongA(ok, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
-                  ::GetClientRect(dialog, &seen_.client);
-                  seen_.field = ChildRect(dialog, field);
-                  seen_.ok = ChildRect(dialog, ok);
-                  seen_.cancel = ChildRect(dialog, cancel);
-                  seen_.labelRect = ChildRect(dialog, label);
-                  ::SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed));
-                  ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog, button)));
-              }
-          }) {}
-    ~PromptAnswerer() { Join(); }
-    void Join() {
-        if (thread_.joinable()) thread_.join();
-    }
-    const SeenPrompt& seen() {
-        Join();
-        return seen_;
-    }
-
-private:
-    SeenPrompt seen_;
-    std::thread thread_;
-};
-
 TEST(PasswordPromptTest, OkReturnsTheTypedPasswordShownAsStars) {
-    PromptAnswerer answerer(L"geheim \x00E4\x20AC", IDOK);
+    std::string label, ok, cancel;
+    bool passwordStyle = false, okIsDefault = false;
+    wchar_t passwordChar = 0;
+    RECT client{}, fieldRect{}, okRect{}, cancelRect{}, labelRect{};
+    test::DialogAnswerer answerer(nullptr, kCaption, IDOK, [&](HWND dialog) {
+        HWND field = ::FindWindowExA(dialog, nullptr, "Edit", nullptr);
+        HWND labelWindow = ::FindWindowExA(dialog, nullptr, "Static", nullptr);
+        label = test::WindowText(labelWindow);
+        ok = test::WindowText(::GetDlgItem(dialog, IDOK));
+        cancel = test::WindowText(::GetDlgItem(dialog, IDCANCEL));
+        passwordStyle = (::GetWindowLongA(field, GWL_STYLE) & ES_PASSWORD) != 0;
+        passwordChar = static_cast<wchar_t>(::SendMessageW(field, EM_GETPASSWORDCHAR, 0, 0));
+        okIsDefault = (::GetWindowLongA(::GetDlgItem(dialog, IDOK), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
+        ::GetClientRect(dialog, &client);
+        fieldRect = ChildRect(dialog, field);
+        okRect = ChildRect(dialog, ::GetDlgItem(dialog, IDOK));
+        cancelRect = ChildRect(dialog, ::GetDlgItem(dialog, IDCANCEL));
+        labelRect = ChildRect(dialog, labelWindow);
+        ::SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"geheim \x00E4\x20AC"));
+    });
     const auto password = PromptPassword(nullptr, kCaption, "Passwort f\xFCr Benutzer admin");
-    const SeenPrompt& seen = answerer.seen();
-    ASSERT_TRUE(seen.found);
+    ASSERT_TRUE(answerer.Found());
     ASSERT_TRUE(password.has_value());
     EXPECT_EQ(password->Text(), L"geheim \x00E4\x20AC");
-    EXPECT_EQ(seen.label, "Passwort f\xFCr Benutzer admin");
-    EXPECT_EQ(seen.okText, "OK");
-    EXPECT_EQ(seen.cancelText, "Abbrechen");
-    EXPECT_TRUE(seen.passwordStyle);
-    EXPECT_EQ(seen.passwordChar, L'*');
-    EXPECT_TRUE(seen.okIsDefault);
+    EXPECT_EQ(label, "Passwort f\xFCr Benutzer admin");
+    EXPECT_EQ(ok + "|" + cancel, "OK|Abbrechen");
+    EXPECT_TRUE(passwordStyle && okIsDefault);
+    EXPECT_EQ(passwordChar, L'*');
     // The arrangement: field under the label, buttons side by side under the field, equal sizes.
-    EXPECT_EQ(seen.field.top, seen.labelRect.bottom + 5);
-    EXPECT_EQ(seen.field.left, seen.labelRect.left);
-    EXPECT_EQ(seen.ok.top, seen.field.bottom + 15);
-    EXPECT_EQ(seen.cancel.top, seen.ok.top);
-    EXPECT_EQ(seen.cancel.right - seen.cancel.left, seen.ok.right - seen.ok.left);
-    EXPECT_LT(seen.ok.right, seen.cancel.left);
-    EXPECT_EQ(seen.client.bottom, seen.ok.bottom + 13);
-    EXPECT_GT(seen.client.right, seen.field.right);
+    EXPECT_EQ(fieldRect.top, labelRect.bottom + 5);
+    EXPECT_EQ(fieldRect.left, labelRect.left);
+    EXPECT_EQ(okRect.top, fieldRect.bottom + 15);
+    EXPECT_EQ(cancelRect.top, okRect.top);
+    EXPECT_EQ(cancelRect.right - cancelRect.left, okRect.right - okRect.left);
+    EXPECT_LT(okRect.right, cancelRect.left);
+    EXPECT_EQ(client.bottom, okRect.bottom + 13);
+    EXPECT_GT(client.right, fieldRect.right);
 }
 
 TEST(PasswordPromptTest, CancelReturnsNothing) {
-    PromptAnswerer answerer(L"typed but cancelled", IDCANCEL);
+    test::DialogAnswerer answerer(nullptr, kCaption, IDCANCEL, [](HWND dialog) {
+        ::SetWindowTextA(::FindWindowExA(dialog, nullptr, "Edit", nullptr), "typed but cancelled");
+    });
     const auto password = PromptPassword(nullptr, kCaption, "Password for user admin");
-    ASSERT_TRUE(answerer.seen().found);
+    ASSERT_TRUE(answerer.Found());
     EXPECT_FALSE(password.has_value());
 }
 

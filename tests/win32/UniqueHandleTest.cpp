@@ -18,13 +18,8 @@ struct CountingTraits {
 };
 using CountedHandle = UniqueHandle<CountingTraits>;
 
-class UniqueHandleTest : public ::testing::Test {
-protected:
-    void SetUp() override { CountingTraits::closes.clear(); }
-    static int Closes(int h) { return CountingTraits::closes.count(h) ? CountingTraits::closes[h] : 0; }
-};
-
-TEST_F(UniqueHandleTest, MovedFromOwnersNeverCloseAndTheLastOwnerClosesOnce) {
+TEST(UniqueHandleTest, EveryHandleIsClosedOnceByItsLastOwner) {
+    CountingTraits::closes.clear();
     {
         CountedHandle empty;
         EXPECT_FALSE(empty);
@@ -32,32 +27,19 @@ TEST_F(UniqueHandleTest, MovedFromOwnersNeverCloseAndTheLastOwnerClosesOnce) {
         CountedHandle second(std::move(first));
         CountedHandle third;
         third = std::move(second);
-        EXPECT_FALSE(first);
-        EXPECT_FALSE(second);
-        EXPECT_EQ(third.get(), 7);
+        EXPECT_FALSE(first || second);
         auto& alias = third;
         third = std::move(alias);
-        EXPECT_EQ(Closes(7), 0);
+        EXPECT_EQ(CountingTraits::closes[7], 0);
+        CountedHandle owner(1);
+        owner = std::move(third);  // closes 1, takes 7
+        owner.reset(3);            // closes 7
+        EXPECT_EQ(owner.release(), 3);
+        EXPECT_FALSE(owner);
+        owner.reset(4);
+        *owner.put() = 5;  // closes 4
     }
-    EXPECT_EQ(Closes(7), 1);
-    EXPECT_EQ(Closes(0), 0);
-}
-
-TEST_F(UniqueHandleTest, OverwritingClosesTheOldHandleOnly) {
-    CountedHandle owner(1);
-    CountedHandle source(2);
-    owner = std::move(source);
-    EXPECT_EQ(Closes(1), 1);
-    owner.reset(3);
-    EXPECT_EQ(Closes(2), 1);
-    EXPECT_EQ(owner.release(), 3);
-    EXPECT_FALSE(owner);
-    owner.reset(4);
-    *owner.put() = 5;
-    owner.reset();
-    EXPECT_EQ(Closes(3), 0);
-    EXPECT_EQ(Closes(4), 1);
-    EXPECT_EQ(Closes(5), 1);
+    EXPECT_EQ(CountingTraits::closes, (std::map<int, int>{{1, 1}, {4, 1}, {5, 1}, {7, 1}}));
 }
 
 bool IsOpenHandle(HANDLE h) {
@@ -65,28 +47,22 @@ bool IsOpenHandle(HANDLE h) {
     return ::GetHandleInformation(h, &flags) != 0;
 }
 
-TEST(UniqueKernelHandleTest, RealHandleClosedByLastOwnerOnly) {
-    HANDLE raw = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    ASSERT_NE(raw, nullptr);
+TEST(UniqueHandleTest, RealKernelGdiAndMenuHandlesAreFreed) {
+    HANDLE event = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    ASSERT_NE(event, nullptr);
     {
-        UniqueKernelHandle first(raw);
+        UniqueKernelHandle first(event);
         {
             UniqueKernelHandle second(std::move(first));
-            EXPECT_TRUE(IsOpenHandle(raw));
+            EXPECT_TRUE(IsOpenHandle(event));
         }
-        EXPECT_FALSE(IsOpenHandle(raw));
+        EXPECT_FALSE(IsOpenHandle(event));
     }
-    EXPECT_FALSE(IsOpenHandle(raw));
-}
-
-TEST(UniqueKernelHandleTest, NullAndInvalidHandleValueAreBothEmpty) {
     EXPECT_FALSE(UniqueKernelHandle(nullptr));
     EXPECT_FALSE(UniqueKernelHandle(INVALID_HANDLE_VALUE));
     WIN32_FIND_DATAA found;
     EXPECT_FALSE(UniqueFindHandle(::FindFirstFileA("Z:\\qx\\no\\such\\*.*", &found)));
-}
 
-TEST(UniqueGdiTest, SelectionIsUndoneAndBitmapFreed) {
     UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     ASSERT_TRUE(dc);
     const HGDIOBJ original = ::GetCurrentObject(dc.get(), OBJ_BITMAP);
@@ -103,42 +79,36 @@ TEST(UniqueGdiTest, SelectionIsUndoneAndBitmapFreed) {
         EXPECT_EQ(::GetCurrentObject(dc.get(), OBJ_BITMAP), original);
     }
     EXPECT_EQ(::GetObjectType(raw), 0u);
-}
 
-TEST(UniqueUserObjectTest, MenuIsDestroyed) {
-    HMENU raw = nullptr;
+    HMENU menu = nullptr;
     {
-        UniqueMenu menu(::CreatePopupMenu());
-        raw = menu.get();
-        EXPECT_TRUE(::IsMenu(raw));
+        UniqueMenu owner(::CreatePopupMenu());
+        menu = owner.get();
+        EXPECT_TRUE(::IsMenu(menu));
     }
-    EXPECT_FALSE(::IsMenu(raw));
+    EXPECT_FALSE(::IsMenu(menu));
 }
 
 // A COM object that only counts its references.
 class CountedUnknown : public IUnknown {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (iid == IID_IUnknown) {
-            *out = static_cast<IUnknown*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
+        *out = iid == IID_IUnknown ? static_cast<IUnknown*>(this) : nullptr;
+        if (*out == nullptr) return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
     ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-    ULONG refs = 1;
+    ULONG refs = 1;  // the test's own
 };
 
-TEST(ComPtrTest, CopiesShareMovesTransferAndLastReleaseBalances) {
-    CountedUnknown object;  // one reference held by the test itself
+TEST(ComPtrTest, ReferencesBalanceThroughCopiesMovesPutAndAs) {
+    CountedUnknown object;
     {
         ComPtr<IUnknown> first;
         first.Attach(&object);
         object.AddRef();  // the reference first adopted
-        EXPECT_EQ(object.refs, 2u);
         ComPtr<IUnknown> copy = first;
         EXPECT_EQ(object.refs, 3u);
         ComPtr<IUnknown> moved = std::move(copy);
@@ -148,26 +118,18 @@ TEST(ComPtrTest, CopiesShareMovesTransferAndLastReleaseBalances) {
         EXPECT_EQ(object.refs, 4u);
         copy.reset();
         EXPECT_EQ(object.refs, 3u);
-    }
-    EXPECT_EQ(object.refs, 1u);
-}
-
-TEST(ComPtrTest, PutAdoptsAndAsQueriesInterfaces) {
-    CountedUnknown object;
-    {
-        ComPtr<IUnknown> held(&object);
         ComPtr<IUnknown> queried;
-        EXPECT_EQ(held.As(queried), S_OK);
-        EXPECT_EQ(object.refs, 3u);
+        EXPECT_EQ(first.As(queried), S_OK);
+        EXPECT_EQ(object.refs, 4u);
         ComPtr<IStream> stream;
-        EXPECT_EQ(held.As(stream), E_NOINTERFACE);
+        EXPECT_EQ(first.As(stream), E_NOINTERFACE);
         EXPECT_EQ(ComPtr<IUnknown>().As(queried), E_POINTER);
         EXPECT_FALSE(queried);
         ComPtr<IUnknown> adopted;
-        *adopted.put() = held.Detach();
-        EXPECT_EQ(object.refs, 2u);
+        *adopted.put() = first.Detach();
+        EXPECT_EQ(object.refs, 3u);
         *adopted.put() = nullptr;  // put releases what was held
-        EXPECT_EQ(object.refs, 1u);
+        EXPECT_EQ(object.refs, 2u);
     }
     EXPECT_EQ(object.refs, 1u);
 }

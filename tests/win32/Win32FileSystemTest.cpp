@@ -65,14 +65,11 @@ TEST_F(Win32FileSystemTest, WritesIntoAMissingFolderOrOntoAFolderFailWithTheSyst
     EXPECT_TRUE(SortedFiles(temp.path()).empty());
 }
 
-TEST_F(Win32FileSystemTest, ReadFile_LargerThanOneBufferIsComplete) {
+TEST_F(Win32FileSystemTest, ReadFile_LargerThanOneBufferIsCompleteAndAMissingFileLeavesContents) {
     std::string big(300 * 1024 + 7, '\0');
     for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 31 % 251);
     ASSERT_TRUE(files.WriteFileAtomic(temp / "big.bin", big).ok());
     EXPECT_EQ(Read(temp / "big.bin"), big);
-}
-
-TEST_F(Win32FileSystemTest, ReadFile_MissingFileFailsAndLeavesContents) {
     std::string contents = "before";
     const Status status = files.ReadFile(temp / "nothing.txt", contents);
     EXPECT_FALSE(status.ok());
@@ -80,7 +77,7 @@ TEST_F(Win32FileSystemTest, ReadFile_MissingFileFailsAndLeavesContents) {
     EXPECT_EQ(contents, "before");
 }
 
-TEST_F(Win32FileSystemTest, ReadFile_SucceedsWhileAnotherWriterHoldsTheFile) {
+TEST_F(Win32FileSystemTest, AppendToFile_AppendsAtTheEndAndReadsWhileAnotherWriterHoldsTheFile) {
     const std::string log = temp / "log.txt";
     ASSERT_TRUE(files.AppendToFile(log, "first\r\n").ok());
     UniqueKernelHandle writer(::CreateFileA(log.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -89,18 +86,14 @@ TEST_F(Win32FileSystemTest, ReadFile_SucceedsWhileAnotherWriterHoldsTheFile) {
     EXPECT_EQ(Read(log), "first\r\n");
     EXPECT_TRUE(files.AppendToFile(log, "second\r\n").ok());
     EXPECT_EQ(Read(log), "first\r\nsecond\r\n");
+    const std::string other = temp / "other.txt";
+    ASSERT_TRUE(files.AppendToFile(other, "").ok());
+    EXPECT_EQ(Read(other), "");
+    ASSERT_TRUE(files.AppendToFile(other, kAwkwardBytes).ok());
+    EXPECT_EQ(Read(other), kAwkwardBytes);
 }
 
-TEST_F(Win32FileSystemTest, AppendToFile_CreatesThenAppendsAtTheEnd) {
-    const std::string log = temp / "log.txt";
-    ASSERT_TRUE(files.AppendToFile(log, "").ok());
-    EXPECT_EQ(Read(log), "");
-    ASSERT_TRUE(files.AppendToFile(log, "a\r\n").ok());
-    ASSERT_TRUE(files.AppendToFile(log, kAwkwardBytes).ok());
-    EXPECT_EQ(Read(log), "a\r\n" + kAwkwardBytes);
-}
-
-TEST_F(Win32FileSystemTest, CopyFileNew_CopiesButNeverOverwrites) {
+TEST_F(Win32FileSystemTest, CopyFileNew_NeverOverwritesAndDeleteFile_RemovesOnce) {
     ASSERT_TRUE(files.WriteFileAtomic(temp / "template.txt", "template").ok());
     ASSERT_TRUE(files.CopyFileNew(temp / "template.txt", temp / "Files.txt").ok());
     EXPECT_EQ(Read(temp / "Files.txt"), "template");
@@ -113,14 +106,10 @@ TEST_F(Win32FileSystemTest, CopyFileNew_CopiesButNeverOverwrites) {
 
     EXPECT_EQ(files.CopyFileNew(temp / "absent.txt", temp / "copy.txt").message(), SystemErrorText(ERROR_FILE_NOT_FOUND));
     EXPECT_FALSE(files.FileExists(temp / "copy.txt"));
-}
-
-TEST_F(Win32FileSystemTest, DeleteFile_RemovesOnceThenFails) {
     ASSERT_TRUE(files.WriteFileAtomic(temp / "x.txt", "x").ok());
     EXPECT_TRUE(files.DeleteFile(temp / "x.txt").ok());
     EXPECT_FALSE(files.FileExists(temp / "x.txt"));
-    const Status again = files.DeleteFile(temp / "x.txt");
-    EXPECT_EQ(again.message(), SystemErrorText(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(files.DeleteFile(temp / "x.txt").message(), SystemErrorText(ERROR_FILE_NOT_FOUND));
 }
 
 TEST_F(Win32FileSystemTest, ListFiles_GivesNamesOfPlainFilesOnly) {
@@ -137,7 +126,7 @@ TEST_F(Win32FileSystemTest, ListFiles_GivesNamesOfPlainFilesOnly) {
     EXPECT_TRUE(files.ListFiles(temp / "missing").empty());
 }
 
-TEST_F(Win32FileSystemTest, CreateFolder_CreatesEveryMissingParent) {
+TEST_F(Win32FileSystemTest, CreateFolder_CreatesEveryMissingParentButNotOverAFile) {
     const std::string deep = temp / "Quillox-Data\\Skins\\Default";
     ASSERT_TRUE(files.CreateFolder(deep).ok());
     EXPECT_TRUE(files.FolderExists(deep));
@@ -146,9 +135,6 @@ TEST_F(Win32FileSystemTest, CreateFolder_CreatesEveryMissingParent) {
     EXPECT_TRUE(files.CreateFolder(deep).ok());
     EXPECT_TRUE(files.CreateFolder(temp / "Quillox-Data\\Icons\\").ok());
     EXPECT_TRUE(files.FolderExists(temp / "Quillox-Data\\Icons"));
-}
-
-TEST_F(Win32FileSystemTest, CreateFolder_FailsWhereAFileStandsInTheWay) {
     ASSERT_TRUE(files.WriteFileAtomic(temp / "blocker", "").ok());
     EXPECT_FALSE(files.CreateFolder(temp / "blocker").ok());
     EXPECT_FALSE(files.CreateFolder(temp / "blocker\\child").message().empty());

@@ -2,72 +2,28 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "platform/win32/UniqueHandle.h"
+#include "win32/DialogAnswerer.h"
 
 namespace qx {
 namespace {
 
-// What the box looked like when it appeared, and which button was pressed to close it.
+using test::DialogAnswerer;
+
+// What the box looked like when it appeared.
 struct SeenBox {
-    bool found = false;
-    std::string caption;
-    std::string text;
+    std::string caption, text;
     HWND owner = nullptr;
-    bool hasOk = false;
-    bool hasYes = false;
-    bool hasNo = false;
+    bool hasOk = false, hasYes = false, hasNo = false;
 };
 
 BOOL CALLBACK CollectStaticText(HWND child, LPARAM param) {
     char className[32] = {};
-    char text[512] = {};
     ::GetClassNameA(child, className, sizeof className);
-    if (::lstrcmpiA(className, "Static") == 0 && ::GetWindowTextA(child, text, sizeof text) > 0)
-        *reinterpret_cast<std::string*>(param) = text;
+    if (::lstrcmpiA(className, "Static") == 0 && !test::WindowText(child).empty())
+        *reinterpret_cast<std::string*>(param) = test::WindowText(child);
     return TRUE;
 }
-
-// Waits on another thread for this process's message box, records it and presses `button`.
-class BoxAnswerer {
-public:
-    explicit BoxAnswerer(int button)
-        : thread_([this, button] {
-              for (int tries = 0; tries < 500 && !seen_.found; ++tries) {
-                  HWND box = ::FindWindowA("#32770", Win32MessageBoxes::kCaption);
-                  DWORD pid = 0;
-                  if (box) ::GetWindowThreadProcessId(box, &pid);
-                  if (!box || pid != ::GetCurrentProcessId()) {
-                      ::Sleep(20);
-                      continue;
-                  }
-                  seen_.found = true;
-                  char caption[64] = {};
-                  ::GetWindowTextA(box, caption, sizeof caption);
-                  seen_.caption = caption;
-                  ::EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&seen_.text));
-                  seen_.owner = ::GetWindow(box, GW_OWNER);
-                  seen_.hasOk = ::GetDlgItem(box, IDOK) != nullptr;
-                  seen_.hasYes = ::GetDlgItem(box, IDYES) != nullptr;
-                  seen_.hasNo = ::GetDlgItem(box, IDNO) != nullptr;
-                  ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                                 reinterpret_cast<LPARAM>(::GetDlgItem(box, button)));
-              }
-          }) {}
-    ~BoxAnswerer() {
-        if (thread_.joinable()) thread_.join();
-    }
-
-    const SeenBox& Seen() {
-        thread_.join();
-        return seen_;
-    }
-
-private:
-    SeenBox seen_;
-    std::thread thread_;
-};
 
 class Win32MessageBoxesTest : public ::testing::Test {
 protected:
@@ -77,39 +33,48 @@ protected:
         if (!owner_) GTEST_SKIP() << "no window station; run with an X display";
         boxes.SetOwner(owner_.get());
     }
+    // Presses button in the next box and records it in seen.
+    std::unique_ptr<DialogAnswerer> Answer(int button) {
+        return std::make_unique<DialogAnswerer>("#32770", Win32MessageBoxes::kCaption, button, [this](HWND box) {
+            seen.caption = test::WindowText(box);
+            ::EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&seen.text));
+            seen.owner = ::GetWindow(box, GW_OWNER);
+            seen.hasOk = ::GetDlgItem(box, IDOK) != nullptr;
+            seen.hasYes = ::GetDlgItem(box, IDYES) != nullptr;
+            seen.hasNo = ::GetDlgItem(box, IDNO) != nullptr;
+        });
+    }
 
     UniqueHwnd owner_;
     Win32MessageBoxes boxes;
+    SeenBox seen;
 };
 
 TEST_F(Win32MessageBoxesTest, AskQuestion_TrueOnlyForYes) {
-    BoxAnswerer yes(IDYES);
+    auto yes = Answer(IDYES);
     EXPECT_TRUE(boxes.AskQuestion("Delete the entry?\rIt cannot be restored."));
-    const SeenBox& seen = yes.Seen();
-    ASSERT_TRUE(seen.found);
+    ASSERT_TRUE(yes->Found());
     EXPECT_EQ(seen.caption, "Quillox");
     EXPECT_EQ(seen.text, "Delete the entry?\rIt cannot be restored.");
     EXPECT_EQ(seen.owner, owner_.get());
     EXPECT_TRUE(seen.hasYes && seen.hasNo);
-
-    BoxAnswerer no(IDNO);
+    auto no = Answer(IDNO);
     EXPECT_FALSE(boxes.AskQuestion("Again?"));
-    EXPECT_TRUE(no.Seen().found);
+    EXPECT_TRUE(no->Found());
 }
 
 TEST_F(Win32MessageBoxesTest, ShowMessageAndShowErrorOfferOnlyOk) {
-    BoxAnswerer ok(IDOK);
+    auto ok = Answer(IDOK);
     boxes.ShowMessage("Z\xE4hler gespeichert.");
-    const SeenBox& message = ok.Seen();
-    EXPECT_EQ(message.text, "Z\xE4hler gespeichert.");
-    EXPECT_TRUE(message.hasOk && !message.hasYes);
-
-    BoxAnswerer errorOk(IDOK);
+    ASSERT_TRUE(ok->Found());
+    EXPECT_EQ(seen.text, "Z\xE4hler gespeichert.");
+    EXPECT_TRUE(seen.hasOk && !seen.hasYes);
+    auto errorOk = Answer(IDOK);
     boxes.ShowError("Access is denied.");
-    const SeenBox& error = errorOk.Seen();
-    EXPECT_EQ(error.caption, "Quillox");
-    EXPECT_EQ(error.text, "Access is denied.");
-    EXPECT_FALSE(error.hasNo);
+    ASSERT_TRUE(errorOk->Found());
+    EXPECT_EQ(seen.caption, "Quillox");
+    EXPECT_EQ(seen.text, "Access is denied.");
+    EXPECT_FALSE(seen.hasNo);
 }
 
 }  // namespace

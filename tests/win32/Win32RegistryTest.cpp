@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "exec/Autorun.h"
-#include "exec/DefaultBrowser.h"
 
 namespace qx {
 namespace {
@@ -84,11 +83,6 @@ TEST_F(Win32RegistryTest, ReadString_RefusesNumbersAndCopesWithoutTheClosingNul)
     const Status again = key->DeleteValue("Number");
     EXPECT_FALSE(again.ok());
     EXPECT_FALSE(again.message().empty());
-}
-
-TEST_F(Win32RegistryTest, ShellIconSize_IsANumberFromTheRealRegistry) {
-    // Whatever the system holds, the rule yields a positive size (32 when unset).
-    EXPECT_GT(ShellIconSize(registry), 0);
 }
 
 }  // namespace

@@ -2,12 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "exec/LaunchRequest.h"
-#include "exec/LaunchWorkers.h"
 #include "platform/win32/Win32Api.h"
 
 namespace qx {
@@ -42,28 +38,6 @@ TEST(Win32ShellLauncher, LogonGoesThroughTheGivenFunction) {
     });
     EXPECT_EQ(shell.RunAsUser(L"admin", L"pw", "C:\\a.msc", "x y"), 1326);
     EXPECT_EQ(seen, "admin|C:\\a.msc|x y");
-}
-
-TEST(Win32ShellLauncher, MissingFileLaunchedOnAWorkerIsReportedOnce) {
-    std::vector<std::string> messages;
-    LaunchWorkersServices services;
-    services.launcher = std::make_shared<Win32ShellLauncher>();
-    services.languageIndex = [] { return 1; };
-    services.showInfo = [&](const std::string& text) { messages.push_back(text); };
-    LaunchWorkers launches(std::move(services));
-
-    LaunchRequest request;
-    request.fileName = kMissing;
-    request.kind = launch_kind::kFile;
-    request.keepInputFree = true;
-    request.minimiseMode = MinimiseMode::Never;
-    launches.StartLaunch(request);
-    for (int i = 0; i < 10000 && launches.RecordCount() != 0; ++i) {
-        launches.OnLaunchTick();
-        ::Sleep(1);
-    }
-    EXPECT_EQ(launches.RecordCount(), 0u);
-    EXPECT_EQ(messages, std::vector<std::string>{"File or folder \"Z:\\quillo ... missing.exe\" could not be found."});
 }
 
 }  // namespace
