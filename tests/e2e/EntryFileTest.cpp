@@ -1,5 +1,5 @@
 #include <algorithm>
-#include <array>
+#include <cctype>
 #include <cstdio>
 #include <iostream>
 #include <set>
@@ -13,54 +13,20 @@ namespace {
 using namespace qx::test;
 using std::chrono::milliseconds;
 
-using Columns = std::array<std::string, 13>;
-
-std::string EscapeColumn(const std::string& column) {
-    std::string escaped;
-    for (char c : column) {
-        if (c == '|' || c == '%') {
-            escaped += '%';
-        }
-        escaped += c;
-    }
-    return escaped;
-}
-
-// One line of Files.txt, escaped only when a column needs it, as the program writes it.
-std::string EntryLine(const Columns& columns) {
-    std::string line;
-    bool escaped = false;
-    for (size_t i = 0; i < columns.size(); ++i) {
-        const std::string column = EscapeColumn(columns[i]);
-        escaped = escaped || column != columns[i];
-        line += (i ? "|" : "") + column;
-    }
-    return escaped ? "%_ESC_%" + line : line;
-}
-
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\r\n";
-    }
+    for (const std::string& line : lines) text += line + "\r\n";
     return text;
 }
 
 // Splits CR LF lines; false when the text holds a lone CR or LF or lacks the final CR LF.
 bool SplitCrLfLines(const std::string& text, std::vector<std::string>& lines) {
     lines.clear();
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            return false;
-        }
-        std::string line = text.substr(start, end - start);
-        if (line.find_first_of("\r\n") != std::string::npos) {
-            return false;
-        }
-        lines.push_back(std::move(line));
-        start = end + 2;
+    for (size_t start = 0, end = 0; start < text.size(); start = end + 2) {
+        end = text.find("\r\n", start);
+        if (end == std::string::npos) return false;
+        lines.push_back(text.substr(start, end - start));
+        if (lines.back().find_first_of("\r\n") != std::string::npos) return false;
     }
     return true;
 }
@@ -84,11 +50,7 @@ std::string NameOfLine(const std::string& line) {
 // The names used here are ASCII letters, digits, blanks and a few signs that sort below or
 // above all letters, so a plain ASCII fold gives the same order as any case-insensitive one.
 std::string Folded(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
 
@@ -129,29 +91,23 @@ bool WaitForFolderChange(const std::string& folder, HANDLE process, Condition co
 class EntryFileTest : public QuilloxE2eTest {};
 
 TEST_F(EntryFileTest, FirstLaunch_WritesFilesBackSortedWithExePrefix_KeepingEscapesAndDuplicates) {
+    // Columns with "|" or "%" make an escaped line, which does not begin with "execute: ": its
+    // Name stays as it is. The same Name once converted ("execute: Notepad") is kept twice.
     const std::vector<std::string> original = {
-        EntryLine({"execute: regedit", "regedit", "", "registry editor", "", "", "0", "", "", "", "", "", "0"}),
-        EntryLine({"Notepad", "C:\\Windows\\notepad.exe", "", "editor text", "", "C:\\Windows\\notepad.exe", "0",
-                   "", "", "", "", "", "0"}),
-        EntryLine({"Pipe | Value", "C:\\a|b.exe", "100%", "50%% off", "", "", "0", "", "", "", "", "", "0"}),
-        EntryLine({"execute: Command prompt", "cmd.exe", "/k ver", "console shell", "C:\\Windows",
-                   "C:\\Windows\\system32\\cmd.exe", "0", "", "", "", "", "", "0"}),
-        EntryLine({"notepad", "C:\\Tools\\np.exe", "-n", "", "", "", "1", "", "", "", "", "", "0"}),
-        // An escaped line does not begin with "execute: ", so its Name stays as it is.
-        EntryLine({"execute: echo", "cmd.exe", "/c echo 100%", "", "", "", "0", "", "", "", "", "", "0"}),
-        EntryLine({"url: Example", "http://example.org/?q=a&b=c", "", "web", "", "", "0", "", "", "", "", "", "601"}),
-        EntryLine({"Zeta tool", "C:\\\xC4rger\\z\xFC.exe", "", "\xE4\xF6\xFC\xDF", "", "", "2", "", "", "", "", "",
-                   "0"}),
-        EntryLine({"Notepad", "C:\\Windows\\notepad.exe", "", "editor text", "", "C:\\Windows\\notepad.exe", "0",
-                   "", "", "", "", "", "0"}),
-        EntryLine({"alpha", "C:\\alpha", "", "", "", "", "0", "", "", "", "", "", "0"}),
-        EntryLine({"Beta", "C:\\beta", "", "", "", "", "0", "ID1234", "{PRODUCT}", "{COMPONENT}", "admin",
-                   "reserved text", "0"}),
-        // The same Name once converted: both are kept.
-        EntryLine({"execute: Notepad", "notepad.exe", "", "", "", "", "0", "", "", "", "", "", "0"}),
-        EntryLine({"exe: Notepad", "notepad.exe", "", "", "", "", "0", "", "", "", "", "", "0"}),
+        "execute: regedit|regedit||registry editor|||0||||||0",
+        "Notepad|C:\\Windows\\notepad.exe||editor text||C:\\Windows\\notepad.exe|0||||||0",
+        "%_ESC_%Pipe %| Value|C:\\a%|b.exe|100%%|50%%%% off|||0||||||0",
+        "execute: Command prompt|cmd.exe|/k ver|console shell|C:\\Windows|C:\\Windows\\system32\\cmd.exe|0||||||0",
+        "notepad|C:\\Tools\\np.exe|-n||||1||||||0",
+        "%_ESC_%execute: echo|cmd.exe|/c echo 100%%||||0||||||0",
+        "url: Example|http://example.org/?q=a&b=c||web|||0||||||601",
+        "Zeta tool|C:\\\xC4rger\\z\xFC.exe||\xE4\xF6\xFC\xDF|||2||||||0",
+        "Notepad|C:\\Windows\\notepad.exe||editor text||C:\\Windows\\notepad.exe|0||||||0",
+        "alpha|C:\\alpha|||||0||||||0",
+        "Beta|C:\\beta|||||0|ID1234|{PRODUCT}|{COMPONENT}|admin|reserved text|0",
+        "execute: Notepad|notepad.exe|||||0||||||0",
+        "exe: Notepad|notepad.exe|||||0||||||0",
     };
-    ASSERT_EQ(original[2], "%_ESC_%Pipe %| Value|C:\\a%|b.exe|100%%|50%%%% off|||0||||||0");
     ASSERT_TRUE(Folder().WriteDataFile("Files.txt", JoinLines(original)));
 
     AppProcess& quillox = StartQuillox();
@@ -164,9 +120,7 @@ TEST_F(EntryFileTest, FirstLaunch_WritesFilesBackSortedWithExePrefix_KeepingEsca
     ASSERT_TRUE(SplitCrLfLines(written, lines)) << "not CR LF text:\n" << written;
 
     std::multiset<std::string> expected;
-    for (const std::string& line : original) {
-        expected.insert(WithExePrefix(line));
-    }
+    for (const std::string& line : original) expected.insert(WithExePrefix(line));
     EXPECT_EQ(std::multiset<std::string>(lines.begin(), lines.end()), expected) << written;
     EXPECT_TRUE(std::is_sorted(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) {
         return Folded(NameOfLine(a)) < Folded(NameOfLine(b));
@@ -175,11 +129,7 @@ TEST_F(EntryFileTest, FirstLaunch_WritesFilesBackSortedWithExePrefix_KeepingEsca
 }
 
 TEST_F(EntryFileTest, LaterLaunch_LeavesFilesAsItIs) {
-    const std::string unsorted = JoinLines({
-        EntryLine({"execute: regedit", "regedit", "", "", "", "", "0", "", "", "", "", "", "0"}),
-        EntryLine({"Beta", "C:\\beta", "", "", "", "", "0", "", "", "", "", "", "0"}),
-        EntryLine({"alpha", "C:\\alpha", "", "", "", "", "0", "", "", "", "", "", "0"}),
-    });
+    const std::string unsorted = "execute: regedit|regedit\r\nBeta|C:\\beta|||||0||||||0\r\nalpha|C:\\alpha\r\n";
     MarkAsLaunchedBefore();
     ASSERT_TRUE(Folder().WriteDataFile("Files.txt", unsorted));
 
@@ -199,25 +149,18 @@ TEST_F(EntryFileTest, KilledWhileRewritingFiles_LeavesOldOrNewFileWhole) {
     constexpr int kKills = 10;
     constexpr milliseconds kLargeStartupTimeout{180000};
 
-    std::vector<std::string> oldLines;
-    std::vector<std::string> newLines;
-    oldLines.reserve(kLines);
-    newLines.reserve(kLines);
+    std::string oldBytes;
+    std::string newBytes;
     for (int i = 0; i < kLines; ++i) {
         char number[16];
         std::snprintf(number, sizeof number, "%06d", i);
         const std::string n = number;
         // Names ascend, so the sorted file keeps this order.
-        const std::string rest = EntryLine({"Tool " + n, "C:\\Programs\\Tool" + n + "\\run.exe", "--quiet --id=" + n,
-                                            "tool number " + n, "C:\\Programs\\Tool" + n, "", "0", "", "", "", "",
-                                            "", "0"});
-        oldLines.push_back("execute: " + rest);
-        newLines.push_back("exe: " + rest);
+        const std::string rest = "Tool " + n + "|C:\\Programs\\Tool" + n + "\\run.exe|--quiet --id=" + n +
+                                 "|tool number " + n + "|C:\\Programs\\Tool" + n + "||0||||||0";
+        oldBytes += "execute: " + rest + "\r\n";
+        newBytes += "exe: " + rest + "\r\n";
     }
-    const std::string oldBytes = JoinLines(oldLines);
-    const std::string newBytes = JoinLines(newLines);
-    oldLines.clear();
-    newLines.clear();
 
     const auto prepareFirstLaunch = [&] {
         return Folder().WriteDataFile("Files.txt", oldBytes) && Folder().DeleteDataFile("OldOrders.txt");
@@ -225,18 +168,21 @@ TEST_F(EntryFileTest, KilledWhileRewritingFiles_LeavesOldOrNewFileWhole) {
     // On a mismatch tells what the file holds instead.
     const auto filesTxtIs = [&](const std::string& bytes) -> ::testing::AssertionResult {
         std::string now;
-        if (!Folder().ReadDataFile("Files.txt", now)) {
-            return ::testing::AssertionFailure() << "Files.txt cannot be read";
-        }
-        if (now == bytes) {
-            return ::testing::AssertionSuccess();
-        }
+        if (!Folder().ReadDataFile("Files.txt", now)) return ::testing::AssertionFailure() << "Files.txt cannot be read";
+        if (now == bytes) return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << "Files.txt holds " << now.size() << " bytes, not " << bytes.size()
                                              << "; it begins: " << now.substr(0, 160);
     };
     const auto dataFiles = [&] {
         const auto names = ListFiles(Folder().DataFolder());
         return std::set<std::string>(names.begin(), names.end());
+    };
+    // Files in the data folder that are not among these, the history and the log aside.
+    const auto filesBeyond = [&](const std::set<std::string>& known) {
+        std::set<std::string> added;
+        for (const std::string& name : dataFiles())
+            if (!known.count(name) && name != "OldOrders.txt" && name != "log.txt") added.insert(name);
+        return added;
     };
 
     // An undisturbed run tells how long the start-up takes.
@@ -253,15 +199,8 @@ TEST_F(EntryFileTest, KilledWhileRewritingFiles_LeavesOldOrNewFileWhole) {
     // others are spread over the whole start-up.
     std::set<std::string> known;
     const auto writeHasBegun = [&] {
-        if (FileSize(Folder().DataFile("Files.txt")) != static_cast<long long>(oldBytes.size())) {
-            return true;
-        }
-        for (const std::string& name : dataFiles()) {
-            if (!known.count(name) && name != "OldOrders.txt" && name != "log.txt") {
-                return true;
-            }
-        }
-        return false;
+        return FileSize(Folder().DataFile("Files.txt")) != static_cast<long long>(oldBytes.size()) ||
+               !filesBeyond(known).empty();
     };
     constexpr DWORD kAfterWriteBeginsMs[] = {0, 3, 8, 15, 30};
     int keptOld = 0;
@@ -313,12 +252,7 @@ TEST_F(EntryFileTest, KilledWhileRewritingFiles_LeavesOldOrNewFileWhole) {
     ASSERT_NE(WaitForRunningWindow(last, kLargeStartupTimeout), nullptr);
     last.Kill();
     EXPECT_TRUE(filesTxtIs(newBytes)) << "the start after the kills did not write the converted file";
-    std::set<std::string> added;
-    for (const std::string& name : dataFiles()) {
-        if (!before.count(name) && name != "OldOrders.txt" && name != "log.txt") {
-            added.insert(name);
-        }
-    }
+    const std::set<std::string> added = filesBeyond(before);
     EXPECT_TRUE(added.empty()) << "a completed save left " << *added.begin();
 }
 

@@ -1,9 +1,9 @@
 #include "e2e/FileBytes.h"
 
-#include "platform/win32/UniqueHandle.h"
-
 #include <windows.h>
 
+#include <atomic>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -11,26 +11,20 @@ namespace qx::test {
 
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
+    if (!in) return false;
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return !in.bad();
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return false;
-    }
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     return !out.fail();
 }
 
 bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return FileSize(path) >= 0;
 }
 
 bool FolderExists(const std::string& path) {
@@ -47,75 +41,53 @@ long long FileSize(const std::string& path) {
     return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-namespace {
-
-std::string WithBackslash(std::string folder) {
-    if (!folder.empty() && folder.back() != '\\') {
-        folder += '\\';
-    }
-    return folder;
-}
-
-// Calls visit(name, attributes) for every entry of the folder except "." and "..".
-template <typename Visit>
-void ForEachEntry(const std::string& folder, Visit visit) {
-    WIN32_FIND_DATAA data{};
-    UniqueFindHandle find(FindFirstFileA((WithBackslash(folder) + "*").c_str(), &data));
-    if (!find) {
-        return;
-    }
-    do {
-        const std::string name = data.cFileName;
-        if (name != "." && name != "..") {
-            visit(name, data.dwFileAttributes);
-        }
-    } while (FindNextFileA(find.get(), &data));
-}
-
-}  // namespace
-
 std::vector<std::string> ListFiles(const std::string& folder) {
     std::vector<std::string> names;
-    ForEachEntry(folder, [&](const std::string& name, DWORD attributes) {
-        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            names.push_back(name);
-        }
-    });
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (entry.is_regular_file()) names.push_back(entry.path().filename().string());
     return names;
 }
 
-bool DeleteTree(const std::string& folder) {
-    if (!FolderExists(folder)) {
-        return true;
-    }
-    const std::string base = WithBackslash(folder);
-    bool ok = true;
-    ForEachEntry(folder, [&](const std::string& name, DWORD attributes) {
-        const std::string path = base + name;
-        if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-            ok = DeleteTree(path) && ok;
-        } else {
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            ok = DeleteFileA(path.c_str()) && ok;
-        }
-    });
-    return RemoveDirectoryA(folder.c_str()) && ok;
+std::string ProgramFolderOfThisExe() {
+    std::string path(32768, '\0');
+    path.resize(GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    return path.substr(0, path.find_last_of('\\') + 1);
 }
 
-std::string ProgramFolderOfThisExe() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
+TestFolder::TestFolder() {
+    static std::atomic<int> counter{0};
+    char temp[MAX_PATH + 1] = {};
+    GetTempPathA(sizeof temp, temp);
+    const std::string base = temp + std::string("qx-e2e-") + std::to_string(GetCurrentProcessId()) + "-";
+    // A folder left by an earlier run with a recycled process id is skipped, not reused.
+    for (int attempt = 0; attempt < 1000 && path_.empty(); ++attempt) {
+        const std::string candidate = base + std::to_string(++counter);
+        if (CreateDirectoryA(candidate.c_str(), nullptr)) path_ = candidate + "\\";
     }
-    return path.substr(0, path.find_last_of('\\') + 1);
+}
+
+// Deletes the folder with everything in it; read-only files too.
+TestFolder::~TestFolder() {
+    if (!Created()) return;
+    const std::filesystem::path folder = path_.substr(0, path_.size() - 1);
+    std::error_code error;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error))
+        SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::filesystem::remove_all(folder, error);
+}
+
+bool TestFolder::InstallProgram(const std::string& sourceExe) {
+    return Created() && CopyFileA(sourceExe.c_str(), ExePath().c_str(), FALSE);
+}
+
+bool TestFolder::WriteDataFile(const std::string& name, const std::string& bytes) {
+    CreateDirectoryA(DataFolder().c_str(), nullptr);
+    return WriteFileBytes(DataFile(name), bytes);
+}
+
+bool TestFolder::DeleteDataFile(const std::string& name) {
+    return DeleteFileA(DataFile(name).c_str()) || !FileExists(DataFile(name));
 }
 
 }  // namespace qx::test

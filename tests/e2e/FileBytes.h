@@ -11,11 +11,40 @@ bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 // Size in bytes, or -1 when the file is missing.
 long long FileSize(const std::string& path);
-// Names of the plain files directly inside the folder.
+// Names of the plain files directly inside the folder (ending in a backslash).
 std::vector<std::string> ListFiles(const std::string& folder);
-// Deletes a folder with everything in it; read-only files too.
-bool DeleteTree(const std::string& folder);
 // The folder of the running test program, ending in a backslash.
 std::string ProgramFolderOfThisExe();
+
+// A fresh program folder for one test case: %TEMP%\qx-e2e-<pid>-<n>\ holding a copy of
+// Quillox.exe and, when asked, a "Quillox-Data" folder with given files. Deleted with
+// everything in it on destruction, so stop every process that runs from it first.
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    bool Created() const { return !path_.empty(); }
+    // The folder itself, ending in a backslash.
+    const std::string& Path() const { return path_; }
+    std::string ExePath() const { return path_ + "Quillox.exe"; }
+    std::string DataFolder() const { return path_ + "Quillox-Data\\"; }
+    std::string DataFile(const std::string& name) const { return DataFolder() + name; }
+
+    // Copies the program under test into the folder.
+    bool InstallProgram(const std::string& sourceExe);
+    // Writes a file into the data folder (created when missing), bytes as given.
+    bool WriteDataFile(const std::string& name, const std::string& bytes);
+    // False when the file cannot be read.
+    bool ReadDataFile(const std::string& name, std::string& bytes) const {
+        return ReadFileBytes(DataFile(name), bytes);
+    }
+    bool DeleteDataFile(const std::string& name);
+
+private:
+    std::string path_;
+};
 
 }  // namespace qx::test

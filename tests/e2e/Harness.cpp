@@ -4,6 +4,54 @@
 
 namespace qx::test {
 
+namespace {
+
+constexpr DWORD kKillWaitMs = 10000;
+
+// Ends a process that the tests did not start themselves (a left-over instance).
+bool KillProcessById(DWORD pid) {
+    UniqueKernelHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
+    if (!process) return false;
+    TerminateProcess(process.get(), 1);
+    return WaitForSingleObject(process.get(), kKillWaitMs) == WAIT_OBJECT_0;
+}
+
+}  // namespace
+
+bool AppProcess::Start(const std::string& exePath, const std::string& arguments,
+                       const std::string& workingFolder) {
+    Kill();
+    std::string commandLine = "\"" + exePath + "\"" + (arguments.empty() ? "" : " " + arguments);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    // No handle inheritance: the program must not hold this process's output pipes open.
+    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info)) {
+        return false;
+    }
+    CloseHandle(info.hThread);
+    process_.reset(info.hProcess);
+    pid_ = info.dwProcessId;
+    return true;
+}
+
+std::optional<DWORD> AppProcess::WaitForExit(std::chrono::milliseconds timeout) const {
+    DWORD code = 0;
+    if (!process_ || WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0 ||
+        !GetExitCodeProcess(process_.get(), &code)) {
+        return std::nullopt;
+    }
+    return code;
+}
+
+void AppProcess::Kill() {
+    if (IsRunning()) {
+        TerminateProcess(process_.get(), 1);
+        WaitForSingleObject(process_.get(), kKillWaitMs);
+    }
+}
+
 std::string QuilloxUnderTest() {
     return ProgramFolderOfThisExe() + "Quillox.exe";
 }

@@ -1,23 +1,48 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <chrono>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 
-#include "e2e/AppProcess.h"
 #include "e2e/FileBytes.h"
 #include "e2e/KeyboardInput.h"
-#include "e2e/MessageBoxProbe.h"
-#include "e2e/TestFolder.h"
 #include "e2e/WindowProbe.h"
+#include "platform/win32/UniqueHandle.h"
 
 namespace qx::test {
 
+// One started program. The destructor kills it if it still runs, so a failing test never
+// leaves a process behind that would take the single-instance role in the next case.
+class AppProcess {
+public:
+    AppProcess() = default;
+    ~AppProcess() { Kill(); }
+    AppProcess(AppProcess&&) noexcept = default;
+
+    // Starts exePath with the given argument text (already quoted as needed), in workingFolder.
+    bool Start(const std::string& exePath, const std::string& arguments, const std::string& workingFolder);
+
+    DWORD Pid() const { return pid_; }
+    HANDLE Handle() const { return process_.get(); }
+    bool IsRunning() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
+    // The exit code once it has ended within the timeout; nothing while it still runs.
+    std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout) const;
+    // Ends it at once (no clean-up in the program) and waits until it is gone.
+    void Kill();
+
+private:
+    UniqueKernelHandle process_;
+    DWORD pid_ = 0;
+};
+
+
 inline constexpr char kMainWindowClass[] = "TQxForm1";
-inline constexpr char kLaunchingCaption[] = "Quillox launching";
 inline constexpr char kRunningCaption[] = "Quillox Application Launcher";
-inline constexpr char kReleasedCaption[] = "Quillox free";
 inline constexpr char kCloseQuestion[] =
     "M\xF6" "chten sie Quillox wirklich beenden?\rM\xF6glicherweise laufende Dateioperationen "
     "werden dabei abgebrochen.";

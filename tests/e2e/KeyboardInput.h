@@ -9,12 +9,10 @@ namespace qx::test {
 
 // Keyboard input through SendInput. Under Wine it reaches the key state every other process
 // of the session polls, whether or not one of its windows has the focus.
-bool KeyDown(WORD virtualKey);
-bool KeyUp(WORD virtualKey);
-// Down and up.
-bool PressKey(WORD virtualKey);
 // Holds the keys down in order, then lets them go in reverse order.
 bool PressChord(std::initializer_list<WORD> virtualKeys);
+// Down and up.
+inline bool PressKey(WORD virtualKey) { return PressChord({virtualKey}); }
 // Types ANSI text key by key, with Shift, Ctrl and Alt as the keyboard layout needs them.
 // False when a character has no key on the layout (nothing of the text is typed then).
 bool TypeText(const std::string& text);
@@ -23,17 +21,15 @@ bool TypeText(const std::string& text);
 class HeldKeys {
 public:
     explicit HeldKeys(std::initializer_list<WORD> virtualKeys);
-    ~HeldKeys() { Release(); }
+    ~HeldKeys();
     HeldKeys(const HeldKeys&) = delete;
     HeldKeys& operator=(const HeldKeys&) = delete;
 
     bool Pressed() const { return pressed_; }
-    // Lets the keys go in reverse order; does nothing the second time.
-    void Release();
 
 private:
     std::vector<WORD> keys_;
-    bool pressed_ = true;
+    bool pressed_ = false;
 };
 
 }  // namespace qx::test

@@ -1,12 +1,14 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "e2e/Harness.h"
 #include "e2e/ListRows.h"
 
 namespace qx::test {
 
-// Launch cases: the recorder program beside Quillox.exe notes every start in launches.txt.
+// Cases that type into a shown window: the recorder program beside Quillox.exe notes every
+// start in launches.txt.
 class RecorderTest : public QuilloxE2eTest {
 protected:
     void SetUp() override {
@@ -27,10 +29,32 @@ protected:
         return window;
     }
 
+    // Types the query and waits until the list shows these rows (only the first of them when
+    // firstOnly).
+    static ::testing::AssertionResult Search(HWND window, const std::string& query,
+                                             const std::vector<std::string>& rows, bool firstOnly = false) {
+        if (!TypeText(query)) return ::testing::AssertionFailure() << "cannot type " << query;
+        if (WaitUntil([&] {
+                const auto shown = ListRows(window);
+                return firstOnly ? !shown.empty() && shown[0] == rows[0] : shown == rows;
+            }))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "rows: " << ::testing::PrintToString(ListRows(window))
+                                             << ", input: " << InputLineText(window);
+    }
+
     std::string Launches() {
         std::string bytes;
         ReadFileBytes(Folder().Path() + "launches.txt", bytes);
         return bytes;
+    }
+
+    size_t LaunchCount() { return LineCount(Launches()); }
+
+    static size_t LineCount(const std::string& text) {
+        size_t lines = 0;
+        for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++lines;
+        return lines;
     }
 
     bool LaunchesContain(const std::string& part) {

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <cstdlib>
+#include <vector>
 
 namespace qx::test {
 
@@ -10,27 +11,28 @@ namespace {
 
 constexpr UINT kSendTimeoutMs = 5000;
 
-struct EnumRequest {
-    const std::string* windowClass = nullptr;
-    DWORD pid = 0;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectMatching(HWND window, LPARAM parameter) {
-    auto& request = *reinterpret_cast<EnumRequest*>(parameter);
-    if (request.windowClass && WindowClassName(window) != *request.windowClass) {
-        return TRUE;
-    }
-    if (request.pid != 0 && WindowProcessId(window) != request.pid) {
-        return TRUE;
-    }
-    request.found.push_back(window);
-    return TRUE;
+// The top-level windows for which keep(window) holds.
+template <typename Keep>
+std::vector<HWND> TopWindowsWhere(Keep keep) {
+    struct Request {
+        Keep& keep;
+        std::vector<HWND> found;
+    } request{keep, {}};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto& request = *reinterpret_cast<Request*>(parameter);
+            if (request.keep(window)) request.found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&request));
+    return request.found;
 }
 
-bool SendSysCommand(HWND window, WPARAM command) {
+// Sends with a time limit, as to a program that may hang; nothing when it did not answer.
+std::optional<DWORD_PTR> SendWithin(HWND window, UINT message, WPARAM wParam, UINT timeoutMs = kSendTimeoutMs) {
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, WM_SYSCOMMAND, command, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) != 0;
+    if (!SendMessageTimeoutA(window, message, wParam, 0, SMTO_ABORTIFHUNG, timeoutMs, &result)) return std::nullopt;
+    return result;
 }
 
 }  // namespace
@@ -39,24 +41,8 @@ HWND FindTopWindow(const std::string& windowClass, const char* caption) {
     return FindWindowA(windowClass.c_str(), caption);
 }
 
-HWND WaitForTopWindow(const std::string& windowClass, const char* caption, milliseconds timeout) {
-    HWND window = nullptr;
-    WaitUntil([&] { return (window = FindTopWindow(windowClass, caption)) != nullptr; }, timeout);
-    return window;
-}
-
 std::vector<HWND> TopWindowsOfClass(const std::string& windowClass) {
-    EnumRequest request;
-    request.windowClass = &windowClass;
-    EnumWindows(CollectMatching, reinterpret_cast<LPARAM>(&request));
-    return request.found;
-}
-
-std::vector<HWND> TopWindowsOfProcess(DWORD pid) {
-    EnumRequest request;
-    request.pid = pid;
-    EnumWindows(CollectMatching, reinterpret_cast<LPARAM>(&request));
-    return request.found;
+    return TopWindowsWhere([&](HWND window) { return WindowClassName(window) == windowClass; });
 }
 
 DWORD WindowProcessId(HWND window) {
@@ -97,14 +83,6 @@ RECT ScreenRect() {
     return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-RECT WorkArea() {
-    RECT area{};
-    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) {
-        area = ScreenRect();
-    }
-    return area;
-}
-
 bool IsShownOnScreen(HWND window) {
     if (!IsWindow(window) || !IsWindowVisible(window) || IsIconic(window)) {
         return false;
@@ -117,7 +95,8 @@ bool IsShownOnScreen(HWND window) {
 
 bool IsCentredOnWorkArea(HWND window, int tolerance) {
     const RECT rect = WindowRect(window);
-    const RECT area = WorkArea();
+    RECT area = ScreenRect();
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     // Compared doubled, so an odd difference in sizes needs no rounding rule.
     const long dx = (rect.left + rect.right) - (area.left + area.right);
     const long dy = (rect.top + rect.bottom) - (area.top + area.bottom);
@@ -160,11 +139,11 @@ bool RemoveTrayIcon(HWND owner, UINT id) {
 }
 
 bool SendRestore(HWND window) {
-    return SendSysCommand(window, SC_RESTORE);
+    return SendWithin(window, WM_SYSCOMMAND, SC_RESTORE).has_value();
 }
 
 bool SendMinimise(HWND window) {
-    return SendSysCommand(window, SC_MINIMIZE);
+    return SendWithin(window, WM_SYSCOMMAND, SC_MINIMIZE).has_value();
 }
 
 bool PostClose(HWND window) {
@@ -172,18 +151,47 @@ bool PostClose(HWND window) {
 }
 
 bool SendRegisteredMessage(HWND window, const char* name) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, RegisterWindowMessageA(name), 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
-                               &result) != 0;
+    return SendWithin(window, RegisterWindowMessageA(name), 0).has_value();
 }
 
 std::optional<LRESULT> SendQueryEndSession(HWND window, milliseconds timeout) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG,
-                             static_cast<UINT>(timeout.count()), &result)) {
-        return std::nullopt;
-    }
-    return static_cast<LRESULT>(result);
+    const auto answer = SendWithin(window, WM_QUERYENDSESSION, 0, static_cast<UINT>(timeout.count()));
+    return answer ? std::optional<LRESULT>(static_cast<LRESULT>(*answer)) : std::nullopt;
+}
+
+HWND FindMessageBox(DWORD pid) {
+    const auto boxes = TopWindowsWhere([&](HWND window) {
+        return WindowProcessId(window) == pid && WindowClassName(window) == "#32770" && IsWindowVisible(window);
+    });
+    return boxes.empty() ? nullptr : boxes.front();
+}
+
+HWND WaitForMessageBox(DWORD pid, milliseconds timeout) {
+    HWND box = nullptr;
+    WaitUntil([&] { return (box = FindMessageBox(pid)) != nullptr; }, timeout);
+    return box;
+}
+
+std::string MessageBoxText(HWND box) {
+    std::string joined;
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM parameter) -> BOOL {
+            auto& joined = *reinterpret_cast<std::string*>(parameter);
+            const std::string text = WindowCaption(child);
+            if (WindowClassName(child) == "Static" && !text.empty()) joined += (joined.empty() ? "" : "\n") + text;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&joined));
+    return joined;
+}
+
+bool AnswerMessageBox(HWND box, int buttonId, milliseconds timeout) {
+    HWND button = GetDlgItem(box, buttonId);
+    // WM_COMMAND as the button itself reports a click: no mouse or focus involved.
+    return button && IsWindowEnabled(button) &&
+           PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button)) &&
+           WaitUntil([&] { return !IsWindow(box); }, timeout);
 }
 
 }  // namespace qx::test

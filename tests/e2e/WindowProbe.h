@@ -31,9 +31,7 @@ bool WaitUntil(Condition condition, milliseconds timeout = kDefaultTimeout) {
 
 // Finding windows. A null caption matches any caption.
 HWND FindTopWindow(const std::string& windowClass, const char* caption);
-HWND WaitForTopWindow(const std::string& windowClass, const char* caption, milliseconds timeout = kDefaultTimeout);
 std::vector<HWND> TopWindowsOfClass(const std::string& windowClass);
-std::vector<HWND> TopWindowsOfProcess(DWORD pid);
 DWORD WindowProcessId(HWND window);
 
 // Reading windows.
@@ -41,7 +39,6 @@ std::string WindowCaption(HWND window);
 std::string WindowClassName(HWND window);
 RECT WindowRect(HWND window);
 RECT ScreenRect();
-RECT WorkArea();
 // Visible, not minimised, and lying wholly on the screen.
 bool IsShownOnScreen(HWND window);
 // The window's centre is within tolerance pixels of the work area's centre.
@@ -64,5 +61,15 @@ bool PostClose(HWND window);
 bool SendRegisteredMessage(HWND window, const char* name);
 // The answer to WM_QUERYENDSESSION, or nothing when the window did not answer in time.
 std::optional<LRESULT> SendQueryEndSession(HWND window, milliseconds timeout = kDefaultTimeout);
+
+// Message boxes: a visible standard dialog ("#32770") of the process, or null.
+HWND FindMessageBox(DWORD pid);
+HWND WaitForMessageBox(DWORD pid, milliseconds timeout = kDefaultTimeout);
+// The box's message: the texts of its Static controls (the icon's empty one left out),
+// joined by "\n" when there are several.
+std::string MessageBoxText(HWND box);
+// Answers the box as a click on the button with that id (IDYES, IDNO, IDOK...) would, and
+// waits until the box is gone. False when the box has no such button or stays open.
+bool AnswerMessageBox(HWND box, int buttonId, milliseconds timeout = kDefaultTimeout);
 
 }  // namespace qx::test

@@ -1,9 +1,8 @@
 #pragma once
 #include "platform/win32/Win32Api.h"
 
+#include <filesystem>
 #include <string>
-
-#include "platform/win32/UniqueHandle.h"
 
 namespace qx::test {
 
@@ -19,7 +18,12 @@ public:
                 std::to_string(++counter);
         ::CreateDirectoryA(path_.c_str(), nullptr);
     }
-    ~TempFolder() { RemoveTree(path_); }
+    ~TempFolder() {
+        std::error_code error;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, error))
+            ::SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
+        std::filesystem::remove_all(path_, error);
+    }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
@@ -27,25 +31,6 @@ public:
     std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
 
 private:
-    static void RemoveTree(const std::string& folder) {
-        WIN32_FIND_DATAA found;
-        UniqueFindHandle search(::FindFirstFileA((folder + "\\*").c_str(), &found));
-        if (search) {
-            do {
-                const std::string name = found.cFileName;
-                if (name == "." || name == "..") continue;
-                const std::string child = folder + "\\" + name;
-                ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    RemoveTree(child);
-                else
-                    ::DeleteFileA(child.c_str());
-            } while (::FindNextFileA(search.get(), &found));
-            search.reset();
-        }
-        ::RemoveDirectoryA(folder.c_str());
-    }
-
     std::string path_;
 };
 

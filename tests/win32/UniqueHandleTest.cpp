@@ -51,13 +51,10 @@ TEST(UniqueHandleTest, RealKernelGdiAndMenuHandlesAreFreed) {
     HANDLE event = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
     ASSERT_NE(event, nullptr);
     {
-        UniqueKernelHandle first(event);
-        {
-            UniqueKernelHandle second(std::move(first));
-            EXPECT_TRUE(IsOpenHandle(event));
-        }
-        EXPECT_FALSE(IsOpenHandle(event));
+        UniqueKernelHandle owner(event);
+        EXPECT_TRUE(IsOpenHandle(event));
     }
+    EXPECT_FALSE(IsOpenHandle(event));
     EXPECT_FALSE(UniqueKernelHandle(nullptr));
     EXPECT_FALSE(UniqueKernelHandle(INVALID_HANDLE_VALUE));
     WIN32_FIND_DATAA found;

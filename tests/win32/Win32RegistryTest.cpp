@@ -2,46 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "exec/Autorun.h"
-
 namespace qx {
 namespace {
 
 constexpr const char* kTestKey = "Software\\QuilloxTests\\Registry";
-constexpr const char* kTestValue = "QuilloxRegistryTest";
 
 // Deletes the test key tree, before and after each case.
 class Win32RegistryTest : public ::testing::Test {
 protected:
     void SetUp() override { RemoveTestKeys(); }
-    void TearDown() override {
-        RemoveTestKeys();
-        ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kAutorunKey, kTestValue);
-    }
+    void TearDown() override { RemoveTestKeys(); }
     static void RemoveTestKeys() { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\QuilloxTests"); }
-
-    static std::string RawString(const char* path, const char* name) {
-        char data[512] = {};
-        DWORD size = sizeof data;
-        if (::RegGetValueA(HKEY_CURRENT_USER, path, name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
-            return "<missing>";
-        return data;
-    }
 
     Win32Registry registry;
 };
-
-TEST_F(Win32RegistryTest, Autorun_WritesThePathUnderTheRunKeyAndRemovesIt) {
-    const std::string exe = "C:\\Program Files\\Quillox\\Quillox.exe";
-    ASSERT_FALSE(AutorunIsSet(registry, RegistryRoot::CurrentUser, kTestValue));
-    ASSERT_TRUE(AutorunSet(registry, RegistryRoot::CurrentUser, kTestValue, exe));
-    EXPECT_EQ(RawString("Software\\Microsoft\\Windows\\CurrentVersion\\Run", kTestValue), exe);
-    EXPECT_TRUE(AutorunIsSet(registry, RegistryRoot::CurrentUser, kTestValue));
-    ASSERT_TRUE(AutorunRemove(registry, RegistryRoot::CurrentUser, kTestValue));
-    EXPECT_EQ(RawString("Software\\Microsoft\\Windows\\CurrentVersion\\Run", kTestValue), "<missing>");
-    EXPECT_FALSE(AutorunIsSet(registry, RegistryRoot::CurrentUser, kTestValue));
-    EXPECT_FALSE(AutorunRemove(registry, RegistryRoot::CurrentUser, kTestValue));  // gone already
-}
 
 TEST_F(Win32RegistryTest, OpenKey_CreatesOnlyWhenAskedAndIgnoresALeadingBackslash) {
     const std::string path = std::string(kTestKey) + "\\Deeper";

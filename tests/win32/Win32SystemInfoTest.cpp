@@ -22,7 +22,7 @@ protected:
     Win32SystemInfo info;
 };
 
-TEST_F(Win32SystemInfoTest, ExpandEnvironmentStrings_JoinsHomeDriveAndPath) {
+TEST_F(Win32SystemInfoTest, ExpandEnvironmentStrings_JoinsHomeDriveAndPathAndGrowsForLongValues) {
     const std::string drive = Variable("HOMEDRIVE");
     const std::string path = Variable("HOMEPATH");
     ASSERT_FALSE(drive.empty());
@@ -32,9 +32,7 @@ TEST_F(Win32SystemInfoTest, ExpandEnvironmentStrings_JoinsHomeDriveAndPath) {
     EXPECT_EQ(info.ExpandEnvironmentStrings("%QX_NO_SUCH_VARIABLE%\\Files.txt"), "%QX_NO_SUCH_VARIABLE%\\Files.txt");
     EXPECT_EQ(info.ExpandEnvironmentStrings("100%"), "100%");
     EXPECT_EQ(info.ExpandEnvironmentStrings("plain \xE4 text"), "plain \xE4 text");
-}
-
-TEST_F(Win32SystemInfoTest, ExpandEnvironmentStrings_GrowsForLongValues) {
+    // Values longer than a first guess at the size.
     const std::string value(5000, 'v');
     ASSERT_TRUE(::SetEnvironmentVariableA("QX_LONG_VALUE", value.c_str()));
     EXPECT_EQ(info.ExpandEnvironmentStrings("<%QX_LONG_VALUE%|%QX_LONG_VALUE%>"), "<" + value + "|" + value + ">");
