@@ -101,6 +101,7 @@ protected:
 
 TEST_F(LaunchPipelineTest, EntryRowsByKind) {
     fs.Put("C:\\Data\\a.txt", "x");
+    noAutoMin = true;  // only for the folder browser
     for (const char* line : {"Editor|C:\\Tools\\edit.exe|-n %HOMEDRIVE%\\x.txt||||0|14 00|||||0",
                              "Tool|..\\Tools\\t.exe|||.\\work||0||||||0", "Data|C:\\Data", "Note|hello world",
                              "Printers|||||||14 00 1F 50|||||0", "exe: Open|notepad C:\\a b.txt| ",
@@ -132,6 +133,11 @@ TEST_F(LaunchPipelineTest, EntryRowsByKind) {
     EXPECT_EQ(Enter("Editor").idListBytes, std::string("\x14\x00", 2));
     EXPECT_EQ(Enter("Printers").idListBytes, std::string("\x14\x00\x1F\x50", 4));
     EXPECT_EQ(editsEnded, 12);
+    // A released window stays where it is; without the lock option the input stays free.
+    released = true;
+    lockUntilDone = false;
+    EXPECT_EQ(Enter("Note").minimiseMode, MinimiseMode::Never);
+    EXPECT_TRUE(Enter("Note").keepInputFree);
     // Entries never enter the histories.
     EXPECT_TRUE(store.CommandHistory().Lines().empty());
     EXPECT_TRUE(store.UrlHistory().Lines().empty());
@@ -301,20 +307,6 @@ TEST_F(LaunchPipelineTest, DoubleClickLaunchesOnlyFromRowsAndOnlyKnownNames) {
     SelectRow("Gone");
     pipeline.ResultListDblClick(LaunchSender::MainWindow);
     EXPECT_EQ(launched.size(), 2u);
-}
-
-TEST_F(LaunchPipelineTest, MinimiseModeAndInputFreedomFollowOptions) {
-    EXPECT_EQ(pipeline.CurrentMinimiseMode(), MinimiseMode::UnlessAlt);
-    noAutoMin = true;
-    EXPECT_EQ(pipeline.CurrentMinimiseMode(), MinimiseMode::UnlessAlt);  // not browsing
-    browsing = true;
-    EXPECT_EQ(pipeline.CurrentMinimiseMode(), MinimiseMode::Never);
-    noAutoMin = browsing = false;
-    released = true;
-    EXPECT_EQ(pipeline.CurrentMinimiseMode(), MinimiseMode::Never);
-    EXPECT_FALSE(pipeline.InputStaysFree());
-    lockUntilDone = false;
-    EXPECT_TRUE(pipeline.InputStaysFree());
 }
 
 }  // namespace

@@ -21,15 +21,6 @@ SystemTextFunction TextsFor(std::map<int, std::string> texts) {
     };
 }
 
-TEST(IsFailure, SuccessValuesAndUnreportedCodesNeverFail) {
-    const SystemTextFunction everythingKnown = [](int) { return std::string("some text"); };
-    for (int code : {0, 1, 2, 33, 42}) EXPECT_FALSE(IsFailure(code, everythingKnown)) << code;
-    EXPECT_TRUE(IsFailure(3, everythingKnown));
-    EXPECT_TRUE(IsFailure(43, everythingKnown));
-    EXPECT_FALSE(IsFailure(3, TextsFor({})));  // a code the system has no text for is silent
-    EXPECT_FALSE(IsFailure(3, nullptr));
-}
-
 TEST(LaunchReportText, EveryKindAndCode) {
     constexpr std::uint8_t kFile = launch_kind::kFile, kUrl = launch_kind::kWebAddress, kCmd = launch_kind::kCommand;
     constexpr std::uint8_t kBrowser = kUrl | launch_kind::kDefaultBrowser;
@@ -49,8 +40,10 @@ TEST(LaunchReportText, EveryKindAndCode) {
         {kFile, 31, "lnk", kEnglish, noApp},
         {kFile, 1326, "C:\\x.exe", kEnglish, "Error 1326: The user name or password is incorrect"},
         {kFile, 8, "C:\\x.exe", kGerman, "Fehler 8: Not enough memory"},
+        // Codes that mean success or a launch not made are never reported, whatever the system says.
         {kFile, 42, "C:\\x.exe", kGerman, ""},
         {kFile, 0, "C:\\x.exe", kGerman, ""},
+        {kFile, 1, "C:\\x.exe", kGerman, ""},
         {kFile, 50, "C:\\x.exe", kGerman, ""},  // no system text
         {kUrl, 31, "http://example.org/a/b/c", kEnglish,
          "31: URL \"http://ex ... e.org/a/b/c\" could not be executed using shellexecute.\r"
@@ -69,7 +62,7 @@ TEST(LaunchReportText, EveryKindAndCode) {
         {0, 31, "x", kEnglish, ""},
     };
     const auto texts = TextsFor({{1326, "The user name or password is incorrect"}, {8, "Not enough memory"},
-                                 {31, "y"}, {1155, "z"}});
+                                 {0, "a"}, {1, "b"}, {2, "c"}, {31, "y"}, {33, "d"}, {42, "e"}, {1155, "z"}});
     int row = 0;
     for (const auto& [kind, code, path, language, expected] : cases) {
         EXPECT_EQ(LaunchReportText(kind, code, path, language, texts), expected) << row;
@@ -78,6 +71,7 @@ TEST(LaunchReportText, EveryKindAndCode) {
             EXPECT_EQ(LaunchReportText(kind, code, path, language, TextsFor({})), expected) << row;
         }
     }
+    EXPECT_EQ(LaunchReportText(kFile, 8, "C:\\x.exe", kEnglish, nullptr), "");  // no system texts at all
 }
 
 TEST(WaitingDisplayText, SpinsForFourSecondsThenCountsSeconds) {
