@@ -9,6 +9,7 @@
 #include "store/Entry.h"
 #include "store/EntryRows.h"
 #include "store/EntryStore.h"
+#include "text/Windows1252.h"
 
 namespace qx {
 
@@ -101,7 +102,7 @@ void LaunchPipeline::LaunchEntry(const Entry& entry, MinimiseMode mode, bool kee
     }
     // The stored password column is never used: a run-as launch always asks.
     LaunchPath(fileName, parameters, Resolve(entry.WorkingFolder(), true), IdListBytesFromText(entry.IdList()),
-               AnsiToWide(entry.RunAsUser()), mode, keepInputFree);
+               WidenAnsi(entry.RunAsUser()), mode, keepInputFree);
 }
 
 std::string LaunchPipeline::ResolveEntryTarget(const Entry& entry) const {
@@ -271,7 +272,7 @@ void LaunchPipeline::OpenEntryFolder(const Entry& entry, MinimiseMode mode, bool
     if (target.empty()) return;
     const std::string path = WithoutTrailingBackslash(Resolve(target, true));
     const std::string folder = WithTrailingBackslash(FolderPart(path));
-    LaunchPath(folder, {}, {}, {}, AnsiToWide(entry.RunAsUser()), mode, keepInputFree);
+    LaunchPath(folder, {}, {}, {}, WidenAnsi(entry.RunAsUser()), mode, keepInputFree);
 }
 
 void LaunchPipeline::Start(LaunchRequest request) {

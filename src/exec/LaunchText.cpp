@@ -112,19 +112,4 @@ std::string IdListBytesFromText(std::string_view text) {
     return bytes;
 }
 
-std::wstring AnsiToWide(std::string_view text) {
-    // 0x80..0x9F of Windows-1252; the five unassigned codes keep their own value.
-    static constexpr std::array<wchar_t, 32> kHigh = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    std::wstring out;
-    out.reserve(text.size());
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        out += (byte >= 0x80 && byte <= 0x9F) ? kHigh[byte - 0x80] : static_cast<wchar_t>(byte);
-    }
-    return out;
-}
-
 }  // namespace qx

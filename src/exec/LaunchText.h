@@ -43,17 +43,4 @@ std::string TrimBlanks(std::string_view text);
 // shell half an ID list would open something else.
 std::string IdListBytesFromText(std::string_view text);
 
-// Windows-1252 to UTF-16, for the user names the logon takes.
-std::wstring AnsiToWide(std::string_view text);
-
-// Whether the window goes out of sight after a launch queued with Alt in that state.
-constexpr bool MinimisesAfterLaunch(MinimiseMode mode, bool altHeld) {
-    switch (mode) {
-        case MinimiseMode::UnlessAlt: return !altHeld;
-        case MinimiseMode::Always: return true;
-        case MinimiseMode::Never: return false;
-    }
-    return false;
-}
-
 }  // namespace qx

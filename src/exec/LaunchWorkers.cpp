@@ -9,29 +9,10 @@
 #include "platform/Clipboard.h"
 #include "platform/ShellLauncher.h"
 #include "text/LanguageStrings.h"
+#include "text/Windows1252.h"
 
 namespace qx {
 namespace {
-
-// Windows-1252 bytes 0x80..0x9F; every other byte is the code point of the same value.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-std::string WideToAnsi(const std::wstring& wide) {
-    std::string text;
-    text.reserve(wide.size());
-    for (const wchar_t w : wide) {
-        if ((w < 0x80 || w >= 0xA0) && w < 0x100) {
-            text.push_back(static_cast<char>(w));
-            continue;
-        }
-        const auto* found = std::find(std::begin(kCp1252High), std::end(kCp1252High), static_cast<char16_t>(w));
-        text.push_back(found != std::end(kCp1252High) ? static_cast<char>(0x80 + (found - kCp1252High)) : '?');
-    }
-    return text;
-}
 
 void FileWorker(LaunchJob& job, IShellLauncher& launcher, IClipboard* clipboard) {
     LaunchRequest& request = job.request;
@@ -146,7 +127,7 @@ std::optional<SecretText> LaunchWorkers::AskPassword(const std::wstring& user) {
     if (!services_.promptPassword) return std::nullopt;
     const int lang = Language();
     return services_.promptPassword(LangText(texts::PasswordCaption, lang),
-                                    LangText(texts::PasswordPrompt, lang) + WideToAnsi(user));
+                                    LangText(texts::PasswordPrompt, lang) + NarrowToAnsi(user));
 }
 
 void LaunchWorkers::OnLaunchTick() {

@@ -7,12 +7,6 @@ namespace {
 
 // The characters 0x80-0x9F of Windows-1252; the five it leaves undefined map to themselves as
 // the system's own conversion does.
-constexpr char16_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
 bool IsSnapIn(std::wstring_view fileName) {
     const std::size_t dot = fileName.rfind(L'.');
     if (dot == std::wstring_view::npos) return false;
@@ -36,17 +30,6 @@ bool IsFullPath(std::wstring_view path) {
 }
 
 }  // namespace
-
-std::wstring WidenAnsi(std::string_view text) {
-    std::wstring wide;
-    wide.reserve(text.size());
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        wide.push_back(byte >= 0x80 && byte < 0xA0 ? static_cast<wchar_t>(kHighControls[byte - 0x80])
-                                                   : static_cast<wchar_t>(byte));
-    }
-    return wide;
-}
 
 LogonCommand RunAsUserCommand(std::wstring_view fileName, std::wstring_view parameters,
                               std::wstring_view systemFolder) {

@@ -8,9 +8,6 @@
 
 namespace qx {
 
-// Windows-1252 text as UTF-16.
-std::wstring WidenAnsi(std::string_view text);
-
 // What the logon call is given for a launch under another account.
 struct LogonCommand {
     // The program's full path, so that no leading part of a path with blanks can be taken for

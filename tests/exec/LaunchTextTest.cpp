@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "exec/RunAsUser.h"
-
 namespace qx {
 namespace {
 
@@ -66,14 +64,6 @@ TEST(LaunchTextTest, IdListBytesReadsHexTokensAndRejectsDamagedLists) {
     EXPECT_EQ(IdListBytesFromText("14 00 1f 50  e0 4F "), std::string("\x14\x00\x1F\x50\xE0\x4F", 6));
     EXPECT_EQ(IdListBytesFromText("0"), std::string(1, '\0'));
     for (const char* bad : {"", "   ", "14 0G", "14 100", "-1"}) EXPECT_EQ(IdListBytesFromText(bad), "") << bad;
-}
-
-TEST(LaunchTextTest, AnsiToWideMapsWindows1252) {
-    for (const auto widen : {&AnsiToWide, &WidenAnsi}) {
-        EXPECT_EQ(widen("a\xE4\xFC\xDF"), L"a\u00E4\u00FC\u00DF");
-        EXPECT_EQ(widen("\x80\x8A\x9F\x81\xA0\xFF"), L"\u20AC\u0160\u0178\u0081\u00A0\u00FF");
-        EXPECT_EQ(widen(""), L"");
-    }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "app/RowContextMenu.h"
 #include "store/Settings.h"
 #include "text/LanguageStrings.h"
+#include "text/Windows1252.h"
 
 namespace qx {
 
