@@ -5,6 +5,7 @@
 
 #include "controls/ListBoxModel.h"
 #include "controls/ListFixture.h"
+#include "search/SearchTestLists.h"
 #include "store/EntryRows.h"
 
 namespace qx {
@@ -13,12 +14,6 @@ namespace {
 using test::ListFixture;
 using Ints = std::vector<int>;
 using Texts = std::vector<std::string>;
-
-Texts RowTexts(const ListBoxModel& lb) {
-    Texts texts;
-    for (int i = 0; i < lb.Count(); ++i) texts.push_back(lb.Items().Strings(i));
-    return texts;
-}
 
 TEST(ListBoxModel, SetSelectedOutsideTheRowsLeavesNothingMarked) {
     ListFixture f(3);
@@ -85,15 +80,15 @@ TEST(ListBoxModel, AllowMoveMovesTheMarkedRowsWithoutLettingThemLeave) {
     f.Click(3, {.shift = false, .ctrl = true});
     RowData* moved = f.lb.Items().Objects(3);
     f.lb.MoveSelection(1, true);
-    EXPECT_EQ(RowTexts(f.lb), (Texts{"r0", "r2", "r1", "r4", "r3"}));
+    EXPECT_EQ(test::Texts(f.lb.Items()), (Texts{"r0", "r2", "r1", "r4", "r3"}));
     EXPECT_EQ(f.Marked(), (Ints{2, 4}));
     EXPECT_EQ(f.lb.AnchorIndex(), 4);
     EXPECT_EQ(f.lb.Items().Objects(4), moved);
     EXPECT_TRUE(f.lb.Items().OwnsObject(4));
     f.lb.MoveSelection(3, true);  // the last marked row is at the bottom already
-    EXPECT_EQ(RowTexts(f.lb), (Texts{"r0", "r2", "r1", "r4", "r3"}));
+    EXPECT_EQ(test::Texts(f.lb.Items()), (Texts{"r0", "r2", "r1", "r4", "r3"}));
     f.lb.MoveSelection(-5, true);  // cut to two rows
-    EXPECT_EQ(RowTexts(f.lb), (Texts{"r1", "r0", "r3", "r2", "r4"}));
+    EXPECT_EQ(test::Texts(f.lb.Items()), (Texts{"r1", "r0", "r3", "r2", "r4"}));
     EXPECT_EQ(removals, 0);  // moving is no removal
 }
 

@@ -53,21 +53,6 @@ TEST(RowList, HooksRefuseAdditionsAndRemovalsAndClearKeepsRefusedItems) {
     EXPECT_EQ(seen.size(), 4u);
 }
 
-TEST(RowList, KeepObjectHandsTheObjectToTheHooksOwner) {
-    RowList list;
-    list.AddObject("a", MakeData("a"));
-    std::unique_ptr<RowData> taken;
-    list.SetRemovalHook([&](int index, bool& keep) {
-        taken.reset(list.Objects(index));
-        keep = true;
-        return true;
-    });
-    RowData* object = list.Objects(0);
-    list.Delete(0);
-    EXPECT_EQ(taken.get(), object);
-    EXPECT_EQ(EntryOf(*taken).Name(), "a");
-}
-
 TEST(RowList, AssignSharesObjectsAndNeverFreesThem) {
     RowList source;
     source.AddObject("a", MakeData("a"));

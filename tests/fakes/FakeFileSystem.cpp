@@ -4,6 +4,10 @@
 
 namespace qx::test {
 
+namespace {
+const char* const kNotFound = "The system cannot find the file specified.";
+}
+
 std::string FakeFileSystem::Key(const std::string& path) {
     std::string key = path;
     for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -11,15 +15,10 @@ std::string FakeFileSystem::Key(const std::string& path) {
     return key;
 }
 
-bool FakeFileSystem::WriteFails(const std::string& key, std::string& message) const {
-    if (!allWritesFail_.empty()) {
-        message = allWritesFail_;
-        return true;
-    }
-    auto it = failingWrites_.find(key);
-    if (it == failingWrites_.end()) return false;
-    message = it->second;
-    return true;
+Status FakeFileSystem::WriteStatus(const std::string& path) const {
+    if (!allWritesFail_.empty()) return Status::Fail(allWritesFail_);
+    auto it = failingWrites_.find(Key(path));
+    return it == failingWrites_.end() ? Status::Ok() : Status::Fail(it->second);
 }
 
 bool FakeFileSystem::FileExists(const std::string& path) const { return files_.count(Key(path)) != 0; }
@@ -34,51 +33,47 @@ bool FakeFileSystem::FolderExists(const std::string& path) const {
 }
 
 Status FakeFileSystem::CreateFolder(const std::string& path) {
-    std::string message;
-    if (WriteFails(Key(path), message)) return Status::Fail(message);
-    folders_.insert(Key(path));
-    return Status::Ok();
+    Status status = WriteStatus(path);
+    if (status) folders_.insert(Key(path));
+    return status;
 }
 
 Status FakeFileSystem::ReadFile(const std::string& path, std::string& contents) const {
     const std::string key = Key(path);
     if (auto fail = failingReads_.find(key); fail != failingReads_.end()) return Status::Fail(fail->second);
     auto it = files_.find(key);
-    if (it == files_.end()) return Status::Fail("The system cannot find the file specified.");
+    if (it == files_.end()) return Status::Fail(kNotFound);
     contents = it->second.second;
     return Status::Ok();
 }
 
 Status FakeFileSystem::WriteFileAtomic(const std::string& path, const std::string& contents) {
-    std::string message;
-    if (WriteFails(Key(path), message)) return Status::Fail(message);
+    Status status = WriteStatus(path);
+    if (!status) return status;
     ++writeCount_;
-    files_[Key(path)] = {path, contents};
-    return Status::Ok();
+    Put(path, contents);
+    return status;
 }
 
 Status FakeFileSystem::AppendToFile(const std::string& path, const std::string& data) {
-    std::string message;
-    if (WriteFails(Key(path), message)) return Status::Fail(message);
+    Status status = WriteStatus(path);
+    if (!status) return status;
     auto& entry = files_[Key(path)];
     if (entry.first.empty()) entry.first = path;
     entry.second += data;
-    return Status::Ok();
+    return status;
 }
 
 Status FakeFileSystem::DeleteFile(const std::string& path) {
-    if (files_.erase(Key(path)) == 0) return Status::Fail("The system cannot find the file specified.");
-    return Status::Ok();
+    return files_.erase(Key(path)) == 0 ? Status::Fail(kNotFound) : Status::Ok();
 }
 
 Status FakeFileSystem::CopyFileNew(const std::string& from, const std::string& to) {
-    auto source = files_.find(Key(from));
-    if (source == files_.end()) return Status::Fail("The system cannot find the file specified.");
+    if (!FileExists(from)) return Status::Fail(kNotFound);
     if (FileExists(to)) return Status::Fail("The file exists.");
-    std::string message;
-    if (WriteFails(Key(to), message)) return Status::Fail(message);
-    files_[Key(to)] = {to, source->second.second};
-    return Status::Ok();
+    Status status = WriteStatus(to);
+    if (status) Put(to, Get(from));
+    return status;
 }
 
 std::vector<std::string> FakeFileSystem::ListFiles(const std::string& folder) const {
@@ -100,8 +95,12 @@ std::string FakeFileSystem::Get(const std::string& path) const {
     return it == files_.end() ? std::string() : it->second.second;
 }
 
-void FakeFileSystem::FailWrites(const std::string& path, std::string message) { failingWrites_[Key(path)] = std::move(message); }
-void FakeFileSystem::FailReads(const std::string& path, std::string message) { failingReads_[Key(path)] = std::move(message); }
+void FakeFileSystem::FailWrites(const std::string& path, std::string message) {
+    failingWrites_[Key(path)] = std::move(message);
+}
+void FakeFileSystem::FailReads(const std::string& path, std::string message) {
+    failingReads_[Key(path)] = std::move(message);
+}
 void FakeFileSystem::FailAllWrites(std::string message) { allWritesFail_ = std::move(message); }
 
 }  // namespace qx::test

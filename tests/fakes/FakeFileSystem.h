@@ -32,7 +32,7 @@ public:
 
 private:
     static std::string Key(const std::string& path);
-    bool WriteFails(const std::string& key, std::string& message) const;
+    Status WriteStatus(const std::string& path) const;  // the injected fault of a write, if any
 
     std::map<std::string, std::pair<std::string, std::string>> files_;  // key -> (path, contents)
     std::set<std::string> folders_;

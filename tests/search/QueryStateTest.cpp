@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/input/KeyboardTestTarget.h"
+#include "search/PrefixCharacters.h"
 #include "search/QueryState.h"
 
 namespace qx {
@@ -127,6 +128,39 @@ TEST_F(QueryStateTest, FolderFlagsRecogniseTheGermanConnectionAndPrinterFolders)
     EXPECT_TRUE(query.folderFlags().printersAndFaxes);
     query.FormEditChange("<\\Drucker und Fax");
     EXPECT_FALSE(query.folderFlags().printersAndFaxes);
+}
+
+TEST(PrefixCharacters, MapsByFieldTextAndTheFirstRowWins) {
+    PrefixCharacters prefixes;
+    std::string codes;
+    for (const PrefixRowInfo& row : PrefixRows()) codes += prefixes.MapShortcutChar(row.code);
+    EXPECT_EQ(codes, "#<:\\_,+.-");
+    EXPECT_EQ(prefixes.MapShortcutChar('a'), ' ');
+    prefixes.SetField(PrefixRow::ExecWin, "!");
+    EXPECT_EQ(prefixes.MapShortcutChar('!'), ',');
+    EXPECT_EQ(prefixes.MapShortcutChar(','), ' ');
+    prefixes.SetField(PrefixRow::ExecUrl, "#");  // row 1 holds "#" too, and comes first
+    EXPECT_EQ(prefixes.MapShortcutChar('#'), '#');
+    prefixes.SetField(PrefixRow::ExecUrl, "++");  // empty or long fields map nothing
+    prefixes.SetField(PrefixRow::ExecWin, "");
+    EXPECT_EQ(prefixes.MapShortcutChar('+'), ' ');
+    EXPECT_EQ(prefixes.MapShortcutChar(','), ' ');
+}
+
+TEST(PrefixCharacters, ModeFollowsTheCodeOfTheFirstCharacter) {
+    PrefixCharacters prefixes;
+    const std::pair<const char*, InputMode> cases[] = {
+        {"", InputMode::EntrySearch}, {",", InputMode::Command}, {"+x", InputMode::Url},
+        {".x", InputMode::Url},       {"-", InputMode::Url},     {"#x", InputMode::EntrySearch},
+        {"x,", InputMode::EntrySearch},
+    };
+    for (const auto& [text, mode] : cases) EXPECT_EQ(prefixes.ModeOf(text), mode) << text;
+    prefixes.SetField(PrefixRow::ExecWin, "!");
+    prefixes.SetField(PrefixRow::ExecHttp, "a");
+    EXPECT_EQ(prefixes.ModeOf(",cal"), InputMode::EntrySearch);
+    EXPECT_EQ(prefixes.ModeOf("!cal"), InputMode::Command);
+    EXPECT_EQ(prefixes.ModeOf("abc"), InputMode::Url);
+    EXPECT_EQ(prefixes.ModeOf("-x"), InputMode::EntrySearch);
 }
 
 }  // namespace

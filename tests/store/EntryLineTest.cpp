@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "store/EntryLine.h"
+#include "store/EntryNames.h"
+#include "store/EntryRows.h"
 
 namespace qx {
 namespace {
@@ -76,6 +78,33 @@ TEST(Entry, KindsAreCaseSensitivePrefixes) {
     EXPECT_FALSE(IsCommandEntry(" exe: cmd"));
     EXPECT_TRUE(IsNoDelete("  D: (NoDelete)"));
     EXPECT_FALSE(IsNoDelete("D: (nodelete)"));
+}
+
+TEST(EntryNamesTest, ShortPlainAndComposedNames) {
+    EXPECT_EQ(ShortName("12345678901234567890"), "12345678901234567890");
+    EXPECT_EQ(ShortName("Eintragsname mit 21 Z"), "Eintragsn ... me mit 21 Z");
+    EXPECT_EQ(PlainEntryName("exe: regedit (NoDelete)"), "regedit");
+    EXPECT_EQ(PlainEntryName("url: Wetter heute"), "Wetter heute");
+    EXPECT_EQ(PlainEntryName("Url: case matters"), "Url: case matters");
+    EXPECT_EQ(PlainEntryName("Net (NoDelete) share"), "Net share");
+    EXPECT_EQ(ComposeEntryName("regedit", true, false, true), "exe: regedit (NoDelete)");
+    EXPECT_EQ(ComposeEntryName("Wetter", false, true, false), "url: Wetter");
+}
+
+TEST(EntryRows, EntryIsMadeOnFirstAccessInTheStateOfTheMoment) {
+    RowList list;
+    list.Add("x");
+    list.AddObject("y", nullptr);
+    bool browsing = true;
+    SetFolderBrowsingProbe([&] { return browsing; });
+    EXPECT_EQ(EntryIfAny(list.Objects(0)), nullptr);
+    EXPECT_EQ(EntryAt(list, 0).iconState, IconState::FolderListing);
+    browsing = false;
+    EXPECT_EQ(EntryAt(list, 0).iconState, IconState::FolderListing);  // made once
+    EXPECT_EQ(EntryAt(list, 1).iconState, IconState::NotLoaded);
+    EXPECT_EQ(EntryAt(list, 1).infoText, "@nod");
+    EXPECT_TRUE(list.OwnsObject(1));
+    SetFolderBrowsingProbe(nullptr);
 }
 
 }  // namespace
