@@ -12,9 +12,10 @@ namespace {
 using Rows = std::vector<std::string>;
 const std::string kFiles = test::kResultsData + "Files.txt";
 const std::string kLong = "Projektordner Kundendaten 2024";  // 30 characters
-const std::string kFilesText = "Alpha|a.exe|||||0||||||0\r\nEditor|e.exe|||||0||||||0\r\n"
-                               "exe: regedit (NoDelete)|regedit|||||0||||||0\r\n" +
-                               kLong + "|p|||||0||||||0\r\n";
+// One line of Files.txt as the program writes it.
+std::string Line(const std::string& name, const std::string& value) { return name + "|" + value + "|||||0||||||0\r\n"; }
+const std::string kFirstTwo = Line("Alpha", "a.exe") + Line("Editor", "e.exe");
+const std::string kFilesText = kFirstTwo + Line("exe: regedit (NoDelete)", "regedit") + Line(kLong, "p");
 
 class EntryMaintenanceTest : public test::ResultListFixture {
 protected:
@@ -59,8 +60,7 @@ TEST_F(EntryMaintenanceTest, DeleteAsksInGermanWithTheShortNameYesRemovesTheEntr
     EXPECT_EQ(list.Count(), 4);
     maintenance->RemoveSelectedEntry();
     EXPECT_EQ(boxes.questions, Rows(2, "Eintrag \"Projektor ... ndaten 2024\" wirklich l\xF6schen?"));
-    EXPECT_EQ(fs.Get(kFiles),
-              "Alpha|a.exe|||||0||||||0\r\nEditor|e.exe|||||0||||||0\r\nexe: regedit (NoDelete)|regedit|||||0||||||0\r\n");
+    EXPECT_EQ(fs.Get(kFiles), kFirstTwo + Line("exe: regedit (NoDelete)", "regedit"));
     EXPECT_EQ(Shown(), (Rows{"Alpha", "Editor", "exe: regedit (NoDelete)"}));
 }
 
@@ -140,9 +140,7 @@ TEST_F(EntryMaintenanceTest, ReplaceRefusesAnotherEntrysNameButAcceptsACaseChang
 TEST_F(EntryMaintenanceTest, RenameInPlaceKeepsKindAndMarkerSavesAndSelectsTheRow) {
     EXPECT_TRUE(maintenance->RenameInPlace(ObjectOf("exe: regedit (NoDelete)"), "  registry "));
     EXPECT_EQ(Names(), (Rows{"Alpha", "Editor", "exe: registry (NoDelete)", kLong}));
-    EXPECT_EQ(fs.Get(kFiles), "Alpha|a.exe|||||0||||||0\r\nEditor|e.exe|||||0||||||0\r\n"
-                              "exe: registry (NoDelete)|regedit|||||0||||||0\r\n" +
-                                  kLong + "|p|||||0||||||0\r\n");
+    EXPECT_EQ(fs.Get(kFiles), kFirstTwo + Line("exe: registry (NoDelete)", "regedit") + Line(kLong, "p"));
     EXPECT_EQ(list.SelectedText(), "exe: registry (NoDelete)");
 
     const int writes = fs.writeCount();

@@ -34,7 +34,7 @@ public:
     void MarkReleased() override { Log("released"); }
     void StartTimer(WindowTimer timer, unsigned ms) override { timers[timer] = ms; }
     void StopTimer(WindowTimer timer) override { timers.erase(timer); }
-    void ProcessPendingMessages() override { ++pumps; }
+    void ProcessPendingMessages() override {}
     void MoveCaretToEnd() override { Log("caret to end"); }
     void RequestRestore() override { Log("restore request"); }
     void RequestMinimise() override { Log("minimise request"); }
@@ -48,16 +48,15 @@ public:
     void SetInputEnabled(bool enabled) override { Log(enabled ? "input on" : "input off"); }
     void SetInputText(const std::string& text) override { Log("input '" + text + "'"); }
     ListBoxModel& ResultList() override { return list; }
-    void FocusField(KeyField field) override { focused = field; }
+    void FocusField(KeyField) override {}
     void ShowInputLine() override { Log("show input line"); }
     void ClearKeyCaptureField() override { Log("clear key capture"); }
     void ShowOptionsMenu() override { Log("options menu"); }
     std::optional<SecretText> PromptPassword(const std::string&, const std::string& prompt) override {
         Log("password " + prompt);
-        if (!password) return std::nullopt;
-        return SecretText(std::wstring(*password));
+        return std::nullopt;
     }
-    void ShowWaitingText(const std::string& text) override { waitingText = text; }
+    void ShowWaitingText(const std::string&) override {}
     void ShowRowContextMenu(const RowMenuVisibility& visible) override {
         std::string shown = "row menu";
         for (bool item : visible) shown += item ? " 1" : " 0";
@@ -77,14 +76,10 @@ public:
     std::string caption;
     bool formVisible = false;
     bool formEnabled = true;
-    KeyField focused = KeyField::None;
-    std::optional<std::wstring> password;  // nothing: the prompt is cancelled
-    std::string waitingText;
     bool onScreen = false;
     bool trayVisible = false;
     // Runs after each recorded event: a nested message pump inside that call.
     std::function<void(const std::string& event)> onEvent;
-    int pumps = 0;
     std::uint64_t instanceAppearsAt = 0;  // 0: the new instance never appears
     std::map<WindowTimer, unsigned> timers;  // the running ones and their intervals
     bool ResultsTimerRunning() const { return timers.count(WindowTimer::Results) > 0; }

@@ -27,7 +27,11 @@ const std::string kData = "C:\\Apps\\Quillox\\Quillox-Data\\";
 
 class FormTest : public ::testing::Test {
 protected:
-    void Create(std::vector<std::string> arguments = {}) { form.FormCreate(kExe, arguments); }
+    // A start after the first: the command history exists.
+    void Create(std::vector<std::string> arguments = {}) {
+        if (!files.FileExists(kData + "OldOrders.txt")) files.Put(kData + "OldOrders.txt", "");
+        form.FormCreate(kExe, arguments);
+    }
     void Start(std::vector<std::string> arguments = {}) {
         Create(std::move(arguments));
         form.OnStartupTick();
@@ -96,25 +100,28 @@ protected:
     MainForm form{view, Services()};
 };
 
-TEST_F(FormTest, StartCreatesTheDataFolderAndAFreshLogAndLoadsTheEntriesSorted) {
+TEST_F(FormTest, StartBeginsAFreshLogLoadsTheEntriesSortedAndShowsOnceWhenAsked) {
     files.Put(kData + "log.txt", "old run\r\n");
-    files.Put(kData + "OldOrders.txt", "");
     files.Put(kData + "Files.txt", "b|x\r\nA|y\r\n");
-    Create();
+    Create({"-showonstartup"});
     EXPECT_FALSE(view.onScreen);
-    EXPECT_EQ(form.folders().tempLinksFolder, "C:\\Users\\tester\\QuilloxTmpLinks\\");
     EXPECT_EQ(form.shellRoots().controlPanel, "Control Panel\\");
     EXPECT_FALSE(files.FileExists(kData + "log.txt"));  // each run starts a new log
     EXPECT_FALSE(form.started());
+    form.OnHousekeepingTick();  // not yet started: the window is not shown yet
     form.OnStartupTick();
     EXPECT_TRUE(form.started());
     EXPECT_EQ(form.store().EntryList().Strings(0), "A");
     EXPECT_EQ(Count("minimise request"), 1);
     EXPECT_EQ(view.caption, kCaptionRunning);
+    EXPECT_EQ(Count("restore request"), 0);
+    form.OnHousekeepingTick();
+    form.OnHousekeepingTick();
+    EXPECT_EQ(Count("restore request"), 1);  // once
 }
 
 TEST_F(FormTest, FirstLaunchCreatesOldOrdersShowsTheWindowAndAsksOnceAfterStart) {
-    Create();
+    form.FormCreate(kExe, {});
     EXPECT_TRUE(files.FolderExists(kData));
     EXPECT_TRUE(form.firstLaunch());
     form.OnHousekeepingTick();  // not yet started
@@ -127,51 +134,29 @@ TEST_F(FormTest, FirstLaunchCreatesOldOrdersShowsTheWindowAndAsksOnceAfterStart)
     EXPECT_EQ(Count("restore request"), 1);
     EXPECT_TRUE(form.inputLock().IsFree());
     EXPECT_TRUE(boxes.errors.empty());
-    test::FakeMainWindowView secondView{clock};
-    auto second = AnotherForm(secondView);
-    second->FormCreate(kExe, {"-ShowOnStartup"});
-    EXPECT_FALSE(second->firstLaunch());
-    EXPECT_FALSE(second->showOnStartup());  // the argument is the exact lower-case word
 }
 
 TEST_F(FormTest, DataFolderThatCannotBeCreatedIsReported) {
     files.FailWrites(kData, "Access is denied.");
-    Create();
+    form.FormCreate(kExe, {});
     EXPECT_EQ(boxes.errors, Rows{"Access is denied."});
 }
 
-TEST_F(FormTest, ShowOnStartupActsOnceAfterStart) {
-    files.Put(kData + "OldOrders.txt", "");
-    Create({"-showonstartup"});
-    form.OnHousekeepingTick();  // not yet started: nothing
-    EXPECT_EQ(Count("restore request"), 0);
-    form.OnStartupTick();
-    form.OnHousekeepingTick();
-    form.OnHousekeepingTick();
-    EXPECT_EQ(Count("restore request"), 1);
-}
-
-TEST_F(FormTest, RestoreAndMinimiseTransitions) {
+// What a whole shown or hidden window is, the nested request cases below check.
+TEST_F(FormTest, RestoreWaitsForTheStartAndMinimiseForAFreeInput) {
     Create();
     form.RestoreTransition();  // ignored before start-up has finished
     EXPECT_FALSE(view.formVisible);
     form.OnStartupTick();
     form.RestoreTransition();
     EXPECT_TRUE(view.formVisible);
-    EXPECT_TRUE(view.onScreen);
     EXPECT_GE(Count("foreground"), 1);
-    EXPECT_FALSE(view.trayVisible);
-    EXPECT_TRUE(view.ResultsTimerRunning());
-
     form.inputLock().Register(20);
     form.MinimiseTransition();  // a message box is up: stays
     EXPECT_TRUE(view.formVisible);
     form.inputLock().Unregister(20);
     form.MinimiseTransition();
     EXPECT_FALSE(view.formVisible);
-    EXPECT_FALSE(view.onScreen);
-    EXPECT_TRUE(view.trayVisible);
-    EXPECT_FALSE(view.ResultsTimerRunning());
     EXPECT_GE(Count("input ''"), 1);
 }
 
@@ -194,7 +179,6 @@ class NestedVisibilityRequestTest : public FormTest, public ::testing::WithParam
 
 TEST_P(NestedVisibilityRequestTest, RunAfterTheTransitionAndTheLastOneWins) {
     const NestedRequestCase& c = GetParam();
-    files.Put(kData + "OldOrders.txt", "");
     files.Put(kData + "Files.txt", "Notepad|n\r\nPaint|p\r\n");
     Start();
     if (!c.outerIsRestore) form.RestoreTransition();
@@ -212,10 +196,8 @@ TEST_P(NestedVisibilityRequestTest, RunAfterTheTransitionAndTheLastOneWins) {
     EXPECT_EQ(view.ResultsTimerRunning(), c.endsShown);
     EXPECT_EQ(view.trayVisible, !c.endsShown);
     if (!c.endsShown) return;
-    form.FormEditChange("pai");
-    form.OnResultsTick();
-    form.OnResultsTick();
-    EXPECT_EQ(view.Rows(), (std::vector<std::string>{"Paint"}));
+    EditTo("pai");
+    EXPECT_EQ(view.Rows(), Rows{"Paint"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Orders, NestedVisibilityRequestTest,
@@ -229,13 +211,10 @@ INSTANTIATE_TEST_SUITE_P(Orders, NestedVisibilityRequestTest,
                                            NestedRequestCase{true, "tray off", "R", true}));
 
 TEST_F(FormTest, RestoreDuringAMessageBoxOfTheMinimiseRunsAfterTheHide) {
-    files.Put(kData + "OldOrders.txt", "");
     files.Put(kData + "Files.txt", "Notepad|n\r\n");
     Start();
     form.RestoreTransition();
-    form.FormEditChange("note");
-    form.OnResultsTick();
-    form.OnResultsTick();
+    EditTo("note");
     // Hiding commits the in-place rename, whose empty name is refused with a message.
     view.list.SetSelected(0);
     form.KeyDown(vk::kF2, false, false);
@@ -252,36 +231,15 @@ TEST_F(FormTest, RestoreDuringAMessageBoxOfTheMinimiseRunsAfterTheHide) {
 }
 
 TEST_F(FormTest, RestoreAfterEnterKeepsTheWindowShownWhenTheLaunchSucceeds) {
-    files.Put(kData + "OldOrders.txt", "");
-    files.Put(kData + "Files.txt", "Notepad|n.exe\r\n");
-    Start();
-    form.RestoreTransition();
-    char typed[] = "note";
-    for (char& c : typed)
-        if (c) form.KeyPress(c);
+    StartShown("Notepad|n.exe\r\n");
+    Type("note");
     form.KeyDown(vk::kReturn, false, false);
     for (int tick = 0; tick < 3; ++tick) form.OnResultsTick();
     ASSERT_FALSE(form.inputLock().IsFree());  // the launch runs, locked until it has finished
     form.RestoreTransition();                 // a second instance asks for the window
-    for (int wait = 0; wait < 5000 && !form.inputLock().IsFree(); ++wait) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        form.OnLaunchTick();
-    }
-    ASSERT_TRUE(form.inputLock().IsFree());
+    ASSERT_TRUE(TickUntil([&] { return form.inputLock().IsFree(); }));
     EXPECT_EQ(launcher->CallCount(), 1u);
     EXPECT_EQ(Count("minimise request"), 1);  // the start-up one
-}
-
-TEST_F(FormTest, CloseAsksAndFollowsTheAnswerButAnEndingSessionDoesNotAsk) {
-    Start();
-    boxes.answers = {false, true};
-    EXPECT_FALSE(form.FormCloseQuery());
-    EXPECT_TRUE(form.FormCloseQuery());
-    EXPECT_EQ(boxes.questions, Rows(2, LangText(texts::ReallyQuit, 0)));
-    EXPECT_TRUE(form.inputLock().IsFree());
-    form.QueryEndSession();
-    EXPECT_TRUE(form.FormCloseQuery());
-    EXPECT_EQ(boxes.questions.size(), 2u);
 }
 
 TEST_F(FormTest, MessagesHoldTheInputLockAndLogIt) {
@@ -293,18 +251,7 @@ TEST_F(FormTest, MessagesHoldTheInputLockAndLogIt) {
               "lock registering 30 1\r\nlock unregistering 30 0\r\n");
 }
 
-TEST_F(FormTest, SetUserInputDisablesInputWhileAnyHolderRemains) {
-    Start();
-    form.SetUserInput(false, 80);
-    form.SetUserInput(false, 60);
-    form.SetUserInput(true, 80);
-    EXPECT_EQ(view.events.back(), "input off");
-    form.SetUserInput(true, 60);
-    EXPECT_EQ(view.events.back(), "input on");
-}
-
 TEST_F(FormTest, Release_StartsANewInstanceAndComesForwardOnTheTickThatFindsIt) {
-    files.Put(kData + "OldOrders.txt", "");
     Start();
     const auto start = clock.now;
     view.instanceAppearsAt = start + 500;
@@ -328,7 +275,6 @@ TEST_F(FormTest, Release_StartsANewInstanceAndComesForwardOnTheTickThatFindsIt) 
 }
 
 TEST_F(FormTest, Release_GivesUpWaitingAfterTenSecondsAndLogsIt) {
-    files.Put(kData + "OldOrders.txt", "");
     Start();
     const auto start = clock.now;
     form.ReleaseWindow();
@@ -340,14 +286,11 @@ TEST_F(FormTest, Release_GivesUpWaitingAfterTenSecondsAndLogsIt) {
 }
 
 TEST_F(FormTest, ClearingTheFocusedInputLineMovesItsCaretWithoutAKeystroke) {
-    files.Put(kData + "OldOrders.txt", "");
     Start();
     form.RestoreTransition();
-    char a = 'a';
-    form.KeyPress(a);
+    Type("a");
     form.FieldFocusChanged(KeyField::InputLine, true);
-    char escape = '\x1B';
-    form.KeyPress(escape);
+    Type("\x1B");
     // Set on the field itself: a global keystroke would reach whatever has the focus.
     EXPECT_EQ(view.events.back(), "caret to end");
 }
@@ -387,18 +330,11 @@ TEST_F(FormTest, UnreadableSettingsKeepDefaultsAndAreNotOverwrittenAtStart) {
     EXPECT_NE(Config().find("Language=1\r\n"), std::string::npos);
 }
 
-TEST_F(FormTest, TypingSearchesOnTheSecondResultTickOnly) {
+TEST_F(FormTest, NoSearchRunsWhileAMessageBoxIsUpAndHidingEmptiesTheList) {
     StartShown("Keynote|k\r\nNotepad|n\r\nPaint|p\r\n");
-    EditTo("no", 1);
-    EditTo("note", 1);  // typing on restarts the settle time
-    EXPECT_TRUE(view.Rows().empty());
-    form.OnResultsTick();
-    EXPECT_EQ(view.Rows(), (Rows{"Notepad", "Keynote"}));
-    EXPECT_EQ(view.list.SelectedIndex(), 0);
-
-    form.inputLock().Register(20);  // nothing is rebuilt while a message box is up
+    form.inputLock().Register(20);
     EditTo("pai");
-    EXPECT_EQ(view.Rows(), (Rows{"Notepad", "Keynote"}));
+    EXPECT_TRUE(view.Rows().empty());
     form.inputLock().Unregister(20);
     EditTo("pai");
     EXPECT_EQ(view.Rows(), Rows{"Paint"});
@@ -409,7 +345,6 @@ TEST_F(FormTest, TypingSearchesOnTheSecondResultTickOnly) {
 }
 
 TEST_F(FormTest, LanguageAndOptionsMenuChangesAreAppliedAndSavedAtOnce) {
-    files.Put(kData + "OldOrders.txt", "");
     Start();
     files.Put(kData + "config.cfg", "");
     form.ChooseLanguage(0);  // saved even when unchanged
@@ -450,22 +385,7 @@ TEST_F(FormTest, RowMenuOffersWhatTheModeAllowsAndRemoveAsksFirst) {
     EXPECT_EQ(view.events.back(), "row menu 0 1 0 0 1 0 0 0 0");
 }
 
-TEST_F(FormTest, TypingThenDownDownEnterLaunchesTheThirdRowOfTheFinalResults) {
-    StartShown("Keynote|k.exe\r\nNotebook|b.exe\r\nNotepad|n.exe\r\nPaint|p.exe\r\n");
-    for (char c : std::string("note")) form.KeyPress(c);
-    form.KeyDown(vk::kDown, false, false);
-    form.KeyDown(vk::kDown, false, false);
-    form.KeyDown(vk::kReturn, false, false);
-    EXPECT_EQ(launcher->CallCount(), 0u);  // waits for the results of "note"
-    for (int tick = 0; tick < 6; ++tick) form.OnResultsTick();
-    ASSERT_TRUE(TickUntil([&] { return launcher->CallCount() > 0; }));
-    ASSERT_EQ(launcher->CallCount(), 1u);
-    EXPECT_EQ(view.Rows(), (Rows{"Notebook", "Notepad", "Keynote"}));
-    EXPECT_EQ(launcher->Calls()[0].file, "k.exe");
-}
-
 TEST_F(FormTest, ChordTogglesTheWindowButNotWhileAMessageBoxOwnsIt) {
-    files.Put(kData + "OldOrders.txt", "");
     Start();
     const auto chord = [&](int ticks) {
         keyboard.ReleaseAll();
@@ -487,7 +407,6 @@ TEST_F(FormTest, ChordTogglesTheWindowButNotWhileAMessageBoxOwnsIt) {
 
 TEST_F(FormTest, CtrlShortcutsRunTheirMenuCommands) {
     StartShown("Tool|C:\\Apps\\Quilt\\x.exe\r\n");
-    form.FieldFocusChanged(KeyField::KeyCapture, true);
     EditTo("tool");
     EXPECT_FALSE(form.KeyDown('R', false, false));
     keyboard.Press({vk::kControl});

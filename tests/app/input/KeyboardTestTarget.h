@@ -1,14 +1,9 @@
 #pragma once
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/input/KeyboardCommands.h"
-#include "controls/ListBoxModel.h"
-#include "fakes/FakeClipboard.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeFileSystem.h"
 #include "search/QueryState.h"
 
 namespace qx::test {
@@ -87,45 +82,6 @@ public:
     std::string programFolder = "C:\\Apps\\Quillox\\";
     bool lockFree = true, fileOpLockFree = true, folderBrowsing = false, released = false, launchRunning = false,
          editDialogVisible = false, menuAttached = false, inputHidden = false;
-};
-
-// The keyboard commands over a real query state and list, with the focus in the key capture
-// field as after start-up.
-class KeyboardFixture {
-public:
-    KeyboardFixture() {
-        target.query = &query;
-        list.SetSize(200, 190);  // 10 rows of 19 pixels
-        keys.SetShellFolders("::{20D04FE0}", "::{20D04FE0}\\::{21EC2020}");
-        keys.focus().FocusKeyCapture();
-        target.calls.clear();
-    }
-
-    // Types the characters as the key capture field would deliver them.
-    void Type(const std::string& text) {
-        for (char c : text) {
-            char key = c;
-            keys.ResultListKeyPress(key);
-        }
-    }
-    void SetInput(const std::string& text) {
-        keys.SetInputText(text);
-        target.calls.clear();
-    }
-    void AddRows(const std::vector<std::string>& rows) {
-        for (const std::string& row : rows) list.Items().Add(row);
-        list.SetSelected(0);
-    }
-    const std::string& Input() const { return query.currentText(); }
-
-    KeyboardTestTarget target;
-    PrefixCharacters prefixes;
-    QueryState query{prefixes, target};
-    FakeClock clock;
-    ListBoxModel list{clock};
-    FakeClipboard clipboard;
-    FakeFileSystem files;
-    KeyboardCommands keys{target, query, list, clipboard, files};
 };
 
 }  // namespace qx::test
