@@ -1,32 +1,24 @@
 #pragma once
 #include <string>
-#include <vector>
+
+#include "win32/TempFolder.h"
 
 namespace qx::test {
 
 // Whole-file access in raw bytes: data files are ANSI text, compared byte for byte.
 bool ReadFileBytes(const std::string& path, std::string& bytes);
-bool WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
-bool FolderExists(const std::string& path);
 // Size in bytes, or -1 when the file is missing.
 long long FileSize(const std::string& path);
-// Names of the plain files directly inside the folder (ending in a backslash).
-std::vector<std::string> ListFiles(const std::string& folder);
 // The folder of the running test program, ending in a backslash.
 std::string ProgramFolderOfThisExe();
 
-// A fresh program folder for one test case: %TEMP%\qx-e2e-<pid>-<n>\ holding a copy of
-// Quillox.exe and, when asked, a "Quillox-Data" folder with given files. Deleted with
-// everything in it on destruction, so stop every process that runs from it first.
+// A fresh program folder for one test case in %TEMP%, holding a copy of Quillox.exe and, when
+// asked, a "Quillox-Data" folder with given files. Deleted with everything in it on
+// destruction, so stop every process that runs from it first.
 class TestFolder {
 public:
-    TestFolder();
-    ~TestFolder();
-    TestFolder(const TestFolder&) = delete;
-    TestFolder& operator=(const TestFolder&) = delete;
-
-    bool Created() const { return !path_.empty(); }
+    bool Created() const { return !temp_.path().empty(); }
     // The folder itself, ending in a backslash.
     const std::string& Path() const { return path_; }
     std::string ExePath() const { return path_ + "Quillox.exe"; }
@@ -44,7 +36,8 @@ public:
     bool DeleteDataFile(const std::string& name);
 
 private:
-    std::string path_;
+    TempFolder temp_;
+    std::string path_ = temp_.path() + "\\";
 };
 
 }  // namespace qx::test

@@ -66,9 +66,7 @@ void QuilloxE2eTest::SetUp() {
 }
 
 void QuilloxE2eTest::TearDown() {
-    for (AppProcess& process : processes_) {
-        process.Kill();
-    }
+    for (AppProcess& process : processes_) process.Kill();
     processes_.clear();
     KillAllQuillox();
     EXPECT_EQ(MainWindowCount(), 0u) << "a Quillox window outlived its process";
@@ -99,6 +97,17 @@ HWND QuilloxE2eTest::WaitForRunningWindow(const AppProcess& process, millisecond
                       << (process.IsRunning() ? " (still running)" : " (it has ended)");
         return nullptr;
     }
+    return window;
+}
+
+HWND QuilloxE2eTest::StartHidden(const std::string& arguments) {
+    MarkAsLaunchedBefore();
+    HWND window = WaitForRunningWindow(StartQuillox(arguments));
+    if (!window || !WaitUntil([&] { return IsParkedOffScreen(window); })) {
+        ADD_FAILURE() << "the window did not start hidden";
+        return nullptr;
+    }
+    EXPECT_NE(GetForegroundWindow(), window) << "hidden but in front: typing would go to it unseen";
     return window;
 }
 

@@ -68,8 +68,13 @@ protected:
     // Starts Quillox.exe of the test folder with the given arguments; fails the test when
     // it cannot be started. The process is killed at teardown if still running.
     AppProcess& StartQuillox(const std::string& arguments = "");
+    // The process the last StartQuillox started.
+    AppProcess& Started() { return processes_.back(); }
     // Waits for the window of a finished start-up; null (and a failure) on time-out.
     HWND WaitForRunningWindow(const AppProcess& process, milliseconds timeout = kStartupTimeout);
+    // Starts a Quillox past its first launch and waits until its window is up and hidden; null
+    // (and a failure) when it is not.
+    HWND StartHidden(const std::string& arguments = "");
     // The number of Quillox main windows in the session.
     static size_t MainWindowCount();
     // Ends every Quillox in the session and waits until no main window is left.

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -49,13 +50,8 @@ protected:
         return bytes;
     }
 
-    size_t LaunchCount() { return LineCount(Launches()); }
-
-    static size_t LineCount(const std::string& text) {
-        size_t lines = 0;
-        for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++lines;
-        return lines;
-    }
+    // The recorder writes one CR LF line a start.
+    size_t LaunchCount() { return static_cast<size_t>(std::ranges::count(Launches(), '\n')); }
 
     bool LaunchesContain(const std::string& part) {
         return WaitUntil([&] { return Launches().find(part) != std::string::npos; });

@@ -4,42 +4,31 @@ namespace qx {
 namespace {
 
 using namespace qx::test;
-using std::chrono::milliseconds;
 
-constexpr milliseconds kQuietPeriod{1500};
-
-class ShutdownTest : public QuilloxE2eTest {
-protected:
-    // Starts a Quillox that is past its first launch and waits for its running window.
-    HWND StartRunning() {
-        MarkAsLaunchedBefore();
-        quillox_ = &StartQuillox();
-        return WaitForRunningWindow(*quillox_);
-    }
-    AppProcess* quillox_ = nullptr;
-};
+class ShutdownTest : public QuilloxE2eTest {};
 
 // Asked while hidden and while shown: No keeps it running and is not remembered, Yes ends it.
 TEST_F(ShutdownTest, Close_AsksTheQuestion_NoKeepsItRunning_YesEndsIt) {
-    HWND window = StartRunning();
+    HWND window = StartHidden();
+    AppProcess& quillox = Started();
     ASSERT_NE(window, nullptr);
 
     ASSERT_TRUE(PostClose(window));
-    HWND question = WaitForMessageBox(quillox_->Pid());
+    HWND question = WaitForMessageBox(quillox.Pid());
     ASSERT_NE(question, nullptr) << "closing asked nothing";
     EXPECT_EQ(MessageBoxText(question), kCloseQuestion);
     ASSERT_TRUE(AnswerMessageBox(question, IDNO));
-    EXPECT_FALSE(quillox_->WaitForExit(kQuietPeriod).has_value()) << "No ended the program";
+    EXPECT_FALSE(quillox.WaitForExit(kQuietPeriod).has_value()) << "No ended the program";
     EXPECT_EQ(FindTopWindow(kMainWindowClass, kRunningCaption), window);
 
     ASSERT_TRUE(SendRestore(window));
     ASSERT_TRUE(WaitUntil([&] { return IsShownOnScreen(window); }));
     ASSERT_TRUE(PostClose(window));
-    question = WaitForMessageBox(quillox_->Pid());
+    question = WaitForMessageBox(quillox.Pid());
     ASSERT_NE(question, nullptr) << "the second close asked nothing";
     EXPECT_EQ(MessageBoxText(question), kCloseQuestion);
     ASSERT_TRUE(AnswerMessageBox(question, IDYES));
-    const auto exitCode = quillox_->WaitForExit(kDefaultTimeout);
+    const auto exitCode = quillox.WaitForExit(kDefaultTimeout);
     ASSERT_TRUE(exitCode.has_value()) << "Yes did not end the program";
     EXPECT_EQ(*exitCode, 0u);
     EXPECT_EQ(MainWindowCount(), 0u);
@@ -48,21 +37,23 @@ TEST_F(ShutdownTest, Close_AsksTheQuestion_NoKeepsItRunning_YesEndsIt) {
 // Windows may still cancel the shutdown: the answer alone must not end the program, but the
 // close that follows ends it without asking.
 TEST_F(ShutdownTest, QueryEndSession_AnswersYesAndKeepsRunning_ThenCloseEndsWithoutAsking) {
-    HWND window = StartRunning();
+    HWND window = StartHidden();
+    AppProcess& quillox = Started();
     ASSERT_NE(window, nullptr);
 
-    ASSERT_EQ(SendQueryEndSession(window), std::optional<LRESULT>(1)) << "WM_QUERYENDSESSION got no yes";
-    EXPECT_FALSE(quillox_->WaitForExit(kQuietPeriod).has_value());
+    ASSERT_EQ(SendWithin(window, WM_QUERYENDSESSION, 0, kDefaultTimeout), std::optional<DWORD_PTR>(1))
+        << "WM_QUERYENDSESSION got no yes";
+    EXPECT_FALSE(quillox.WaitForExit(kQuietPeriod).has_value());
     EXPECT_EQ(FindTopWindow(kMainWindowClass, kRunningCaption), window);
 
     ASSERT_TRUE(PostClose(window));
     HWND question = nullptr;
-    WaitUntil([&] { return !quillox_->IsRunning() || (question = FindMessageBox(quillox_->Pid())) != nullptr; });
+    WaitUntil([&] { return !quillox.IsRunning() || (question = FindMessageBox(quillox.Pid())) != nullptr; });
     if (question) {
         ADD_FAILURE() << "closing asked although the session ends: " << MessageBoxText(question);
         AnswerMessageBox(question, IDYES);
     }
-    EXPECT_TRUE(quillox_->WaitForExit(kDefaultTimeout).has_value()) << "the program did not end";
+    EXPECT_TRUE(quillox.WaitForExit(kDefaultTimeout).has_value()) << "the program did not end";
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <thread>
 
 #include "e2e/Harness.h"
@@ -6,10 +7,6 @@ namespace qx {
 namespace {
 
 using namespace qx::test;
-using std::chrono::milliseconds;
-
-// Long enough for many 10 ms housekeeping ticks: used only to show that something does NOT happen.
-constexpr milliseconds kQuietPeriod{1500};
 constexpr UINT kTrayIconId = 1;
 
 // A window of the program's class and running caption, made by this process on a thread that
@@ -51,46 +48,23 @@ private:
 class StartupTest : public QuilloxE2eTest {};
 
 TEST_F(StartupTest, FreshStart_CreatesDataFolderAndEmptyOldOrders_NextStartIsNoFirstLaunch) {
-    ASSERT_FALSE(FolderExists(Folder().DataFolder()));
+    ASSERT_FALSE(std::filesystem::is_directory(Folder().DataFolder()));
 
     AppProcess& first = StartQuillox();
     ASSERT_NE(WaitForRunningWindow(first), nullptr);
-    EXPECT_TRUE(FolderExists(Folder().DataFolder()));
+    EXPECT_TRUE(std::filesystem::is_directory(Folder().DataFolder()));
     EXPECT_EQ(FileSize(Folder().DataFile("OldOrders.txt")), 0);
     first.Kill();
 
-    // A stale log the second start has to replace.
-    const std::string staleLog = "line of an earlier run that must be gone\r\n";
-    ASSERT_TRUE(Folder().WriteDataFile("log.txt", staleLog));
-
     AppProcess& second = StartQuillox();
-    HWND window = WaitForRunningWindow(second);
-    ASSERT_NE(window, nullptr);
-    std::string log;
-    if (Folder().ReadDataFile("log.txt", log)) {
-        EXPECT_EQ(log.find(staleLog), std::string::npos) << "log.txt was not recreated:\n" << log;
-    }
+    ASSERT_NE(WaitForRunningWindow(second), nullptr);
     EXPECT_EQ(FileSize(Folder().DataFile("OldOrders.txt")), 0);
 
     // No first-launch question on a later start.
-    HWND question = nullptr;
-    WaitUntil([&] { return (question = FindMessageBox(second.Pid())) != nullptr; }, kQuietPeriod);
-    if (question) {
-        EXPECT_NE(MessageBoxText(question).rfind(kFirstLaunchQuestionStart, 0), 0u)
-            << "the first-launch question was asked again";
-    }
+    const HWND question = WaitForMessageBox(second.Pid(), kQuietPeriod);
+    EXPECT_FALSE(question && MessageBoxText(question).starts_with(kFirstLaunchQuestionStart))
+        << "the first-launch question was asked again";
     EXPECT_TRUE(second.IsRunning());
-}
-
-// The show argument counts only as the first one (and only in lower case, see the unit tests).
-TEST_F(StartupTest, PlainStart_EndsHiddenAndShowOnStartupCountsOnlyAsFirstArgument) {
-    MarkAsLaunchedBefore();
-    AppProcess& quillox = StartQuillox("-other -showonstartup");
-    HWND window = WaitForRunningWindow(quillox);
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(WaitUntil([&] { return IsParkedOffScreen(window); }));
-    EXPECT_FALSE(WaitUntil([&] { return IsShownOnScreen(window); }, kQuietPeriod));
-    EXPECT_EQ(MainWindowCount(), 1u);
 }
 
 TEST_F(StartupTest, InstancesStartedTogether_OnlyOneRuns) {
@@ -114,48 +88,46 @@ TEST_F(StartupTest, SecondInstance_EndsEvenWhenTheFirstHangs) {
     ASSERT_NE(hung.window(), nullptr);
     AppProcess& second = StartQuillox();
     EXPECT_TRUE(second.WaitForExit(kStartupTimeout).has_value()) << "the second instance waits for the hung first";
-    second.Kill();
 }
 
 TEST_F(StartupTest, TrayIcon_ComesBackWhenTheTaskBarRestarts) {
-    MarkAsLaunchedBefore();
-    AppProcess& quillox = StartQuillox();
-    HWND window = WaitForRunningWindow(quillox);
+    HWND window = StartHidden();
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return TrayIconExists(window, kTrayIconId); })) << "no tray icon while hidden";
     // A task bar that restarts has lost every icon, and says so to every window.
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     ASSERT_TRUE(RemoveTrayIcon(window, kTrayIconId));
-    ASSERT_TRUE(SendRegisteredMessage(window, "TaskbarCreated"));
+    ASSERT_TRUE(SendWithin(window, taskbarCreated, 0).has_value());
     EXPECT_TRUE(TrayIconExists(window, kTrayIconId));
 
     // A shown window has no icon to bring back.
     ASSERT_TRUE(SendRestore(window));
     ASSERT_TRUE(WaitUntil([&] { return IsShownOnScreen(window); }));
-    ASSERT_TRUE(SendRegisteredMessage(window, "TaskbarCreated"));
+    ASSERT_TRUE(SendWithin(window, taskbarCreated, 0).has_value());
     EXPECT_FALSE(TrayIconExists(window, kTrayIconId));
 }
 
-// Also one from another folder: the one-instance check is for the session, not the folder.
+// A plain start ends hidden; the show argument counts only as the first one (and only in lower
+// case, see the unit tests). The second instance comes from another folder: the one-instance
+// check is for the session, not the folder.
 TEST_F(StartupTest, SecondInstance_RestoresTheFirstCentredAndEnds) {
-    MarkAsLaunchedBefore();
-    AppProcess& first = StartQuillox();
-    HWND window = WaitForRunningWindow(first);
+    HWND window = StartHidden("-other -showonstartup");
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return IsParkedOffScreen(window); }));
+    AppProcess& first = Started();
+    EXPECT_FALSE(WaitUntil([&] { return IsShownOnScreen(window); }, kQuietPeriod));
 
     TestFolder otherFolder;
     ASSERT_TRUE(otherFolder.InstallProgram(QuilloxUnderTest()));
     AppProcess second;
     ASSERT_TRUE(second.Start(otherFolder.ExePath(), "", otherFolder.Path()));
     EXPECT_TRUE(second.WaitForExit(kStartupTimeout).has_value()) << "the second instance kept running";
-    second.Kill();
 
     EXPECT_TRUE(WaitUntil([&] { return IsShownOnScreen(window); })) << "the first instance was not restored";
     EXPECT_TRUE(IsCentredOnWorkArea(window));
     EXPECT_TRUE(first.IsRunning());
     EXPECT_EQ(MainWindowCount(), 1u);
     // The one-instance check comes before any window or data folder is made.
-    EXPECT_FALSE(FolderExists(otherFolder.DataFolder()));
+    EXPECT_FALSE(std::filesystem::is_directory(otherFolder.DataFolder()));
 }
 
 }  // namespace

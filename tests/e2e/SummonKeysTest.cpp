@@ -4,23 +4,9 @@ namespace qx {
 namespace {
 
 using namespace qx::test;
-using std::chrono::milliseconds;
-
-constexpr milliseconds kQuietPeriod{1000};
 
 class SummonKeysTest : public QuilloxE2eTest {
 protected:
-    HWND StartHidden() {
-        MarkAsLaunchedBefore();
-        AppProcess& quillox = StartQuillox();
-        HWND window = WaitForRunningWindow(quillox);
-        if (window && !WaitUntil([&] { return IsParkedOffScreen(window); })) {
-            ADD_FAILURE() << "the window did not start hidden";
-        }
-        EXPECT_NE(GetForegroundWindow(), window) << "hidden but in front: typing would go to it unseen";
-        return window;
-    }
-
     // Presses the chord until the condition holds. A chord toggles once until the program has
     // seen every key up, which it samples on its own clock: a press it did not take is let go
     // for a moment and made again.

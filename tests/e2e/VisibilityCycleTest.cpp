@@ -32,9 +32,7 @@ protected:
         if (!Folder().WriteDataFile("Files.txt", "Keynote|C:\\k.exe\r\nNote taker|" + recorder_ + "|round\r\n"
                                                  "Paint|mspaint.exe\r\n"))
             return nullptr;
-        AppProcess& quillox = StartQuillox();
-        HWND window = WaitForRunningWindow(quillox);
-        return window && WaitUntil([&] { return IsParkedOffScreen(window); }) ? window : nullptr;
+        return QuilloxE2eTest::StartHidden();
     }
 
     static std::string Describe(HWND window) {

@@ -9,8 +9,6 @@ namespace qx::test {
 
 namespace {
 
-constexpr UINT kSendTimeoutMs = 5000;
-
 // The top-level windows for which keep(window) holds.
 template <typename Keep>
 std::vector<HWND> TopWindowsWhere(Keep keep) {
@@ -28,11 +26,13 @@ std::vector<HWND> TopWindowsWhere(Keep keep) {
     return request.found;
 }
 
-// Sends with a time limit, as to a program that may hang; nothing when it did not answer.
-std::optional<DWORD_PTR> SendWithin(HWND window, UINT message, WPARAM wParam, UINT timeoutMs = kSendTimeoutMs) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, 0, SMTO_ABORTIFHUNG, timeoutMs, &result)) return std::nullopt;
-    return result;
+bool NotifyTrayIcon(DWORD message, HWND owner, UINT id) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof data;
+    data.hWnd = owner;
+    data.uID = id;
+    data.uFlags = NIF_TIP;
+    return Shell_NotifyIconA(message, &data) != FALSE;
 }
 
 }  // namespace
@@ -53,16 +53,13 @@ DWORD WindowProcessId(HWND window) {
 
 std::string WindowCaption(HWND window) {
     // WM_GETTEXT with a time limit: GetWindowTextA could block on a hung program.
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length)) {
-        return {};
-    }
-    std::string text(length + 1, '\0');
+    const auto length = SendWithin(window, WM_GETTEXTLENGTH, 0);
+    if (!length) return {};
+    std::string text(*length + 1, '\0');
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied)) {
+                             SMTO_ABORTIFHUNG, 5000, &copied))
         return {};
-    }
     text.resize(copied < text.size() ? copied : text.size() - 1);
     return text;
 }
@@ -84,9 +81,7 @@ RECT ScreenRect() {
 }
 
 bool IsShownOnScreen(HWND window) {
-    if (!IsWindow(window) || !IsWindowVisible(window) || IsIconic(window)) {
-        return false;
-    }
+    if (!IsWindow(window) || !IsWindowVisible(window) || IsIconic(window)) return false;
     const RECT rect = WindowRect(window);
     const RECT screen = ScreenRect();
     return rect.left >= screen.left && rect.top >= screen.top && rect.right <= screen.right &&
@@ -104,10 +99,8 @@ bool IsCentredOnWorkArea(HWND window, int tolerance) {
 }
 
 bool IsParkedOffScreen(HWND window) {
-    if (!IsWindowVisible(window) || IsIconic(window)) {
-        return true;
-    }
-    return WindowRect(window).top == ScreenRect().bottom + 5000;
+    return !IsWindowVisible(window) || IsIconic(window) ||
+           WindowRect(window).top == ScreenRect().bottom + 5000;
 }
 
 bool HasKeyboardFocus(HWND window, HWND child) {
@@ -117,25 +110,20 @@ bool HasKeyboardFocus(HWND window, HWND child) {
            info.hwndFocus == child;
 }
 
-namespace {
-
-bool NotifyTrayIcon(DWORD message, HWND owner, UINT id) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = sizeof data;
-    data.hWnd = owner;
-    data.uID = id;
-    data.uFlags = NIF_TIP;
-    return Shell_NotifyIconA(message, &data) != FALSE;
-}
-
-}  // namespace
-
 bool TrayIconExists(HWND owner, UINT id) {
     return NotifyTrayIcon(NIM_MODIFY, owner, id);
 }
 
 bool RemoveTrayIcon(HWND owner, UINT id) {
     return NotifyTrayIcon(NIM_DELETE, owner, id);
+}
+
+std::optional<DWORD_PTR> SendWithin(HWND window, UINT message, WPARAM wParam, milliseconds timeout) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, 0, SMTO_ABORTIFHUNG, static_cast<UINT>(timeout.count()),
+                             &result))
+        return std::nullopt;
+    return result;
 }
 
 bool SendRestore(HWND window) {
@@ -148,15 +136,6 @@ bool SendMinimise(HWND window) {
 
 bool PostClose(HWND window) {
     return PostMessageA(window, WM_CLOSE, 0, 0) != 0;
-}
-
-bool SendRegisteredMessage(HWND window, const char* name) {
-    return SendWithin(window, RegisterWindowMessageA(name), 0).has_value();
-}
-
-std::optional<LRESULT> SendQueryEndSession(HWND window, milliseconds timeout) {
-    const auto answer = SendWithin(window, WM_QUERYENDSESSION, 0, static_cast<UINT>(timeout.count()));
-    return answer ? std::optional<LRESULT>(static_cast<LRESULT>(*answer)) : std::nullopt;
 }
 
 HWND FindMessageBox(DWORD pid) {

@@ -13,18 +13,16 @@ using std::chrono::milliseconds;
 // Wine needs several seconds for the first start in a fresh prefix.
 constexpr milliseconds kDefaultTimeout{10000};
 constexpr milliseconds kPollInterval{20};
+// Long enough for many 10 ms housekeeping ticks: used only to show that something does NOT happen.
+constexpr milliseconds kQuietPeriod{1500};
 
 // Polls the condition every 20 ms until it holds or the timeout passes; true when it held.
 template <typename Condition>
 bool WaitUntil(Condition condition, milliseconds timeout = kDefaultTimeout) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeout.count());
     for (;;) {
-        if (condition()) {
-            return true;
-        }
-        if (GetTickCount64() >= deadline) {
-            return false;
-        }
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return false;
         Sleep(static_cast<DWORD>(kPollInterval.count()));
     }
 }
@@ -53,14 +51,13 @@ bool HasKeyboardFocus(HWND window, HWND child);
 bool TrayIconExists(HWND owner, UINT id);
 bool RemoveTrayIcon(HWND owner, UINT id);
 
-// Messages, sent as another program (the task bar, Windows itself) would send them.
+// Messages, sent as another program (the task bar, Windows itself) would send them: with a
+// time limit, as to a program that may hang. The answer, or nothing when none came in time.
+std::optional<DWORD_PTR> SendWithin(HWND window, UINT message, WPARAM wParam,
+                                    milliseconds timeout = milliseconds(5000));
 bool SendRestore(HWND window);
 bool SendMinimise(HWND window);
 bool PostClose(HWND window);
-// A message the program registered by name (RegisterWindowMessage), sent with a time limit.
-bool SendRegisteredMessage(HWND window, const char* name);
-// The answer to WM_QUERYENDSESSION, or nothing when the window did not answer in time.
-std::optional<LRESULT> SendQueryEndSession(HWND window, milliseconds timeout = kDefaultTimeout);
 
 // Message boxes: a visible standard dialog ("#32770") of the process, or null.
 HWND FindMessageBox(DWORD pid);

@@ -10,8 +10,6 @@
 namespace qx {
 namespace {
 
-LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
-
 HWND FindEditChild(HWND list) { return ::FindWindowExA(list, nullptr, "EDIT", nullptr); }
 
 class ListWindowTest : public ::testing::Test {
@@ -24,8 +22,8 @@ protected:
         for (int i = 0; i < 10; ++i) list_.Model().Items().Add(std::string("r").append(std::to_string(i)));
     }
     void Click(int x, int y, WPARAM keys = 0) {
-        ::SendMessageA(list_.Handle(), WM_LBUTTONDOWN, keys | MK_LBUTTON, Point(x, y));
-        ::SendMessageA(list_.Handle(), WM_LBUTTONUP, keys, Point(x, y));
+        ::SendMessageA(list_.Handle(), WM_LBUTTONDOWN, keys | MK_LBUTTON, MAKELPARAM(x, y));
+        ::SendMessageA(list_.Handle(), WM_LBUTTONUP, keys, MAKELPARAM(x, y));
     }
 
     test::FakeClock clock_;
@@ -44,14 +42,14 @@ TEST_F(ListWindowTest, ClicksSelectAndTheModelKnowsTheClientSize) {
     EXPECT_EQ(list_.Model().MarkedIndices(), (std::vector<int>{1, 2, 3}));
     int middleClicks = 0;
     list_.Model().OnMiddleClick = [&] { ++middleClicks; };
-    ::SendMessageA(list_.Handle(), WM_MBUTTONDOWN, MK_MBUTTON, Point(50, 10));
-    ::SendMessageA(list_.Handle(), WM_MBUTTONUP, 0, Point(50, 10));
+    ::SendMessageA(list_.Handle(), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(50, 10));
+    ::SendMessageA(list_.Handle(), WM_MBUTTONUP, 0, MAKELPARAM(50, 10));
     EXPECT_EQ(list_.Selected(), 0);  // the row under it, then the owner's go-into
     EXPECT_EQ(middleClicks, 1);
     ::MoveWindow(list_.Handle(), 0, 0, 150, 60, TRUE);
     EXPECT_EQ(list_.Model().Width(), 150);
     EXPECT_EQ(list_.Model().VisibleRows(), 3);
-    ::SendMessageA(list_.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), Point(10, 10));
+    ::SendMessageA(list_.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), MAKELPARAM(10, 10));
     EXPECT_EQ(list_.Model().TopIndex(), 4);
 }
 

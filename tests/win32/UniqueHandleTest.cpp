@@ -47,43 +47,41 @@ bool IsOpenHandle(HANDLE h) {
     return ::GetHandleInformation(h, &flags) != 0;
 }
 
-TEST(UniqueHandleTest, RealKernelGdiAndMenuHandlesAreFreed) {
-    HANDLE event = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    ASSERT_NE(event, nullptr);
-    {
-        UniqueKernelHandle owner(event);
-        EXPECT_TRUE(IsOpenHandle(event));
-    }
-    EXPECT_FALSE(IsOpenHandle(event));
+// Makes a real handle, hands it to an owner that goes at once, and asks the system about it.
+template <class Owner, class Make, class Alive>
+void ExpectFreedByItsOwner(const char* which, Make make, Alive alive) {
+    const typename Owner::Handle raw = make();
+    ASSERT_TRUE(alive(raw)) << which;
+    static_cast<void>(Owner(raw));
+    EXPECT_FALSE(alive(raw)) << which;
+}
+
+TEST(UniqueHandleTest, RealKernelGdiMenuAndWindowHandlesAreFreed) {
+    const auto gdiAlive = [](auto object) { return ::GetObjectType(object) != 0; };
+    UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    ASSERT_TRUE(dc);
+    ExpectFreedByItsOwner<UniqueKernelHandle>("event", [] { return ::CreateEventA(nullptr, TRUE, FALSE, nullptr); },
+                                              IsOpenHandle);
+    ExpectFreedByItsOwner<UniqueMemoryDc>("dc", [] { return ::CreateCompatibleDC(nullptr); }, gdiAlive);
+    ExpectFreedByItsOwner<UniqueBitmap>("bitmap", [&] { return ::CreateCompatibleBitmap(dc.get(), 4, 4); }, gdiAlive);
+    ExpectFreedByItsOwner<UniqueMenu>("menu", [] { return ::CreatePopupMenu(); }, ::IsMenu);
+    ExpectFreedByItsOwner<UniqueHwnd>("window", [] {
+        return ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    }, ::IsWindow);
     EXPECT_FALSE(UniqueKernelHandle(nullptr));
     EXPECT_FALSE(UniqueKernelHandle(INVALID_HANDLE_VALUE));
     WIN32_FIND_DATAA found;
     EXPECT_FALSE(UniqueFindHandle(::FindFirstFileA("Z:\\qx\\no\\such\\*.*", &found)));
 
-    UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
-    ASSERT_TRUE(dc);
+    // A bitmap still selected into a DC is not freed: the selection is undone first.
     const HGDIOBJ original = ::GetCurrentObject(dc.get(), OBJ_BITMAP);
-    HBITMAP raw = nullptr;
+    UniqueBitmap bitmap(::CreateCompatibleBitmap(dc.get(), 4, 4));
     {
-        UniqueBitmap bitmap(::CreateCompatibleBitmap(dc.get(), 4, 4));
-        ASSERT_TRUE(bitmap);
-        raw = bitmap.get();
-        {
-            ScopedSelectObject select(dc.get(), bitmap.get());
-            EXPECT_EQ(select.previous(), original);
-            EXPECT_EQ(::GetCurrentObject(dc.get(), OBJ_BITMAP), raw);
-        }
-        EXPECT_EQ(::GetCurrentObject(dc.get(), OBJ_BITMAP), original);
+        ScopedSelectObject select(dc.get(), bitmap.get());
+        EXPECT_EQ(select.previous(), original);
+        EXPECT_EQ(::GetCurrentObject(dc.get(), OBJ_BITMAP), bitmap.get());
     }
-    EXPECT_EQ(::GetObjectType(raw), 0u);
-
-    HMENU menu = nullptr;
-    {
-        UniqueMenu owner(::CreatePopupMenu());
-        menu = owner.get();
-        EXPECT_TRUE(::IsMenu(menu));
-    }
-    EXPECT_FALSE(::IsMenu(menu));
+    EXPECT_EQ(::GetCurrentObject(dc.get(), OBJ_BITMAP), original);
 }
 
 // A COM object that only counts its references.
@@ -132,31 +130,22 @@ TEST(ComPtrTest, ReferencesBalanceThroughCopiesMovesPutAndAs) {
 }
 
 TEST(ComInitializerTest, UninitialisesOnlyWhatItInitialised) {
-    HRESULT afterFailed = E_FAIL;
-    HRESULT afterSucceeded = E_FAIL;
-    bool failedCase = true;
-    bool succeededCase = false;
-    std::thread worker([&] {
+    std::thread([] {
         {
             ComInitializer own(COINIT_APARTMENTTHREADED);
-            succeededCase = own.succeeded();
+            EXPECT_TRUE(own.succeeded());
         }
         // Its CoUninitialize ran, so the thread starts over.
-        afterSucceeded = ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        EXPECT_EQ(::CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
         {
             ComInitializer clash(COINIT_APARTMENTTHREADED);
-            failedCase = clash.succeeded();
+            EXPECT_FALSE(clash.succeeded());
         }
         // A wrong CoUninitialize would have torn down the thread's apartment: S_OK again.
-        afterFailed = ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        EXPECT_EQ(::CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_FALSE);
         ::CoUninitialize();
         ::CoUninitialize();
-    });
-    worker.join();
-    EXPECT_TRUE(succeededCase);
-    EXPECT_EQ(afterSucceeded, S_OK);
-    EXPECT_FALSE(failedCase);
-    EXPECT_EQ(afterFailed, S_FALSE);
+    }).join();
 }
 
 }  // namespace

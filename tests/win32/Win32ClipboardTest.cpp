@@ -8,30 +8,6 @@
 namespace qx {
 namespace {
 
-// Holds the clipboard open from another thread, as a busy program would.
-class ClipboardHolder {
-public:
-    explicit ClipboardHolder(DWORD holdMs) {
-        thread_ = std::thread([this, holdMs] {
-            UniqueHwnd window(::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                                ::GetModuleHandleA(nullptr), nullptr));
-            opened_ = ::OpenClipboard(window.get()) != FALSE;
-            ready_ = true;
-            if (!opened_) return;
-            ::Sleep(holdMs);
-            ::CloseClipboard();
-        });
-        while (!ready_) ::Sleep(1);
-    }
-    ~ClipboardHolder() { thread_.join(); }
-    bool opened() const { return opened_; }
-
-private:
-    std::atomic<bool> ready_{false};
-    std::atomic<bool> opened_{false};
-    std::thread thread_;
-};
-
 TEST(Win32ClipboardTest, TextAndEmptyTextRoundTripButAnEmptiedClipboardHasNone) {
     Win32Clipboard clipboard;
     const std::string text = "C:\\Daten\\\xC4rger \xFC" "ber \xDF|x\r\nzweite Zeile";
@@ -62,13 +38,21 @@ TEST(Win32ClipboardTest, GivesUpOnAClipboardThatStaysBusy) {
     Win32Clipboard clipboard;
     ASSERT_TRUE(clipboard.SetText("kept").ok());
     {
-        const DWORD retryTime = Win32Clipboard::kOpenAttempts * Win32Clipboard::kRetryPauseMs;
-        ClipboardHolder holder(retryTime * 3);
-        ASSERT_TRUE(holder.opened());
+        // Another thread holds the clipboard open, as a busy program would, for three times the retries.
+        std::atomic<int> opened{-1};
+        std::jthread holder([&opened] {
+            UniqueHwnd window(::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                                ::GetModuleHandleA(nullptr), nullptr));
+            opened = ::OpenClipboard(window.get()) != FALSE;
+            if (!opened) return;
+            ::Sleep(Win32Clipboard::kOpenAttempts * Win32Clipboard::kRetryPauseMs * 3);
+            ::CloseClipboard();
+        });
+        while (opened < 0) ::Sleep(1);
+        ASSERT_EQ(opened, 1);
         std::string read;
         EXPECT_FALSE(clipboard.GetText(read));
-        const Status status = clipboard.SetText("lost");
-        EXPECT_FALSE(status.ok());
+        EXPECT_FALSE(clipboard.SetText("lost").ok());
     }
     std::string read;
     ASSERT_TRUE(clipboard.GetText(read));

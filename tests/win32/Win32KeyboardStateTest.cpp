@@ -49,15 +49,11 @@ TEST(Win32KeyboardStateTest, PollKey_ExtraKeyReadsDownWhileHeldAndUpAfterRelease
     EXPECT_FALSE(keyboard.PollKey(vk::kOem102));
 }
 
-TEST(Win32KeyboardStateTest, OutOfRangeKeys_ReadUp) {
+TEST(Win32KeyboardStateTest, VirtualKeyOf_LettersDigitsEscapeAndUntypableAndOutOfRangeKeysReadUp) {
     Win32KeyboardState keyboard;
     EXPECT_FALSE(keyboard.PollKey(0));
     EXPECT_FALSE(keyboard.PollKey(0x100 + vk::kControl));
     EXPECT_FALSE(keyboard.IsKeyDown(0x100 + vk::kShift));
-}
-
-TEST(Win32KeyboardStateTest, VirtualKeyOf_LettersDigitsEscapeAndUntypable) {
-    Win32KeyboardState keyboard;
     EXPECT_EQ(keyboard.VirtualKeyOf('a'), 'A');
     EXPECT_EQ(keyboard.VirtualKeyOf('A'), 'A');  // Shift is not part of the answer
     EXPECT_EQ(keyboard.VirtualKeyOf('\r'), VK_RETURN);
