@@ -56,7 +56,7 @@ TEST(RowList, HooksRefuseAdditionsAndRemovalsAndClearKeepsRefusedItems) {
 TEST(RowList, AssignSharesObjectsAndNeverFreesThem) {
     RowList source;
     source.AddObject("a", MakeData("a"));
-    source.AddObject("b", MakeData("b"));
+    EXPECT_EQ(source.AddObject("b", MakeData("b")), 1);  // the index of the new row
     {
         RowList view;
         view.Add("old");
@@ -65,7 +65,7 @@ TEST(RowList, AssignSharesObjectsAndNeverFreesThem) {
         ASSERT_EQ(view.Count(), 1);
         EXPECT_EQ(view.Objects(0), source.Objects(0));
         EXPECT_FALSE(view.OwnsObject(0));
-        view.AddObjectRef("b2", source.Objects(1));
+        EXPECT_EQ(view.AddObjectRef("b2", source.Objects(1)), 1);
         view.Clear();  // frees nothing of source's
     }
     source.InsertObject(0, "first", MakeData("f"));
