@@ -13,6 +13,7 @@
 #include "search/PrefixCharacters.h"
 #include "search/QueryState.h"
 #include "search/ResultListModel.h"
+#include "search/SearchTestLists.h"
 #include "store/EntryStore.h"
 #include "text/LanguageStrings.h"
 
@@ -20,17 +21,6 @@ namespace qx {
 namespace {
 
 constexpr int kEntryCount = 100000;
-
-struct NoHooks : IQueryHooks {
-    void CloseBalloonTip() override {}
-    bool IsFolderBrowsing() const override { return false; }
-    void SetFolderBrowsing(bool) override {}
-    bool IsInputLockFree() const override { return true; }
-    void SwitchToSearchResults() override {}
-    bool IsInputLineHidden() const override { return false; }
-    void RepaintTopBar() override {}
-    std::string ExpandPath(const std::string& path) const override { return path; }
-};
 
 struct World {
     World() {
@@ -51,7 +41,7 @@ struct World {
     test::FakeFileSystem fs;
     test::FakeSystemInfo system;
     PrefixCharacters prefixes;
-    NoHooks hooks;
+    test::NoQueryHooks hooks;
     QueryState query{prefixes, hooks};
     LanguageSwitch language;
     ListBoxModel list{clock};
