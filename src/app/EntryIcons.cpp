@@ -99,7 +99,7 @@ LoadedIcon EntryIcons::Fill(Entry& entry, const std::string& target, const std::
 LoadedIcon EntryIcons::Extract(const Entry& entry, const std::string& target, int size) const {
     if (!entry.IconPath().empty()) {
         const std::string file = system_.ExpandEnvironmentStrings(std::string(entry.IconPath()));
-        if (LoadedIcon icon = source_->ExtractIcon(file, entry.iconIndex, size)) return icon;
+        if (LoadedIcon icon = source_->ExtractFileIcon(file, entry.iconIndex, size)) return icon;
         return source_->ShellIcon(file, size);
     }
     if (!target.empty()) return source_->ShellIcon(target, size);

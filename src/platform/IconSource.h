@@ -14,7 +14,7 @@ public:
     virtual ~IIconSource() = default;
 
     // Icon number index of an icon file, program or library.
-    virtual LoadedIcon ExtractIcon(const std::string& file, int index, int size) const = 0;
+    virtual LoadedIcon ExtractFileIcon(const std::string& file, int index, int size) const = 0;
     // The icon the shell shows for a file or folder.
     virtual LoadedIcon ShellIcon(const std::string& path, int size) const = 0;
     // The shell's icon for a binary ID list.

@@ -15,7 +15,7 @@ class FakeIconSource : public IIconSource {
 public:
     explicit FakeIconSource(const IFileSystem& fs) : fs_(fs) {}
 
-    LoadedIcon ExtractIcon(const std::string& file, int index, int size) const override {
+    LoadedIcon ExtractFileIcon(const std::string& file, int index, int size) const override {
         return extractable.count(file) ? Make("extract " + file + "," + std::to_string(index), size) : nullptr;
     }
     LoadedIcon ShellIcon(const std::string& path, int size) const override { return Make("shell " + path, size); }
