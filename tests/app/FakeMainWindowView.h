@@ -48,9 +48,7 @@ public:
     void SetInputEnabled(bool enabled) override { Log(enabled ? "input on" : "input off"); }
     void SetInputText(const std::string& text) override { Log("input '" + text + "'"); }
     ListBoxModel& ResultList() override { return list; }
-    void ShowBusyPanel(std::uint32_t colour, const std::string& text) override {
-        Log("busy " + std::to_string(colour) + " " + text);
-    }
+    void ShowBusyPanel(std::uint32_t c, const std::string& t) override { Log("busy " + std::to_string(c) + " " + t); }
     void HideBusyPanel() override { Log("busy hidden"); }
     // Time passes while messages run.
     void RunMessagesFor(unsigned ms) override {

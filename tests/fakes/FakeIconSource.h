@@ -19,14 +19,13 @@ public:
         return extractable.count(file) ? Make("extract " + file + "," + std::to_string(index), size) : nullptr;
     }
     LoadedIcon ShellIcon(const std::string& path, int size) const override { return Make("shell " + path, size); }
-    LoadedIcon IdListIcon(const std::string& bytes, int size) const override {
-        return Make("idlist " + std::to_string(bytes.size()), size);
+    LoadedIcon IdListIcon(const std::string& ids, int size) const override {
+        return Make("idlist " + std::to_string(ids.size()), size);
     }
     LoadedIcon CommandIcon(int size) const override { return Make("command", size); }
     std::optional<bool> ShellItemIsFolder(const std::string& path) const override {
         const auto found = namespaceItems.find(path);
-        if (found == namespaceItems.end()) return std::nullopt;
-        return found->second;
+        return found == namespaceItems.end() ? std::nullopt : std::optional<bool>(found->second);
     }
     LoadedIcon ShellItemIcon(const std::string& path, int size) const override { return Make("item " + path, size); }
     LoadedIcon LoadIconFile(const std::string& path, int size) const override {

@@ -14,7 +14,6 @@ TEST(IconFileNames, EachForbiddenCharacterGetsItsOwnStandInAndBothSchemesNameAsB
     EXPECT_EQ(EarlierIconFileName(true, "C:\\d\\", 48, 0), "DrC\xA2\x9F" "d\x9F" "48.ico");
     EXPECT_EQ(EarlierIconSource("i.ico", "Ed", "C:\\e.exe", "e.exe", ""), "i.ico\xFB" "Ed\xFB");
     EXPECT_EQ(EarlierIconSource("", "Ed", "", "e.exe", "14 00"), "e.exe");
-    EXPECT_EQ(EarlierIconSource("", "Ed", "", "", "14 00"), "14 00");
 }
 
 }  // namespace

@@ -58,6 +58,8 @@ TEST_F(Win32IconSourceTest, AWrittenIcoFileLoadsBackAtTheAskedSize) {
         EXPECT_EQ(IconWidth(source.LoadIconFile(path, size)), size);
     }
     EXPECT_EQ(source.LoadIconFile(temp / "missing.ico", 32), nullptr);
+    // Extraction gives any size, not only the two the shell keeps.
+    EXPECT_EQ(IconWidth(source.ExtractFileIcon("shell32.dll", 3, 24)), 24);
 }
 
 TEST_F(Win32IconSourceTest, ARealFilesIconIsKeptUnderTheEntrysNameMovesWithItAndGoesWithIt) {

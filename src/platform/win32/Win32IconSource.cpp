@@ -24,8 +24,8 @@ UINT ShellSizeFlag(int size) { return size <= 16 ? SHGFI_SMALLICON : SHGFI_LARGE
 
 LoadedIcon IconOfIdList(LPCITEMIDLIST list, int size) {
     SHFILEINFOA info{};
-    if (!::SHGetFileInfoA(reinterpret_cast<LPCSTR>(list), 0, &info, sizeof info, SHGFI_PIDL | SHGFI_ICON | ShellSizeFlag(size)))
-        return nullptr;
+    const UINT flags = SHGFI_PIDL | SHGFI_ICON | ShellSizeFlag(size);
+    if (!::SHGetFileInfoA(reinterpret_cast<LPCSTR>(list), 0, &info, sizeof info, flags)) return nullptr;
     return Own(info.hIcon);
 }
 
@@ -61,9 +61,8 @@ UniqueIdList NamespaceItem(const std::string& path) {
         begin = end + 1;
         if (name.empty()) continue;
         ComPtr<IEnumIDList> items;
-        if (folder->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN, items.put()) != S_OK ||
-            !items)
-            return {};
+        const SHCONTF kinds = SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | SHCONTF_INCLUDEHIDDEN;
+        if (folder->EnumObjects(nullptr, kinds, items.put()) != S_OK || !items) return {};
         UniqueIdList match;
         LPITEMIDLIST child = nullptr;
         while (!match && items->Next(1, &child, nullptr) == S_OK) {
@@ -144,7 +143,8 @@ LoadedIcon Win32IconSource::IdListIcon(const std::string& idListBytes, int size)
 LoadedIcon Win32IconSource::CommandIcon(int size) const {
     const int stored = size == 16 ? 16 : size == 32 ? 32 : 48;
     // The system's shared icon is copied, so the copy can be freed like any other.
-    const auto shared = static_cast<HICON>(::LoadImageA(nullptr, IDI_APPLICATION, IMAGE_ICON, stored, stored, LR_SHARED));
+    const auto shared =
+        static_cast<HICON>(::LoadImageA(nullptr, IDI_APPLICATION, IMAGE_ICON, stored, stored, LR_SHARED));
     if (!shared) return nullptr;
     return Own(static_cast<HICON>(::CopyImage(shared, IMAGE_ICON, stored, stored, 0)));
 }
