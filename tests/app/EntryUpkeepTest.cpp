@@ -155,17 +155,5 @@ TEST_F(EntryUpkeepTest, RefreshRemakesIconsOfTheCurrentSizeAndFileInformationFor
     EXPECT_FALSE(At("Editor").iconLoaded);
 }
 
-TEST_F(EntryUpkeepTest, EarlierIconFilesGetTheCurrentNames) {
-    Add({"Editor|C:\\e.exe", "Docs|C:\\Docs\\"});
-    fs.Put(kIcons + "FlC\xA2\x9F" "e.exe16.ico", "16");
-    fs.Put(kIcons + "FlC\xA2\x9F" "e.exe48.ico", "48");
-    fs.Put(kIcons + "DrC\xA2\x9F" "Docs\x9F" "24.ico", "24");
-    icons->RenameEarlierFiles(At("Editor"));
-    icons->RenameEarlierFiles(At("Docs"));
-    EXPECT_EQ(fs.ListFiles(kIcons), (Rows{"nDrDocs24.ico", "nFlEditor16.ico", "nFlEditor48.ico"}));
-    EXPECT_EQ(fs.Get(kIcons + "nFlEditor48.ico"), "48");
-    EXPECT_TRUE(At("Docs").isFolder);
-}
-
 }  // namespace
 }  // namespace qx
