@@ -269,6 +269,9 @@ void MainWindow::CreateControls() {
     busyPanel_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_BORDER | SS_CENTER | SS_CENTERIMAGE, 0, 0, kBusyWidth,
                                  kBusyHeight, hwnd_, nullptr, instance_, nullptr);
     resultList_.Create(hwnd_, kResultListId, 0, kInputHeight, 0, 0);
+    // The busy panel lies over the list: the list must not paint over it.
+    SetWindowLongPtrA(resultList_.Handle(), GWL_STYLE,
+                      GetWindowLongPtrA(resultList_.Handle(), GWL_STYLE) | WS_CLIPSIBLINGS);
     resultList_.OnMouseWheel = [this](int delta) {
         if (form_) form_->MouseWheel(delta);
     };
