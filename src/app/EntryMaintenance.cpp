@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/EntryIcons.h"
 #include "controls/ListBoxModel.h"
 #include "search/PrefixCharacters.h"
 #include "search/QueryState.h"
@@ -58,7 +59,15 @@ bool EntryMaintenance::DeleteEntry(const RowData* object) {
     return DeleteEntryAt(store_.EntryList().IndexOfObject(object));
 }
 
-bool EntryMaintenance::DeleteEntryAt(int index) {
+void EntryMaintenance::DeleteIconFiles(const Entry& entry) {
+    if (icons_) icons_->DeleteFiles(entry);
+}
+
+void EntryMaintenance::MoveIconFiles(const Entry& oldEntry, const Entry& newEntry) {
+    if (icons_) icons_->MoveFiles(oldEntry, newEntry);
+}
+
+bool EntryMaintenance::DeleteEntryAt(int index, bool rebuildList) {
     RowList& entries = store_.EntryList();
     if (index < 0) return false;
     RowData* object = entries.Objects(index);
@@ -68,7 +77,7 @@ bool EntryMaintenance::DeleteEntryAt(int index) {
     RowList& rows = results_.list().Items();
     if (const int row = rows.IndexOfObject(object); row >= 0) rows.Delete(row);
     entries.Delete(index);
-    results_.RefreshList();
+    if (rebuildList) results_.RefreshList();
     return true;
 }
 

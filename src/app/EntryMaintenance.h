@@ -10,6 +10,7 @@
 
 namespace qx {
 
+class EntryIcons;
 class EntryStore;
 class LanguageSwitch;
 class RowData;
@@ -36,6 +37,8 @@ public:
     EntryMaintenance& operator=(const EntryMaintenance&) = delete;
 
     void SetHooks(EntryMaintenanceHooks hooks) { hooks_ = std::move(hooks); }
+    // The icon files that go and move with the entries; none are touched while unset.
+    void SetIcons(EntryIcons* icons) { icons_ = icons; }
 
     // Removes the first stored entry of that Name (case-insensitive) with its
     // icon files and its result row, then rebuilds the list. False when no entry has the Name.
@@ -56,16 +59,13 @@ public:
     // renamed row. False when the name was refused (the edit should stay open); true also when
     // nothing changed or the object is no stored entry.
     bool RenameInPlace(const RowData* object, std::string_view plainText);
+    // Deletes the stored entry at that EntryList index with its icon files and result row;
+    // rebuildList false leaves the list's rebuild to the caller (bulk removals rebuild once).
+    bool DeleteEntryAt(int index, bool rebuildList = true);
 
 private:
-    // The icon cache files in IconsFolder are kept with the icon cache itself; until it exists
-    // an entry has none to delete or move.
-    void DeleteIconFiles(const Entry& entry) { (void)entry; }
-    void MoveIconFiles(const Entry& oldEntry, const Entry& newEntry) {
-        (void)oldEntry;
-        (void)newEntry;
-    }
-    bool DeleteEntryAt(int index);
+    void DeleteIconFiles(const Entry& entry);
+    void MoveIconFiles(const Entry& oldEntry, const Entry& newEntry);
     bool ReplaceEntryAt(int index, std::unique_ptr<Entry> newEntry);
     bool RefuseName(std::string_view name);
     void ShowInfo(const std::string& text) const;
@@ -76,6 +76,7 @@ private:
     const LanguageSwitch& language_;
     const PrefixCharacters& prefixes_;
     EntryMaintenanceHooks hooks_;
+    EntryIcons* icons_ = nullptr;
 };
 
 }  // namespace qx

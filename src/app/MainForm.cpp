@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "app/BusyPanel.h"
+#include "app/EntryIcons.h"
 #include "app/EntryMaintenance.h"
 #include "app/input/KeyboardCommands.h"
 #include "controls/ListBoxModel.h"
@@ -66,6 +68,7 @@ void MainForm::FormCreate(const std::string& exePath, const std::vector<std::str
     inputLock_ = std::make_unique<LockCounter>(log_.get());
     CreateListBehaviour();
     CreateLaunching();
+    CreateEntryUpkeep();
 
     view_.ProcessPendingMessages();
     view_.StartTimer(WindowTimer::Housekeeping, kHousekeepingIntervalMs);
@@ -201,7 +204,10 @@ void MainForm::FormDestroy() {
     launch_.reset();
     threads_.reset();
     keys_.reset();
+    cleanup_.reset();
+    busy_.reset();
     maintenance_.reset();
+    entryIcons_.reset();
     results_.reset();
     query_.reset();
     fileOpLock_.reset();
@@ -233,6 +239,32 @@ void MainForm::PollNewInstance() {
     }
     awaitingNewInstance_ = false;
     view_.ForceForeground();
+}
+
+void MainForm::CreateEntryUpkeep() {
+    entryIcons_ = std::make_unique<EntryIcons>(*store_, platform_.files, platform_.system, iconSource_,
+                                               defaultBrowser_);
+    entryIcons_->SetLargeIconsProbe([this] { return settings_.largeIcons; });
+    maintenance_->SetIcons(entryIcons_.get());
+    busy_ = std::make_unique<BusyPanel>(view_, *inputLock_, platform_.clock);
+    cleanup_ = std::make_unique<EntryCleanup>(EntryCleanup::Parts{
+        *store_, *maintenance_, *entryIcons_, *results_, *busy_, language_, platform_.files, iconSource_,
+        platform_.system.WindowsVersionNumber(), [this](const Status& status) { ShowError(status); }});
+}
+
+void MainForm::RenameLegacyIconFiles() {
+    RowList& entries = store_->EntryList();
+    for (int i = 0; i < entries.Count(); ++i) entryIcons_->RenameEarlierFiles(EntryAt(entries, i));
+}
+
+void MainForm::ManageEntries(ManageCommand command) {
+    // A bulk command waits for whatever holds the input (a message box, a launch, another one).
+    if (!started_ || !inputLock_->IsFree()) return;
+    switch (command) {
+        case ManageCommand::RefreshIconCache: cleanup_->RefreshIconCache(); break;
+        case ManageCommand::RemoveMissing: cleanup_->RemoveMissing(); break;
+        case ManageCommand::RemoveDuplicates: cleanup_->RemoveDuplicates(); break;
+    }
 }
 
 void MainForm::ReadSettings() {

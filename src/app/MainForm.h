@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/EntryCleanup.h"
 #include "app/input/KeyboardTarget.h"
 #include "app/MainWindowView.h"
 #include "app/OptionsMenu.h"
@@ -12,6 +13,7 @@
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
+#include "platform/IconSource.h"
 #include "platform/KeyboardState.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Registry.h"
@@ -28,6 +30,9 @@
 
 namespace qx {
 
+class BusyPanel;
+class EntryCleanup;
+class EntryIcons;
 class EntryMaintenance;
 class IInstallerLookup;
 class RowData;
@@ -110,6 +115,13 @@ public:
     // The "Sprache/Language" items: tag 0 German, 1 English.
     void ChooseLanguage(int tag) { language_.ChooseLanguage(tag); }
 
+    // The options menu's "Einträge verwalten" items.
+    void ManageEntries(ManageCommand command);
+    // Where entry icons come from; set before FormCreate. None: entries show no icons.
+    void SetIconSource(const IIconSource* source) { iconSource_ = source; }
+    // Entry icons, for the rows that draw them.
+    EntryIcons& entryIcons() { return *entryIcons_; }
+
     void SaveSettings();
     // The options menu's items: each change is applied and saved at once.
     void ToggleOption(OptionFlag flag);
@@ -149,9 +161,9 @@ private:
     MinimiseButtonState MinimiseState() const;
     void ReadSettings();
     // Icon cache files of the earlier naming scheme get the current names on the first start
-    // of this settings version; the icon cache itself arrives with entry maintenance, so there
-    // is nothing to rename yet.
-    void RenameLegacyIconFiles() {}
+    // of this settings version.
+    void RenameLegacyIconFiles();
+    void CreateEntryUpkeep();
     void CreateListBehaviour();
     void CreateLaunching();
     // The in-place rename of a stored entry's row, in entry search only, holding the input.
@@ -235,6 +247,10 @@ private:
     std::unique_ptr<QueryState> query_;
     std::unique_ptr<ResultListModel> results_;
     std::unique_ptr<EntryMaintenance> maintenance_;
+    const IIconSource* iconSource_ = nullptr;
+    std::unique_ptr<EntryIcons> entryIcons_;
+    std::unique_ptr<BusyPanel> busy_;
+    std::unique_ptr<EntryCleanup> cleanup_;
     std::unique_ptr<KeyboardCommands> keys_;
     std::string defaultBrowser_;
     std::unique_ptr<LaunchWorkers> threads_;

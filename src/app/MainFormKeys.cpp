@@ -199,6 +199,9 @@ void MainForm::RunRowMenuItem(RowMenuItem item) {
         case RowMenuItem::GoToParentFolder:
             launch_->OpenContainingFolder(LaunchSender::FolderMenuItem);
             break;
+        case RowMenuItem::RefreshFileInfo:
+            cleanup_->RefreshFileInformation();
+            break;
         // Editing, copying, the command prompt, the shell's own menu and the file information
         // arrive with the edit dialog, adding and folder browsing.
         default:

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -64,6 +65,12 @@ public:
     virtual void ShowRowContextMenu(const RowMenuVisibility& visible) = 0;
     // The model of the window's result list.
     virtual ListBoxModel& ResultList() = 0;
+    // The busy panel centred over the list, in that colour (0xBBGGRR) with the text, painted
+    // before this returns.
+    virtual void ShowBusyPanel(std::uint32_t colour, const std::string& text) = 0;
+    virtual void HideBusyPanel() = 0;
+    // Runs window messages as they arrive, for at most timeoutMs.
+    virtual void RunMessagesFor(unsigned timeoutMs) = 0;
 
     // Alpha 0..255, or kNotLayered for an opaque window.
     virtual void ApplyOpacity(int alpha) = 0;

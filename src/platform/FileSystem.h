@@ -26,6 +26,8 @@ public:
     virtual Status DeleteFile(const std::string& path) = 0;
     // Copies without overwriting: fails when the target exists.
     virtual Status CopyFileNew(const std::string& from, const std::string& to) = 0;
+    // Gives a file a new name, replacing a file of that name.
+    virtual Status RenameFile(const std::string& from, const std::string& to) = 0;
     // Names (not paths) of the plain files directly inside the folder.
     virtual std::vector<std::string> ListFiles(const std::string& folder) const = 0;
 };

@@ -101,6 +101,12 @@ Status StdFileSystem::DeleteFile(const std::string& path) {
     return FromErrorCode(error);
 }
 
+Status StdFileSystem::RenameFile(const std::string& from, const std::string& to) {
+    std::error_code error;
+    fs::rename(NativePath(from), NativePath(to), error);
+    return FromErrorCode(error);
+}
+
 Status StdFileSystem::CopyFileNew(const std::string& from, const std::string& to) {
     std::error_code error;
     fs::copy_file(NativePath(from), NativePath(to), fs::copy_options::none, error);

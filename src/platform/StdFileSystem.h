@@ -15,6 +15,7 @@ public:
     Status AppendToFile(const std::string& path, const std::string& data) override;
     Status DeleteFile(const std::string& path) override;
     Status CopyFileNew(const std::string& from, const std::string& to) override;
+    Status RenameFile(const std::string& from, const std::string& to) override;
     std::vector<std::string> ListFiles(const std::string& folder) const override;
 };
 
@@ -33,6 +34,7 @@ public:
     Status AppendToFile(const std::string&, const std::string&) override { return Refused(); }
     Status DeleteFile(const std::string&) override { return Refused(); }
     Status CopyFileNew(const std::string&, const std::string&) override { return Refused(); }
+    Status RenameFile(const std::string&, const std::string&) override { return Refused(); }
     std::vector<std::string> ListFiles(const std::string& folder) const override { return inner_.ListFiles(folder); }
 
 private:

@@ -48,6 +48,13 @@ public:
     void SetInputEnabled(bool enabled) override { Log(enabled ? "input on" : "input off"); }
     void SetInputText(const std::string& text) override { Log("input '" + text + "'"); }
     ListBoxModel& ResultList() override { return list; }
+    void ShowBusyPanel(std::uint32_t c, const std::string& t) override { Log("busy " + std::to_string(c) + " " + t); }
+    void HideBusyPanel() override { Log("busy hidden"); }
+    // Time passes while messages run.
+    void RunMessagesFor(unsigned ms) override {
+        Log("messages " + std::to_string(ms));
+        clock_.now += ms;
+    }
     void FocusField(KeyField) override {}
     void ShowInputLine() override { Log("show input line"); }
     void ClearKeyCaptureField() override { Log("clear key capture"); }

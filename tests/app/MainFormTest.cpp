@@ -136,6 +136,19 @@ TEST_F(FormTest, FirstLaunchCreatesOldOrdersShowsTheWindowAndAsksOnceAfterStart)
     EXPECT_TRUE(boxes.errors.empty());
 }
 
+TEST_F(FormTest, FirstStartOfThisSettingsVersionGivesEarlierIconFilesTheCurrentNames) {
+    const std::string icons = kData + "Icons\\";
+    files.Put(kData + "Files.txt", "Editor|C:\\e.exe\r\nDocs|C:\\Docs\\\r\n");
+    files.Put(icons + "FlC\xA2\x9F" "e.exe16.ico", "16");
+    files.Put(icons + "FlC\xA2\x9F" "e.exe48.ico", "48");
+    files.Put(icons + "DrC\xA2\x9F" "Docs\x9F" "24.ico", "24");
+    Create();
+    form.OnStartupTick();
+    EXPECT_EQ(files.ListFiles(icons), (Rows{"nDrDocs24.ico", "nFlEditor16.ico", "nFlEditor48.ico"}));
+    EXPECT_EQ(files.Get(icons + "nFlEditor48.ico"), "48");
+    EXPECT_TRUE(form.store().FindEntry("Docs")->isFolder);
+}
+
 TEST_F(FormTest, DataFolderThatCannotBeCreatedIsReported) {
     files.FailWrites(kData, "Access is denied.");
     form.FormCreate(kExe, {});

@@ -68,6 +68,16 @@ Status FakeFileSystem::DeleteFile(const std::string& path) {
     return files_.erase(Key(path)) == 0 ? Status::Fail(kNotFound) : Status::Ok();
 }
 
+Status FakeFileSystem::RenameFile(const std::string& from, const std::string& to) {
+    if (!FileExists(from)) return Status::Fail(kNotFound);
+    Status status = WriteStatus(to);
+    if (!status) return status;
+    const std::string contents = Get(from);
+    files_.erase(Key(from));
+    Put(to, contents);
+    return Status::Ok();
+}
+
 Status FakeFileSystem::CopyFileNew(const std::string& from, const std::string& to) {
     if (!FileExists(from)) return Status::Fail(kNotFound);
     if (FileExists(to)) return Status::Fail("The file exists.");

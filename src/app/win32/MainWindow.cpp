@@ -30,10 +30,13 @@ constexpr UINT kCmdOpacityFirst = 140;  // + index in kOpacityMenuPercents
 constexpr UINT kCmdRowMenuFirst = 160;  // + RowMenuItem
 constexpr UINT kCmdAutorunThisUser = 180;
 constexpr UINT kCmdAutorunAllUsers = 181;
+constexpr UINT kCmdManageFirst = 200;  // + ManageCommand
 constexpr int kInputLineId = 10;
 constexpr int kResultListId = 11;
 constexpr int kKeyCaptureId = 12;
 constexpr int kInputHeight = 24;
+constexpr int kBusyWidth = 200;
+constexpr int kBusyHeight = 40;
 
 UINT_PTR TimerId(WindowTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
 
@@ -77,6 +80,7 @@ bool MainWindow::Create(const std::string& exePath, const std::vector<std::strin
     form_ = std::make_unique<MainForm>(
         *this, PlatformServices{files_, system_, boxes_, clock_, keyboard_, clipboard_, launcher, registry_,
                                 installer_.Available() ? &installer_ : nullptr});
+    form_->SetIconSource(&icons_);
     form_->FormCreate(exePath, arguments);
     return true;
 }
@@ -142,6 +146,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             if (form_) OnFieldNotification(LOWORD(wParam), HIWORD(wParam));
+            break;
+        case WM_CTLCOLORSTATIC:
+            if (reinterpret_cast<HWND>(lParam) == busyPanel_ && busyBrush_) {
+                const auto dc = reinterpret_cast<HDC>(wParam);
+                SetBkColor(dc, busyColour_);
+                SetTextColor(dc, RGB(0, 0, 0));
+                return reinterpret_cast<LRESULT>(busyBrush_.get());
+            }
             break;
         case WM_SETFOCUS:
             // Closing a message box hands the focus back to the window itself; the keys
@@ -235,6 +247,8 @@ void MainWindow::OnCommand(UINT id) {
                 for (const LangPair& message : autorun_->Toggle(item))
                     form_->ShowInfo(form_->language().Text(message));
             }
+            if (id >= kCmdManageFirst && id <= kCmdManageFirst + static_cast<UINT>(ManageCommand::RemoveDuplicates))
+                form_->ManageEntries(static_cast<ManageCommand>(id - kCmdManageFirst));
             if (id >= kCmdRowMenuFirst && id < kCmdRowMenuFirst + kRowMenuItemCount)
                 form_->RunRowMenuItem(static_cast<RowMenuItem>(id - kCmdRowMenuFirst));
             break;
@@ -252,12 +266,18 @@ void MainWindow::CreateControls() {
     SetWindowSubclass(keyCapture_, &MainWindow::FieldProc, kKeyCaptureId, reinterpret_cast<DWORD_PTR>(this));
     waitingLine_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_LEFT | SS_CENTERIMAGE, 0, 0, 0, 0, hwnd_, nullptr,
                                    instance_, nullptr);
+    busyPanel_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_BORDER | SS_CENTER | SS_CENTERIMAGE, 0, 0, kBusyWidth,
+                                 kBusyHeight, hwnd_, nullptr, instance_, nullptr);
     resultList_.Create(hwnd_, kResultListId, 0, kInputHeight, 0, 0);
+    // The busy panel lies over the list: the list must not paint over it.
+    SetWindowLongPtrA(resultList_.Handle(), GWL_STYLE,
+                      GetWindowLongPtrA(resultList_.Handle(), GWL_STYLE) | WS_CLIPSIBLINGS);
     resultList_.OnMouseWheel = [this](int delta) {
         if (form_) form_->MouseWheel(delta);
     };
     SendMessageA(inputLine_, WM_SETFONT, font, FALSE);
     SendMessageA(waitingLine_, WM_SETFONT, font, FALSE);
+    SendMessageA(busyPanel_, WM_SETFONT, font, FALSE);
     resultList_.SetFont(reinterpret_cast<HFONT>(font));
     LayoutControls();
 }
@@ -380,6 +400,14 @@ void MainWindow::ShowOptionsMenu() {
             }
         }
     }
+    if (HMENU manage = submenu(menu.get(), text(texts::ManageEntries))) {
+        const auto item = [&](ManageCommand command, const LangPair& caption) {
+            AppendMenuA(manage, MF_STRING, kCmdManageFirst + static_cast<UINT>(command), text(caption).c_str());
+        };
+        item(ManageCommand::RefreshIconCache, texts::RefreshIconCache);
+        item(ManageCommand::RemoveMissing, texts::RemoveMissing);
+        item(ManageCommand::RemoveDuplicates, texts::RemoveDuplicates);
+    }
     if (HMENU languages = submenu(menu.get(), "Sprache/Language")) {
         // The language items name themselves in both languages.
         AppendMenuA(languages, MF_STRING, kCmdLanguageGerman, "Deutsch/German");
@@ -496,6 +524,31 @@ void MainWindow::MarkReleased() {
 void MainWindow::StartTimer(WindowTimer timer, unsigned intervalMs) { SetTimer(hwnd_, TimerId(timer), intervalMs, nullptr); }
 
 void MainWindow::StopTimer(WindowTimer timer) { KillTimer(hwnd_, TimerId(timer)); }
+
+void MainWindow::ShowBusyPanel(std::uint32_t colour, const std::string& text) {
+    busyColour_ = static_cast<COLORREF>(colour);
+    busyBrush_.reset(CreateSolidBrush(busyColour_));
+    // Centred over the list, above it.
+    RECT list;
+    GetWindowRect(resultList_.Handle(), &list);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&list), 2);
+    const int left = list.left + (list.right - list.left - kBusyWidth) / 2;
+    const int top = list.top + (list.bottom - list.top - kBusyHeight) / 2;
+    SetWindowTextA(busyPanel_, text.c_str());
+    SetWindowPos(busyPanel_, HWND_TOP, left, top, kBusyWidth, kBusyHeight, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    InvalidateRect(busyPanel_, nullptr, TRUE);
+    UpdateWindow(busyPanel_);
+}
+
+void MainWindow::HideBusyPanel() {
+    ShowWindow(busyPanel_, SW_HIDE);
+    UpdateWindow(hwnd_);
+}
+
+void MainWindow::RunMessagesFor(unsigned timeoutMs) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs, QS_ALLINPUT);
+    ProcessPendingMessages();
+}
 
 void MainWindow::ProcessPendingMessages() {
     MSG msg;

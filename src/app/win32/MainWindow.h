@@ -14,6 +14,7 @@
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32IconSource.h"
 #include "platform/win32/Win32InstallerLookup.h"
 #include "platform/win32/Win32KeyboardState.h"
 #include "platform/win32/Win32MessageBoxes.h"
@@ -56,6 +57,9 @@ public:
     void SetInputText(const std::string& text) override;
     void MoveCaretToEnd() override;
     ListBoxModel& ResultList() override { return resultList_.Model(); }
+    void ShowBusyPanel(std::uint32_t colour, const std::string& text) override;
+    void HideBusyPanel() override;
+    void RunMessagesFor(unsigned timeoutMs) override;
     void FocusField(KeyField field) override;
     void ShowInputLine() override { ShowWindow(inputLine_, SW_SHOW); }
     void ClearKeyCaptureField() override { SetWindowTextA(keyCapture_, ""); }
@@ -85,12 +89,16 @@ private:
     HWND inputLine_ = nullptr;
     HWND keyCapture_ = nullptr;
     HWND waitingLine_ = nullptr;  // lies over the input line while a locked launch runs
+    HWND busyPanel_ = nullptr;    // lies over the list while a bulk command runs
+    UniqueBrush busyBrush_;
+    COLORREF busyColour_ = 0;
     // Sent to every top-level window when the task bar (re)starts; its icons are gone then.
     const UINT taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
     Win32Clock clock_;
     ListBoxWindow resultList_;
 
     Win32FileSystem files_;
+    Win32IconSource icons_;
     Win32SystemInfo system_;
     Win32MessageBoxes boxes_;
     Win32KeyboardState keyboard_;

@@ -132,6 +132,11 @@ Status Win32FileSystem::DeleteFile(const std::string& path) {
     return Status::Ok();
 }
 
+Status Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
+    if (!::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return LastError();
+    return Status::Ok();
+}
+
 Status Win32FileSystem::CopyFileNew(const std::string& from, const std::string& to) {
     if (!::CopyFileA(from.c_str(), to.c_str(), TRUE)) return LastError();
     return Status::Ok();

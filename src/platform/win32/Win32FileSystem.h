@@ -16,6 +16,7 @@ public:
     Status AppendToFile(const std::string& path, const std::string& data) override;
     Status DeleteFile(const std::string& path) override;
     Status CopyFileNew(const std::string& from, const std::string& to) override;
+    Status RenameFile(const std::string& from, const std::string& to) override;
     std::vector<std::string> ListFiles(const std::string& folder) const override;
 };
 
