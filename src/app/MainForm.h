@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/AddEntries.h"
 #include "app/input/KeyboardTarget.h"
 #include "app/MainWindowView.h"
 #include "app/OptionsMenu.h"
@@ -29,6 +30,9 @@
 namespace qx {
 
 class EntryMaintenance;
+class IFileDialogs;
+class IShellItems;
+class IShellLinkSource;
 class IInstallerLookup;
 class RowData;
 class LaunchPipeline;
@@ -60,6 +64,9 @@ struct PlatformServices {
     std::shared_ptr<IShellLauncher> shellLauncher;
     const IRegistry& registry;
     const IInstallerLookup* installer = nullptr;  // none: advertised shortcuts launch their Value
+    const IShellLinkSource* links = nullptr;  // none: link files are added as files
+    const IShellItems* shell = nullptr;         // none: names from the path, folders by existence
+    IFileDialogs* fileDialogs = nullptr;        // none: the pickers choose nothing
 };
 
 // The main window's behaviour from creation to destruction: the process-wide objects,
@@ -107,6 +114,8 @@ public:
     void RunRowMenuItem(RowMenuItem item);
     // A click on the window itself: stops waiting for a locked launch.
     void FormMouseUp();
+    // The items of "Eintrag hinzufügen" in the options menu.
+    void RunAddCommand(AddEntryCommand command);
     // The "Sprache/Language" items: tag 0 German, 1 English.
     void ChooseLanguage(int tag) { language_.ChooseLanguage(tag); }
 
@@ -125,6 +134,7 @@ public:
     const FolderSet& folders() const { return folders_; }
     const ShellRootNames& shellRoots() const { return shellRoots_; }
     EntryStore& store() { return *store_; }
+    EntryAdder& adder() { return *adder_; }
     bool started() const { return started_; }
     bool released() const { return released_; }
     bool firstLaunch() const { return firstLaunch_; }
@@ -160,6 +170,8 @@ private:
     // Selects the row the context menu was opened on; false when it is gone.
     bool SelectMenuRow();
     void MiddleClick();
+    // Files left in the temporary links folder become entries.
+    void ImportTempLinks();
 
     // IQueryHooks and IKeyboardTarget
     // The balloon tip, the folder browser and a painted input line arrive with the
@@ -235,6 +247,7 @@ private:
     std::unique_ptr<QueryState> query_;
     std::unique_ptr<ResultListModel> results_;
     std::unique_ptr<EntryMaintenance> maintenance_;
+    std::unique_ptr<EntryAdder> adder_;
     std::unique_ptr<KeyboardCommands> keys_;
     std::string defaultBrowser_;
     std::unique_ptr<LaunchWorkers> threads_;
