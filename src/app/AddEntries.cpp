@@ -93,7 +93,10 @@ std::string EntryAdder::FileEntryName(const std::string& path) const {
 }
 
 std::string EntryAdder::FolderEntryName(const std::string& path) const {
-    if (IsNamespacePath(path)) return " " + std::string(FileNameOf(WithoutTrailingBackslash(path)));
+    if (IsNamespacePath(path)) {
+        const std::string item = WithoutTrailingBackslash(path);
+        return std::string(" ").append(FileNameOf(item));
+    }
     if (IsDriveRoot(path)) {
         std::string shown = DisplayName(path);
         if (shown.empty()) shown = WithoutTrailingBackslash(path);

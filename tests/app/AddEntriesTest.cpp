@@ -18,8 +18,7 @@ const std::string kFiles = test::kData + "Files.txt";
 
 struct FakeLinks : IShellLinkSource {
     std::optional<ShellLink> Load(const std::string& file) const override {
-        const auto found = links.find(file);
-        return found == links.end() ? std::nullopt : std::optional<ShellLink>(found->second);
+        return links.contains(file) ? std::optional(links.at(file)) : std::nullopt;
     }
     std::map<std::string, ShellLink> links;
 };
@@ -43,13 +42,9 @@ protected:
                        {"C:\\Apps\\setup.exe", "Setup Wizard"}, {"C:\\Windows\\Fonts", "Fonts"}};
         shell.fixed = {"D:\\"};
         shell.items["\\Control Panel\\Fonts"] = NamespaceItem{true, "C:\\Windows\\Fonts"};
-        ShellLink& editor = links.links["C:\\L\\Editor.lnk"];
-        editor.arguments = "-n";
-        editor.path = "C:\\Ed\\ed.exe";
-        editor.workingDirectory = "C:\\Ed";
-        editor.idList = std::string("\x14\0\x1F\0", 4);
-        editor.iconFile = "C:\\Ed\\ed.ico";
-        editor.iconIndex = 2;
+        links.links["C:\\L\\Editor.lnk"] = {.arguments = "-n", .path = "C:\\Ed\\ed.exe", .workingDirectory = "C:\\Ed",
+                                            .idList = std::string("\x14\0\x1F\0", 4), .description = {},
+                                            .iconFile = "C:\\Ed\\ed.ico", .iconIndex = 2, .url = {}, .advertised = {}};
         links.links["C:\\L\\News.url"].url = "http://news.example/";
         links.links["C:\\L\\Pct.lnk"].path = "C:\\100%\\a|b.exe";
         links.links["C:\\L\\Bad.lnk"].path = "C:\\Windows\\Uninst.exe";

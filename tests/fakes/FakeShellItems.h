@@ -10,16 +10,14 @@ namespace qx::test {
 class FakeShellItems : public IShellItems {
 public:
     std::string DisplayName(const std::string& path) const override {
-        const auto found = names.find(path);
-        return found == names.end() ? std::string() : found->second;
+        return names.contains(path) ? names.at(path) : std::string();
     }
     std::optional<bool> CanRename(const std::string& path) const override {
         if (!names.contains(path)) return std::nullopt;
         return !fixed.contains(path);
     }
     std::optional<NamespaceItem> FindNamespaceItem(const std::string& path) const override {
-        const auto found = items.find(path);
-        return found == items.end() ? std::nullopt : std::optional<NamespaceItem>(found->second);
+        return items.contains(path) ? std::optional(items.at(path)) : std::nullopt;
     }
 
     std::map<std::string, std::string> names;  // path -> display name
