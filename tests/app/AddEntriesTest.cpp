@@ -24,7 +24,7 @@ struct FakeLinks : IShellLinkSource {
 };
 
 struct FakeDialogs : IFileDialogs {
-    std::vector<std::string> ChooseFiles() override { return files; }
+    Lines ChooseFiles() override { return files; }
     std::optional<std::string> ChooseFolder() override { return folder; }
     Lines files;
     std::optional<std::string> folder;
@@ -122,7 +122,6 @@ TEST_F(AddEntriesTest, TypedEntriesAndCopiesGetFreeNamesOpenTheEditorAndAFailedS
     EXPECT_EQ(LineOf("Tool1"), "%_ESC_%Tool1|C:\\a%|b.exe|-x|t|C:\\|i.ico|3|1 2|P|C|ann|r|601");
     EXPECT_EQ(fs.Get(kFiles), saved);  // the file on disk stays whole; the entries stay in the list
     EXPECT_EQ(store.EntryList().Count(), 4);
-    EXPECT_EQ(selected.back(), "Tool1");
     EXPECT_EQ(editorsOpened, 3);
 }
 

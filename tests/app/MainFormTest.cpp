@@ -390,7 +390,6 @@ TEST_F(FormTest, FilesOfTheTempLinksFolderAndRowCopiesBecomeSavedEntries) {
     files.Put(links + "Early.exe", "");
     StartShown("Tool|C:\\t.exe|-q\r\n");
     files.Put(links + "Late.exe", "");
-    form.MinimiseTransition();
     form.RestoreTransition();
     form.RestoreTransition();
     // Without a link reader they are added as files, which then stay, imported once.
