@@ -81,8 +81,9 @@ std::string EntryAdder::DisplayName(const std::string& path) const {
 
 bool EntryAdder::IsFolder(const std::string& path) const {
     const std::optional<bool> canRename = context_.shell ? context_.shell->CanRename(path) : std::nullopt;
-    // A drive root cannot be renamed and is a folder even when no medium is in it.
-    if (canRename && !*canRename) return true;
+    // A drive root cannot be renamed and is a folder even when no medium is in it; a file the
+    // shell will not rename stays a file.
+    if (canRename && !*canRename) return !context_.files.FileExists(path);
     return context_.files.FolderExists(path);
 }
 

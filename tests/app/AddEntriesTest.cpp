@@ -40,7 +40,8 @@ protected:
         shell.names = {{"C:\\Tools", "Tools"},       {"D:\\", "Data (D:)"},
                        {"C:\\L\\Editor.lnk", "Editor"}, {"C:\\Apps\\notepad.exe", "notepad.exe"},
                        {"C:\\Apps\\setup.exe", "Setup Wizard"}, {"C:\\Windows\\Fonts", "Fonts"}};
-        shell.fixed = {"D:\\"};
+        shell.fixed = {"D:\\", "C:\\Apps\\setup.exe"};
+        fs.Put("C:\\Apps\\setup.exe", "");
         shell.items["\\Control Panel\\Fonts"] = NamespaceItem{true, "C:\\Windows\\Fonts"};
         links.links["C:\\L\\Editor.lnk"] = {.arguments = "-n", .path = "C:\\Ed\\ed.exe", .workingDirectory = "C:\\Ed",
                                             .idList = std::string("\x14\0\x1F\0", 4), .description = {},
