@@ -115,12 +115,11 @@ TEST_F(AddEntriesTest, TypedEntriesAndCopiesGetFreeNamesOpenTheEditorAndAFailedS
     EXPECT_TRUE(adder.Run(AddEntryCommand::Url));
     EXPECT_EQ(LineOf("url: Name of URL1"), "url: Name of URL1|http://www.enter-the-address-here.com|||||0||||||0");
     std::string added;
-    store.AddEntryFromLine("%_ESC_%Tool|C:\\a%|b.exe|-x|t|C:\\|i.ico|3|1 2|P|C|ann|r|601", false, added, false, true,
-                           true);
+    store.AddEntryFromLine("%_ESC_%Tool|a%|b|-x|t|w|i.ico|3|1 2|P|C|ann|r|601", false, added, false, true, true);
     const std::string saved = fs.Get(kFiles);
     fs.FailWrites(kFiles);
     EXPECT_EQ(adder.CreateCopy(*store.FindEntry("Tool")).message(), "There is not enough space on the disk.");
-    EXPECT_EQ(LineOf("Tool1"), "%_ESC_%Tool1|C:\\a%|b.exe|-x|t|C:\\|i.ico|3|1 2|P|C|ann|r|601");
+    EXPECT_EQ(LineOf("Tool1"), "%_ESC_%Tool1|a%|b|-x|t|w|i.ico|3|1 2|P|C|ann|r|601");
     EXPECT_EQ(fs.Get(kFiles), saved);  // the file on disk stays whole; the entries stay in the list
     EXPECT_EQ(store.EntryList().Count(), 4);
     EXPECT_EQ(editorsOpened, 3);
