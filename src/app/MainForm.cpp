@@ -58,6 +58,8 @@ void MainForm::FormCreate(const std::string& exePath, const std::vector<std::str
     results_ = std::make_unique<ResultListModel>(view_.ResultList(), *query_, *store_,
                                                  platform_.system.WindowsVersionNumber());
     maintenance_ = std::make_unique<EntryMaintenance>(*store_, *results_, language_, prefixes_);
+    adder_ = std::make_unique<EntryAdder>(AddEntriesContext{*store_, platform_.files, platform_.shell, platform_.links,
+                                                            platform_.fileDialogs, &language_});
     keys_ = std::make_unique<KeyboardCommands>(static_cast<IKeyboardTarget&>(*this), *query_, view_.ResultList(),
                                                *platform_.clipboard, platform_.files);
     defaultBrowser_ = DefaultBrowserProgram(platform_.registry, platform_.system.WindowsVersionNumber());
@@ -80,6 +82,7 @@ void MainForm::OnStartupTick() {
     view_.StopTimer(WindowTimer::Startup);
     ReadSettings();
     ShowErrors(store_->LoadEntries(LoadOptions{language_.languageIndex(), firstLaunch_}));
+    ImportTempLinks();
     if (storedSettingsVersion_ == 0) {
         RenameLegacyIconFiles();
         // A file that could not be read may hold settings; it is not replaced by defaults.
@@ -147,6 +150,8 @@ void MainForm::RestoreTransition() {
     // Last: the shell's tray can take seconds to answer (Wine hides its own tray window).
     view_.SetTrayIconVisible(false);
     visibility_ = Visibility::Shown;
+    // Links another program left for us since the last look.
+    ImportTempLinks();
     RunQueuedRequest();
 }
 
@@ -206,6 +211,7 @@ void MainForm::FormDestroy() {
     keys_.reset();
     cleanup_.reset();
     busy_.reset();
+    adder_.reset();
     maintenance_.reset();
     entryIcons_.reset();
     results_.reset();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/EntryCleanup.h"
+#include "app/AddEntries.h"
 #include "app/input/KeyboardTarget.h"
 #include "app/MainWindowView.h"
 #include "app/OptionsMenu.h"
@@ -34,6 +35,9 @@ class BusyPanel;
 class EntryCleanup;
 class EntryIcons;
 class EntryMaintenance;
+class IFileDialogs;
+class IShellItems;
+class IShellLinkSource;
 class IInstallerLookup;
 class RowData;
 class LaunchPipeline;
@@ -65,6 +69,9 @@ struct PlatformServices {
     std::shared_ptr<IShellLauncher> shellLauncher;
     const IRegistry& registry;
     const IInstallerLookup* installer = nullptr;  // none: advertised shortcuts launch their Value
+    const IShellLinkSource* links = nullptr;  // none: link files are added as files
+    const IShellItems* shell = nullptr;         // none: names from the path, folders by existence
+    IFileDialogs* fileDialogs = nullptr;        // none: the pickers choose nothing
 };
 
 // The main window's behaviour from creation to destruction: the process-wide objects,
@@ -112,6 +119,8 @@ public:
     void RunRowMenuItem(RowMenuItem item);
     // A click on the window itself: stops waiting for a locked launch.
     void FormMouseUp();
+    // The items of "Eintrag hinzufügen" in the options menu.
+    void RunAddCommand(AddEntryCommand command);
     // The "Sprache/Language" items: tag 0 German, 1 English.
     void ChooseLanguage(int tag) { language_.ChooseLanguage(tag); }
 
@@ -137,6 +146,7 @@ public:
     const FolderSet& folders() const { return folders_; }
     const ShellRootNames& shellRoots() const { return shellRoots_; }
     EntryStore& store() { return *store_; }
+    EntryAdder& adder() { return *adder_; }
     bool started() const { return started_; }
     bool released() const { return released_; }
     bool firstLaunch() const { return firstLaunch_; }
@@ -172,6 +182,8 @@ private:
     // Selects the row the context menu was opened on; false when it is gone.
     bool SelectMenuRow();
     void MiddleClick();
+    // Files left in the temporary links folder become entries.
+    void ImportTempLinks();
 
     // IQueryHooks and IKeyboardTarget
     // The balloon tip, the folder browser and a painted input line arrive with the
@@ -251,6 +263,7 @@ private:
     std::unique_ptr<EntryIcons> entryIcons_;
     std::unique_ptr<BusyPanel> busy_;
     std::unique_ptr<EntryCleanup> cleanup_;
+    std::unique_ptr<EntryAdder> adder_;
     std::unique_ptr<KeyboardCommands> keys_;
     std::string defaultBrowser_;
     std::unique_ptr<LaunchWorkers> threads_;

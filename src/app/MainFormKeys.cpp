@@ -45,6 +45,12 @@ void MainForm::CreateListBehaviour() {
     EntryStoreHooks storeHooks;
     storeHooks.isFolderBrowsing = [this] { return IsFolderBrowsing(); };
     storeHooks.rebuildResultList = [this] { results_->RefreshList(); };
+    storeHooks.autoAddFile = [this](const std::string& path) {
+        AutoAddOptions options;
+        options.takeLinkTarget = true;
+        std::string addedName;
+        return adder_->AutoAddFile(path, options, addedName);
+    };
     storeHooks.selectInAllEntries = [this](const std::string& name) {
         results_->ChangeToListBox();
         view_.ResultList().SetSelected(view_.ResultList().Items().IndexOf(name));
@@ -202,8 +208,13 @@ void MainForm::RunRowMenuItem(RowMenuItem item) {
         case RowMenuItem::RefreshFileInfo:
             cleanup_->RefreshFileInformation();
             break;
-        // Editing, copying, the command prompt, the shell's own menu and the file information
-        // arrive with the edit dialog, adding and folder browsing.
+        case RowMenuItem::CreateCopy:
+            if (const Entry* entry = EntryIfAny(menuRow_);
+                entry && !IsFolderBrowsing() && entry->iconState != IconState::FolderListing)
+                ShowError(adder_->CreateCopy(*entry));
+            break;
+        // Editing arrives with the edit dialog; the command prompt and the shell's own menu
+        // with folder browsing.
         default:
             break;
     }
@@ -254,5 +265,14 @@ void MainForm::ChangeToListBox() { results_->ChangeToListBox(); }
 void MainForm::RemoveSelectedRow() { maintenance_->RemoveSelectedEntry(); }
 
 void MainForm::SaveEntries() { ShowError(store_->SaveEntries(true)); }
+
+void MainForm::RunAddCommand(AddEntryCommand command) {
+    if (!inputLock_->IsFree() || released_) return;
+    ShowError(adder_->Run(command));
+}
+
+void MainForm::ImportTempLinks() {
+    if (!released_) ShowError(store_->ImportLooseFiles(folders_.tempLinksFolder).saved);
+}
 
 }  // namespace qx

@@ -137,6 +137,12 @@ void EntryStore::RefreshAfterChange() {
     if (!browsing && hooks_.rebuildResultList) hooks_.rebuildResultList();
 }
 
+bool EntryStore::IsEntryValue(std::string_view path) const {
+    for (int i = 0; i < entries_.Count(); ++i)
+        if (const Entry* entry = EntryIfAny(entries_.Objects(i)); entry && SameText(entry->Value(), path)) return true;
+    return false;
+}
+
 Entry* EntryStore::FindEntry(std::string_view name) {
     const int index = entries_.IndexOf(name);
     return index < 0 ? nullptr : &EntryAt(entries_, index);
@@ -163,6 +169,7 @@ ImportResult EntryStore::ImportLooseFiles(const std::string& folder) {
     if (!prefix.ends_with('\\')) prefix.push_back('\\');
     const bool standardEntries = SameFolder(folder, folders_.standardEntriesFolder);
     int added = 0;
+    std::vector<std::string> imported;
     for (const std::string& fileName : fs_.ListFiles(folder)) {
         const std::string filePath = prefix + fileName;
         if (!fs_.FileExists(filePath)) continue;
@@ -173,17 +180,23 @@ ImportResult EntryStore::ImportLooseFiles(const std::string& folder) {
             entry.SetText(EntryText::Value, "@Launch " + fileName);
             std::string addedName;
             if (AddEntryFromLine(FormatEntryLine(entry), false, addedName, false, false, false)) ++added;
-        } else if (hooks_.autoAddFile) {
+        } else if (hooks_.autoAddFile && !IsEntryValue(filePath)) {
             if (hooks_.autoAddFile(filePath)) {
                 ++added;
-                // One that cannot be deleted stays in the folder; the entry is made all the same.
-                (void)fs_.DeleteFile(filePath);
+                imported.push_back(filePath);
             }
         }
         // Without an autoAddFile hook other folders import nothing: their files stay untouched.
     }
     if (added == 0) return ImportResult{};
-    return ImportResult{added, SaveEntries(true)};
+    ImportResult result{added, SaveEntries(true)};
+    // The files go only once their entries are on disk: after a failed save the next import
+    // finds them again. A file its entry points to (not a link, or one that could not be
+    // read) stays, and is not imported twice. One that cannot be deleted stays as well.
+    if (result.saved)
+        for (const std::string& filePath : imported)
+            if (!IsEntryValue(filePath)) (void)fs_.DeleteFile(filePath);
+    return result;
 }
 
 }  // namespace qx

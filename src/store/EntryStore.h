@@ -73,6 +73,8 @@ public:
     // The first entry of that Name (case-insensitive), or null.
     Entry* FindEntry(std::string_view name);
     bool IsNameFree(std::string_view name) const;
+    // Whether some entry's Value is exactly this path (in any case).
+    bool IsEntryValue(std::string_view path) const;
     // name, or name + "1" ... name + "100", whichever is free first; name + "101" when none is.
     std::string MakeUniqueName(std::string_view name) const;
     void SortEntries() { entries_.Sort(); }

@@ -398,6 +398,24 @@ TEST_F(FormTest, RowMenuOffersWhatTheModeAllowsAndRemoveAsksFirst) {
     EXPECT_EQ(view.events.back(), "row menu 0 1 0 0 1 0 0 0 0");
 }
 
+TEST_F(FormTest, FilesOfTheTempLinksFolderAndRowCopiesBecomeSavedEntries) {
+    const std::string links = "C:\\Users\\tester\\QuilloxTmpLinks\\";
+    files.Put(links + "Early.exe", "");
+    StartShown("Tool|C:\\t.exe|-q\r\n");
+    files.Put(links + "Late.exe", "");
+    form.RestoreTransition();
+    form.RestoreTransition();
+    // Without a link reader they are added as files, which then stay, imported once.
+    EXPECT_TRUE(files.FileExists(links + "Late.exe"));
+    EditTo("tool");
+    view.list.OnContextMenu(5, 5);
+    form.RunRowMenuItem(RowMenuItem::CreateCopy);
+    EXPECT_EQ(view.list.SelectedText(), "Tool1");
+    EXPECT_EQ(files.Get(kData + "Files.txt"), "Early|" + links + "Early.exe|||||0||||||0\r\nLate|" + links +
+                                                  "Late.exe|||||0||||||0\r\nTool|C:\\t.exe|-q||||0||||||0\r\n"
+                                                  "Tool1|C:\\t.exe|-q||||0||||||0\r\n");
+}
+
 TEST_F(FormTest, ChordTogglesTheWindowButNotWhileAMessageBoxOwnsIt) {
     Start();
     const auto chord = [&](int ticks) {

@@ -200,12 +200,12 @@ TEST_F(LaunchTest, ForThisUserMenuItemWritesAndRemovesTheAutorunValue) {
     AutorunValueCleanup cleanup;
     HWND window = StartShown("");
     ASSERT_NE(window, nullptr);
-    // Options menu > "Allgemein" > "Quillox mit Windows starten" > "Für diesen Benutzer".
+    // Options menu > "Allgemein" (the second item) > "Quillox mit Windows starten" > "Für diesen Benutzer".
     const auto clickForThisUser = [&] {
         if (!PressChord({VK_CONTROL, VK_MENU, 'O'})) return false;
         if (!WaitUntil([] { return FindTopWindow(kPopupMenuClass, nullptr) != nullptr; })) return false;
-        return PressKey(VK_DOWN) && PressKey(VK_RIGHT) && PressKey(VK_RIGHT) && PressKey(VK_RETURN) &&
-               WaitUntil([] { return FindTopWindow(kPopupMenuClass, nullptr) == nullptr; });
+        return PressKey(VK_DOWN) && PressKey(VK_DOWN) && PressKey(VK_RIGHT) && PressKey(VK_RIGHT) &&
+               PressKey(VK_RETURN) && WaitUntil([] { return FindTopWindow(kPopupMenuClass, nullptr) == nullptr; });
     };
     ASSERT_TRUE(clickForThisUser());
     std::string value;

@@ -1,3 +1,4 @@
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -69,6 +70,11 @@ protected:
     // second instance does; with waitForHide each round first sees the launch hide the
     // window, else the call may come while the hide is still under way.
     void RunCycle(bool chords, bool waitForHide) {
+        // The program's home, and with it its temporary links folder, lies in the test folder.
+        const std::string home = Folder().Path();
+        SetEnvironmentVariableA("HOMEDRIVE", home.substr(0, 2).c_str());
+        SetEnvironmentVariableA("HOMEPATH", home.substr(2, home.size() - 3).c_str());
+        const std::string links = home + "QuilloxTmpLinks\\";
         HWND window = StartHidden();
         ASSERT_NE(window, nullptr);
         const ULONGLONG start = GetTickCount64();
@@ -81,6 +87,10 @@ protected:
             // The user's own pace, not a wait for the program.
             const ULONGLONG due = launchSeen + kUserPause.count(), now = GetTickCount64();
             if (now < due) Sleep(static_cast<DWORD>(due - now));
+            // Another program leaves a file in the temporary links folder while the window is
+            // away; calling the window up makes it an entry.
+            if (round == kRounds / 2 && CreateDirectoryA(links.c_str(), nullptr))
+                std::ofstream(links + "News.url", std::ios::binary) << "[InternetShortcut]\r\nURL=http://news/\r\n";
             if (chords && round % 2 == 0) {
                 HeldKeys chord({VK_LWIN, VK_CONTROL});
                 ASSERT_TRUE(WaitUntil([&] { return ReadyForTyping(window); })) << "after the chord: " << Describe(window);
@@ -88,6 +98,11 @@ protected:
                 SendRestore(window);  // gives up waiting after 5 s; the restore still comes
             }
             ASSERT_TRUE(ReadyWithEmptyInput(window));
+            std::string entries;
+            EXPECT_TRUE(round != kRounds / 2 || WaitUntil([&] {
+                            return Folder().ReadDataFile("Files.txt", entries) &&
+                                   entries.find("\nNews|" + links + "News.url|||||0||||||0\r\n") != std::string::npos;
+                        })) << entries;
             ASSERT_NO_FATAL_FAILURE(SearchAndLaunch(window));
             launchSeen = GetTickCount64();
         }

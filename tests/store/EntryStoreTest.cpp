@@ -179,6 +179,10 @@ TEST_F(EntryStoreTest, StandardEntriesImportThroughTheLaunchMarkerOtherFoldersTh
     EXPECT_EQ(offered, (Lines{links + "a.lnk", links + "b.lnk"}));
     EXPECT_FALSE(fs.FileExists(links + "a.lnk"));  // added, so deleted
     EXPECT_TRUE(fs.FileExists(links + "b.lnk"));
+    fs.Put(links + "a.lnk", "");
+    fs.FailWrites(kFiles);
+    EXPECT_FALSE(Store().ImportLooseFiles(links).saved);
+    EXPECT_TRUE(fs.FileExists(links + "a.lnk"));  // kept until its entry is on disk
 }
 
 TEST_F(EntryStoreTest, HistoriesLoadAndKeepTheNewestHundredDistinctLines) {

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
+
+#include "platform/win32/Win32ShellItems.h"
+#include "win32/TempFolder.h"
 
 namespace qx {
 namespace {
@@ -52,6 +56,19 @@ TEST_F(Win32SystemInfoTest, ShellRootDisplayName_GivesDistinctNamesWithoutBacksl
         names.insert(name);
     }
     EXPECT_EQ(names.size(), 4u);
+}
+
+// The answers a new entry's folder decision rests on: files and folders can be renamed, a
+// drive root cannot, and a path the shell does not know gets no answer.
+TEST(Win32ShellItemsTest, RenamableItemsDriveRootsAndUnknownPaths) {
+    test::TempFolder folder;
+    std::ofstream(folder / "Tool.exe") << "x";
+    const Win32ShellItems shell;
+    EXPECT_EQ(shell.CanRename(folder / "Tool.exe"), true);
+    EXPECT_EQ(shell.CanRename(folder.path()), true);
+    EXPECT_EQ(shell.CanRename("C:\\"), false);
+    EXPECT_EQ(shell.CanRename(folder / "missing.exe"), std::nullopt);
+    EXPECT_EQ(shell.FindNamespaceItem("\\no such item"), std::nullopt);
 }
 
 }  // namespace

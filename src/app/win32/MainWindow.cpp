@@ -31,6 +31,7 @@ constexpr UINT kCmdRowMenuFirst = 160;  // + RowMenuItem
 constexpr UINT kCmdAutorunThisUser = 180;
 constexpr UINT kCmdAutorunAllUsers = 181;
 constexpr UINT kCmdManageFirst = 200;  // + ManageCommand
+constexpr UINT kCmdAddFirst = 182;  // + AddEntryCommand
 constexpr int kInputLineId = 10;
 constexpr int kResultListId = 11;
 constexpr int kKeyCaptureId = 12;
@@ -65,6 +66,7 @@ bool MainWindow::Create(const std::string& exePath, const std::vector<std::strin
                             nullptr, instance_, this);
     if (!hwnd_) return false;
     boxes_.SetOwner(hwnd_);
+    fileDialogs_.SetOwner(hwnd_);
     tray_ = std::make_unique<TrayIcon>(hwnd_, kTrayId, kApplicationTitle);
     tray_->SetIcon(LoadIconA(nullptr, IDI_APPLICATION));
 
@@ -77,9 +79,12 @@ bool MainWindow::Create(const std::string& exePath, const std::vector<std::strin
             return static_cast<int>(RunAsUserLaunch(starter, user, password, WidenAnsi(file), WidenAnsi(parameters)));
         });
     autorun_ = std::make_unique<AutorunMenu>(registry_, exePath);
-    form_ = std::make_unique<MainForm>(
-        *this, PlatformServices{files_, system_, boxes_, clock_, keyboard_, clipboard_, launcher, registry_,
-                                installer_.Available() ? &installer_ : nullptr});
+    PlatformServices services{files_,    system_,  boxes_,   clock_,
+                              keyboard_, clipboard_, launcher, registry_,
+                              installer_.Available() ? &installer_ : nullptr};
+    services.shell = &shell_;
+    services.fileDialogs = &fileDialogs_;
+    form_ = std::make_unique<MainForm>(*this, services);
     form_->SetIconSource(&icons_);
     form_->FormCreate(exePath, arguments);
     return true;
@@ -249,6 +254,8 @@ void MainWindow::OnCommand(UINT id) {
             }
             if (id >= kCmdManageFirst && id <= kCmdManageFirst + static_cast<UINT>(ManageCommand::RemoveDuplicates))
                 form_->ManageEntries(static_cast<ManageCommand>(id - kCmdManageFirst));
+            if (id >= kCmdAddFirst && id <= kCmdAddFirst + static_cast<UINT>(AddEntryCommand::WindowsCommand))
+                form_->RunAddCommand(static_cast<AddEntryCommand>(id - kCmdAddFirst));
             if (id >= kCmdRowMenuFirst && id < kCmdRowMenuFirst + kRowMenuItemCount)
                 form_->RunRowMenuItem(static_cast<RowMenuItem>(id - kCmdRowMenuFirst));
             break;
@@ -371,6 +378,19 @@ void MainWindow::ShowOptionsMenu() {
         AppendMenuA(parent, MF_STRING | checked, kCmdOptionFirst + static_cast<UINT>(flag), text(caption).c_str());
     };
 
+    if (HMENU adding = submenu(menu.get(), text(texts::AddEntry))) {
+        const auto item = [&](HMENU parent, AddEntryCommand command, const LangPair& caption) {
+            AppendMenuA(parent, MF_STRING, kCmdAddFirst + static_cast<UINT>(command), text(caption).c_str());
+        };
+        if (HMENU files = submenu(adding, text(texts::AddFile))) {
+            item(files, AddEntryCommand::LinksAsFiles, texts::AddLinksAsFiles);
+            item(files, AddEntryCommand::LinkTargets, texts::InsertLinkTarget);
+        }
+        item(adding, AddEntryCommand::Folder, texts::AddFolder);
+        item(adding, AddEntryCommand::CustomValue, texts::AddCustomValue);
+        item(adding, AddEntryCommand::Url, texts::AddUrl);
+        item(adding, AddEntryCommand::WindowsCommand, texts::AddWindowsCommand);
+    }
     if (HMENU general = submenu(menu.get(), text(texts::GeneralSettings))) {
         if (HMENU autorun = submenu(general, text(texts::StartWithWindows))) {
             autorun_->UpdateStartupCheck();

@@ -13,12 +13,14 @@
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32FileDialogs.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32IconSource.h"
 #include "platform/win32/Win32InstallerLookup.h"
 #include "platform/win32/Win32KeyboardState.h"
 #include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32ShellItems.h"
 #include "platform/win32/Win32SystemInfo.h"
 
 namespace qx {
@@ -105,6 +107,8 @@ private:
     std::shared_ptr<Win32Clipboard> clipboard_ = std::make_shared<Win32Clipboard>();
     Win32Registry registry_;
     Win32InstallerLookup installer_;
+    Win32ShellItems shell_;
+    Win32FileDialogs fileDialogs_;
     std::unique_ptr<AutorunMenu> autorun_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<MainForm> form_;
