@@ -56,6 +56,10 @@ public:
     // renamed row. False when the name was refused (the edit should stay open); true also when
     // nothing changed or the object is no stored entry.
     bool RenameInPlace(const RowData* object, std::string_view plainText);
+    // The edit dialog's OK for the stored entry a row carries: puts newEntry in its place as
+    // ReplaceEntry does, then sorts, saves and shows it (its row selected and scrolled into view
+    // when the Name changed). False when the name was refused.
+    bool ReplaceEdited(const RowData* object, std::unique_ptr<Entry> newEntry);
 
 private:
     // The icon cache files in IconsFolder are kept with the icon cache itself; until it exists

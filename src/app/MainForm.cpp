@@ -123,6 +123,10 @@ MinimiseButtonState MainForm::MinimiseState() const {
     MinimiseButtonState state;
     state.fileOpLockHeld = !fileOpLock_->IsFree();
     state.mainWindowEnabled = view_.IsFormEnabled();
+    if (editor_.isOpen()) {
+        state.openDialog = ModalDialog::EditEntry;
+        state.openDialogEnabled = view_.IsEntryEditorEnabled();
+    }
     return state;
 }
 
@@ -155,9 +159,13 @@ void MainForm::MinimiseTransition() {
     const Visibility before = visibility_;
     // Closing the in-place edit may show a message; a restore from there runs after the hide.
     visibility_ = Visibility::Hiding;
-    // The edit-entry and web search dialogs, which hiding closes first, arrive later.
+    // The edit entry dialog closes first, as its title bar would; the web search dialog, which
+    // hiding closes too, arrives later.
+    // Not while a message box over it or its icon picker holds the input.
+    const bool dialogClosed = editor_.isOpen() && inputLock_->IsFree();
+    if (dialogClosed) view_.CloseEntryEditor();
     view_.ResultList().CommitEdit(true);
-    if (released_ || !inputLock_->IsFree() || !view_.IsFormEnabled()) {
+    if (released_ || !inputLock_->IsFree() || (!dialogClosed && !view_.IsFormEnabled())) {
         visibility_ = before;
         RunQueuedRequest();
         return;

@@ -55,6 +55,19 @@ void MainForm::CreateListBehaviour() {
                             [this](const std::string& text) { ShowInfo(text); },
                             [this](const Status& status) { ShowError(status); }});
 
+    EditEntryHooks editorHooks;
+    editorHooks.replace = [this](std::unique_ptr<Entry> edited) {
+        return maintenance_->ReplaceEdited(editorRow_, std::move(edited));
+    };
+    editorHooks.cancelled = [this](bool freshEntry) {
+        // The fresh entry is saved already; leaving it in Files.txt would bring it back.
+        if (freshEntry && maintenance_->DeleteEntry(editorRow_)) ShowError(store_->SaveEntries(false));
+        else results_->RefreshList();
+    };
+    editorHooks.setUserInput = [this](bool enable, int id) { SetUserInput(enable, id); };
+    editorHooks.sessionEnding = [this] { return sessionEnding_; };
+    editor_.SetHooks(std::move(editorHooks));
+
     ListBoxModel& list = view_.ResultList();
     list.OnDblClick = [this](MouseModifiers keys) {
         keys.ctrl = keys.ctrl || keys_->controlDown;
@@ -199,11 +212,30 @@ void MainForm::RunRowMenuItem(RowMenuItem item) {
         case RowMenuItem::GoToParentFolder:
             launch_->OpenContainingFolder(LaunchSender::FolderMenuItem);
             break;
-        // Editing, copying, the command prompt, the shell's own menu and the file information
-        // arrive with the edit dialog, adding and folder browsing.
+        case RowMenuItem::Edit:
+            OpenEntryEditor(true);
+            break;
+        // Copying, the command prompt, the shell's own menu and the file information
+        // arrive with adding and folder browsing.
         default:
             break;
     }
+}
+
+void MainForm::OpenEntryEditor(bool editingExisting) {
+    ListBoxModel& list = view_.ResultList();
+    if (editor_.isOpen() || IsFolderBrowsing() || query_->Mode() != InputMode::EntrySearch || !list.HasSelection())
+        return;
+    // The row's own entry object, never one looked up by name: names may repeat.
+    RowData* object = list.Items().Objects(list.SelectedIndex());
+    const Entry* entry = EntryIfAny(object);
+    if (!entry || store_->EntryList().IndexOfObject(object) < 0) return;
+    editorRow_ = object;
+    editor_.Open(*entry, editingExisting, settings_.editEntryWinver);
+    view_.ShowEntryEditor(editor_);
+    // A dialog that could not be shown counts as cancelled, so the next Ctrl+E opens again.
+    if (editor_.isOpen()) editor_.Close();
+    editorRow_ = nullptr;
 }
 
 bool MainForm::KeyDown(int key, bool alt, bool shift) {
