@@ -62,7 +62,7 @@ void RegisterPanelClass() {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = PanelProc;
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kPanelClass;
     ::RegisterClassExW(&windowClass);  // fails harmlessly when it exists from an earlier opening
