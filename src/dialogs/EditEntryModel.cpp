@@ -35,7 +35,9 @@ EditEntryFields FieldsOfEntry(const Entry& entry) {
 
 std::unique_ptr<Entry> EntryOfFields(const EditEntryFields& fields) {
     auto entry = std::make_unique<Entry>();
-    entry->SetText(EntryText::Name, ComposeEntryName(fields.name, fields.noDelete, fields.url, fields.command));
+    // A kind prefix or marker alone names nothing: the Name stays empty, and is refused as such.
+    if (!fields.name.empty())
+        entry->SetText(EntryText::Name, ComposeEntryName(fields.name, fields.noDelete, fields.url, fields.command));
     entry->SetText(EntryText::Value, fields.value);
     entry->SetText(EntryText::Parameters, fields.parameters);
     entry->SetText(EntryText::SearchTerms, fields.searchTerms);

@@ -40,7 +40,8 @@ struct EditEntryFields {
 };
 
 EditEntryFields FieldsOfEntry(const Entry& entry);
-// A new entry from the fields; its Reserved column stays empty.
+// A new entry from the fields; its Reserved column stays empty, and so does its Name when
+// no name was typed.
 std::unique_ptr<Entry> EntryOfFields(const EditEntryFields& fields);
 
 inline constexpr int kIconPickerLockId = 120;

@@ -46,6 +46,9 @@ TEST(EditEntryModel, KindBoxesExcludeEachOtherAndTheIconPickerHoldsTheInput) {
     model.Tick(KindBox::Command, true);
     model.Tick(KindBox::Command, false);
     EXPECT_EQ(EntryOfFields(model.fields())->Name(), "Share");
+    model.Tick(KindBox::Url, true);
+    model.fields().name.clear();
+    EXPECT_EQ(EntryOfFields(model.fields())->Name(), "");
 
     struct Picker : IIconPicker {
         std::optional<IconChoice> answer;
