@@ -159,9 +159,9 @@ void MainForm::MinimiseTransition() {
     const Visibility before = visibility_;
     // Closing the in-place edit may show a message; a restore from there runs after the hide.
     visibility_ = Visibility::Hiding;
-    // The edit entry dialog closes first, as its title bar would; the web search dialog, which
-    // hiding closes too, arrives later.
-    // Not while a message box over it or its icon picker holds the input.
+    // The edit entry dialog closes first, as its title bar would, unless a message box over it
+    // or its icon picker holds the input. The web search dialog, which hiding closes too,
+    // arrives later.
     const bool dialogClosed = editor_.isOpen() && inputLock_->IsFree();
     if (dialogClosed) view_.CloseEntryEditor();
     view_.ResultList().CommitEdit(true);
