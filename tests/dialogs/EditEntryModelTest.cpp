@@ -68,5 +68,16 @@ TEST(EditEntryModel, KindBoxesExcludeEachOtherAndTheIconPickerHoldsTheInput) {
     EXPECT_EQ(calls, (std::vector<std::string>{"hold 120", "free 120", "hold 120", "free 120"}));
 }
 
+// While Windows shuts down a close neither saves nor removes the fresh entry.
+TEST(EditEntryModel, ClosingWhileWindowsShutsDownChangesNothing) {
+    EditEntryModel model;
+    int changes = 0;
+    model.SetHooks({[&](std::unique_ptr<Entry>) { return ++changes > 0; }, [&](bool) { ++changes; }, nullptr,
+                    [] { return true; }});
+    model.Open(*ParseEntryLine("Fresh|x"), false, false);
+    EXPECT_TRUE(model.PressOk() && !model.isOpen());
+    EXPECT_EQ(changes, 0);
+}
+
 }  // namespace
 }  // namespace qx
