@@ -11,7 +11,7 @@ set -euo pipefail
 
 # The layers, bottom to top: each may include itself and the layers named after it, which
 # all lie below it. This table is the one place that says how the layers stack.
-layerOrder=(platform text controls store search exec skin app cli)
+layerOrder=(platform text controls store search exec skin dialogs app cli)
 declare -A mayUse=(
     [platform]=""
     [text]="platform"
@@ -20,8 +20,9 @@ declare -A mayUse=(
     [search]="platform text controls store"
     [exec]="platform text controls store search"
     [skin]="platform text controls store"
-    [app]="platform text controls store search exec skin"
-    [cli]="platform text controls store search exec skin app"
+    [dialogs]="platform text controls store search exec skin"
+    [app]="platform text controls store search exec skin dialogs"
+    [cli]="platform text controls store search exec skin dialogs app"
 )
 # Folders of a layer that hold system code as its win32/ folder does: the command-line
 # program's entry asks Windows where it lives when built for it.

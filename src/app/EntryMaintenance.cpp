@@ -176,4 +176,23 @@ bool EntryMaintenance::RenameInPlace(const RowData* object, std::string_view pla
     return true;
 }
 
+bool EntryMaintenance::ReplaceEdited(const RowData* object, std::unique_ptr<Entry> newEntry) {
+    const int index = store_.EntryList().IndexOfObject(object);
+    const std::string oldName = index >= 0 ? store_.EntryList().Strings(index) : std::string();
+    if (!ReplaceEntryAt(index, std::move(newEntry))) return false;
+    const bool renamed = store_.EntryList().Strings(index) != oldName;
+
+    store_.SortEntries();
+    results_.RefreshList();
+    ShowError(store_.SaveEntries(false));
+    ListBoxModel& list = results_.list();
+    const int row = list.Items().IndexOfObject(object);
+    if (renamed && row >= 0) {
+        list.SetSelected(row);
+        ScrollRowIntoView(list, row);
+    }
+    list.Repaint();
+    return true;
+}
+
 }  // namespace qx

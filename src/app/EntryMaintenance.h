@@ -62,6 +62,10 @@ public:
     // Deletes the stored entry at that EntryList index with its icon files and result row;
     // rebuildList false leaves the list's rebuild to the caller (bulk removals rebuild once).
     bool DeleteEntryAt(int index, bool rebuildList = true);
+    // The edit dialog's OK for the stored entry a row carries: puts newEntry in its place as
+    // ReplaceEntry does, then sorts, saves and shows it (its row selected and scrolled into view
+    // when the Name changed). False when the name was refused.
+    bool ReplaceEdited(const RowData* object, std::unique_ptr<Entry> newEntry);
 
 private:
     void DeleteIconFiles(const Entry& entry);

@@ -60,6 +60,8 @@ void MainForm::FormCreate(const std::string& exePath, const std::vector<std::str
     maintenance_ = std::make_unique<EntryMaintenance>(*store_, *results_, language_, prefixes_);
     adder_ = std::make_unique<EntryAdder>(AddEntriesContext{*store_, platform_.files, platform_.shell, platform_.links,
                                                             platform_.fileDialogs, &language_});
+    // A typed entry or a copy opens the editor on itself; Cancel there deletes it again.
+    adder_->openEditorForNew = [this] { OpenEntryEditor(false); };
     keys_ = std::make_unique<KeyboardCommands>(static_cast<IKeyboardTarget&>(*this), *query_, view_.ResultList(),
                                                *platform_.clipboard, platform_.files);
     defaultBrowser_ = DefaultBrowserProgram(platform_.registry, platform_.system.WindowsVersionNumber());
@@ -129,6 +131,10 @@ MinimiseButtonState MainForm::MinimiseState() const {
     MinimiseButtonState state;
     state.fileOpLockHeld = !fileOpLock_->IsFree();
     state.mainWindowEnabled = view_.IsFormEnabled();
+    if (editor_.isOpen()) {
+        state.openDialog = ModalDialog::EditEntry;
+        state.openDialogEnabled = view_.IsEntryEditorEnabled();
+    }
     return state;
 }
 
@@ -163,9 +169,13 @@ void MainForm::MinimiseTransition() {
     const Visibility before = visibility_;
     // Closing the in-place edit may show a message; a restore from there runs after the hide.
     visibility_ = Visibility::Hiding;
-    // The edit-entry and web search dialogs, which hiding closes first, arrive later.
+    // The edit entry dialog closes first, as its title bar would, unless a message box over it
+    // or its icon picker holds the input. The web search dialog, which hiding closes too,
+    // arrives later.
+    const bool dialogClosed = editor_.isOpen() && inputLock_->IsFree();
+    if (dialogClosed) view_.CloseEntryEditor();
     view_.ResultList().CommitEdit(true);
-    if (released_ || !inputLock_->IsFree() || !view_.IsFormEnabled()) {
+    if (released_ || !inputLock_->IsFree() || (!dialogClosed && !view_.IsFormEnabled())) {
         visibility_ = before;
         RunQueuedRequest();
         return;

@@ -10,6 +10,7 @@
 #include "app/MainWindowView.h"
 #include "app/OptionsMenu.h"
 #include "app/SummonKeys.h"
+#include "dialogs/EditEntryModel.h"
 #include "exec/LockCounter.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
@@ -117,6 +118,9 @@ public:
     void ResultListDblClick(bool fromKeyboard = true, ModifierKeys keys = {});
     // A choice of the row context menu, for the row the menu was opened on.
     void RunRowMenuItem(RowMenuItem item);
+    // The edit entry dialog on the selected row's stored entry, in entry search outside folder
+    // browsing. editingExisting false: the entry was just added, and cancelling removes it.
+    void OpenEntryEditor(bool editingExisting);
     // A click on the window itself: stops waiting for a locked launch.
     void FormMouseUp();
     // The items of "Eintrag hinzufügen" in the options menu.
@@ -200,9 +204,9 @@ private:
     // IKeyboardTarget
     bool IsFileOpLockFree() const override { return fileOpLock_->IsFree(); }
     bool IsReleased() const override { return released_; }
-    // Launch workers, the edit-entry dialog and the info dialog arrive with their features.
+    // Launch workers and the info dialog arrive with their features.
     bool IsLaunchRunning() const override;
-    bool IsEditEntryDialogVisible() const override { return false; }
+    bool IsEditEntryDialogVisible() const override { return editor_.isOpen(); }
     const std::string& ProgramFolder() const override { return folders_.programFolder; }
     void PutInputLineText(const std::string& text) override { view_.SetInputText(text); }
     void RunInputChange(const std::string& text) override { FormEditChange(text); }
@@ -221,7 +225,7 @@ private:
     void PopupInfoMenu() override {}
     void PopupOptionsMenu() override { view_.ShowOptionsMenu(); }
     void OpenWebSearchDialog() override {}
-    void OpenEditEntryDialog() override {}
+    void OpenEditEntryDialog() override { OpenEntryEditor(true); }
     void OpenRowContextMenu() override;
     void OpenContainingFolder() override;
     void RemoveSelectedRow() override;
@@ -278,6 +282,10 @@ private:
     bool renameLockHeld_ = false;
     RowData* menuRow_ = nullptr;
     std::string menuRowText_;
+
+    EditEntryModel editor_;
+    // The stored entry the open edit dialog works on.
+    RowData* editorRow_ = nullptr;
 };
 
 }  // namespace qx

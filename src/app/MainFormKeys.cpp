@@ -61,6 +61,19 @@ void MainForm::CreateListBehaviour() {
                             [this](const std::string& text) { ShowInfo(text); },
                             [this](const Status& status) { ShowError(status); }});
 
+    EditEntryHooks editorHooks;
+    editorHooks.replace = [this](std::unique_ptr<Entry> edited) {
+        return maintenance_->ReplaceEdited(editorRow_, std::move(edited));
+    };
+    editorHooks.cancelled = [this](bool freshEntry) {
+        // The fresh entry is saved already; leaving it in Files.txt would bring it back.
+        if (freshEntry && maintenance_->DeleteEntry(editorRow_)) ShowError(store_->SaveEntries(false));
+        else results_->RefreshList();
+    };
+    editorHooks.setUserInput = [this](bool enable, int id) { SetUserInput(enable, id); };
+    editorHooks.sessionEnding = [this] { return sessionEnding_; };
+    editor_.SetHooks(std::move(editorHooks));
+
     ListBoxModel& list = view_.ResultList();
     list.OnDblClick = [this](MouseModifiers keys) {
         keys.ctrl = keys.ctrl || keys_->controlDown;
@@ -213,11 +226,29 @@ void MainForm::RunRowMenuItem(RowMenuItem item) {
                 entry && !IsFolderBrowsing() && entry->iconState != IconState::FolderListing)
                 ShowError(adder_->CreateCopy(*entry));
             break;
-        // Editing arrives with the edit dialog; the command prompt and the shell's own menu
-        // with folder browsing.
+        case RowMenuItem::Edit:
+            OpenEntryEditor(true);
+            break;
+        // The command prompt and the shell's own menu arrive with folder browsing.
         default:
             break;
     }
+}
+
+void MainForm::OpenEntryEditor(bool editingExisting) {
+    ListBoxModel& list = view_.ResultList();
+    if (editor_.isOpen() || IsFolderBrowsing() || query_->Mode() != InputMode::EntrySearch || !list.HasSelection())
+        return;
+    // The row's own entry object, never one looked up by name: names may repeat.
+    RowData* object = list.Items().Objects(list.SelectedIndex());
+    const Entry* entry = EntryIfAny(object);
+    if (!entry || store_->EntryList().IndexOfObject(object) < 0) return;
+    editorRow_ = object;
+    editor_.Open(*entry, editingExisting, settings_.editEntryWinver);
+    view_.ShowEntryEditor(editor_);
+    // A dialog that could not be shown counts as cancelled, so the next Ctrl+E opens again.
+    if (editor_.isOpen()) editor_.Close();
+    editorRow_ = nullptr;
 }
 
 bool MainForm::KeyDown(int key, bool alt, bool shift) {

@@ -8,6 +8,7 @@
 
 namespace qx {
 
+class EditEntryModel;
 class ListBoxModel;
 enum class KeyField;
 
@@ -63,6 +64,13 @@ public:
     // The list's context menu at the cursor with the visible items; a choice comes back as
     // MainForm::RunRowMenuItem.
     virtual void ShowRowContextMenu(const RowMenuVisibility& visible) = 0;
+    // The edit entry dialog, modal over the window and centred on it; returns once it has
+    // closed, which the model allows.
+    virtual void ShowEntryEditor(EditEntryModel& editor) = 0;
+    // Closes the open edit entry dialog as its title bar would.
+    virtual void CloseEntryEditor() = 0;
+    // False while a message box or the icon picker covers the open edit entry dialog.
+    virtual bool IsEntryEditorEnabled() const = 0;
     // The model of the window's result list.
     virtual ListBoxModel& ResultList() = 0;
     // The busy panel centred over the list, in that colour (0xBBGGRR) with the text, painted

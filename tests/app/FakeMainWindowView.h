@@ -8,6 +8,7 @@
 #include "app/input/KeyboardTarget.h"
 #include "app/MainWindowView.h"
 #include "controls/ListBoxModel.h"
+#include "dialogs/EditEntryModel.h"
 #include "fakes/FakeClock.h"
 #include "search/SearchTestLists.h"
 
@@ -69,6 +70,18 @@ public:
         for (bool item : visible) shown += item ? " 1" : " 0";
         Log(shown);
     }
+    // The user's part in the edit dialog: acts on the model until it lets the dialog close.
+    void ShowEntryEditor(EditEntryModel& editor) override {
+        Log("editor");
+        editorModel_ = &editor;
+        if (whileEditorShown) whileEditorShown(editor);
+        editorModel_ = nullptr;
+    }
+    void CloseEntryEditor() override {
+        Log("close editor");
+        if (editorModel_ && editorModel_->Close()) Log("editor closed");
+    }
+    bool IsEntryEditorEnabled() const override { return editorEnabled; }
     void ApplyOpacity(int alpha) override { Log("opacity " + std::to_string(alpha)); }
     void ApplyStayOnTop(bool onTop) override { Log(onTop ? "on top" : "not on top"); }
     void ApplyListSize(int width, int height) override {
@@ -88,6 +101,8 @@ public:
     // Runs after each recorded event: a nested message pump inside that call.
     std::function<void(const std::string& event)> onEvent;
     std::uint64_t instanceAppearsAt = 0;  // 0: the new instance never appears
+    std::function<void(EditEntryModel&)> whileEditorShown;
+    bool editorEnabled = true;
     std::map<WindowTimer, unsigned> timers;  // the running ones and their intervals
     bool ResultsTimerRunning() const { return timers.count(WindowTimer::Results) > 0; }
 
@@ -97,6 +112,7 @@ private:
         if (onEvent) onEvent(event);
     }
     FakeClock& clock_;
+    EditEntryModel* editorModel_ = nullptr;
 };
 
 }  // namespace qx::test

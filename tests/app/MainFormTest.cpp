@@ -448,6 +448,50 @@ TEST_F(FormTest, CtrlShortcutsRunTheirMenuCommands) {
     EXPECT_TRUE(form.released());
 }
 
+// Ctrl+E on the selected row: a name taken by another entry is refused with the dialog left
+// open and the input kept; a change of letter case only is accepted. Cancel leaves an existing
+// entry alone; hiding the window closes the dialog as cancelled, which removes a fresh entry.
+TEST_F(FormTest, EditDialogSavesAcceptedEditsAndCancelRemovesOnlyAFreshEntry) {
+    system.version = 600;
+    StartShown("Editor|C:\\e.exe|||||0||||||600\r\nOther|C:\\o.exe\r\n");
+    EditTo("edit");
+    std::string kept;
+    view.whileEditorShown = [&](EditEntryModel& editor) {
+        form.KeyDown('E', false, false);  // opens no second dialog
+        editor.fields().name = "Other";
+        editor.fields().value = "C:\\new.exe";
+        EXPECT_FALSE(editor.PressOk());
+        kept = editor.fields().name + " " + editor.fields().value;
+        editor.fields().name = "editor";
+        EXPECT_TRUE(editor.PressOk());
+    };
+    keyboard.Press({vk::kControl});
+    EXPECT_TRUE(form.KeyDown('E', false, false));
+    EXPECT_EQ(kept, "Other C:\\new.exe");
+    EXPECT_EQ(boxes.messages, Rows{"Ein Eintrag mit dem Namen \"Other\" existiert bereits."});
+    const std::string saved = "editor|C:\\new.exe|||||0||||||600\r\nOther|C:\\o.exe|||||0||||||0\r\n";
+    EXPECT_EQ(files.Get(kData + "Files.txt"), saved);
+
+    view.whileEditorShown = [](EditEntryModel& editor) {
+        editor.fields().value = "changed";
+        EXPECT_TRUE(editor.PressCancel());
+    };
+    view.list.OnContextMenu(5, 5);
+    form.RunRowMenuItem(RowMenuItem::Edit);
+    EXPECT_EQ(files.Get(kData + "Files.txt"), saved);
+
+    view.whileEditorShown = [&](EditEntryModel&) {
+        view.formEnabled = false;
+        form.MinimiseTransition();
+        view.formEnabled = true;
+    };
+    form.OpenEntryEditor(false);  // as an add command does on the entry it has just made
+    EXPECT_EQ(Count("editor closed"), 1);
+    EXPECT_EQ(Count("editor"), 3);
+    EXPECT_FALSE(view.formVisible);
+    EXPECT_EQ(files.Get(kData + "Files.txt"), "Other|C:\\o.exe|||||0||||||0\r\n");
+}
+
 TEST_F(FormTest, RowsActOnTheirOwnEntryWhenTwoShareAName) {
     StartShown("Foo|C:\\a.exe\r\nFoo|C:\\b.exe\r\nFoo|C:\\c.exe\r\n");
     Type("foo");

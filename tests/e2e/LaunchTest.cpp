@@ -218,9 +218,10 @@ TEST_F(LaunchTest, ForThisUserMenuItemWritesAndRemovesTheAutorunValue) {
     EXPECT_TRUE(WaitUntil([&] { return !ReadAutorunValue(value); })) << value;
 }
 
-// Ctrl+R stores the selected entry relative to the program folder; hiding empties the input
-// and the list; Delete asks with the entry's name and Yes removes it from Files.txt.
-TEST_F(LaunchTest, CtrlRMakesThePathRelativeHidingEmptiesTheInputAndDeleteRemovesTheEntry) {
+// Ctrl+R stores the selected entry relative to the program folder; Ctrl+E edits it; hiding
+// empties the input and the list; Delete asks with the entry's name and Yes removes it from
+// Files.txt.
+TEST_F(LaunchTest, CtrlRMakesThePathRelativeCtrlEEditsHidingEmptiesTheInputAndDeleteRemovesTheEntry) {
     const std::string tool = Folder().Path() + "tools\\t.exe";
     HWND window = StartShown("Keynote|k.exe\r\nNotepad|notepad.exe\r\nTool|" + tool + "\r\n");
     ASSERT_NE(window, nullptr);
@@ -231,6 +232,25 @@ TEST_F(LaunchTest, CtrlRMakesThePathRelativeHidingEmptiesTheInputAndDeleteRemove
         return Folder().ReadDataFile("Files.txt", files) && ("\r\n" + files).find("\r\n" + line) != std::string::npos;
     };
     EXPECT_TRUE(WaitUntil([&] { return filesHold("Tool|.\\tools\\t.exe|"); })) << files;
+
+    // Ctrl+E edits the selected entry: a Value typed over the old one and Enter (OK) save it;
+    // in a second round Esc (Abbrechen) leaves the file as it was.
+    HWND editor = nullptr;
+    const auto editorOpens = [&] {
+        return PressChord({VK_CONTROL, 'E'}) && WaitUntil([&] {
+                   editor = FindTopWindow("#32770", "Eintrag bearbeiten");
+                   return editor && IsWindowVisible(editor);
+               });
+    };
+    ASSERT_TRUE(editorOpens());
+    ASSERT_TRUE(PressKey(VK_TAB) && TypeText("C:\\t2.exe") && PressKey(VK_RETURN));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(editor) && filesHold("Tool|C:\\t2.exe|||||0||||||0\r\n"); }))
+        << files;
+    ASSERT_TRUE(editorOpens());
+    const std::string edited = files;
+    ASSERT_TRUE(TypeText("Changed") && PressKey(VK_ESCAPE));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(editor); }));
+    EXPECT_TRUE(Folder().ReadDataFile("Files.txt", files) && files == edited) << files;
 
     ASSERT_TRUE(SendMinimise(window));
     EXPECT_TRUE(WaitUntil([&] { return IsParkedOffScreen(window); }));

@@ -452,6 +452,10 @@ void MainWindow::ShowRowContextMenu(const RowMenuVisibility& visible) {
     TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN, cursor.x, cursor.y, 0, hwnd_, nullptr);
 }
 
+void MainWindow::ShowEntryEditor(EditEntryModel& editor) {
+    editorDialog_.Show(hwnd_, editor, form_ ? form_->languageIndex() : 0);
+}
+
 std::optional<SecretText> MainWindow::PromptPassword(const std::string& caption, const std::string& prompt) {
     return qx::PromptPassword(hwnd_, caption, prompt);
 }

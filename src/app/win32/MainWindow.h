@@ -9,6 +9,7 @@
 #include "app/MainWindowView.h"
 #include "app/win32/TrayIcon.h"
 #include "controls/win32/ListBoxWindow.h"
+#include "dialogs/win32/EditEntryDialog.h"
 #include "exec/Autorun.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Clipboard.h"
@@ -69,6 +70,9 @@ public:
     std::optional<SecretText> PromptPassword(const std::string& caption, const std::string& prompt) override;
     void ShowWaitingText(const std::string& text) override;
     void ShowRowContextMenu(const RowMenuVisibility& visible) override;
+    void ShowEntryEditor(EditEntryModel& editor) override;
+    void CloseEntryEditor() override { editorDialog_.Close(); }
+    bool IsEntryEditorEnabled() const override { return editorDialog_.IsEnabled(); }
     void ApplyOpacity(int alpha) override;
     void ApplyStayOnTop(bool onTop) override;
     void ApplyListSize(int width, int height) override;
@@ -98,6 +102,7 @@ private:
     const UINT taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
     Win32Clock clock_;
     ListBoxWindow resultList_;
+    EditEntryDialog editorDialog_;
 
     Win32FileSystem files_;
     Win32IconSource icons_;
