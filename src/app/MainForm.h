@@ -30,6 +30,7 @@ namespace qx {
 
 class EntryMaintenance;
 class IInstallerLookup;
+class IShellLinkSource;
 class RowData;
 class LaunchPipeline;
 class LaunchWorkers;
@@ -60,6 +61,7 @@ struct PlatformServices {
     std::shared_ptr<IShellLauncher> shellLauncher;
     const IRegistry& registry;
     const IInstallerLookup* installer = nullptr;  // none: advertised shortcuts launch their Value
+    const IShellLinkSource* links = nullptr;  // none: link files are added as files
 };
 
 // The main window's behaviour from creation to destruction: the process-wide objects,

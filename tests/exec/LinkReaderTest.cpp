@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "exec/IdListText.h"
 #include "exec/InternetShortcut.h"
 #include "fakes/FakeFileSystem.h"
@@ -17,13 +15,10 @@ const std::string kIdList("\x14\0\x1F\0", 4);
 
 struct FakeLinkFiles : ILinkFiles {
     std::optional<LinkFileData> Read(const std::string& path) const override {
-        if (path.ends_with(".url")) ADD_FAILURE() << "Internet shortcut read as a shell link: " << path;
-        const auto it = links.find(path);
-        return it == links.end() ? std::nullopt : std::optional(it->second);
+        if (path == "C:\\L\\Word.lnk") return LinkFileData{};
+        if (path != "C:\\L\\Editor.dat") return std::nullopt;
+        return LinkFileData{"-n", "C:\\Tools\\edit.exe", "C:\\Tools", 3, kIdList, "Edits", "C:\\e.ico", 2, 0x641};
     }
-    std::map<std::string, LinkFileData> links{
-        {"C:\\L\\Editor.dat", {"-n", "C:\\Tools\\edit.exe", "C:\\Tools", 3, kIdList, "Edits", "C:\\e.ico", 2, 0x641}},
-        {"C:\\L\\Word.lnk", {"", "", "", 1, "", "", "", 0, 0}}};
 };
 
 struct FakeInstaller : IInstallerLookup {
@@ -36,17 +31,20 @@ struct FakeInstaller : IInstallerLookup {
     }
 };
 
-std::string Summary(const std::optional<ShellLink>& link) {
-    if (!link) return "none";
-    return link->url + "|" + link->path + "|" + link->arguments + "|" + link->workingDirectory + "|" +
-           std::to_string(link->showCommand) + "|" + link->iconFile + "|" + std::to_string(link->iconIndex) + "|" +
-           std::to_string(link->hotKey) + "|" + link->description + "|" + IdListToText(link->idList);
+std::string Summary(const std::optional<ShellLink>& l) {
+    if (!l) return "none";
+    const AdvertisedLink& a = l->advertised;
+    return l->url + "|" + l->path + "|" + l->arguments + "|" + l->workingDirectory + "|" + std::to_string(l->showCommand) +
+           "|" + l->iconFile + "|" + std::to_string(l->iconIndex) + "|" + std::to_string(l->hotKey) + "|" +
+           l->description + "|" + IdListToText(l->idList) +
+           (a.isAdvertised ? "|" + a.productCode + a.featureId + a.componentCode + a.componentPath : "");
 }
 
 TEST(LinkReaderTest, InternetShortcutsByTheirExtensionAnyOtherFileAsAShellLink) {
     test::FakeFileSystem fs;
-    FakeLinkFiles linkFiles;
-    const LinkReader reader(fs, linkFiles, nullptr);
+    const FakeLinkFiles linkFiles;
+    const FakeInstaller installer;
+    const LinkReader reader(fs, linkFiles, &installer);
     const struct {
         const char* name;
         std::string text;
@@ -62,34 +60,20 @@ TEST(LinkReaderTest, InternetShortcutsByTheirExtensionAnyOtherFileAsAShellLink) 
         {"Empty.url", "[InternetShortcut]\r\nURL=\r\nIconFile=x", "none"},
         {"NoAddress.url", "[InternetShortcut]\r\nWorkingDirectory=C:\\", "none"},
         {"Huge.url", "URL=http://a/\n" + std::string(kMaxInternetShortcutBytes, ' '), "none"},
+        {"Gone.url", "", "none"},
         {"Editor.dat", "", "|C:\\Tools\\edit.exe|-n|C:\\Tools|3|C:\\e.ico|2|1601|Edits|14 0 1F 0"},
-        {"Missing.lnk", "", "none"},
+        {"Word.lnk", "", "||||0||0|0|||{P}{F}{C}D:\\Office\\word.exe"},
     };
     for (const auto& c : cases) {
-        const std::string path = std::string("C:\\L\\") + c.name;
-        if (!c.text.empty()) fs.Put(path, c.text);
-        EXPECT_EQ(Summary(reader.Load(path)), c.expected) << c.name;
+        if (!c.text.empty()) fs.Put(std::string("C:\\L\\") + c.name, c.text);
+        EXPECT_EQ(Summary(reader.Load(std::string("C:\\L\\") + c.name)), c.expected) << c.name;
     }
-    EXPECT_EQ(Summary(reader.Load("C:\\L\\Gone.url")), "none");
-    EXPECT_EQ(reader.GetLinkTarget("C:\\L\\Editor.dat"), "C:\\Tools\\edit.exe");
-    EXPECT_EQ(reader.GetLinkTarget("C:\\L\\News.url"), "");
-    EXPECT_FALSE(reader.Load("C:\\L\\Editor.dat")->advertised.isAdvertised);
-}
-
-TEST(LinkReaderTest, AdvertisedLinksCarryTheInstallerCodesAndTheInstalledPath) {
-    test::FakeFileSystem fs;
-    FakeLinkFiles linkFiles;
-    FakeInstaller installer;
-    const AdvertisedLink word = LinkReader(fs, linkFiles, &installer).Load("C:\\L\\Word.lnk")->advertised;
-    EXPECT_TRUE(word.isAdvertised);
-    EXPECT_EQ(word.productCode + word.featureId + word.componentCode + word.componentPath, "{P}{F}{C}D:\\Office\\word.exe");
-    EXPECT_FALSE(LinkReader(fs, linkFiles, &installer).Load("C:\\L\\Editor.dat")->advertised.isAdvertised);
+    EXPECT_EQ(reader.GetLinkTarget("C:\\L\\Editor.dat") + reader.GetLinkTarget("C:\\L\\News.url"), "C:\\Tools\\edit.exe");
     EXPECT_FALSE(LinkReader(fs, linkFiles, nullptr).Load("C:\\L\\Word.lnk")->advertised.isAdvertised);
 }
 
 TEST(IdListTextTest, UpperHexWithoutLeadingZerosReadBackUpToTheFirstPieceThatIsNoByte) {
     EXPECT_EQ(IdListToText(kIdList + "\xE0\x0A"), "14 0 1F 0 E0 A");
-    EXPECT_EQ(IdListToText(""), "");
     const struct {
         const char* text;
         std::string bytes;

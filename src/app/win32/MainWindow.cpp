@@ -76,7 +76,7 @@ bool MainWindow::Create(const std::string& exePath, const std::vector<std::strin
     autorun_ = std::make_unique<AutorunMenu>(registry_, exePath);
     form_ = std::make_unique<MainForm>(
         *this, PlatformServices{files_, system_, boxes_, clock_, keyboard_, clipboard_, launcher, registry_,
-                                installer_.Available() ? &installer_ : nullptr});
+                                installer_.Available() ? &installer_ : nullptr, &links_});
     form_->FormCreate(exePath, arguments);
     return true;
 }

@@ -10,12 +10,14 @@
 #include "app/win32/TrayIcon.h"
 #include "controls/win32/ListBoxWindow.h"
 #include "exec/Autorun.h"
+#include "exec/LinkReader.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32InstallerLookup.h"
 #include "platform/win32/Win32KeyboardState.h"
+#include "platform/win32/Win32LinkFiles.h"
 #include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SystemInfo.h"
@@ -97,6 +99,8 @@ private:
     std::shared_ptr<Win32Clipboard> clipboard_ = std::make_shared<Win32Clipboard>();
     Win32Registry registry_;
     Win32InstallerLookup installer_;
+    Win32LinkFiles linkFiles_;
+    LinkReader links_{files_, linkFiles_, installer_.Available() ? &installer_ : nullptr};
     std::unique_ptr<AutorunMenu> autorun_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<MainForm> form_;
