@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "exec/IdListText.h"
 #include "exec/ShellLink.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
@@ -58,19 +59,6 @@ bool IsExcluded(std::string_view target, const std::vector<std::string>* exclude
     // An empty text would exclude every link; it stands for no exclusion.
     return std::any_of(excluded->begin(), excluded->end(),
                        [&](const std::string& part) { return !part.empty() && ContainsText(target, part); });
-}
-
-// The IdList column: each byte in upper-case hex without leading zeros, single blanks between.
-std::string IdListText(std::string_view bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (!text.empty()) text.push_back(' ');
-        if (byte >= 16) text.push_back(kDigits[byte >> 4]);
-        text.push_back(kDigits[byte & 15]);
-    }
-    return text;
 }
 
 }  // namespace
@@ -148,7 +136,7 @@ bool EntryAdder::AutoAddFile(const std::string& rawPath, const AutoAddOptions& o
         entry.SetText(EntryText::WorkingFolder, link->workingDirectory);
         entry.SetText(EntryText::IconPath, link->iconFile);
         entry.iconIndex = link->iconIndex;
-        entry.SetText(EntryText::IdList, IdListText(link->idList));
+        entry.SetText(EntryText::IdList, IdListToText(link->idList));
         entry.SetText(EntryText::ProductCode, link->advertised.productCode);
         entry.SetText(EntryText::ComponentCode, link->advertised.componentCode);
     } else {

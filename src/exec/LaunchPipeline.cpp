@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "controls/ListBoxModel.h"
+#include "exec/IdListText.h"
 #include "exec/LaunchText.h"
 #include "platform/FileSystem.h"
 #include "store/Entry.h"
@@ -101,7 +102,7 @@ void LaunchPipeline::LaunchEntry(const Entry& entry, MinimiseMode mode, bool kee
         return;
     }
     // The stored password column is never used: a run-as launch always asks.
-    LaunchPath(fileName, parameters, Resolve(entry.WorkingFolder(), true), IdListBytesFromText(entry.IdList()),
+    LaunchPath(fileName, parameters, Resolve(entry.WorkingFolder(), true), TextToIdList(entry.IdList()),
                WidenAnsi(entry.RunAsUser()), mode, keepInputFree);
 }
 

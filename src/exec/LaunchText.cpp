@@ -80,36 +80,4 @@ std::string TrimBlanks(std::string_view text) {
     return std::string(text);
 }
 
-namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-}  // namespace
-
-std::string IdListBytesFromText(std::string_view text) {
-    std::string bytes;
-    std::size_t pos = 0;
-    while (pos <= text.size()) {
-        auto end = text.find(' ', pos);
-        if (end == std::string_view::npos) end = text.size();
-        const std::string token = TrimBlanks(text.substr(pos, end - pos));
-        pos = end + 1;
-        if (token.empty()) continue;
-        int value = 0;
-        for (char c : token) {
-            const int digit = HexDigit(c);
-            if (digit < 0) return {};
-            value = value * 16 + digit;
-            if (value > 0xFF) return {};
-        }
-        bytes += static_cast<char>(value);
-    }
-    return bytes;
-}
-
 }  // namespace qx

@@ -38,9 +38,4 @@ std::string WithoutTrailingBackslash(std::string_view path);
 // Without leading and trailing blanks and control characters.
 std::string TrimBlanks(std::string_view text);
 
-// The binary ID list from its stored form: blank-separated hexadecimal byte values, empty
-// tokens skipped. A token that is no byte spoils the whole list (empty result): handing the
-// shell half an ID list would open something else.
-std::string IdListBytesFromText(std::string_view text);
-
 }  // namespace qx

@@ -1,5 +1,7 @@
 #pragma once
+#include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Status.h"
@@ -18,6 +20,15 @@ public:
 
     // Reads the whole file as bytes.
     virtual Status ReadFile(const std::string& path, std::string& contents) const = 0;
+    // Reads the file only when it holds at most maxBytes; a larger one fails unread, so a
+    // huge file met where a small one is expected costs no memory.
+    virtual Status ReadSmallFile(const std::string& path, std::size_t maxBytes, std::string& contents) const {
+        std::string data;
+        Status status = ReadFile(path, data);
+        if (status && data.size() > maxBytes) status = Status::Fail("The file is too large.");
+        if (status) contents = std::move(data);
+        return status;
+    }
     // Replaces the file's contents as one step: a temporary file in the same folder is
     // written, flushed and moved over the target, so on any failure the old file is untouched.
     virtual Status WriteFileAtomic(const std::string& path, const std::string& contents) = 0;

@@ -60,11 +60,5 @@ TEST(LaunchTextTest, PathPieces) {
     EXPECT_EQ(TrimBlanks(" \t a b \r\n"), "a b");
 }
 
-TEST(LaunchTextTest, IdListBytesReadsHexTokensAndRejectsDamagedLists) {
-    EXPECT_EQ(IdListBytesFromText("14 00 1f 50  e0 4F "), std::string("\x14\x00\x1F\x50\xE0\x4F", 6));
-    EXPECT_EQ(IdListBytesFromText("0"), std::string(1, '\0'));
-    for (const char* bad : {"", "   ", "14 0G", "14 100", "-1"}) EXPECT_EQ(IdListBytesFromText(bad), "") << bad;
-}
-
 }  // namespace
 }  // namespace qx

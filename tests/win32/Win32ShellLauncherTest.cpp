@@ -21,13 +21,6 @@ TEST(Win32ShellLauncher, MissingFileIsCodeTwoWhoseTextHasNoTrailingStopOrLineBre
     EXPECT_EQ(shell.SystemText(0x7FFFFF0), "");  // unknown to the system
 }
 
-TEST(Win32ShellLauncher, IdListsTooShortOrEmptyAreIgnoredWithoutFailing) {
-    Win32ShellLauncher shell;
-    EXPECT_EQ(shell.ExecuteIdList(""), 0);
-    EXPECT_EQ(shell.ExecuteIdList(std::string("\x02\x00\x00", 3)), 0);
-    EXPECT_EQ(shell.ExecuteShellItem(nullptr, "open"), 0);
-}
-
 TEST(Win32ShellLauncher, LogonGoesThroughTheGivenFunction) {
     EXPECT_EQ(Win32ShellLauncher().RunAsUser(L"u", L"p", "a.exe", ""), Win32ShellLauncher::kNoLogon);
     std::string seen;

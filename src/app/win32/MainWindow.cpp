@@ -81,7 +81,7 @@ bool MainWindow::Create(const std::string& exePath, const std::vector<std::strin
     autorun_ = std::make_unique<AutorunMenu>(registry_, exePath);
     PlatformServices services{files_,    system_,  boxes_,   clock_,
                               keyboard_, clipboard_, launcher, registry_,
-                              installer_.Available() ? &installer_ : nullptr};
+                              installer_.Available() ? &installer_ : nullptr, &links_};
     services.shell = &shell_;
     services.fileDialogs = &fileDialogs_;
     form_ = std::make_unique<MainForm>(*this, services);

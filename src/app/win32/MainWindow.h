@@ -11,6 +11,7 @@
 #include "controls/win32/ListBoxWindow.h"
 #include "dialogs/win32/EditEntryDialog.h"
 #include "exec/Autorun.h"
+#include "exec/LinkReader.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
@@ -19,6 +20,7 @@
 #include "platform/win32/Win32IconSource.h"
 #include "platform/win32/Win32InstallerLookup.h"
 #include "platform/win32/Win32KeyboardState.h"
+#include "platform/win32/Win32LinkFiles.h"
 #include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32ShellItems.h"
@@ -114,6 +116,8 @@ private:
     Win32InstallerLookup installer_;
     Win32ShellItems shell_;
     Win32FileDialogs fileDialogs_;
+    Win32LinkFiles linkFiles_;
+    LinkReader links_{files_, linkFiles_, installer_.Available() ? &installer_ : nullptr};
     std::unique_ptr<AutorunMenu> autorun_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<MainForm> form_;

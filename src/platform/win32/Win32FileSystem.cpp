@@ -75,18 +75,27 @@ Status Win32FileSystem::CreateFolder(const std::string& path) {
 }
 
 Status Win32FileSystem::ReadFile(const std::string& path, std::string& contents) const {
+    return ReadSmallFile(path, std::string().max_size(), contents);
+}
+
+Status Win32FileSystem::ReadSmallFile(const std::string& path, std::size_t maxBytes, std::string& contents) const {
     UniqueKernelHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file) return LastError();
+    const Status tooLarge = Status::Fail(SystemErrorText(ERROR_FILE_TOO_LARGE));
     LARGE_INTEGER size{};
     std::string data;
-    if (::GetFileSizeEx(file.get(), &size) && size.QuadPart > 0) data.reserve(static_cast<std::size_t>(size.QuadPart));
+    if (::GetFileSizeEx(file.get(), &size) && size.QuadPart > 0) {
+        if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) return tooLarge;
+        data.reserve(static_cast<std::size_t>(size.QuadPart));
+    }
     // Read to the end rather than trusting the size: a log may grow while it is read.
     char buffer[64 * 1024];
     while (true) {
         DWORD read = 0;
         if (!::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) return LastError();
         if (read == 0) break;
+        if (read > maxBytes - data.size()) return tooLarge;
         data.append(buffer, read);
     }
     contents = std::move(data);

@@ -12,6 +12,7 @@ public:
     bool FolderExists(const std::string& path) const override;
     Status CreateFolder(const std::string& path) override;
     Status ReadFile(const std::string& path, std::string& contents) const override;
+    Status ReadSmallFile(const std::string& path, std::size_t maxBytes, std::string& contents) const override;
     Status WriteFileAtomic(const std::string& path, const std::string& contents) override;
     Status AppendToFile(const std::string& path, const std::string& data) override;
     Status DeleteFile(const std::string& path) override;

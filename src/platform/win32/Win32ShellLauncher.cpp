@@ -1,8 +1,9 @@
 #include "platform/win32/Win32ShellLauncher.h"
 
-#include <cstring>
+#include <optional>
 #include <utility>
 
+#include "platform/win32/ShellIdList.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Api.h"
 #include <shellapi.h>
@@ -39,15 +40,13 @@ int Win32ShellLauncher::ShellExecuteFile(const std::string& file, const std::str
 }
 
 int Win32ShellLauncher::ExecuteIdList(const std::string& idListBytes) {
-    // Four bytes or fewer cannot hold an item and its terminator. Handing the shell no list
-    // would open the desktop folder for a damaged entry, so nothing is started then.
-    if (idListBytes.size() <= 4) return 0;
-    const ComInitializer com(kComModel);
-    UniqueIdList idList(static_cast<ITEMIDLIST*>(::CoTaskMemAlloc(idListBytes.size())));
+    // A damaged list starts nothing: handing the shell no list would open the desktop folder,
+    // an unterminated one would be read past its end.
+    const std::optional<UniqueIdList> idList = IdListFromBytes(idListBytes);
     if (!idList) return 0;
-    std::memcpy(idList.get(), idListBytes.data(), idListBytes.size());
+    const ComInitializer com(kComModel);
     try {
-        InvokeIdList(idList.get(), nullptr);
+        InvokeIdList(idList->get(), nullptr);
     } catch (...) {
         // A shell extension's failure must not end the worker; ID list launches report nothing.
     }
