@@ -88,7 +88,7 @@ protected:
             const ULONGLONG due = launchSeen + kUserPause.count(), now = GetTickCount64();
             if (now < due) Sleep(static_cast<DWORD>(due - now));
             // Another program leaves a file in the temporary links folder while the window is
-            // away; calling the window up makes it an entry.
+            // away; calling the window up makes it an entry of the address and takes the file away.
             if (round == kRounds / 2 && CreateDirectoryA(links.c_str(), nullptr))
                 std::ofstream(links + "News.url", std::ios::binary) << "[InternetShortcut]\r\nURL=http://news/\r\n";
             if (chords && round % 2 == 0) {
@@ -101,7 +101,8 @@ protected:
             std::string entries;
             EXPECT_TRUE(round != kRounds / 2 || WaitUntil([&] {
                             return Folder().ReadDataFile("Files.txt", entries) &&
-                                   entries.find("\nNews|" + links + "News.url|||||0||||||0\r\n") != std::string::npos;
+                                   entries.find("\nurl: News|http://news/|||||0||||||0\r\n") != std::string::npos &&
+                                   GetFileAttributesA((links + "News.url").c_str()) == INVALID_FILE_ATTRIBUTES;
                         })) << entries;
             ASSERT_NO_FATAL_FAILURE(SearchAndLaunch(window));
             launchSeen = GetTickCount64();
