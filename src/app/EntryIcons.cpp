@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "exec/IdListText.h"
 #include "exec/LaunchText.h"
 #include "store/EntryStore.h"
 #include "store/IconFileNames.h"
@@ -103,7 +104,7 @@ LoadedIcon EntryIcons::Extract(const Entry& entry, const std::string& target, in
         return source_->ShellIcon(file, size);
     }
     if (!target.empty()) return source_->ShellIcon(target, size);
-    const std::string idList = IdListBytesFromText(entry.IdList());
+    const std::string idList = TextToIdList(entry.IdList());
     if (!idList.empty()) return source_->IdListIcon(idList, size);
     return nullptr;
 }

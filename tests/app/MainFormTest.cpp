@@ -398,7 +398,7 @@ TEST_F(FormTest, RowMenuOffersWhatTheModeAllowsAndRemoveAsksFirst) {
     EXPECT_EQ(view.events.back(), "row menu 0 1 0 0 1 0 0 0 0");
 }
 
-TEST_F(FormTest, FilesOfTheTempLinksFolderAndRowCopiesBecomeSavedEntries) {
+TEST_F(FormTest, FilesOfTheTempLinksFolderAndEditedRowCopiesBecomeSavedEntries) {
     const std::string links = "C:\\Users\\tester\\QuilloxTmpLinks\\";
     files.Put(links + "Early.exe", "");
     StartShown("Tool|C:\\t.exe|-q\r\n");
@@ -408,8 +408,14 @@ TEST_F(FormTest, FilesOfTheTempLinksFolderAndRowCopiesBecomeSavedEntries) {
     // Without a link reader they are added as files, which then stay, imported once.
     EXPECT_TRUE(files.FileExists(links + "Late.exe"));
     EditTo("tool");
+    std::string editedName;
+    view.whileEditorShown = [&](EditEntryModel& editor) {
+        editedName = editor.fields().name;
+        EXPECT_TRUE(editor.PressOk());
+    };
     view.list.OnContextMenu(5, 5);
     form.RunRowMenuItem(RowMenuItem::CreateCopy);
+    EXPECT_EQ(editedName, "Tool1");  // the editor opens on the copy
     EXPECT_EQ(view.list.SelectedText(), "Tool1");
     EXPECT_EQ(files.Get(kData + "Files.txt"), "Early|" + links + "Early.exe|||||0||||||0\r\nLate|" + links +
                                                   "Late.exe|||||0||||||0\r\nTool|C:\\t.exe|-q||||0||||||0\r\n"
