@@ -30,14 +30,8 @@ bool WaitFor(Predicate done) {
 
 LaunchRequest FileRequest(std::string file, bool keepInputFree, MinimiseMode mode = MinimiseMode::UnlessAlt,
                           ModifierKeys keys = {}) {
-    LaunchRequest request;
-    request.fileName = std::move(file);
-    request.kind = launch_kind::kFile;
-    request.keepInputFree = keepInputFree;
-    request.minimiseMode = mode;
-    request.shiftHeld = keys.shift;
-    request.altHeld = keys.alt;
-    return request;
+    return {.fileName = std::move(file), .kind = launch_kind::kFile, .minimiseMode = mode,
+            .keepInputFree = keepInputFree, .shiftHeld = keys.shift, .altHeld = keys.alt};
 }
 constexpr ModifierKeys kShift{.shift = true};
 constexpr ModifierKeys kAlt{.alt = true};
