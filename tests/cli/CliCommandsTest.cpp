@@ -51,8 +51,7 @@ TEST_F(CliCommandsTest, SearchPrintsTheEntryRowsOfTheList) {
     EXPECT_EQ(note.code, kCliOk);
     EXPECT_EQ(note.out, "Notepad\nKeynote\n");
     EXPECT_EQ(note.err, "");
-    // Terms are searched; another Windows version's entry is hidden unless asked for.
-    EXPECT_EQ(Run({"search", "mus"}).out, "Keynote\n");
+    // Another Windows version's entry is hidden unless asked for.
     EXPECT_EQ(Run({"search", "paint"}).out, "");
     EXPECT_EQ(Run({"search", "paint", "--winver", "501"}).out, "Paint\n");
     EXPECT_EQ(Run({"search", ""}).out, "");  // an empty input shows nothing, as the list does
