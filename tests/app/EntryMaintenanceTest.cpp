@@ -64,9 +64,7 @@ TEST_F(EntryMaintenanceTest, DeleteAsksInGermanWithTheShortNameYesRemovesTheEntr
 
 TEST_F(EntryMaintenanceTest, DeleteQuestionInEnglishAndTheSearchResultsKeepTheirScrollPosition) {
     language.ApplyLanguage(1, false);
-    std::string added;
-    for (int i = 1; i <= 8; ++i) store->AddEntryFromLine("b" + std::to_string(i) + "|v", false, added, false, false, true);
-    store->SortEntries();
+    for (int i = 1; i <= 8; ++i) AddEntries({"b" + std::to_string(i)});
     Type("b");
     Tick(2);
     list.SetTopIndex(3);

@@ -210,9 +210,7 @@ INSTANTIATE_TEST_SUITE_P(Orders, NestedVisibilityRequestTest,
                                            NestedRequestCase{true, "tray off", "R", true}));
 
 TEST_F(FormTest, RestoreDuringAMessageBoxOfTheMinimiseRunsAfterTheHide) {
-    files.Put(kData + "Files.txt", "Notepad|n\r\n");
-    Start();
-    form.RestoreTransition();
+    StartShown("Notepad|n\r\n");
     EditTo("note");
     // Hiding commits the in-place rename, whose empty name is refused with a message.
     view.list.SetSelected(0);
@@ -284,8 +282,7 @@ TEST_F(FormTest, Release_GivesUpWaitingAfterTenSecondsAndLogsIt) {
 }
 
 TEST_F(FormTest, ClearingTheFocusedInputLineMovesItsCaretWithoutAKeystroke) {
-    Start();
-    form.RestoreTransition();
+    StartShown("");
     Type("a");
     form.FieldFocusChanged(KeyField::InputLine, true);
     Type("\x1B");
@@ -367,9 +364,7 @@ TEST_F(FormTest, LanguageAndOptionsMenuChangesAreAppliedAndSavedAtOnce) {
 }
 
 TEST_F(FormTest, RowMenuOffersWhatTheModeAllowsAndRemoveAsksFirst) {
-    files.Put(kData + "OldOrders.txt", "exe: calc\r\n");
-    files.Put(kData + "Files.txt", "Notepad|n\r\n");
-    Start();
+    StartShown("Notepad|n\r\n", "exe: calc\r\n");
     EditTo("note");
     view.list.OnContextMenu(5, 5);
     EXPECT_EQ(view.events.back(), "row menu 1 1 1 1 1 1 1 1 1");
