@@ -7,6 +7,7 @@
 #include "app/FakeMainWindowView.h"
 #include "fakes/FakeIconSource.h"
 #include "search/ResultListFixture.h"
+#include "store/EntryLine.h"
 #include "text/LanguageStrings.h"
 
 namespace qx {
@@ -99,15 +100,9 @@ TEST_F(EntryUpkeepTest, IconFilesGoWithTheEntryMoveOnRenameAndAreDroppedWhenTheI
     fs.Put(kIcons + "nDrEditor24.ico", "e");
     fs.Put(kIcons + "nFlEditor48.ico", "e");
     EXPECT_TRUE(maintenance->DeleteEntry("editor"));
-    auto renamed = std::make_unique<Entry>();
-    renamed->SetText(EntryText::Name, "Beta");
-    renamed->SetText(EntryText::Value, "a.exe");
-    EXPECT_TRUE(maintenance->ReplaceEntry("Alpha", std::move(renamed)));
+    EXPECT_TRUE(maintenance->ReplaceEntry("Alpha", ParseEntryLine("Beta|a.exe")));
     EXPECT_EQ(fs.ListFiles(kIcons), (Rows{"nFlBeta16.ico", "nFlBeta24.ico", "nFlBeta32.ico", "nFlBeta48.ico"}));
-    auto changed = std::make_unique<Entry>();
-    changed->SetText(EntryText::Name, "Gamma");
-    changed->SetText(EntryText::Value, "g.exe");
-    EXPECT_TRUE(maintenance->ReplaceEntry("Beta", std::move(changed)));
+    EXPECT_TRUE(maintenance->ReplaceEntry("Beta", ParseEntryLine("Gamma|g.exe")));
     EXPECT_TRUE(fs.ListFiles(kIcons).empty());
 }
 

@@ -81,7 +81,7 @@ public:
         Log("close editor");
         if (editorModel_ && editorModel_->Close()) Log("editor closed");
     }
-    bool IsEntryEditorEnabled() const override { return editorEnabled; }
+    bool IsEntryEditorEnabled() const override { return true; }
     void ApplyOpacity(int alpha) override { Log("opacity " + std::to_string(alpha)); }
     void ApplyStayOnTop(bool onTop) override { Log(onTop ? "on top" : "not on top"); }
     void ApplyListSize(int width, int height) override {
@@ -102,7 +102,6 @@ public:
     std::function<void(const std::string& event)> onEvent;
     std::uint64_t instanceAppearsAt = 0;  // 0: the new instance never appears
     std::function<void(EditEntryModel&)> whileEditorShown;
-    bool editorEnabled = true;
     std::map<WindowTimer, unsigned> timers;  // the running ones and their intervals
     bool ResultsTimerRunning() const { return timers.count(WindowTimer::Results) > 0; }
 

@@ -19,24 +19,15 @@ Reports Format(const std::vector<DataProblem>& problems) {
     return lines;
 }
 
-// An entry line with the given columns set; the others empty.
-std::string EntryLine(std::vector<std::pair<int, std::string>> columns, int count = 13) {
-    std::vector<std::string> texts(static_cast<std::size_t>(count));
-    for (auto& [column, text] : columns) texts[static_cast<std::size_t>(column - 1)] = text;
-    std::string line;
-    for (std::size_t i = 0; i < texts.size(); ++i) line += (i == 0 ? "" : "|") + texts[i];
-    return line + "\r\n";
-}
-
 TEST(DataCheckTest, EntryFileReportsEachMalformedLineWithItsNumber) {
-    const std::string file = EntryLine({{1, "Notepad"}, {2, "C:\\n.exe"}, {7, "0"}, {13, "601"}}) +  // well formed
-                             "|no name\r\n" +
-                             "\r\n" +
-                             EntryLine({{1, "Icon"}, {7, "1a"}}) +
-                             EntryLine({{1, "Version"}, {13, "Seven"}}) +
-                             EntryLine({{1, "Big"}, {7, "+2147483647"}, {13, "-2147483648"}}) +
-                             EntryLine({{1, "Huge"}, {7, "-2147483649"}}) +
-                             EntryLine({{1, "Wide"}, {14, "extra"}}, 14) +
+    const std::string file = "Notepad|C:\\n.exe|||||0||||||601\r\n"  // well formed
+                             "|no name\r\n"
+                             "\r\n"
+                             "Icon||||||1a||||||\r\n"
+                             "Version||||||||||||Seven\r\n"
+                             "Big||||||+2147483647||||||-2147483648\r\n"
+                             "Huge||||||-2147483649||||||\r\n"
+                             "Wide|||||||||||||extra\r\n"
                              "%_ESC_%Odd%x|y%\r\n"
                              "%_ESC_%Fine%|pipe|50%%\r\n"
                              "Raw%x|ok\r\n";

@@ -43,20 +43,6 @@ Rows QuickRows(const std::string& fileBytes, const std::string& input, int windo
     return QuickEntrySearch(fileBytes, false).Search(input, windowsVersion);
 }
 
-TEST(QuickEntrySearchTest, RanksPinnedThenPrefixThenContainsInNameOrder) {
-    const std::string file =
-        "Keynote\r\n"
-        "notepad\r\n"
-        "Notes|||$onTop\r\n"
-        "Paint|||note taking\r\n"
-        "Note board|||$onTop\r\n"
-        "Calc|||$onTop note\r\n";
-    // Pinned prefix matches last-found first, then prefix matches, then contains matches; a
-    // contains match keeps its place whatever its terms say.
-    EXPECT_EQ(QuickRows(file, "note"), (Rows{"Notes", "Note board", "notepad", "Calc", "Keynote", "Paint"}));
-    EXPECT_EQ(QuickRows(file, "NOTE"), ListRows(file, "NOTE", kSeven));
-}
-
 TEST(QuickEntrySearchTest, FirstLaunchReadsExecuteAsTheCommandPrefix) {
     const std::string file = "execute: regedit\r\n%_ESC_%execute: 100%%\r\nexecuted\r\n";
     // Only a line that begins so is converted; an escaped one keeps its Name.

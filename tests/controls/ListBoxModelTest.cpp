@@ -96,15 +96,11 @@ TEST(ListBoxModel, PositionSlotsRestoreSelectionThenClampedTopRow) {
     ListFixture f;
     f.lb.SetSelected(7);
     f.lb.SetTopIndex(4);
-    f.lb.SavePosition(1);
-    f.lb.SavePosition(29);
+    f.lb.SavePosition(29);  // the plain round trip of slot 1 is the all-entries view's test
     f.lb.SetSelected(0);
     f.lb.SavePosition(30);  // no such slot: ignored
-    f.lb.RestorePosition(1);
-    EXPECT_EQ(f.lb.SelectedIndex(), 7);
-    EXPECT_EQ(f.lb.TopIndex(), 4);
     f.lb.RestorePosition(30);
-    EXPECT_EQ(f.lb.SelectedIndex(), 7);
+    EXPECT_EQ(f.lb.SelectedIndex(), 0);
     // Fewer rows since: the selection is kept as saved, the top row is clamped.
     while (f.lb.Count() > 6) f.lb.Items().Delete(f.lb.Count() - 1);
     f.lb.RestorePosition(29);

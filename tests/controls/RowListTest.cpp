@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/RowList.h"
+#include "store/EntryLine.h"
 #include "store/EntryRows.h"
 
 namespace qx {
@@ -8,9 +9,7 @@ namespace {
 
 // Ownership mistakes in these tests show under the sanitizers as leaks or double frees.
 std::unique_ptr<RowData> MakeData(const std::string& name) {
-    auto entry = std::make_unique<Entry>();
-    entry->SetText(EntryText::Name, name);
-    return std::make_unique<RowData>(std::move(entry));
+    return std::make_unique<RowData>(ParseEntryLine(name));
 }
 
 TEST(RowList, SortsCaseInsensitivelyAndFindsTheFirstMatch) {

@@ -34,11 +34,8 @@ TEST(FilterInto, RanksOnTopThenPrefixThenContainsMatches) {
         {"n*pad", {"Notepad", "Keynote"}, {}, {"Notepad"}},
         {"pad*note", {"Notepad"}, {}, {}},
         {"ab*b", {"ab", "xab", "ba"}, {}, {"ab", "xab"}},
-        // Only A-Z and 0xC4..0xDC fold.
-        {"\xE4", {"\xC4rger", "Ar"}, {}, {"\xC4rger"}},
-        {"\xC4RGER", {"\xE4rger"}, {}, {"\xE4rger"}},
-        {"\xE0", {"\xC0la"}, {}, {}},
-        {"\xDF", {"Stra\xDF" "e", "Strasse"}, {}, {"Stra\xDF" "e"}},
+        // Letters fold as SearchFold folds them (its own test has the ranges).
+        {"\xC4RGER", {"\xE4rger", "Ar"}, {}, {"\xE4rger"}},
         {"\xD7", {"a\xF7" "b", "a\xD7" "b", "ab"}, {}, {"a\xF7" "b", "a\xD7" "b"}},
     };
     for (const Case& c : cases) {

@@ -47,7 +47,6 @@ TEST_F(QueryStateTest, ChangeRecordsTheTextAndRestartsTheSettleTimeUnlessUnchang
     EXPECT_EQ(query.settleCounter, 2);
     query.FormEditChange(",cal");
     EXPECT_EQ(query.queryTail(), "cal");
-    EXPECT_EQ(query.textLength(), 4);
     EXPECT_EQ(query.settleCounter, 0);
     EXPECT_EQ(query.Mode(), InputMode::Command);
     query.settleCounter = 2;

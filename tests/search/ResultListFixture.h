@@ -23,7 +23,7 @@ inline const std::string& kResultsData = kData;
 
 // The result list as the main window wires it: store, query, list control and model, with
 // the hooks recording what they were asked and the view switch going through the model.
-class ResultListFixture : public ::testing::Test, public IQueryHooks {
+class ResultListFixture : public ::testing::Test, public NoQueryHooks {
 protected:
     void SetUp() override {
         list.SetSize(200, 3 * 19);  // three rows in view
@@ -62,15 +62,11 @@ protected:
     }
     std::vector<std::string> Shown() const { return Texts(list.Items()); }
 
-    // IQueryHooks
-    void CloseBalloonTip() override {}
+    // IQueryHooks, beyond what a search without a window needs
     bool IsFolderBrowsing() const override { return browsing; }
     void SetFolderBrowsing(bool on) override { browsing = on; }
     bool IsInputLockFree() const override { return lockFree; }
     void SwitchToSearchResults() override { model->SwitchView(true); }
-    bool IsInputLineHidden() const override { return false; }
-    void RepaintTopBar() override {}
-    std::string ExpandPath(const std::string& path) const override { return path; }
 
     FakeClock clock;
     FakeFileSystem fs;

@@ -6,6 +6,7 @@
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
+#include "store/EntryLine.h"
 #include "store/EntryRows.h"
 
 namespace qx {
@@ -27,10 +28,7 @@ protected:
 
     // Types the characters as the key capture field would deliver them.
     void Type(const std::string& text) {
-        for (char c : text) {
-            char key = c;
-            keys.ResultListKeyPress(key);
-        }
+        for (char key : text) keys.ResultListKeyPress(key);
     }
     void SetInput(const std::string& text) {
         keys.SetInputText(text);
@@ -382,11 +380,7 @@ TEST_F(KeyboardTest, FileCommandsActOnlyOnFolderListings) {
 }
 
 TEST_F(KeyboardTest, ToggleRelativePathStoresTheValueRelativeToTheProgramFolder) {
-    auto entry = std::make_unique<Entry>();
-    entry->SetText(EntryText::Name, "Tool");
-    entry->SetText(EntryText::Value, "C:\\Apps\\Quilt\\x.exe");
-    entry->iconState = IconState::File;
-    list.Items().AddObject("Tool", std::make_unique<RowData>(std::move(entry)));
+    list.Items().AddObject("Tool", std::make_unique<RowData>(ParseEntryLine("Tool|C:\\Apps\\Quilt\\x.exe")));
     const auto value = [&] { return std::string(EntryIfAny(list.Items().Objects(0))->Value()); };
     list.SetSelected(-1);
     keys.ToggleRelativePath();
