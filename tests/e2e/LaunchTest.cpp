@@ -263,6 +263,14 @@ TEST_F(LaunchTest, CtrlRMakesThePathRelativeCtrlEEditsHidingEmptiesTheInputAndDe
     ASSERT_TRUE(PressKey(VK_ESCAPE));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(editor) && Folder().ReadDataFile("Files.txt", files) && files == edited; }))
         << files;
+    // Again, and what is typed replaces the default texts.
+    ASSERT_TRUE(PostMessageA(window, WM_COMMAND, kAddCustomValueCommand, 0));
+    ASSERT_TRUE(WaitUntil([&] {
+        editor = FindTopWindow("#32770", "Eintrag bearbeiten");
+        return editor && IsWindowVisible(editor);
+    }));
+    ASSERT_TRUE(TypeText("Calc") && PressKey(VK_TAB) && TypeText("calc.exe") && PressKey(VK_RETURN));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(editor) && filesHold("Calc|calc.exe|||||0||||||0\r\n"); })) << files;
 
     ASSERT_TRUE(SendMinimise(window));
     EXPECT_TRUE(WaitUntil([&] { return IsParkedOffScreen(window); }));

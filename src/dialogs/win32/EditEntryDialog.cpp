@@ -99,6 +99,13 @@ HWND FindControl(HWND dialog, HWND basic, HWND extended, int id) {
     return ::GetDlgItem(dialog, id);
 }
 
+// The focused field's text is selected, as a tab into it would: typing replaces a default
+// text instead of being put in front of it.
+void FocusAndSelectAll(HWND edit) {
+    ::SetFocus(edit);
+    ::SendMessageW(edit, EM_SETSEL, 0, -1);
+}
+
 }  // namespace
 
 void EditEntryDialog::Show(HWND owner, EditEntryModel& model, int languageIndex) {
@@ -204,7 +211,7 @@ void EditEntryDialog::Build() {
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CentreOnOwner();
     ShowBalloonHelp();
-    ::SetFocus(::GetDlgItem(basicPanel_, kNameEdit));
+    FocusAndSelectAll(::GetDlgItem(basicPanel_, kNameEdit));
 }
 
 void EditEntryDialog::CreateBasicPanel(int width, int height) {
@@ -376,11 +383,11 @@ void EditEntryDialog::ShowExtendedPanel(bool show) {
         ::SetWindowPos(extendedPanel_, HWND_TOP, kMargin + kExtendedOffset, kMargin + kExtendedOffset, 0, 0, SWP_NOSIZE);
         ::EnableWindow(basicPanel_, FALSE);
         ::ShowWindow(extendedPanel_, SW_SHOW);
-        ::SetFocus(::GetDlgItem(extendedPanel_, kWorkingFolderEdit));
+        FocusAndSelectAll(::GetDlgItem(extendedPanel_, kWorkingFolderEdit));
     } else {
         ::EnableWindow(basicPanel_, TRUE);
         ::ShowWindow(extendedPanel_, SW_HIDE);
-        ::SetFocus(::GetDlgItem(basicPanel_, kNameEdit));
+        FocusAndSelectAll(::GetDlgItem(basicPanel_, kNameEdit));
     }
 }
 
