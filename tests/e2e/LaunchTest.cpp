@@ -248,7 +248,16 @@ TEST_F(LaunchTest, CtrlRMakesThePathRelativeCtrlEEditsHidingEmptiesTheInputAndDe
         << files;
     ASSERT_TRUE(editorOpens());
     const std::string edited = files;
-    ASSERT_TRUE(TypeText("Changed") && PressKey(VK_ESCAPE));
+    // A name that another entry has is refused; its message belongs to the dialog, which then
+    // still holds the window disabled behind it.
+    ASSERT_TRUE(TypeText("Keynote") && PressKey(VK_RETURN));
+    HWND refusal = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (refusal = FindTopWindow("#32770", "Quillox")) != nullptr; }));
+    EXPECT_EQ(MessageBoxText(refusal), "Ein Eintrag mit dem Namen \"Keynote\" existiert bereits.");
+    ASSERT_TRUE(AnswerMessageBox(refusal, IDOK));
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == editor; }));
+    EXPECT_FALSE(IsWindowEnabled(window));
+    ASSERT_TRUE(PressKey(VK_ESCAPE));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(editor); }));
     EXPECT_TRUE(Folder().ReadDataFile("Files.txt", files) && files == edited) << files;
 

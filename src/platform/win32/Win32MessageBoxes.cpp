@@ -3,7 +3,11 @@
 namespace qx {
 
 int Win32MessageBoxes::Show(const std::string& text, UINT type) const {
-    return ::MessageBoxA(owner_, text.c_str(), kCaption, type);
+    // A box asked for while one of the window's dialogs is open belongs to that dialog: owned by
+    // the window, it would hand the window back its input (and the foreground) when it closes,
+    // while the dialog still expects it disabled.
+    HWND owner = owner_ ? ::GetLastActivePopup(owner_) : nullptr;
+    return ::MessageBoxA(owner, text.c_str(), kCaption, type);
 }
 
 void Win32MessageBoxes::ShowMessage(const std::string& text) { Show(text, MB_OK); }
