@@ -6,6 +6,7 @@
 #include <charconv>
 #include <vector>
 
+#include "platform/win32/DialogFont.h"
 #include "platform/win32/Win32IconPicker.h"
 #include "text/LanguageStrings.h"
 
@@ -66,14 +67,6 @@ void RegisterPanelClass() {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kPanelClass;
     ::RegisterClassExW(&windowClass);  // fails harmlessly when it exists from an earlier opening
-}
-
-UniqueFont CreateDialogFont() {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-        return UniqueFont(::CreateFontIndirectA(&metrics.lfMessageFont));
-    return {};
 }
 
 // An empty template: the controls are placed in pixels once the font is measured.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "exec/PasswordPromptLayout.h"
+#include "platform/win32/DialogFont.h"
 #include "platform/win32/UniqueHandle.h"
 
 namespace qx {
@@ -18,14 +19,6 @@ struct PromptState {
     UniqueFont font;
     std::optional<SecretText> answer;
 };
-
-UniqueFont CreateDialogFont() {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-        return UniqueFont(::CreateFontIndirectA(&metrics.lfMessageFont));
-    return {};
-}
 
 HWND CreateChild(HWND dialog, const wchar_t* windowClass, DWORD style, DWORD exStyle, int id, const PixelRect& rect,
                  HFONT font) {
