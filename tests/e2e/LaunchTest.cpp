@@ -86,10 +86,7 @@ TEST_F(LaunchTest, MissingFileIsReportedWithItsNameAndTheWindowStaysUsable) {
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(Search(window, "missi", {"Missing"}));
     ASSERT_TRUE(PressKey(VK_RETURN));
-    HWND report = WaitForMessageBox(pid_);
-    ASSERT_NE(report, nullptr);
-    EXPECT_EQ(MessageBoxText(report), "Datei oder Ordner \"Z:\\nowhere\\gone.exe\" wurde nicht gefunden.");
-    ASSERT_TRUE(AnswerMessageBox(report, IDOK));
+    ASSERT_EQ(AnswerNextMessageBox(pid_, IDOK), "Datei oder Ordner \"Z:\\nowhere\\gone.exe\" wurde nicht gefunden.");
     EXPECT_TRUE(IsShownOnScreen(window));
     ASSERT_TRUE(BringToFront(window));
     ASSERT_TRUE(TypeText("ng"));
@@ -290,10 +287,7 @@ TEST_F(LaunchTest, CtrlRMakesThePathRelativeCtrlEEditsHidingEmptiesTheInputAndDe
     ASSERT_TRUE(BringToFront(window));
     ASSERT_TRUE(Search(window, "notep", {"Notepad"}));
     ASSERT_TRUE(PressKey(VK_DELETE));
-    HWND question = WaitForMessageBox(pid_);
-    ASSERT_NE(question, nullptr);
-    EXPECT_EQ(MessageBoxText(question), "Eintrag \"Notepad\" wirklich l\xF6schen?");
-    ASSERT_TRUE(AnswerMessageBox(question, IDYES));
+    ASSERT_EQ(AnswerNextMessageBox(pid_, IDYES), "Eintrag \"Notepad\" wirklich l\xF6schen?");
     EXPECT_TRUE(WaitUntil([&] { return filesHold("Keynote|k.exe") && !filesHold("Notepad"); })) << files;
 }
 

@@ -14,20 +14,14 @@ TEST_F(ShutdownTest, Close_AsksTheQuestion_NoKeepsItRunning_YesEndsIt) {
     ASSERT_NE(window, nullptr);
 
     ASSERT_TRUE(PostClose(window));
-    HWND question = WaitForMessageBox(quillox.Pid());
-    ASSERT_NE(question, nullptr) << "closing asked nothing";
-    EXPECT_EQ(MessageBoxText(question), kCloseQuestion);
-    ASSERT_TRUE(AnswerMessageBox(question, IDNO));
+    ASSERT_EQ(AnswerNextMessageBox(quillox.Pid(), IDNO), kCloseQuestion) << "closing asked nothing";
     EXPECT_FALSE(quillox.WaitForExit(kQuietPeriod).has_value()) << "No ended the program";
     EXPECT_EQ(FindTopWindow(kMainWindowClass, kRunningCaption), window);
 
     ASSERT_TRUE(SendRestore(window));
     ASSERT_TRUE(WaitUntil([&] { return IsShownOnScreen(window); }));
     ASSERT_TRUE(PostClose(window));
-    question = WaitForMessageBox(quillox.Pid());
-    ASSERT_NE(question, nullptr) << "the second close asked nothing";
-    EXPECT_EQ(MessageBoxText(question), kCloseQuestion);
-    ASSERT_TRUE(AnswerMessageBox(question, IDYES));
+    ASSERT_EQ(AnswerNextMessageBox(quillox.Pid(), IDYES), kCloseQuestion) << "the second close asked nothing";
     const auto exitCode = quillox.WaitForExit(kDefaultTimeout);
     ASSERT_TRUE(exitCode.has_value()) << "Yes did not end the program";
     EXPECT_EQ(*exitCode, 0u);

@@ -173,4 +173,11 @@ bool AnswerMessageBox(HWND box, int buttonId, milliseconds timeout) {
            WaitUntil([&] { return !IsWindow(box); }, timeout);
 }
 
+std::string AnswerNextMessageBox(DWORD pid, int buttonId) {
+    HWND box = WaitForMessageBox(pid);
+    if (!box) return "(no box)";
+    const std::string text = MessageBoxText(box);
+    return AnswerMessageBox(box, buttonId) ? text : "(not answered) " + text;
+}
+
 }  // namespace qx::test

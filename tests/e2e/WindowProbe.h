@@ -68,5 +68,8 @@ std::string MessageBoxText(HWND box);
 // Answers the box as a click on the button with that id (IDYES, IDNO, IDOK...) would, and
 // waits until the box is gone. False when the box has no such button or stays open.
 bool AnswerMessageBox(HWND box, int buttonId, milliseconds timeout = kDefaultTimeout);
+// Waits for the process's next message box, answers it with that button and gives its
+// message; "(no box)" when none came, the message after "(not answered) " when the answer failed.
+std::string AnswerNextMessageBox(DWORD pid, int buttonId);
 
 }  // namespace qx::test
