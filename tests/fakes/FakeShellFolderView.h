@@ -1,0 +1,73 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ShellFolderView.h"
+
+namespace qx::test {
+
+// A namespace a test builds as a tree: the root is the desktop, every node is an item.
+class FakeShellFolderView : public IShellFolderView {
+public:
+    struct Node {
+        ShellViewItem item;
+        std::vector<std::unique_ptr<Node>> children;
+        Node* parent = nullptr;
+        bool refuseEntering = false;
+
+        Node& Add(std::string name, bool isFolder, std::string path = {}) {
+            auto child = std::make_unique<Node>();
+            child->item = {std::move(name), isFolder, std::move(path), {}};
+            child->item.idListBytes = item.idListBytes + "/" + child->item.displayName;
+            child->parent = this;
+            children.push_back(std::move(child));
+            return *children.back();
+        }
+    };
+
+    FakeShellFolderView() { root.item.displayName = "Desktop"; root.item.isFolder = true; }
+
+    bool GoToRoot() override { return Show(&root); }
+    bool GoUp() override { return current->parent && Show(current->parent); }
+    bool EnterItem(std::size_t index) override {
+        if (index >= current->children.size()) return false;
+        Node& child = *current->children[index];
+        return child.item.isFolder && !child.refuseEntering && Show(&child);
+    }
+    const std::vector<ShellViewItem>& Items() const override { return items_; }
+    ShellViewItem CurrentFolder() const override { return current->item; }
+    bool AtRoot() const override { return current == &root; }
+    void Refresh() override {
+        ++refreshes;
+        Show(current);
+    }
+    void SetChangeListener(std::function<void(const std::string&)> l) override { listener = std::move(l); }
+    void SetAutoRefresh(bool on) override { autoRefresh = on; }
+    bool AutoRefresh() const override { return autoRefresh; }
+
+    // Reports a change as the shell would.
+    void ReportChange(const std::string& path) const {
+        if (listener && autoRefresh) listener(path);
+    }
+
+    Node root;
+    Node* current = &root;
+    int navigations = 0;
+    int refreshes = 0;
+    bool autoRefresh = true;
+    std::function<void(const std::string&)> listener;
+
+private:
+    bool Show(Node* node) {
+        current = node;
+        ++navigations;
+        items_.clear();
+        for (const auto& child : node->children) items_.push_back(child->item);
+        return true;
+    }
+
+    std::vector<ShellViewItem> items_;
+};
+
+}  // namespace qx::test
