@@ -10,6 +10,7 @@
 #include "exec/DefaultBrowser.h"
 #include "exec/LaunchPipeline.h"
 #include "exec/LaunchWorkers.h"
+#include "search/FolderBrowser.h"
 #include "search/ResultListModel.h"
 #include "store/EntryStore.h"
 #include "text/LanguageStrings.h"
@@ -33,7 +34,10 @@ std::string WithBackslash(std::string name) {
 MainForm::MainForm(IMainWindowView& view, PlatformServices platform)
     : view_(view), platform_(platform), summonKeys_(platform.keyboard) {}
 
-MainForm::~MainForm() = default;
+MainForm::~MainForm() {
+    // The row probe and the shell view's listener must not outlive the form.
+    if (browser_) DestroyFolderBrowsing();
+}
 
 void MainForm::FormCreate(const std::string& exePath, const std::vector<std::string>& arguments) {
     view_.MoveOffScreen();
@@ -53,8 +57,7 @@ void MainForm::FormCreate(const std::string& exePath, const std::vector<std::str
     settingsFile_ = std::make_unique<SettingsFile>(platform_.files, folders_.dataFolder + "config.cfg");
     store_ = std::make_unique<EntryStore>(StoreContext{platform_.files, platform_.system, folders_, shellRoots_});
     query_ = std::make_unique<QueryState>(prefixes_, static_cast<IQueryHooks&>(*this));
-    // The network and computer folders come from the shell with folder browsing; until then
-    // the two folder flags stay off.
+    query_->SetSpecialFolders(shellRoots_.network, shellRoots_.myComputer);
     results_ = std::make_unique<ResultListModel>(view_.ResultList(), *query_, *store_,
                                                  platform_.system.WindowsVersionNumber());
     maintenance_ = std::make_unique<EntryMaintenance>(*store_, *results_, language_, prefixes_);
@@ -64,6 +67,7 @@ void MainForm::FormCreate(const std::string& exePath, const std::vector<std::str
     adder_->openEditorForNew = [this] { OpenEntryEditor(false); };
     keys_ = std::make_unique<KeyboardCommands>(static_cast<IKeyboardTarget&>(*this), *query_, view_.ResultList(),
                                                *platform_.clipboard, platform_.files);
+    keys_->SetShellFolders(shellRoots_.myComputer, shellRoots_.controlPanel);
     defaultBrowser_ = DefaultBrowserProgram(platform_.registry, platform_.system.WindowsVersionNumber());
     language_.SetSaveSettings([this] { SaveSettings(); });
 
@@ -73,6 +77,7 @@ void MainForm::FormCreate(const std::string& exePath, const std::vector<std::str
     CreateListBehaviour();
     CreateLaunching();
     CreateEntryUpkeep();
+    CreateFolderBrowsing();
 
     view_.ProcessPendingMessages();
     view_.StartTimer(WindowTimer::Housekeeping, kHousekeepingIntervalMs);
@@ -224,6 +229,7 @@ void MainForm::FormDestroy() {
     adder_.reset();
     maintenance_.reset();
     entryIcons_.reset();
+    DestroyFolderBrowsing();
     results_.reset();
     query_.reset();
     fileOpLock_.reset();
@@ -240,9 +246,12 @@ void MainForm::ReleaseWindow() {
     view_.MarkReleased();
     if (!view_.StartProgram(folders_.exePath, folders_.programFolder) && log_)
         log_->Write("release: the new instance could not be started");
-    // Turning the released window into a folder browser titled by its folder comes with
-    // folder browsing.
+    // The released window goes on as a folder browser: at the selected entry's folder, else
+    // at the folder character alone.
+    if (!IsFolderBrowsing() && view_.ResultList().HasSelection()) BeginSearchInFolder();
+    if (!IsFolderBrowsing()) keys_->SetInputText(prefixes_.FolderSearchChar());
     released_ = true;
+    ShowReleasedTitle();
     // The housekeeping tick looks for the new instance; the window keeps working meanwhile.
     awaitingNewInstance_ = true;
     releasedAtMs_ = platform_.clock.NowMs();

@@ -37,6 +37,9 @@ class EntryCleanup;
 class EntryIcons;
 class EntryMaintenance;
 class IFileDialogs;
+class IShellFolderView;
+class Entry;
+class FolderBrowser;
 class IShellItems;
 class IShellLinkSource;
 class IInstallerLookup;
@@ -73,6 +76,7 @@ struct PlatformServices {
     const IShellLinkSource* links = nullptr;  // none: link files are added as files
     const IShellItems* shell = nullptr;         // none: names from the path, folders by existence
     IFileDialogs* fileDialogs = nullptr;        // none: the pickers choose nothing
+    IShellFolderView* shellView = nullptr;     // none: path mode lists nothing
 };
 
 // The main window's behaviour from creation to destruction: the process-wide objects,
@@ -161,6 +165,10 @@ public:
     const QueryState& query() const { return *query_; }
     LockCounter& inputLock() { return *inputLock_; }
     LockCounter& fileOpLock() { return *fileOpLock_; }
+    // What row drawing reads: the icon size of the current mode, and whether a folder row's
+    // mark reaches to its text.
+    bool LargeRowIcons() const { return IsFolderBrowsing() ? settings_.largeSearchIcons : settings_.largeIcons; }
+    bool MarkToText() const { return IsFolderBrowsing(); }
 
 private:
     enum class Visibility { Hidden, Showing, Shown, Hiding };
@@ -193,8 +201,8 @@ private:
     // The balloon tip, the folder browser and a painted input line arrive with the
     // presentation and folder-browsing features; until then there is nothing to close or draw.
     void CloseBalloonTip() override {}
-    bool IsFolderBrowsing() const override { return false; }
-    void SetFolderBrowsing(bool) override {}
+    bool IsFolderBrowsing() const override;
+    void SetFolderBrowsing(bool on) override;
     bool IsInputLockFree() const override { return inputLock_->IsFree(); }
     void SwitchToSearchResults() override;
     bool IsInputLineHidden() const override { return false; }
@@ -230,12 +238,23 @@ private:
     void OpenContainingFolder() override;
     void RemoveSelectedRow() override;
     void SaveEntries() override;
-    // Folder browsing and its file operations arrive with the folder browser.
+    // The shell's own folder windows and deleting files arrive with the file operations.
     void GoToExplorerFolder() override {}
-    void BeginSearchInFolder() override {}
-    void GoIntoFolderRow() override {}
-    void RunFolderCommand(MenuCommand) override {}
+    void BeginSearchInFolder() override;
+    void GoIntoFolderRow() override;
+    void RunFolderCommand(MenuCommand command) override;
     void DeleteMarkedItems() override {}
+
+    // Folder browsing (MainFormFolders.cpp).
+    void CreateFolderBrowsing();
+    void DestroyFolderBrowsing();
+    // The result list's folder listing: the rows, row 0 selected, the released title.
+    void ListFolder(bool reload);
+    void ShowReleasedTitle();
+    // What GoInto on an entry's row puts into the input line.
+    std::string FolderInputForEntry(const Entry& entry) const;
+    // The selected row of a folder listing names a folder (or a shell folder in path mode).
+    bool SelectedRowIsFolder() const;
 
     IMainWindowView& view_;
     PlatformServices platform_;
@@ -262,6 +281,7 @@ private:
     std::unique_ptr<EntryStore> store_;
     std::unique_ptr<QueryState> query_;
     std::unique_ptr<ResultListModel> results_;
+    std::unique_ptr<FolderBrowser> browser_;
     std::unique_ptr<EntryMaintenance> maintenance_;
     const IIconSource* iconSource_ = nullptr;
     std::unique_ptr<EntryIcons> entryIcons_;

@@ -9,6 +9,7 @@
 #include "exec/LaunchPipeline.h"
 #include "exec/LaunchWorkers.h"
 #include "exec/WaitingDisplay.h"
+#include "search/FolderBrowser.h"
 #include "search/ResultListModel.h"
 #include "store/EntryRows.h"
 #include "store/EntryStore.h"
@@ -34,6 +35,8 @@ void MainForm::CreateListBehaviour() {
     hooks.focusKeyCapture = [this] { keys_->focus().FocusKeyCapture(); };
     hooks.setInputText = [this](const std::string& text) { keys_->SetInputText(text); };
     hooks.updateLaunchThreads = [this] { UpdateLaunchState(); };
+    hooks.listFolder = [this](bool reload) { ListFolder(reload); };
+    hooks.refreshFolder = [this] { browser_->RefreshFolder(false, true, false); };
     results_->SetHooks(std::move(hooks));
 
     WaitingKeysHooks waiting;
@@ -162,6 +165,9 @@ void MainForm::CreateLaunching() {
         if (fileOpLock_->IsFree()) view_.ResultList().CommitEdit(true);
     };
     hooks.isFolderBrowsing = [this] { return IsFolderBrowsing(); };
+    hooks.isPathMode = [this] { return IsPathMode(query_->currentText()); };
+    hooks.browsedFolder = [this] { return query_->browsedFolder(); };
+    hooks.setFormEnabled = [this](bool enabled) { view_.SetFormEnabled(enabled); };
     hooks.showError = [this](const std::string& message) { platform_.boxes.ShowError(message); };
     // The password is asked by the launch threads when the launch starts, not here.
     launch_ = std::make_unique<LaunchPipeline>(
@@ -170,6 +176,12 @@ void MainForm::CreateLaunching() {
 
 void MainForm::ResultListDblClick(bool fromKeyboard, ModifierKeys keys) {
     if (!inputLock_->IsFree()) return;
+    // A folder of the listing is entered, not opened in a window of its own.
+    const bool onRows = fromKeyboard || view_.ResultList().LastPressZone() == ListZone::Rows;
+    if (onRows && !keys.ctrl && !keys.alt && !keys.shift && SelectedRowIsFolder()) {
+        GoIntoFolderRow();
+        return;
+    }
     launch_->ResultListDblClick(fromKeyboard ? LaunchSender::MainWindow : LaunchSender::ResultList, keys);
 }
 

@@ -85,6 +85,11 @@ public:
     virtual void ApplyStayOnTop(bool onTop) = 0;
     // Sizes the list; the window follows around it.
     virtual void ApplyListSize(int width, int height) = 0;
+
+    // Folder browsing: the input line's text colour (0xBBGGRR), none for the normal colour.
+    virtual void SetInputTextColour(std::optional<std::uint32_t> colour) = 0;
+    // The whole window takes no keys or clicks while disabled (the shell view navigates).
+    virtual void SetFormEnabled(bool enabled) = 0;
 };
 
 }  // namespace qx

@@ -87,6 +87,13 @@ public:
     void ApplyListSize(int width, int height) override {
         Log("list size " + std::to_string(width) + "x" + std::to_string(height));
     }
+    void SetInputTextColour(std::optional<std::uint32_t> colour) override {
+        Log(colour ? "input colour " + std::to_string(*colour) : "input colour normal");
+    }
+    void SetFormEnabled(bool enabled) override {
+        formEnabled = enabled;
+        Log(enabled ? "form on" : "form off");
+    }
 
     // The rows of the list, as shown.
     std::vector<std::string> Rows() const { return Texts(list.Items()); }

@@ -160,6 +160,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return reinterpret_cast<LRESULT>(busyBrush_.get());
             }
             break;
+        case WM_CTLCOLOREDIT:
+            if (reinterpret_cast<HWND>(lParam) == inputLine_ && inputColour_) {
+                const auto dc = reinterpret_cast<HDC>(wParam);
+                SetTextColor(dc, *inputColour_);
+                SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+            }
+            break;
         case WM_SETFOCUS:
             // Closing a message box hands the focus back to the window itself; the keys
             // belong in the key capture field, unless a locked launch has disabled it.
@@ -486,6 +494,11 @@ void MainWindow::ApplyListSize(int width, int height) {
                        static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::SetInputTextColour(std::optional<std::uint32_t> colour) {
+    inputColour_ = colour ? std::optional<COLORREF>(static_cast<COLORREF>(*colour)) : std::nullopt;
+    InvalidateRect(inputLine_, nullptr, TRUE);
 }
 
 void MainWindow::SetCaption(const std::string& caption) { SetWindowTextA(hwnd_, caption.c_str()); }

@@ -2,6 +2,7 @@
 #include "platform/win32/Win32Api.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,8 @@ public:
     void ApplyOpacity(int alpha) override;
     void ApplyStayOnTop(bool onTop) override;
     void ApplyListSize(int width, int height) override;
+    void SetInputTextColour(std::optional<std::uint32_t> colour) override;
+    void SetFormEnabled(bool enabled) override { EnableWindow(hwnd_, enabled); }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -100,6 +103,7 @@ private:
     HWND busyPanel_ = nullptr;    // lies over the list while a bulk command runs
     UniqueBrush busyBrush_;
     COLORREF busyColour_ = 0;
+    std::optional<COLORREF> inputColour_;  // none: the system's text colour
     // Sent to every top-level window when the task bar (re)starts; its icons are gone then.
     const UINT taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
     Win32Clock clock_;
