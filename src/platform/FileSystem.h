@@ -8,6 +8,12 @@
 
 namespace qx {
 
+// One name found by a wildcard search of a folder.
+struct FoundItem {
+    std::string name;
+    bool isFolder = false;
+};
+
 // Files and folders. Paths are ANSI Windows paths with backslashes.
 class IFileSystem {
 public:
@@ -41,6 +47,14 @@ public:
     virtual Status RenameFile(const std::string& from, const std::string& to) = 0;
     // Names (not paths) of the plain files directly inside the folder.
     virtual std::vector<std::string> ListFiles(const std::string& folder) const = 0;
+    // The names in the folder matching the wildcard pattern ("*win*"), "." and ".." left out,
+    // as the file system's own wildcard search gives them (case-insensitive); empty when the
+    // folder does not exist or cannot be read.
+    virtual std::vector<FoundItem> FindItems(const std::string& folder, const std::string& pattern) const = 0;
+    // Creates one folder; fails when anything of that name exists or the parent is missing.
+    virtual Status CreateNewFolder(const std::string& path) = 0;
+    // Creates an empty file; fails when anything of that name exists.
+    virtual Status CreateNewFile(const std::string& path) = 0;
 };
 
 }  // namespace qx

@@ -4,7 +4,10 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <cstdio>
 #include <fstream>
+
+#include "platform/FileWildcard.h"
 
 namespace qx {
 
@@ -119,6 +122,33 @@ std::vector<std::string> StdFileSystem::ListFiles(const std::string& folder) con
     for (fs::directory_iterator it(NativePath(folder), error), end; !error && it != end; it.increment(error))
         if (it->is_regular_file(error)) names.push_back(it->path().filename().string());
     return names;
+}
+
+std::vector<FoundItem> StdFileSystem::FindItems(const std::string& folder, const std::string& pattern) const {
+    std::vector<FoundItem> found;
+    if (folder.empty()) return found;
+    std::error_code error;
+    for (fs::directory_iterator it(NativePath(folder), error), end; !error && it != end; it.increment(error)) {
+        std::string name = it->path().filename().string();
+        if (!MatchesFileWildcard(pattern, name)) continue;
+        std::error_code ignored;
+        found.push_back({std::move(name), it->is_directory(ignored)});
+    }
+    return found;
+}
+
+Status StdFileSystem::CreateNewFolder(const std::string& path) {
+    std::error_code error;
+    if (!fs::create_directory(NativePath(path), error) && !error) return Status::Fail("The folder exists.");
+    return FromErrorCode(error);
+}
+
+Status StdFileSystem::CreateNewFile(const std::string& path) {
+    // "x": exclusive creation, so an existing file is never truncated.
+    std::FILE* file = std::fopen(NativePath(path).string().c_str(), "wbx");
+    if (file == nullptr) return FromErrno();
+    std::fclose(file);
+    return Status::Ok();
 }
 
 }  // namespace qx

@@ -17,6 +17,9 @@ public:
     Status CopyFileNew(const std::string& from, const std::string& to) override;
     Status RenameFile(const std::string& from, const std::string& to) override;
     std::vector<std::string> ListFiles(const std::string& folder) const override;
+    std::vector<FoundItem> FindItems(const std::string& folder, const std::string& pattern) const override;
+    Status CreateNewFolder(const std::string& path) override;
+    Status CreateNewFile(const std::string& path) override;
 };
 
 // Wraps another file system and refuses every change: what reads data must never alter it.
@@ -36,6 +39,11 @@ public:
     Status CopyFileNew(const std::string&, const std::string&) override { return Refused(); }
     Status RenameFile(const std::string&, const std::string&) override { return Refused(); }
     std::vector<std::string> ListFiles(const std::string& folder) const override { return inner_.ListFiles(folder); }
+    std::vector<FoundItem> FindItems(const std::string& folder, const std::string& pattern) const override {
+        return inner_.FindItems(folder, pattern);
+    }
+    Status CreateNewFolder(const std::string&) override { return Refused(); }
+    Status CreateNewFile(const std::string&) override { return Refused(); }
 
 private:
     static Status Refused() { return Status::Fail("The data folder is opened read-only."); }

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "platform/FileWildcard.h"
+
 namespace qx::test {
 
 namespace {
@@ -23,18 +25,23 @@ Status FakeFileSystem::WriteStatus(const std::string& path) const {
 
 bool FakeFileSystem::FileExists(const std::string& path) const { return files_.count(Key(path)) != 0; }
 
+std::string FakeFileSystem::ChildPrefix(const std::string& key) { return key.back() == '\\' ? key : key + "\\"; }
+
 bool FakeFileSystem::FolderExists(const std::string& path) const {
     const std::string key = Key(path);
+    if (key.empty()) return false;
     if (folders_.count(key)) return true;
-    // A folder exists implicitly when a file lies inside it.
-    const std::string prefix = key + "\\";
-    auto it = files_.lower_bound(prefix);
-    return it != files_.end() && it->first.compare(0, prefix.size(), prefix) == 0;
+    // A folder exists implicitly when a file or folder lies inside it.
+    const std::string prefix = ChildPrefix(key);
+    auto file = files_.lower_bound(prefix);
+    auto folder = folders_.lower_bound(prefix);
+    return (file != files_.end() && file->first.compare(0, prefix.size(), prefix) == 0) ||
+           (folder != folders_.end() && folder->first.compare(0, prefix.size(), prefix) == 0);
 }
 
 Status FakeFileSystem::CreateFolder(const std::string& path) {
     Status status = WriteStatus(path);
-    if (status) folders_.insert(Key(path));
+    if (status) folders_.emplace(Key(path), path);
     return status;
 }
 
@@ -88,7 +95,7 @@ Status FakeFileSystem::CopyFileNew(const std::string& from, const std::string& t
 
 std::vector<std::string> FakeFileSystem::ListFiles(const std::string& folder) const {
     std::vector<std::string> names;
-    const std::string prefix = Key(folder) + "\\";
+    const std::string prefix = ChildPrefix(Key(folder));
     for (auto it = files_.lower_bound(prefix); it != files_.end(); ++it) {
         if (it->first.compare(0, prefix.size(), prefix) != 0) break;
         const std::string rest = it->first.substr(prefix.size());
@@ -96,6 +103,38 @@ std::vector<std::string> FakeFileSystem::ListFiles(const std::string& folder) co
         names.push_back(it->second.first.substr(it->second.first.size() - rest.size()));
     }
     return names;
+}
+
+std::vector<FoundItem> FakeFileSystem::FindItems(const std::string& folder, const std::string& pattern) const {
+    ++findCount_;
+    std::vector<FoundItem> found;
+    if (folder.empty() || failingReads_.count(Key(folder)) || !FolderExists(folder)) return found;
+    const std::string prefix = ChildPrefix(Key(folder));
+    std::set<std::string> seen;
+    auto consider = [&](const std::string& key, const std::string& path) {
+        if (key.compare(0, prefix.size(), prefix) != 0 || key.size() == prefix.size()) return;
+        const std::size_t cut = key.find('\\', prefix.size());
+        const std::string childKey = key.substr(0, cut);
+        if (!seen.insert(childKey).second) return;
+        std::string name = path.substr(prefix.size(), childKey.size() - prefix.size());
+        const bool isFolder = cut != std::string::npos || folders_.count(childKey) != 0;
+        if (MatchesFileWildcard(pattern, name)) found.push_back({std::move(name), isFolder});
+    };
+    for (const auto& [key, path] : folders_) consider(key, path);
+    for (const auto& [key, file] : files_) consider(key, file.first);
+    return found;
+}
+
+Status FakeFileSystem::CreateNewFolder(const std::string& path) {
+    if (FileExists(path) || FolderExists(path)) return Status::Fail("Cannot create a file when that file already exists.");
+    return CreateFolder(path);
+}
+
+Status FakeFileSystem::CreateNewFile(const std::string& path) {
+    if (FileExists(path) || FolderExists(path)) return Status::Fail("The file exists.");
+    Status status = WriteStatus(path);
+    if (status) Put(path, "");
+    return status;
 }
 
 void FakeFileSystem::Put(const std::string& path, const std::string& contents) { files_[Key(path)] = {path, contents}; }

@@ -22,6 +22,10 @@ public:
     Status CopyFileNew(const std::string& from, const std::string& to) override;
     Status RenameFile(const std::string& from, const std::string& to) override;
     std::vector<std::string> ListFiles(const std::string& folder) const override;
+    // Files, folders made by CreateFolder, and folders implied by the files below them.
+    std::vector<FoundItem> FindItems(const std::string& folder, const std::string& pattern) const override;
+    Status CreateNewFolder(const std::string& path) override;
+    Status CreateNewFile(const std::string& path) override;
 
     // Test set-up and inspection.
     void Put(const std::string& path, const std::string& contents);
@@ -30,17 +34,20 @@ public:
     void FailReads(const std::string& path, std::string message = "Access is denied.");
     void FailAllWrites(std::string message = "There is not enough space on the disk.");
     int writeCount() const { return writeCount_; }
+    int findCount() const { return findCount_; }
 
 private:
     static std::string Key(const std::string& path);
+    static std::string ChildPrefix(const std::string& key);  // key with one trailing '\'
     Status WriteStatus(const std::string& path) const;  // the injected fault of a write, if any
 
     std::map<std::string, std::pair<std::string, std::string>> files_;  // key -> (path, contents)
-    std::set<std::string> folders_;
+    std::map<std::string, std::string> folders_;  // key -> path as created
     std::map<std::string, std::string> failingWrites_;
     std::map<std::string, std::string> failingReads_;
     std::string allWritesFail_;
     int writeCount_ = 0;
+    mutable int findCount_ = 0;
 };
 
 }  // namespace qx::test

@@ -122,6 +122,28 @@ TEST_F(Win32FileSystemTest, ListFiles_GivesNamesOfPlainFilesOnly) {
     EXPECT_TRUE(files.ListFiles(temp / "missing").empty());
 }
 
+// The system's own wildcard search: any letter case, folders flagged, "." and ".." left out.
+TEST_F(Win32FileSystemTest, FindItems_MatchesWithoutCaseAndCreateNewRefusesExistingNames) {
+    ASSERT_TRUE(files.CreateNewFile(temp / "Windows.txt").ok());
+    ASSERT_TRUE(files.CreateNewFile(temp / "other.txt").ok());
+    ASSERT_TRUE(files.CreateNewFolder(temp / "myWINdir").ok());
+    ASSERT_TRUE(files.WriteFileAtomic(temp / "kept.txt", "data").ok());
+    EXPECT_FALSE(files.CreateNewFile(temp / "kept.txt").ok());
+    EXPECT_EQ(Read(temp / "kept.txt"), "data");
+    EXPECT_FALSE(files.CreateNewFolder(temp / "myWINdir").ok());
+    EXPECT_FALSE(files.CreateNewFolder(temp / "kept.txt").ok());
+
+    auto found = files.FindItems(temp.path() + "\\", "*win*");
+    std::sort(found.begin(), found.end(), [](const FoundItem& a, const FoundItem& b) { return a.name < b.name; });
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].name, "Windows.txt");
+    EXPECT_FALSE(found[0].isFolder);
+    EXPECT_EQ(found[1].name, "myWINdir");
+    EXPECT_TRUE(found[1].isFolder);
+    EXPECT_EQ(files.FindItems(temp.path(), "*").size(), 4u);
+    EXPECT_TRUE(files.FindItems(temp / "missing\\", "*").empty());
+}
+
 TEST_F(Win32FileSystemTest, CreateFolder_CreatesEveryMissingParentButNotOverAFile) {
     const std::string deep = temp / "Quillox-Data\\Skins\\Default";
     ASSERT_TRUE(files.CreateFolder(deep).ok());

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <string_view>
 
 #include "platform/win32/SystemErrorText.h"
 #include "platform/win32/UniqueHandle.h"
@@ -163,6 +164,36 @@ std::vector<std::string> Win32FileSystem::ListFiles(const std::string& folder) c
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
     } while (::FindNextFileA(search.get(), &found));
     return names;
+}
+
+std::vector<FoundItem> Win32FileSystem::FindItems(const std::string& folder, const std::string& pattern) const {
+    std::vector<FoundItem> items;
+    if (folder.empty()) return items;
+    std::string search = folder;
+    if (!IsSeparator(search.back()) && search.back() != ':') search += '\\';
+    search += pattern;
+    WIN32_FIND_DATAA found;
+    UniqueFindHandle handle(::FindFirstFileA(search.c_str(), &found));
+    if (!handle) return items;
+    do {
+        const std::string_view name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        items.push_back({found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (::FindNextFileA(handle.get(), &found));
+    return items;
+}
+
+Status Win32FileSystem::CreateNewFolder(const std::string& path) {
+    if (!::CreateDirectoryA(path.c_str(), nullptr)) return LastError();
+    return Status::Ok();
+}
+
+Status Win32FileSystem::CreateNewFile(const std::string& path) {
+    UniqueKernelHandle file(::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return LastError();
+    return Status::Ok();
 }
 
 }  // namespace qx

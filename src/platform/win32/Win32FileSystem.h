@@ -19,6 +19,9 @@ public:
     Status CopyFileNew(const std::string& from, const std::string& to) override;
     Status RenameFile(const std::string& from, const std::string& to) override;
     std::vector<std::string> ListFiles(const std::string& folder) const override;
+    std::vector<FoundItem> FindItems(const std::string& folder, const std::string& pattern) const override;
+    Status CreateNewFolder(const std::string& path) override;
+    Status CreateNewFile(const std::string& path) override;
 };
 
 }  // namespace qx
