@@ -255,6 +255,8 @@ private:
     std::string FolderInputForEntry(const Entry& entry) const;
     // The selected row of a folder listing names a folder (or a shell folder in path mode).
     bool SelectedRowIsFolder() const;
+    // Ctrl+F: the shell's search window for the browsed folder.
+    void FindInBrowsedFolder();
 
     IMainWindowView& view_;
     PlatformServices platform_;

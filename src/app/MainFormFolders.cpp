@@ -8,6 +8,7 @@
 #include "exec/LaunchPipeline.h"
 #include "exec/LaunchText.h"
 #include "exec/ShellLink.h"
+#include "platform/ShellFolderView.h"
 #include "search/FolderBrowser.h"
 #include "search/ResultListModel.h"
 #include "store/EntryRows.h"
@@ -126,6 +127,16 @@ bool MainForm::SelectedRowIsFolder() const {
     return platform_.files.FolderExists(WithTrailingBackslash(query_->browsedFolder()) + TrimBlanks(row));
 }
 
+void MainForm::FindInBrowsedFolder() {
+    // The shell's own search window; its results stay there.
+    if (!IsPathMode(query_->currentText())) {
+        platform_.shellLauncher->ShellExecuteVerb("find", query_->queryTail());
+        return;
+    }
+    const auto folder = browser_->CurrentShellFolder();
+    if (folder && !platform_.shellView->AtRoot()) platform_.shellLauncher->ExecuteShellItem(folder->idListBytes, "find");
+}
+
 void MainForm::RunFolderCommand(MenuCommand command) {
     if (!IsFolderBrowsing()) return;
     switch (command) {
@@ -134,6 +145,9 @@ void MainForm::RunFolderCommand(MenuCommand command) {
             break;
         case MenuCommand::NewFile:
             browser_->CreateNewItem(language_.Text(texts::NewFileName), false);
+            break;
+        case MenuCommand::FindFiles:
+            FindInBrowsedFolder();
             break;
         // Copy, cut, paste, properties, adding as entries and the file lists arrive with the
         // file operations.

@@ -168,6 +168,9 @@ void MainForm::CreateLaunching() {
     hooks.isPathMode = [this] { return IsPathMode(query_->currentText()); };
     hooks.browsedFolder = [this] { return query_->browsedFolder(); };
     hooks.setFormEnabled = [this](bool enabled) { view_.SetFormEnabled(enabled); };
+    hooks.navigateFolderView = [this](const std::string& location) { return browser_->NavigateFromRoot(location); };
+    hooks.findFolderViewItem = [this](const std::string& name) { return browser_->FindShellItem(name); };
+    hooks.currentFolderViewItem = [this] { return browser_->CurrentShellFolder(); };
     hooks.showError = [this](const std::string& message) { platform_.boxes.ShowError(message); };
     // The password is asked by the launch threads when the launch starts, not here.
     launch_ = std::make_unique<LaunchPipeline>(

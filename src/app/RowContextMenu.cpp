@@ -21,7 +21,7 @@ RowMenuVisibility VisibleRowMenuItems(bool folderBrowsing, InputMode mode) {
     RowMenuVisibility visible{};
     auto show = [&visible](RowMenuItem item) { visible[static_cast<int>(item)] = true; };
     if (folderBrowsing) {
-        show(RowMenuItem::Rename);
+        // Renaming a listed file arrives with the file operations; until then it stays hidden.
         show(RowMenuItem::GoToParentFolder);
     } else if (mode == InputMode::EntrySearch) {
         visible.fill(true);

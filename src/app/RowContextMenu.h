@@ -30,8 +30,8 @@ const std::array<RowMenuItemInfo, kRowMenuItemCount>& RowMenuItems();
 
 using RowMenuVisibility = std::array<bool, kRowMenuItemCount>;
 
-// Which items show each time the menu opens: a folder listing offers rename and the parent
-// folder, entry search everything, a history (command or URL mode) only remove and run.
+// Which items show each time the menu opens: a folder listing offers the parent folder, entry
+// search everything, a history (command or URL mode) only remove and run.
 RowMenuVisibility VisibleRowMenuItems(bool folderBrowsing, InputMode mode);
 
 inline bool IsVisible(const RowMenuVisibility& visibility, RowMenuItem item) {
