@@ -633,5 +633,63 @@ TEST_F(FormTest, AnUnreadableHistoryIsNotOverwrittenByTheNextLaunch) {
     EXPECT_EQ(boxes.errors.size(), 1u);
 }
 
+// Right on an entry's row browses the folder of its target (or the folder itself); a web
+// address or a command goes into the input of its mode, ready to be changed.
+TEST_F(FormTest, RightOnAnEntryBrowsesItsFolderOrPutsItsAddressOrCommandInTheInput) {
+    files.Put("C:\\Tools\\e.exe", "");
+    ASSERT_TRUE(files.CreateFolder("C:\\Docs"));
+    StartShown("Editor|C:\\Tools\\e.exe\r\nDocs|C:\\Docs\r\nurl: News|http://news/\r\nexe: Reg|regedit /s\r\n"
+               "Rel|.\\tools\\t.exe\r\n");
+    const struct {
+        std::string typed, input;
+        bool browsing;
+    } cases[] = {
+        {"editor", "<C:\\Tools\\", true},
+        {"docs", "<C:\\Docs\\", true},
+        {"news", ".http://news/", false},
+        {"reg", ",regedit /s", false},
+        {"rel", "<C:\\Apps\\Quillox\\tools\\", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        EditTo(c.typed);
+        form.KeyDown(vk::kRight, false, false);
+        Settle();
+        EXPECT_EQ(form.query().currentText(), c.input);
+        EXPECT_EQ(view.list.FolderMode(), c.browsing);
+    }
+}
+
+// Entering the mode colours the input red and gives the list its folder size and behaviour;
+// leaving puts them back. The same folder typed again after leaving is listed again.
+TEST_F(FormTest, FolderModeChangesTheWindowWhileItLastsAndListsAgainAfterLeaving) {
+    files.Put("C:\\Work\\b10.txt", "");
+    files.Put("C:\\Work\\b9.txt", "");
+    files.Put("C:\\Work\\a\\x.txt", "");
+    StartShown("Alpha|a.exe\r\n");
+    const auto effects = [this](std::size_t from) {
+        std::vector<std::string> seen;
+        for (std::size_t i = from; i < view.events.size(); ++i)
+            if (view.events[i].starts_with("input colour") || view.events[i].starts_with("list size"))
+                seen.push_back(view.events[i]);
+        return seen;
+    };
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        std::size_t mark = view.events.size();
+        EditTo("<C:\\Work\\");
+        EXPECT_EQ(effects(mark), (Rows{"input colour 255", "list size 330x360"}));
+        EXPECT_TRUE(view.list.FolderMode());
+        EXPECT_EQ(view.list.MarkTextExtra, 9);
+        EXPECT_EQ(view.Rows(), (Rows{"a", "b9.txt", "b10.txt"}));
+        EXPECT_EQ(view.list.SelectedIndex(), 0);
+        mark = view.events.size();
+        EditTo("alp");
+        EXPECT_EQ(effects(mark), (Rows{"input colour normal", "list size 349x246"}));
+        EXPECT_FALSE(view.list.FolderMode());
+        EXPECT_EQ(view.Rows(), Rows{"Alpha"});
+    }
+}
+
 }  // namespace
 }  // namespace qx
