@@ -1,0 +1,164 @@
+#include <windows.h>
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "e2e/RecorderTest.h"
+
+namespace qx {
+namespace {
+
+using namespace qx::test;
+
+using Rows = std::vector<std::string>;
+
+// The options menu item "Im Verzeichnisbrowser niemals automatisch minimieren".
+constexpr WPARAM kNeverMinimiseInFolderBrowserCommand = 122;
+
+bool MakeFile(const std::string& path) { return static_cast<bool>(std::ofstream(path, std::ios::binary) << "x"); }
+
+int SelectedRow(HWND window) {
+    return static_cast<int>(SendMessageA(FindWindowExA(window, nullptr, "TovraLB", nullptr), LB_GETCURSEL, 0, 0));
+}
+
+// The shell's name of the computer folder, as the desktop lists it.
+std::string ComputerFolderName() {
+    PIDLIST_ABSOLUTE idList = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &idList))) return {};
+    SHFILEINFOA info{};
+    SHGetFileInfoA(reinterpret_cast<LPCSTR>(idList), 0, &info, sizeof info, SHGFI_PIDL | SHGFI_DISPLAYNAME);
+    ILFree(idList);
+    return info.szDisplayName;
+}
+
+class FolderBrowsingTest : public RecorderTest {
+protected:
+    // Waits until the list shows exactly these rows.
+    static ::testing::AssertionResult RowsAre(HWND window, const Rows& rows) {
+        if (WaitUntil([&] { return ListRows(window) == rows; })) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "rows: " << ::testing::PrintToString(ListRows(window))
+                                             << ", input: " << InputLineText(window);
+    }
+    static ::testing::AssertionResult InputIs(HWND window, const std::string& text) {
+        if (WaitUntil([&] { return InputLineText(window) == text; })) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "input: " << InputLineText(window);
+    }
+    // Moves the selection to the row with this text with Down presses from row 0.
+    static ::testing::AssertionResult SelectRow(HWND window, const std::string& text) {
+        const Rows rows = ListRows(window);
+        const auto found = std::ranges::find(rows, text);
+        if (found == rows.end()) return ::testing::AssertionFailure() << text << " is not listed";
+        const int index = static_cast<int>(found - rows.begin());
+        for (int step = SelectedRow(window); step < index; ++step)
+            if (!PressKey(VK_DOWN)) return ::testing::AssertionFailure() << "cannot press Down";
+        if (WaitUntil([&] { return SelectedRow(window) == index; })) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "selected row " << SelectedRow(window) << ", not " << index;
+    }
+};
+
+// One program through a whole session of browsing: type a folder, narrow it, go in and up,
+// watch files come and go, launch from it with and without the window staying open, call it
+// up again and browse again, then walk the shell's namespace from its root.
+TEST_F(FolderBrowsingTest, BrowseFilterGoInAndUpFollowChangesLaunchAndBrowseAgain) {
+    const std::string tree = Folder().Path() + "tree\\";
+    const std::string big = tree + "big\\";
+    for (const std::string& folder : {tree, tree + "a\\", big, big + "inner\\", tree + "icons\\"})
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
+    ASSERT_TRUE(MakeFile(tree + "img10.png") && MakeFile(tree + "img2.png"));
+    ASSERT_TRUE(CopyFileA(recorder_.c_str(), (big + "go.exe").c_str(), FALSE));
+    ASSERT_TRUE(Folder().WriteDataFile("config.cfg", "NoAutoMinInFolderSearch=1\r\n"));
+    HWND window = StartShown("");
+    ASSERT_NE(window, nullptr);
+    const Rows treeRows{"a", "big", "icons", "img2.png", "img10.png"};
+
+    // Folders first, then files, each in natural order; a filter puts the names that begin
+    // with it first.
+    ASSERT_TRUE(TypeText("<" + tree));
+    ASSERT_TRUE(InputIs(window, "<" + tree));
+    ASSERT_TRUE(RowsAre(window, treeRows));
+    ASSERT_TRUE(TypeText("i"));
+    EXPECT_TRUE(RowsAre(window, {"icons", "img2.png", "img10.png", "big"}));
+    ASSERT_TRUE(PressKey(VK_BACK));
+    ASSERT_TRUE(RowsAre(window, treeRows));
+
+    // Right goes into the selected folder, Left back up; Enter on a folder goes in too.
+    ASSERT_TRUE(SelectRow(window, "big"));
+    ASSERT_TRUE(PressKey(VK_RIGHT));
+    EXPECT_TRUE(InputIs(window, "<" + big));
+    EXPECT_TRUE(RowsAre(window, {"inner", "go.exe"}));
+    ASSERT_TRUE(PressKey(VK_LEFT));
+    EXPECT_TRUE(InputIs(window, "<" + tree));
+    EXPECT_TRUE(RowsAre(window, treeRows));
+    ASSERT_TRUE(SelectRow(window, "big"));
+    ASSERT_TRUE(PressKey(VK_RETURN));
+    ASSERT_TRUE(InputIs(window, "<" + big));
+    ASSERT_TRUE(RowsAre(window, {"inner", "go.exe"}));
+
+    // A file made in the folder joins at the end and a deleted one goes; the selection stays.
+    ASSERT_TRUE(SelectRow(window, "go.exe"));
+    ASSERT_TRUE(MakeFile(big + "new.txt"));
+    EXPECT_TRUE(RowsAre(window, {"inner", "go.exe", "new.txt"}));
+    ASSERT_TRUE(DeleteFileA((big + "new.txt").c_str()));
+    EXPECT_TRUE(RowsAre(window, {"inner", "go.exe"}));
+    EXPECT_EQ(SelectedRow(window), 1);
+
+    // Enter launches the file, and with "NoAutoMinInFolderSearch" the window stays: a letter
+    // typed once the launch has let the input go lands in the filter.
+    std::string launches;
+    const auto launchCount = [&] {
+        launches.clear();
+        ReadFileBytes(big + "launches.txt", launches);
+        return std::ranges::count(launches, '\n');
+    };
+    ASSERT_TRUE(PressKey(VK_RETURN));
+    ASSERT_TRUE(WaitUntil([&] { return launchCount() == 1; })) << launches;
+    EXPECT_NE(launches.find("go.exe"), std::string::npos) << launches;
+    EXPECT_TRUE(WaitUntil([&] {
+        const std::string text = InputLineText(window);
+        if (text == "<" + big) TypeText("g");
+        return text == "<" + big + "g";
+    })) << InputLineText(window);
+    EXPECT_TRUE(IsShownOnScreen(window));
+    EXPECT_TRUE(RowsAre(window, {"go.exe"}));
+
+    // Without the option the launch hides the window; called up again, it browses afresh.
+    ASSERT_TRUE(PostMessageA(window, WM_COMMAND, kNeverMinimiseInFolderBrowserCommand, 0));
+    std::string config;
+    ASSERT_TRUE(WaitUntil([&] {
+        return Folder().ReadDataFile("config.cfg", config) &&
+               config.find("NoAutoMinInFolderSearch=0") != std::string::npos;
+    })) << config;
+    ASSERT_TRUE(PressKey(VK_RETURN));
+    ASSERT_TRUE(WaitUntil([&] { return launchCount() == 2; })) << launches;
+    EXPECT_TRUE(WaitUntil([&] { return IsParkedOffScreen(window); }));
+    ASSERT_TRUE(SendRestore(window));
+    ASSERT_TRUE(WaitUntil([&] { return IsShownOnScreen(window) && ReadyForTyping(window); }));
+    ASSERT_TRUE(InputIs(window, ""));
+    ASSERT_TRUE(TypeText("<" + big));
+    EXPECT_TRUE(RowsAre(window, {"inner", "go.exe", "launches.txt"}));
+
+    // "<\" walks the shell's namespace: the desktop, and in its computer folder the drives.
+    ASSERT_TRUE(PressKey(VK_ESCAPE));
+    ASSERT_TRUE(InputIs(window, ""));
+    ASSERT_TRUE(TypeText("<\\"));
+    const std::string computer = ComputerFolderName();
+    ASSERT_FALSE(computer.empty());
+    ASSERT_TRUE(WaitUntil([&] { return std::ranges::count(ListRows(window), computer) == 1; }))
+        << computer << " not in " << ::testing::PrintToString(ListRows(window));
+    ASSERT_TRUE(SelectRow(window, computer));
+    ASSERT_TRUE(PressKey(VK_RIGHT));
+    EXPECT_TRUE(InputIs(window, "<\\" + computer + "\\"));
+    const auto listsDrive = [&](const char* drive) {
+        return std::ranges::any_of(ListRows(window), [&](const std::string& row) { return row.find(drive) != std::string::npos; });
+    };
+    EXPECT_TRUE(WaitUntil([&] { return listsDrive("C:") && listsDrive("Z:"); }))
+        << ::testing::PrintToString(ListRows(window));
+}
+
+}  // namespace
+}  // namespace qx
