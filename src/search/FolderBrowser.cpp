@@ -1,6 +1,7 @@
 #include "search/FolderBrowser.h"
 
 #include <algorithm>
+#include <functional>
 #include <numeric>
 
 #include "controls/ListBoxModel.h"
@@ -51,6 +52,23 @@ bool IsLinkFile(std::string_view path) {
     return SameText(extension, ".lnk") || SameText(extension, ".url");
 }
 
+// The simple database picks a key's bucket by its first two bytes, and the names of one folder
+// often share them ("file1.txt", "IMG_0001.jpg"): one chain would hold them all and every
+// lookup would walk it. So a key leads with two bytes of the name's hash, one for the bucket's
+// row and one for its column (byte 10 + v lands on v), spreading a folder over 729 buckets.
+std::string NameKey(std::string_view name) {
+    const std::size_t hash = std::hash<std::string_view>{}(name);
+    std::string key;
+    key.reserve(name.size() + 2);
+    key += static_cast<char>(10 + hash % 27);
+    key += static_cast<char>(10 + hash / 27 % 27);
+    key += name;
+    return key;
+}
+bool Has(const SimpleDatabase& names, std::string_view name) { return names.Get(NameKey(name)) != 0; }
+void Put(SimpleDatabase& names, std::string_view name) { names.Set(NameKey(name), 1); }
+void Remove(SimpleDatabase& names, std::string_view name) { names.Delete(NameKey(name)); }
+
 std::string WithTrailingBackslash(std::string path) {
     if (!path.empty() && path.back() != '\\') path += '\\';
     return path;
@@ -60,7 +78,7 @@ std::string WithTrailingBackslash(std::string path) {
 std::vector<std::string> FoldersThenFiles(const std::vector<FoundItem>& found, const SimpleDatabase* skip) {
     std::vector<std::string> folders, files;
     for (const FoundItem& item : found) {
-        if (skip != nullptr && skip->Get(item.name) != 0) continue;
+        if (skip != nullptr && Has(*skip, item.name)) continue;
         (item.isFolder ? folders : files).push_back(item.name);
     }
     NaturalSort(folders);
@@ -141,7 +159,7 @@ void FolderBrowser::ListFolder() {
     if (!folder.empty()) found = context_.files.FindItems(folder, "*" + filter + "*");
     listing_ = FoldersThenFiles(found, nullptr);
     shownNames_.Clear();
-    for (const std::string& name : listing_) shownNames_.Set(name, 1);
+    for (const std::string& name : listing_) Put(shownNames_, name);
     ShowListing(filter);
 }
 
@@ -168,7 +186,7 @@ void FolderBrowser::ListShellPath(bool reload) {
     if (view != nullptr) {
         for (const ShellViewItem& item : view->Items()) {
             listing_.push_back(item.displayName);
-            shownNames_.Set(item.displayName, 1);
+            Put(shownNames_, item.displayName);
         }
     }
     ShowListing(FolderFilterOf(tail));
@@ -233,7 +251,7 @@ void FolderBrowser::RefreshFolder(bool force, bool notify, bool reset) {
         for (const ShellViewItem& item : view->Items()) fresh.push_back(item.displayName);
         std::vector<std::string> added;
         for (const std::string& name : fresh)
-            if (shownNames_.Get(name) == 0) added.push_back(name);
+            if (!Has(shownNames_, name)) added.push_back(name);
         UpdateRowsInPlace(std::move(fresh), std::move(added));
     } else {
         const std::string& folder = context_.query.browsedFolder();
@@ -258,21 +276,21 @@ void FolderBrowser::RefreshFolder(bool force, bool notify, bool reset) {
 
 void FolderBrowser::UpdateRowsInPlace(std::vector<std::string> fresh, std::vector<std::string> added) {
     foundNames_.Clear();
-    for (const std::string& name : fresh) foundNames_.Set(name, 1);
+    for (const std::string& name : fresh) Put(foundNames_, name);
     ListBoxModel& list = context_.list;
     // Rows are names, compared exactly: "Readme" and "README" are different files to a shell
     // that keeps both.
     for (int i = list.Count() - 1; i >= 0; --i) {
         const std::string& text = list.Items().Strings(i);
-        if (shownNames_.Get(text) == 0 || foundNames_.Get(text) != 0) continue;
-        shownNames_.Delete(text);
+        if (!Has(shownNames_, text) || Has(foundNames_, text)) continue;
+        Remove(shownNames_, text);
         if (list.DeleteRow(i)) ++refreshRowChanges_;
     }
     for (const std::string& name : listing_)
-        if (foundNames_.Get(name) == 0) shownNames_.Delete(name);
+        if (!Has(foundNames_, name)) Remove(shownNames_, name);
     for (std::string& name : added) {
-        if (shownNames_.Get(name) != 0) continue;
-        shownNames_.Set(name, 1);
+        if (Has(shownNames_, name)) continue;
+        Put(shownNames_, name);
         if (list.Items().Add(std::move(name)) >= 0) ++refreshRowChanges_;
     }
     listing_ = std::move(fresh);
