@@ -298,7 +298,9 @@ void FolderBrowser::UpdateRowsInPlace(std::vector<std::string> fresh, std::vecto
 
 void FolderBrowser::SetInputAndList(const std::string& text) {
     if (hooks_.setInputText) hooks_.setInputText(text);
-    if (active_ && context_.query.currentText() == text) List(false);
+    if (!active_ || context_.query.currentText() != text) return;
+    if (hooks_.rebuildList) hooks_.rebuildList();
+    else List(false);
 }
 
 void FolderBrowser::GoIntoFolderRow() {

@@ -27,6 +27,9 @@ struct FolderBrowserHooks {
     // The target of a ".lnk" or ".url" file; empty when it has none.
     std::function<std::string(const std::string& linkPath)> linkTarget;
     std::function<void()> repaintList;
+    // Rebuilds the list for the input just set (the result list's own rebuild, which also
+    // selects row 0 and updates the title); empty: the browser lists by itself.
+    std::function<void()> rebuildList;
 };
 
 struct FolderBrowserContext {
