@@ -37,6 +37,28 @@ void ListBoxModel::AssignItems(const RowList& source) {
     ClampTop();
 }
 
+bool ListBoxModel::DeleteRow(int index) {
+    if (index < 0 || index >= Count()) return false;
+    if (editing_ && editRow_ == index) EndEdit();
+    if (!items_.Delete(index)) return false;
+    const auto follow = [index](int& row) {
+        if (row > index) --row;
+    };
+    follow(editRow_);
+    follow(anchor_);
+    follow(topIndex_);
+    if (hover_ == index) hover_ = -1;
+    follow(hover_);
+    if (selected_ == index) {
+        selected_ = -1;
+        SetSelected(ClampToRows(index));
+    } else if (selected_ > index) {
+        SetSelectedIndex(selected_ - 1);
+    }
+    ClampTop();
+    return true;
+}
+
 // ---- Properties and geometry.
 
 void ListBoxModel::SetScrollThumbImage(ImageSize size) {

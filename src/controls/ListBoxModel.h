@@ -90,6 +90,12 @@ public:
     // Replaces the rows by the source's strings, referring to its data objects.
     void AssignItems(const RowList& source);
     int Count() const { return items_.Count(); }
+    // Deletes one row through the removal hook, keeping the selection, the anchor, the top row
+    // and a running edit on the rows they were on; a deleted selected row hands the selection
+    // to the row that takes its place. False when the hook refused.
+    bool DeleteRow(int index);
+    // Scrolls the fewest rows that bring the row into view.
+    void ShowRow(int index) { ScrollIntoView(index); }
 
     // ---- Properties.
     ImageSize FieldImage, FieldImage2, MarkImage, ScrollBarImage;

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/ShellFolderView.h"
@@ -26,12 +27,15 @@ struct FolderBrowserHooks {
     // The target of a ".lnk" or ".url" file; empty when it has none.
     std::function<std::string(const std::string& linkPath)> linkTarget;
     std::function<void()> repaintList;
+    // Rebuilds the list for the input just set (the result list's own rebuild, which also
+    // selects row 0 and updates the title); empty: the browser lists by itself.
+    std::function<void()> rebuildList;
 };
 
 struct FolderBrowserContext {
     ListBoxModel& list;
     QueryState& query;
-    const IFileSystem& files;
+    IFileSystem& files;  // writable: new folders and files are made through it
     IShellFolderView* shellView;  // none: path mode lists nothing
     const IClock& clock;
     // The shell's parsing paths of these folders, each with a trailing '\'.
@@ -61,9 +65,11 @@ public:
     // changed.
     bool SetActive(bool on);
 
-    // The plain engine: the browsed folder's names matching the filter, ranked by it.
+    // The plain engine: the browsed folder's names matching the filter, ranked by it, folders
+    // first; row 0 selected.
     void ListFolder();
-    // The path mode engine: navigates the shell view when the typed folder changed.
+    // The path mode engine: navigates the shell view when the typed folder changed and ranks
+    // its items by the filter; row 0 selected.
     void ListShellPath(bool reload);
     // ListShellPath(reload) in path mode, else ListFolder.
     void List(bool reload);
@@ -96,14 +102,18 @@ public:
 
 private:
     bool InputLockFree() const { return !hooks_.isInputLockFree || hooks_.isInputLockFree(); }
-    std::vector<std::string> ReadFolder(const std::string& folder, const std::string& filter,
-                                        std::vector<std::string>* folders) const;
+    bool PathMode() const;
+    std::string FolderChar() const;
+    // Clears the rows and ranks the listing by the filter into them; row 0 selected.
+    void ShowListing(std::string_view filter);
+    // Takes a fresh listing: vanished names leave the rows, new ones are appended.
+    void UpdateRowsInPlace(std::vector<std::string> fresh, std::vector<std::string> added);
     bool ShellNavigate(const std::string& queryTail);
-    void UpdateRowsInPlace(std::vector<std::string> newListing);
-    void ResetRowInfo();
-    void ShowListing(const std::vector<std::string>& names, const std::string& filter);
-    bool PathModeNow() const;
-    std::string ShellCurrentFolderPath() const;
+    bool EnterShellItem(std::size_t index);
+    void SetInputAndList(const std::string& text);
+    // The folder a new item goes into; empty when there is none.
+    std::string NewItemFolder() const;
+    void SelectCreatedRow(const std::string& name);
 
     FolderBrowserContext context_;
     FolderBrowserHooks hooks_;

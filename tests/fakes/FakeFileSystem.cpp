@@ -25,18 +25,18 @@ Status FakeFileSystem::WriteStatus(const std::string& path) const {
 
 bool FakeFileSystem::FileExists(const std::string& path) const { return files_.count(Key(path)) != 0; }
 
-std::string FakeFileSystem::ChildPrefix(const std::string& key) { return key.back() == '\\' ? key : key + "\\"; }
+std::string FakeFileSystem::ChildPrefix(const std::string& key) {
+    return !key.empty() && key.back() == '\\' ? key : key + "\\";
+}
 
 bool FakeFileSystem::FolderExists(const std::string& path) const {
     const std::string key = Key(path);
     if (key.empty()) return false;
     if (folders_.count(key)) return true;
-    // A folder exists implicitly when a file or folder lies inside it.
+    // A folder exists implicitly when a file lies inside it.
     const std::string prefix = ChildPrefix(key);
-    auto file = files_.lower_bound(prefix);
-    auto folder = folders_.lower_bound(prefix);
-    return (file != files_.end() && file->first.compare(0, prefix.size(), prefix) == 0) ||
-           (folder != folders_.end() && folder->first.compare(0, prefix.size(), prefix) == 0);
+    auto it = files_.lower_bound(prefix);
+    return it != files_.end() && it->first.compare(0, prefix.size(), prefix) == 0;
 }
 
 Status FakeFileSystem::CreateFolder(const std::string& path) {
@@ -106,7 +106,6 @@ std::vector<std::string> FakeFileSystem::ListFiles(const std::string& folder) co
 }
 
 std::vector<FoundItem> FakeFileSystem::FindItems(const std::string& folder, const std::string& pattern) const {
-    ++findCount_;
     std::vector<FoundItem> found;
     if (folder.empty() || failingReads_.count(Key(folder)) || !FolderExists(folder)) return found;
     const std::string prefix = ChildPrefix(Key(folder));

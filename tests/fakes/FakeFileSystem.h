@@ -34,7 +34,6 @@ public:
     void FailReads(const std::string& path, std::string message = "Access is denied.");
     void FailAllWrites(std::string message = "There is not enough space on the disk.");
     int writeCount() const { return writeCount_; }
-    int findCount() const { return findCount_; }
 
 private:
     static std::string Key(const std::string& path);
@@ -47,7 +46,6 @@ private:
     std::map<std::string, std::string> failingReads_;
     std::string allWritesFail_;
     int writeCount_ = 0;
-    mutable int findCount_ = 0;
 };
 
 }  // namespace qx::test

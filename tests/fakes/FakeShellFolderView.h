@@ -55,6 +55,7 @@ public:
     Node* current = &root;
     int navigations = 0;
     int refreshes = 0;
+    std::function<void()> onNavigate;  // runs on every navigation (a slow shell advances a clock)
     bool autoRefresh = true;
     std::function<void(const std::string&)> listener;
 
@@ -62,6 +63,7 @@ private:
     bool Show(Node* node) {
         current = node;
         ++navigations;
+        if (onNavigate) onNavigate();
         items_.clear();
         for (const auto& child : node->children) items_.push_back(child->item);
         return true;

@@ -136,10 +136,8 @@ TEST_F(Win32FileSystemTest, FindItems_MatchesWithoutCaseAndCreateNewRefusesExist
     auto found = files.FindItems(temp.path() + "\\", "*win*");
     std::sort(found.begin(), found.end(), [](const FoundItem& a, const FoundItem& b) { return a.name < b.name; });
     ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ(found[0].name, "Windows.txt");
-    EXPECT_FALSE(found[0].isFolder);
-    EXPECT_EQ(found[1].name, "myWINdir");
-    EXPECT_TRUE(found[1].isFolder);
+    EXPECT_EQ(found[0].name + (found[0].isFolder ? "\\" : ""), "Windows.txt");
+    EXPECT_EQ(found[1].name + (found[1].isFolder ? "\\" : ""), "myWINdir\\");
     EXPECT_EQ(files.FindItems(temp.path(), "*").size(), 4u);
     EXPECT_TRUE(files.FindItems(temp / "missing\\", "*").empty());
 }
