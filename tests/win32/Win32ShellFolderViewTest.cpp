@@ -1,6 +1,7 @@
 #include "platform/win32/Win32ShellFolderView.h"
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <string>

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32ShellFolderView.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 #include <shlwapi.h>
 
 #include <string_view>

@@ -1,7 +1,8 @@
 #pragma once
 #include "platform/win32/Win32Api.h"
 
-#include <shlobj.h>
+// Not <shlobj.h>: it declares a COM interface of the same name as IShellFolderView.
+#include <shobjidl.h>
 
 #include <functional>
 #include <string>
