@@ -19,6 +19,7 @@
 #include "platform/KeyboardState.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Registry.h"
+#include "platform/ShellFolderView.h"
 #include "platform/ShellLauncher.h"
 #include "platform/Status.h"
 #include "platform/SystemInfo.h"
