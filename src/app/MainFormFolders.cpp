@@ -41,6 +41,7 @@ void MainForm::CreateFolderBrowsing() {
         return link->path;
     };
     hooks.repaintList = [this] { view_.ResultList().Repaint(); };
+    hooks.rebuildList = [this] { results_->UniversalUpdate(true); };
     browser_ = std::make_unique<FolderBrowser>(
         FolderBrowserContext{view_.ResultList(), *query_, platform_.files, platform_.shellView, platform_.clock,
                              shellRoots_.network, shellRoots_.myComputer, shellRoots_.recycleBin},
