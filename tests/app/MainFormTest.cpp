@@ -12,6 +12,7 @@
 #include "fakes/FakeKeyboardState.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeRegistry.h"
+#include "fakes/FakeShellFolderView.h"
 #include "fakes/FakeShellLauncher.h"
 #include "fakes/FakeSystemInfo.h"
 #include "store/EntryRows.h"
@@ -71,7 +72,9 @@ protected:
         return files.Get(kData + name).find(part) != std::string::npos;
     }
     PlatformServices Services() {
-        return PlatformServices{files, system, boxes, clock, keyboard, clipboard, launcher, registry};
+        PlatformServices services{files, system, boxes, clock, keyboard, clipboard, launcher, registry};
+        services.shellView = &shellView;
+        return services;
     }
     // Sets the input line as a paste would, then lets the results timer tick.
     void EditTo(const std::string& text, int ticks = 2) {
@@ -89,6 +92,7 @@ protected:
     std::shared_ptr<test::FakeClipboard> clipboard = std::make_shared<test::FakeClipboard>();
     std::shared_ptr<test::FakeShellLauncher> launcher = std::make_shared<test::FakeShellLauncher>();
     test::FakeRegistry registry;
+    test::FakeShellFolderView shellView;
     test::FakeMainWindowView view{clock};
     MainForm form{view, Services()};
 };
@@ -689,6 +693,50 @@ TEST_F(FormTest, FolderModeChangesTheWindowWhileItLastsAndListsAgainAfterLeaving
         EXPECT_FALSE(view.list.FolderMode());
         EXPECT_EQ(view.Rows(), Rows{"Alpha"});
     }
+}
+
+// Path mode walks the shell view: Right enters a folder item, Enter opens a file item by its
+// ID list, and Ctrl+F asks the shell's search for the shown folder (never for the desktop).
+// The plain engine's Ctrl+F names the typed path.
+TEST_F(FormTest, PathModeEntersAndOpensShellItemsAndCtrlFSearchesTheBrowsedFolder) {
+    shellView.root.Add("Computer", true).Add("C:", true, "C:\\").Add("notes.txt", false, "C:\\notes.txt");
+    StartShown("");
+    const auto find = [this] {
+        keyboard.Press({vk::kControl});
+        form.KeyDown('F', false, false);
+        keyboard.Release({vk::kControl});
+    };
+    EditTo("<C:\\Work\\");
+    find();
+    EditTo("<\\");
+    EXPECT_EQ(view.Rows(), Rows{"Computer"});
+    find();
+    for (const char* folder : {"Computer", "C:"}) {
+        form.KeyDown(vk::kRight, false, false);
+        Settle();
+        EXPECT_EQ(view.Rows(), Rows{folder == std::string("Computer") ? "C:" : "notes.txt"});
+    }
+    EXPECT_EQ(form.query().currentText(), "<\\Computer\\C:\\");
+    find();
+    form.KeyDown(vk::kReturn, false, false);
+    Settle();
+    TickUntil([this] { return launcher->CallCount() == 3; });
+    std::vector<std::string> seen;
+    for (const auto& call : launcher->Calls()) seen.push_back(call.what + " " + call.file + " " + call.parameters);
+    EXPECT_EQ(seen, (Rows{"verb C:\\Work\\ find", "item /Computer/C: find", "item /Computer/C:/notes.txt "}));
+}
+
+// A released window goes on browsing the selected entry's folder, titled by that folder.
+TEST_F(FormTest, ReleasedWindowBrowsesTheSelectedEntrysFolderUnderItsName) {
+    files.Put("C:\\Tools\\e.exe", "");
+    StartShown("Editor|C:\\Tools\\e.exe\r\n");
+    EditTo("edit");
+    form.ReleaseWindow();
+    EXPECT_EQ(form.query().currentText(), "<C:\\Tools\\");
+    EXPECT_EQ(view.Rows(), Rows{"e.exe"});
+    EXPECT_EQ(view.caption, "Tools - Quillox free");
+    form.KeyDown(vk::kLeft, false, false);
+    EXPECT_EQ(view.caption, "C:\\ - Quillox free");
 }
 
 }  // namespace
