@@ -28,7 +28,7 @@ protected:
                                  "C:\\docs.lnk", "C:\\app.URL"})
             fs.Put(file, "");
         for (const char* folder : {"C:\\Windows", "C:\\winamp"}) (void)fs.CreateFolder(folder);
-        links = {{"C:\\Short\\target.lnk", "D:\\Docs"}, {"C:\\docs.lnk", "D:\\Docs"}, {"C:\\app.URL", "D:\\Docs\\a.txt"}};
+        links = {{"C:\\Short\\target.lnk", "D:\\Docs"}, {"C:\\docs.lnk", "D:\\Docs"}, {"C:\\app.URL", "D:\\Docs\\a"}};
         auto& computer = shell.root.Add("Computer", true);
         shell.root.Add("Recycle Bin", true);
         auto& disk = computer.Add("Local Disk ", true, "C:\\");
@@ -111,7 +111,7 @@ TEST_F(FolderBrowserTest, RefreshUpdatesRowsInPlaceKeepingTheSelection) {
 TEST_F(FolderBrowserTest, GoIntoFolderRowFollowsFoldersLinksAndFolderShortcuts) {
     const std::vector<std::pair<std::string, std::string>> cases{
         {"Windows", "<C:\\Windows\\"}, {"readme.txt", "<C:\\readme.txt"}, {"docs.lnk", "<D:\\Docs\\"},
-        {"app.URL", "<D:\\Docs\\a.txt"}, {"Short", "<D:\\Docs\\"}};
+        {"app.URL", "<D:\\Docs\\a"}, {"Short", "<D:\\Docs\\"}};
     for (const auto& [row, input] : cases) {
         Type("<C:\\");
         Select(row);
