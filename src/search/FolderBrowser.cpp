@@ -175,8 +175,9 @@ void FolderBrowser::ListShellPath(bool reload) {
             const std::uint64_t took = context_.clock.NowMs() - started;
             if (hooks_.setFormEnabled) hooks_.setFormEnabled(true);
             const std::string current = view->CurrentFolder().fileSystemPath;
-            shellFolderLive_ = navigated && took <= kSlowNavigationMs && !StartsWithText(tail, context_.networkFolder) &&
-                               !current.empty() && context_.files.FolderExists(current);
+            shellFolderLive_ = navigated && took <= kSlowNavigationMs &&
+                               !StartsWithText(tail, context_.networkFolder) && !current.empty() &&
+                               context_.files.FolderExists(current);
         } else if (reload) {
             view->Refresh();
         }
@@ -216,7 +217,8 @@ bool FolderBrowser::NavigateFromRoot(const std::string& queryTail) {
     if (view == nullptr || !view->GoToRoot()) return false;
     // Every component ends at a '\'; what follows the last one is the filter.
     const std::size_t last = queryTail.rfind('\\');
-    const std::string_view folders = last == std::string::npos ? std::string_view() : std::string_view(queryTail).substr(0, last + 1);
+    const std::string_view folders =
+        last == std::string::npos ? std::string_view() : std::string_view(queryTail).substr(0, last + 1);
     for (std::size_t at = 0; at < folders.size();) {
         const std::size_t end = folders.find('\\', at);
         const std::string component = FoldedText(folders.substr(at, end - at));

@@ -74,12 +74,16 @@ public:
     // ListShellPath(reload) in path mode, else ListFolder.
     void List(bool reload);
     // Re-reads the folder and updates the rows in place: vanished names go, new ones are
-    // appended. Unless forced, only while the input lock is free.
+    // appended; every row's info text is reset. Unless forced, only while the input lock is
+    // free; nothing while the input differs from the text the rows were listed for (its own
+    // rebuild is due). Path mode re-reads only a live folder, one with a reported change, the
+    // root, the computer and recycle bin folders, or on reset.
     void RefreshFolder(bool force, bool notify, bool reset);
     // Go into the selected row: a folder, a link's target, or a file as the filter.
     void GoIntoFolderRow();
-    // Creates "base", else "base (2)" ... "base (1000)" in the browsed folder and selects its
-    // row. Returns the created name; empty when none could be made.
+    // Creates "base", else "base (2)" ... "base (1000)" in the browsed folder (path mode: the
+    // shell view's folder, when it is on disk) and selects its row; a filter the name does not
+    // match is cleared first. Returns the created name; empty when none could be made.
     std::string CreateNewItem(const std::string& baseName, bool isFolder);
 
     // The released window's title in this mode.

@@ -125,7 +125,7 @@ std::vector<FoundItem> FakeFileSystem::FindItems(const std::string& folder, cons
 }
 
 Status FakeFileSystem::CreateNewFolder(const std::string& path) {
-    if (FileExists(path) || FolderExists(path)) return Status::Fail("Cannot create a file when that file already exists.");
+    if (FileExists(path) || FolderExists(path)) return Status::Fail("The folder exists.");
     return CreateFolder(path);
 }
 
