@@ -57,7 +57,10 @@ TEST(Win32ShellFolderView, RootFoldersCanBeEnteredAndLeftAndEveryItemKeepsALaunc
     const std::vector<std::string> rootNames = Names(view);
     ASSERT_FALSE(rootNames.empty());
     EXPECT_TRUE(AllIdListsLaunchable(view));
+    // The desktop's own list is empty: a folder-view item may be that, a stored list may not.
     EXPECT_EQ(view.CurrentFolder().idListBytes, std::string(2, '\0'));
+    EXPECT_TRUE(ShellItemIdListFromBytes(view.CurrentFolder().idListBytes).has_value());
+    EXPECT_FALSE(IdListFromBytes(view.CurrentFolder().idListBytes).has_value());
 
     int entered = 0;
     for (std::size_t i = 0; i < view.Items().size(); ++i) {
