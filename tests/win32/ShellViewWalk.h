@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <string>
 
 #include "platform/ShellFolderView.h"
@@ -6,36 +7,23 @@
 
 namespace qx::test {
 
-inline bool IsPathPrefix(const std::string& prefix, const std::string& path) {
-    if (prefix.empty() || prefix.size() > path.size() || !SameText(prefix, path.substr(0, prefix.size())))
-        return false;
-    return prefix.size() == path.size() || prefix.back() == '\\' || path[prefix.size()] == '\\';
-}
-
-// Walks from the root to the folder as a user would: into the first virtual folder that leads
-// towards it (the computer folder and its drives), then down the folders whose paths it begins with.
+// Walks from the root to a file-system folder as a user would: into a virtual folder of the
+// root (the computer folder), then down the folders whose paths the target begins with.
 inline bool Reach(IShellFolderView& view, const std::string& target) {
-    const auto leadsThere = [&] {
-        for (std::size_t i = 0; i < view.Items().size(); ++i)
-            if (view.Items()[i].isFolder && IsPathPrefix(view.Items()[i].fileSystemPath, target)) return i;
-        return view.Items().size();
+    const auto leadsThere = [&](const ShellViewItem& item) {
+        const std::string& path = item.fileSystemPath;
+        return item.isFolder && !path.empty() && SameText(path, target.substr(0, path.size())) &&
+               (path.size() == target.size() || path.back() == '\\' || target[path.size()] == '\\');
     };
-    if (!view.GoToRoot()) return false;
-    if (leadsThere() == view.Items().size()) {
-        bool found = false;
-        for (std::size_t i = 0; i < view.Items().size() && !found; ++i) {
-            const ShellViewItem item = view.Items()[i];
-            if (!item.isFolder || !item.fileSystemPath.empty() || !view.EnterItem(i)) continue;
-            found = leadsThere() != view.Items().size();
-            if (!found) view.GoUp();
+    for (std::size_t way = 0; view.GoToRoot() && way < view.Items().size(); ++way) {
+        if (!view.Items()[way].fileSystemPath.empty() || !view.EnterItem(way)) continue;
+        while (!SameText(view.CurrentFolder().fileSystemPath, target)) {
+            const auto next = std::find_if(view.Items().begin(), view.Items().end(), leadsThere);
+            if (next == view.Items().end() || !view.EnterItem(next - view.Items().begin())) break;
         }
-        if (!found) return false;
+        if (SameText(view.CurrentFolder().fileSystemPath, target)) return true;
     }
-    while (!SameText(view.CurrentFolder().fileSystemPath, target)) {
-        const std::size_t next = leadsThere();
-        if (next == view.Items().size() || !view.EnterItem(next)) return false;
-    }
-    return true;
+    return false;
 }
 
 }  // namespace qx::test
