@@ -161,13 +161,11 @@ TEST_F(LaunchPipelineTest, RunAsEntryNeverSendsTheStoredPasswordAndTheKeysTravel
     EXPECT_FALSE(launched.back().shiftHeld);  // launches without a key press of their own
 }
 
-// A folder-view item the fake view hands out; its ID list bytes are its name.
+// A folder-view item when the name is the wanted one; the request carries copies of its facts.
 std::optional<ShellViewItem> ViewItem(const std::string& name, const std::string& wanted, bool isFolder = false) {
     if (name != wanted) return std::nullopt;
     return ShellViewItem{name, isFolder, isFolder ? "C:\\" + name : "", "id:" + name};
 }
-
-// The request carries copies of the item's facts, never the view's own item.
 std::string Item(const LaunchRequest& r) {
     return r.shellItemIdList + "|" + r.shellItemPath + "|" + (r.shellItemIsFolder ? "folder" : "file");
 }

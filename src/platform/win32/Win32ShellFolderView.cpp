@@ -5,6 +5,7 @@
 #include <shlwapi.h>
 
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 
 namespace qx {
@@ -138,7 +139,19 @@ bool Win32ShellFolderView::Show(ComPtr<IShellFolder> folder, std::string idListB
 }
 
 void Win32ShellFolderView::ReadItems() {
+    // A file of a file-system folder whose ID list is unchanged since the last read (its ID
+    // list holds its name, size and times) is taken over as it was: asking the folder for
+    // display names is by far the dearest part of a read, and a refresh of a big folder finds
+    // most files unchanged. Virtual items (drives and their labels) are always asked afresh.
+    std::vector<ShellViewItem> previous = std::move(items_);
     items_.clear();
+    std::unordered_map<std::string_view, ShellViewItem*> known;
+    if (!current_.fileSystemPath.empty()) {
+        known.reserve(previous.size());
+        for (ShellViewItem& item : previous)
+            if (!item.fileSystemPath.empty()) known.emplace(item.idListBytes, &item);
+    }
+
     if (!folder_) return;
     ComPtr<IEnumIDList> children;
     if (folder_->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, children.put()) != S_OK || !children)
@@ -146,8 +159,18 @@ void Win32ShellFolderView::ReadItems() {
     // An item's absolute list is the folder's without its terminator, then the item's own.
     const std::string_view parent(folderIdList_.data(), folderIdList_.size() - 2);
     UniqueIdList child;
+    std::string idList;
     while (children->Next(1, child.put(), nullptr) == S_OK && child) {
         const ITEMIDLIST* item = child.get();
+        const std::string_view own = BytesOf(item);
+        idList.reserve(parent.size() + own.size());
+        idList.assign(parent).append(own);
+        if (const auto found = known.find(idList); found != known.end()) {
+            ShellViewItem* unchanged = found->second;
+            known.erase(found);  // before the move: the key views the item's own bytes
+            items_.push_back(std::move(*unchanged));
+            continue;
+        }
         SFGAOF attributes = SFGAO_FOLDER | SFGAO_FILESYSTEM;
         if (FAILED(folder_->GetAttributesOf(1, &item, &attributes))) attributes = 0;
         ShellViewItem& added = items_.emplace_back();
@@ -156,9 +179,7 @@ void Win32ShellFolderView::ReadItems() {
         // A file-system item's parsing name is its full path; asking the folder spares a walk
         // from the desktop for every item.
         if (attributes & SFGAO_FILESYSTEM) added.fileSystemPath = NameOf(*folder_.get(), item, SHGDN_FORPARSING);
-        const std::string_view own = BytesOf(item);
-        added.idListBytes.reserve(parent.size() + own.size());
-        added.idListBytes.append(parent).append(own);
+        added.idListBytes = idList;
     }
 }
 
