@@ -174,7 +174,7 @@ public:
 private:
     enum class Visibility { Hidden, Showing, Shown, Hiding };
 
-    // File operations of the folder view arrive with folder browsing; none can run yet.
+    // File operations on listed files arrive later; none can run yet.
     int RunningFileOperations() const { return 0; }
     bool InTransition() const { return visibility_ == Visibility::Showing || visibility_ == Visibility::Hiding; }
     void RunQueuedRequest();
@@ -199,8 +199,8 @@ private:
     void ImportTempLinks();
 
     // IQueryHooks and IKeyboardTarget
-    // The balloon tip, the folder browser and a painted input line arrive with the
-    // presentation and folder-browsing features; until then there is nothing to close or draw.
+    // The balloon tip and a painted input line arrive with the presentation features; until
+    // then there is nothing to close or draw.
     void CloseBalloonTip() override {}
     bool IsFolderBrowsing() const override;
     void SetFolderBrowsing(bool on) override;
@@ -239,7 +239,7 @@ private:
     void OpenContainingFolder() override;
     void RemoveSelectedRow() override;
     void SaveEntries() override;
-    // The shell's own folder windows and deleting files arrive with the file operations.
+    // Taking an open shell window's folder and deleting files arrive with the file operations.
     void GoToExplorerFolder() override {}
     void BeginSearchInFolder() override;
     void GoIntoFolderRow() override;
