@@ -19,6 +19,7 @@
 #include "platform/KeyboardState.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Registry.h"
+#include "platform/ShellFolderView.h"
 #include "platform/ShellLauncher.h"
 #include "platform/Status.h"
 #include "platform/SystemInfo.h"
@@ -73,6 +74,7 @@ struct PlatformServices {
     const IShellLinkSource* links = nullptr;  // none: link files are added as files
     const IShellItems* shell = nullptr;         // none: names from the path, folders by existence
     IFileDialogs* fileDialogs = nullptr;        // none: the pickers choose nothing
+    IShellFolderView* shellView = nullptr;     // none: path mode lists nothing
 };
 
 // The main window's behaviour from creation to destruction: the process-wide objects,

@@ -60,7 +60,8 @@ void LaunchPipeline::ResultListDblClick(LaunchSender sender, ModifierKeys keys) 
         return;
     }
     if (hooks_.isPathMode && hooks_.isPathMode()) {
-        const void* item = hooks_.findFolderViewItem ? hooks_.findFolderViewItem(rowText) : nullptr;
+        const std::optional<ShellViewItem> item =
+            hooks_.findFolderViewItem ? hooks_.findFolderViewItem(rowText) : std::nullopt;
         LaunchShellItem(item, CurrentMinimiseMode(), InputStaysFree());
         return;
     }
@@ -196,26 +197,31 @@ void LaunchPipeline::LaunchFile(std::string fileName, const std::string& paramet
 void LaunchPipeline::LaunchPath(const std::string& fileName, const std::string& parameters,
                                 const std::string& workingFolder, const std::string& idListBytes,
                                 const std::wstring& runAsUser, MinimiseMode mode, bool keepInputFree) {
-    if (const void* item = FindShellItemForPath(fileName)) {
+    if (const std::optional<ShellViewItem> item = FindShellItemForPath(fileName)) {
         LaunchShellItem(item, mode, keepInputFree);
         return;
     }
     LaunchFile(fileName, parameters, workingFolder, idListBytes, runAsUser, mode, keepInputFree);
 }
 
-void LaunchPipeline::LaunchShellItem(const void* item, MinimiseMode mode, bool keepInputFree) {
+void LaunchPipeline::LaunchShellItem(const std::optional<ShellViewItem>& item, MinimiseMode mode,
+                                     bool keepInputFree) {
     LaunchRequest request;
     request.kind = launch_kind::kFile;
-    request.shellItem = item;
+    if (item) {
+        request.shellItemIdList = item->idListBytes;
+        request.shellItemPath = item->fileSystemPath;
+        request.shellItemIsFolder = item->isFolder;
+    }
     request.minimiseMode = mode;
     request.keepInputFree = keepInputFree;
     Start(std::move(request));
 }
 
-const void* LaunchPipeline::FindShellItemForPath(const std::string& path) {
-    if (path.empty() || path.front() != '\\') return nullptr;
+std::optional<ShellViewItem> LaunchPipeline::FindShellItemForPath(const std::string& path) {
+    if (path.empty() || path.front() != '\\') return std::nullopt;
     const std::string location = WithoutTrailingBackslash(std::string_view(path).substr(1));
-    if (location.empty() || !hooks_.navigateFolderView || !hooks_.findFolderViewItem) return nullptr;
+    if (location.empty() || !hooks_.navigateFolderView || !hooks_.findFolderViewItem) return std::nullopt;
     if (hooks_.setFormEnabled) hooks_.setFormEnabled(false);
     bool navigated = false;
     try {
@@ -225,7 +231,7 @@ const void* LaunchPipeline::FindShellItemForPath(const std::string& path) {
         throw;
     }
     if (hooks_.setFormEnabled) hooks_.setFormEnabled(true);
-    if (!navigated) return nullptr;
+    if (!navigated) return std::nullopt;
     const auto lastBackslash = location.rfind('\\');
     const std::string name = lastBackslash == std::string::npos ? location : location.substr(lastBackslash + 1);
     return hooks_.findFolderViewItem(name);
@@ -236,7 +242,8 @@ void LaunchPipeline::OpenContainingFolder(LaunchSender sender) {
     const bool keepInputFree = InputStaysFree();
     if (FolderBrowsing()) {
         if (hooks_.isPathMode && hooks_.isPathMode()) {
-            LaunchShellItem(hooks_.folderViewRootItem ? hooks_.folderViewRootItem() : nullptr, mode, keepInputFree);
+            LaunchShellItem(hooks_.currentFolderViewItem ? hooks_.currentFolderViewItem() : std::nullopt, mode,
+                            keepInputFree);
         } else {
             LaunchFile(Resolve(WithTrailingBackslash(BrowsedFolder()), false), {}, {}, {}, {}, mode, keepInputFree);
         }

@@ -7,6 +7,7 @@
 #include "exec/LaunchRequest.h"
 #include "platform/InstallerLookup.h"
 #include "platform/KeyboardState.h"
+#include "platform/ShellFolderView.h"
 #include "search/PrefixCharacters.h"
 
 namespace qx {
@@ -47,8 +48,8 @@ struct LaunchHooks {
     std::function<std::string()> browsedFolder;
     std::function<void()> showSelectionProperties;
     std::function<bool(const std::string& location)> navigateFolderView;
-    std::function<const void*(const std::string& name)> findFolderViewItem;
-    std::function<const void*()> folderViewRootItem;
+    std::function<std::optional<ShellViewItem>(const std::string& name)> findFolderViewItem;
+    std::function<std::optional<ShellViewItem>()> currentFolderViewItem;
     // The window takes no input while the folder view navigates.
     std::function<void(bool enabled)> setFormEnabled;
 };
@@ -99,14 +100,15 @@ public:
     void LaunchPath(const std::string& fileName, const std::string& parameters, const std::string& workingFolder,
                     const std::string& idListBytes, const std::wstring& runAsUser, MinimiseMode mode,
                     bool keepInputFree);
-    // A shell-namespace item never runs as another user.
-    void LaunchShellItem(const void* item, MinimiseMode mode, bool keepInputFree);
+    // A shell-namespace item never runs as another user. Without an item the request names
+    // nothing and is reported as not found.
+    void LaunchShellItem(const std::optional<ShellViewItem>& item, MinimiseMode mode, bool keepInputFree);
     void OpenEntryFolder(const Entry& entry, MinimiseMode mode, bool keepInputFree);
 
     // The entry's Value, or where the installer put its advertised component.
     std::string ResolveEntryTarget(const Entry& entry) const;
-    // The folder-view item of a path that starts with a backslash; null when there is none.
-    const void* FindShellItemForPath(const std::string& path);
+    // The folder-view item of a path that starts with a backslash; nothing when there is none.
+    std::optional<ShellViewItem> FindShellItemForPath(const std::string& path);
 
     MinimiseMode CurrentMinimiseMode() const;
     bool InputStaysFree() const;

@@ -26,9 +26,11 @@ struct LaunchRequest {
     std::wstring runAsUser;   // empty: the current user
     SecretText password;      // only ever the prompt's answer at launch time
     std::uint8_t kind = 0;
-    // An item of the folder view, opened by its ID list; the folder view arrives with folder
-    // browsing, until then there is never one.
-    const void* shellItem = nullptr;
+    // An item of the folder view, opened by its ID list. The request owns copies of the item's
+    // facts, so a launch thread never reaches into the view.
+    std::string shellItemIdList;  // absolute ID list bytes of a folder-view item; empty: none
+    std::string shellItemPath;    // its file-system path; empty for virtual items
+    bool shellItemIsFolder = false;
     MinimiseMode minimiseMode = MinimiseMode::UnlessAlt;
     bool keepInputFree = false;
     // The modifiers as they were when the user pressed Enter or double-clicked, however late the

@@ -29,7 +29,7 @@ void FileWorker(LaunchJob& job, IShellLauncher& launcher, IClipboard* clipboard)
 }
 
 void ShellItemWorker(LaunchJob& job, IShellLauncher& launcher) {
-    job.result = job.request.shellItem ? launcher.ExecuteShellItem(job.request.shellItem, "") : 5;
+    job.result = launcher.ExecuteShellItem(job.request.shellItemIdList, "");
 }
 
 }  // namespace
@@ -54,7 +54,8 @@ void LaunchWorkers::StartLaunch(const LaunchRequest& request) {
     job->request.password.Clear();
     // The prompt's answer is the only password a launch ever uses. Cancel means cancel: nothing
     // starts, and the input is free again at once.
-    if (!request.shellItem && !request.shiftHeld && !request.runAsUser.empty()) {
+    const bool shellItem = !request.shellItemIdList.empty();
+    if (!shellItem && !request.shiftHeld && !request.runAsUser.empty()) {
         std::optional<SecretText> answer = AskPassword(request.runAsUser);
         if (!answer) {
             if (!request.keepInputFree) SetUserInput(true);
@@ -68,22 +69,18 @@ void LaunchWorkers::StartLaunch(const LaunchRequest& request) {
     record.kind = request.kind;
     record.keepInputFree = request.keepInputFree;
 
-    if (!request.shellItem) {
+    if (!shellItem) {
         StartWorker(record, false);
+    } else if (request.shiftHeld) {
+        const std::string& path = request.shellItemPath;
+        if (services_.clipboard) (void)services_.clipboard->SetText(request.shellItemIsFolder ? path + "\\" : path);
+        record.job->ended = true;
+    } else if (request.shellItemIsFolder) {
+        // Opening a folder is quick and keeps the shell window's order with the user's keys.
+        if (services_.launcher) services_.launcher->ExecuteShellItem(request.shellItemIdList, "open");
+        record.job->ended = true;
     } else {
-        const ShellItemFacts facts =
-            services_.describeShellItem ? services_.describeShellItem(request.shellItem) : ShellItemFacts{};
-        if (request.shiftHeld) {
-            if (services_.clipboard)
-                (void)services_.clipboard->SetText(facts.isFolder ? facts.path + "\\" : facts.path);
-            record.job->ended = true;
-        } else if (facts.isFolder) {
-            // Opening a folder is quick and keeps the shell window's order with the user's keys.
-            if (services_.launcher) services_.launcher->ExecuteShellItem(request.shellItem, "open");
-            record.job->ended = true;
-        } else {
-            StartWorker(record, true);
-        }
+        StartWorker(record, true);
     }
 
     record.minimiseAfter = MinimiseAfterLaunch(request.minimiseMode, request.altHeld);

@@ -21,12 +21,6 @@ inline constexpr int kLaunchLockId = 7654;
 // WaitTicks stops counting here.
 inline constexpr int kMaxWaitTicks = 1000000;
 
-// What the folder view knows of one of its items, for the Shift copy and the folder case.
-struct ShellItemFacts {
-    std::string path;  // file-system path; empty for virtual items
-    bool isFolder = false;
-};
-
 // Everything the launch threads reach outside themselves. Workers use only the launcher and
 // the clipboard, shared with them so that both outlive a worker still blocked at shutdown;
 // the rest is used on the user-interface thread alone.
@@ -41,8 +35,6 @@ struct LaunchWorkersServices {
     std::function<void()> repaintTitle;                      // Busy or ShownTicks changed
     // The password prompt; nothing when cancelled.
     std::function<std::optional<SecretText>(const std::string& caption, const std::string& prompt)> promptPassword;
-    // Only needed once the folder view hands out items.
-    std::function<ShellItemFacts(const void* item)> describeShellItem;
 };
 
 // What a worker reads and writes: its own copy of the request, the result and the end flag.

@@ -17,9 +17,14 @@ public:
     // Invokes the default verb of a binary shell item ID list. Always 0: the shell's verdict is
     // not reported for these.
     virtual int ExecuteIdList(const std::string& idListBytes) = 0;
-    // Invokes the verb ("" default, "open", "find") on an item of the folder view, given as its
-    // absolute ID list. 1 when the shell accepted it, else 0; neither is reported as a failure.
-    virtual int ExecuteShellItem(const void* item, const std::string& verb) = 0;
+    // Invokes the verb ("" default, "open", "find") on an item of the folder view, given as the
+    // bytes of its absolute ID list (the desktop's empty list included). 1 when the shell
+    // accepted it, else 0 (also for bytes that are no whole ID list); neither is reported as a
+    // failure.
+    virtual int ExecuteShellItem(const std::string& idListBytes, const std::string& verb) = 0;
+    // ShellExecute with a verb ("find") on a path, shown normally; the shell's code as for
+    // ShellExecuteFile.
+    virtual int ShellExecuteVerb(const std::string& verb, const std::string& file) = 0;
     // Starts the file under another account; the system error code, 0 on success.
     virtual int RunAsUser(const std::wstring& user, const std::wstring& password, const std::string& fileName,
                           const std::string& parameters) = 0;

@@ -161,8 +161,16 @@ TEST_F(LaunchPipelineTest, RunAsEntryNeverSendsTheStoredPasswordAndTheKeysTravel
     EXPECT_FALSE(launched.back().shiftHeld);  // launches without a key press of their own
 }
 
+// A folder-view item when the name is the wanted one; the request carries copies of its facts.
+std::optional<ShellViewItem> ViewItem(const std::string& name, const std::string& wanted, bool isFolder = false) {
+    if (name != wanted) return std::nullopt;
+    return ShellViewItem{name, isFolder, isFolder ? "C:\\" + name : "", "id:" + name};
+}
+std::string Item(const LaunchRequest& r) {
+    return r.shellItemIdList + "|" + r.shellItemPath + "|" + (r.shellItemIsFolder ? "folder" : "file");
+}
+
 TEST_F(LaunchPipelineTest, ShellPathOpensFolderViewItemWithoutRunAs) {
-    int token = 0;
     std::vector<bool> enabled;
     std::string navigatedTo;
     LaunchHooks hooks = Recording();
@@ -170,14 +178,14 @@ TEST_F(LaunchPipelineTest, ShellPathOpensFolderViewItemWithoutRunAs) {
         navigatedTo = location;
         return true;
     };
-    hooks.findFolderViewItem = [&](const std::string& name) -> const void* { return name == "Fonts" ? &token : nullptr; };
+    hooks.findFolderViewItem = [](const std::string& name) { return ViewItem(name, "Fonts", true); };
     hooks.setFormEnabled = [&](bool on) { enabled.push_back(on); };
     pipeline.SetHooks(hooks);
     AddEntry("Fonts|\\Control Panel\\Fonts\\|p||w||0||||bob||0");
     const LaunchRequest r = Enter("Fonts");
     EXPECT_EQ(navigatedTo, "Control Panel\\Fonts");
     EXPECT_EQ(enabled, (std::vector<bool>{false, true}));
-    EXPECT_EQ(r.shellItem, &token);
+    EXPECT_EQ(Item(r), "id:Fonts|C:\\Fonts|folder");
     EXPECT_EQ(Req(r), "|||4");
     EXPECT_TRUE(r.runAsUser.empty());
 }
@@ -276,18 +284,20 @@ TEST_F(LaunchPipelineTest, FolderBrowsingRows) {
 }
 
 TEST_F(LaunchPipelineTest, FolderBrowsingPathModeOpensViewItems) {
-    int item = 0, root = 0;
     LaunchHooks hooks = Recording();
     hooks.isFolderBrowsing = [] { return true; };
     hooks.isPathMode = [] { return true; };
-    hooks.findFolderViewItem = [&](const std::string& n) -> const void* { return n == "Fonts" ? &item : nullptr; };
-    hooks.folderViewRootItem = [&]() -> const void* { return &root; };
+    hooks.findFolderViewItem = [](const std::string& n) { return ViewItem(n, "a.txt"); };
+    hooks.currentFolderViewItem = [] { return ViewItem("Data", "Data", true); };
     pipeline.SetHooks(hooks);
-    EXPECT_EQ(Enter("Fonts").shellItem, &item);
+    EXPECT_EQ(Item(Enter("a.txt")), "id:a.txt||file");
     pipeline.OpenContainingFolder(LaunchSender::ResultList);
     ASSERT_EQ(launched.size(), 2u);
-    EXPECT_EQ(launched[1].shellItem, &root);
+    EXPECT_EQ(Item(launched[1]), "id:Data|C:\\Data|folder");
     EXPECT_EQ(launched[1].kind, launch_kind::kFile);
+    // A row the view no longer shows names nothing: the launch reports it as not found.
+    const LaunchRequest gone = Enter("gone.txt");
+    EXPECT_EQ(Item(gone) + "|" + Req(gone), "||file||||4");
 }
 
 TEST_F(LaunchPipelineTest, DoubleClickLaunchesOnlyFromRowsAndOnlyKnownNames) {

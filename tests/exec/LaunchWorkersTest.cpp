@@ -61,7 +61,6 @@ protected:
             if (!passwordAnswer) return std::nullopt;
             return SecretText(std::wstring(*passwordAnswer));
         };
-        services.describeShellItem = [this](const void*) { return itemFacts; };
         launches = std::make_unique<LaunchWorkers>(std::move(services));
     }
 
@@ -83,7 +82,6 @@ protected:
     std::vector<std::string> messages;
     std::vector<std::string> prompts;
     std::optional<std::wstring> passwordAnswer;  // nothing: cancelled
-    ShellItemFacts itemFacts;
     int minimised = 0;
     int repaints = 0;
     std::unique_ptr<LaunchWorkers> launches;
@@ -211,26 +209,26 @@ TEST_F(LaunchWorkersTest, AnotherUserIsAskedForThePasswordAndItsFailureReported)
 }
 
 TEST_F(LaunchWorkersTest, ShellItemsFolderOpensAtOnceOthersOnAWorkerShiftCopiesThePath) {
-    int item = 0;
     LaunchRequest request = FileRequest("", true, MinimiseMode::Never);
-    request.shellItem = &item;
-
-    itemFacts = {"C:\\Daten", true};
+    request.shellItemIdList = "folder-id";
+    request.shellItemPath = "C:\\Daten";
+    request.shellItemIsFolder = true;
     launches->StartLaunch(request);
     ASSERT_EQ(shell->CallCount(), 1u);  // on this thread, before any tick
-    EXPECT_EQ(shell->Calls()[0].parameters, "open");
+    EXPECT_EQ(shell->Calls()[0].file + "|" + shell->Calls()[0].parameters, "folder-id|open");
     EXPECT_EQ(launches->LiveWorkers(), 0);
     ASSERT_TRUE(TickUntilEmpty());
 
-    itemFacts = {"C:\\Daten\\a.txt", false};
+    request.shellItemIdList = "file-id";
+    request.shellItemIsFolder = false;
     launches->StartLaunch(request);
     ASSERT_TRUE(TickUntilEmpty());
     ASSERT_EQ(shell->CallCount(), 2u);
-    EXPECT_EQ(shell->Calls()[1].what, "item");
-    EXPECT_EQ(shell->Calls()[1].parameters, "");
+    EXPECT_EQ(shell->Calls()[1].what + "|" + shell->Calls()[1].file + "|" + shell->Calls()[1].parameters,
+              "item|file-id|");
 
     request.shiftHeld = true;
-    itemFacts = {"C:\\Daten", true};
+    request.shellItemIsFolder = true;
     launches->StartLaunch(request);
     ASSERT_TRUE(TickUntilEmpty());
     EXPECT_EQ(clipboard->text, "C:\\Daten\\");

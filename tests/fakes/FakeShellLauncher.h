@@ -14,7 +14,7 @@ namespace qx::test {
 class FakeShellLauncher : public IShellLauncher {
 public:
     struct Call {
-        std::string what;  // "shell", "idlist", "item", "runas"
+        std::string what;  // "shell", "idlist", "item", "verb", "runas"
         std::string file;
         std::string parameters;
         std::string folder;
@@ -32,9 +32,13 @@ public:
         Record({"idlist", bytes, {}, {}, {}, {}});
         return 0;
     }
-    int ExecuteShellItem(const void*, const std::string& verb) override {
-        Record({"item", {}, verb, {}, {}, {}});
+    int ExecuteShellItem(const std::string& idListBytes, const std::string& verb) override {
+        Record({"item", idListBytes, verb, {}, {}, {}});
         return 1;
+    }
+    int ShellExecuteVerb(const std::string& verb, const std::string& file) override {
+        Record({"verb", file, verb, {}, {}, {}});
+        return 42;
     }
     int RunAsUser(const std::wstring& user, const std::wstring& password, const std::string& file,
                   const std::string& parameters) override {

@@ -84,6 +84,8 @@ bool MainWindow::Create(const std::string& exePath, const std::vector<std::strin
                               installer_.Available() ? &installer_ : nullptr, &links_};
     services.shell = &shell_;
     services.fileDialogs = &fileDialogs_;
+    shellView_ = std::make_unique<Win32ShellFolderView>();
+    services.shellView = shellView_.get();
     form_ = std::make_unique<MainForm>(*this, services);
     form_->SetIconSource(&icons_);
     form_->FormCreate(exePath, arguments);

@@ -23,6 +23,7 @@
 #include "platform/win32/Win32LinkFiles.h"
 #include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32ShellFolderView.h"
 #include "platform/win32/Win32ShellItems.h"
 #include "platform/win32/Win32SystemInfo.h"
 
@@ -118,6 +119,8 @@ private:
     Win32FileDialogs fileDialogs_;
     Win32LinkFiles linkFiles_;
     LinkReader links_{files_, linkFiles_, installer_.Available() ? &installer_ : nullptr};
+    // Made with the form and gone after it, on this thread.
+    std::unique_ptr<Win32ShellFolderView> shellView_;
     std::unique_ptr<AutorunMenu> autorun_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<MainForm> form_;

@@ -23,12 +23,17 @@ bool IsWholeIdList(std::string_view bytes) {
     }
 }
 
-std::optional<UniqueIdList> IdListFromBytes(const std::string& bytes) {
-    if (bytes.size() <= 4 || !IsWholeIdList(bytes)) return std::nullopt;
+std::optional<UniqueIdList> ShellItemIdListFromBytes(const std::string& bytes) {
+    if (!IsWholeIdList(bytes)) return std::nullopt;
     UniqueIdList idList(static_cast<ITEMIDLIST*>(::CoTaskMemAlloc(bytes.size())));
     if (!idList) return std::nullopt;
     std::memcpy(idList.get(), bytes.data(), bytes.size());
     return idList;
+}
+
+std::optional<UniqueIdList> IdListFromBytes(const std::string& bytes) {
+    if (bytes.size() <= 4) return std::nullopt;
+    return ShellItemIdListFromBytes(bytes);
 }
 
 std::string IdListToBytes(const ITEMIDLIST* idList) {

@@ -17,6 +17,10 @@ bool IsWholeIdList(std::string_view bytes);
 // is text a user may edit, and the shell walks a list by its item sizes without checking).
 std::optional<UniqueIdList> IdListFromBytes(const std::string& bytes);
 
+// An ID list the folder view handed out, back in shell memory: any whole list, the desktop's
+// empty one included; nothing for bytes that do not form one.
+std::optional<UniqueIdList> ShellItemIdListFromBytes(const std::string& bytes);
+
 // The bytes of an ID list from the shell, its terminator included; empty for none.
 std::string IdListToBytes(const ITEMIDLIST* idList);
 

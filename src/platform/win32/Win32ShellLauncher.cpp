@@ -53,10 +53,17 @@ int Win32ShellLauncher::ExecuteIdList(const std::string& idListBytes) {
     return 0;
 }
 
-int Win32ShellLauncher::ExecuteShellItem(const void* item, const std::string& verb) {
-    if (!item) return 0;
+int Win32ShellLauncher::ExecuteShellItem(const std::string& idListBytes, const std::string& verb) {
+    const std::optional<UniqueIdList> idList = ShellItemIdListFromBytes(idListBytes);
+    if (!idList) return 0;
     const ComInitializer com(kComModel);
-    return InvokeIdList(item, OrNull(verb));
+    return InvokeIdList(idList->get(), OrNull(verb));
+}
+
+int Win32ShellLauncher::ShellExecuteVerb(const std::string& verb, const std::string& file) {
+    const ComInitializer com(kComModel);
+    const HINSTANCE code = ::ShellExecuteA(nullptr, OrNull(verb), file.c_str(), nullptr, nullptr, SW_SHOW);
+    return static_cast<int>(reinterpret_cast<INT_PTR>(code));
 }
 
 int Win32ShellLauncher::RunAsUser(const std::wstring& user, const std::wstring& password,

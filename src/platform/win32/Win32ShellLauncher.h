@@ -23,8 +23,8 @@ public:
     int ShellExecuteFile(const std::string& file, const std::string& parameters,
                      const std::string& workingFolder) override;
     int ExecuteIdList(const std::string& idListBytes) override;
-    // The item is the folder view's absolute ID list of it (ITEMIDLIST).
-    int ExecuteShellItem(const void* item, const std::string& verb) override;
+    int ExecuteShellItem(const std::string& idListBytes, const std::string& verb) override;
+    int ShellExecuteVerb(const std::string& verb, const std::string& file) override;
     int RunAsUser(const std::wstring& user, const std::wstring& password, const std::string& fileName,
                   const std::string& parameters) override;
     std::string SystemText(int code) override;
