@@ -21,17 +21,5 @@ TEST(Win32ShellLauncher, MissingFileIsCodeTwoWhoseTextHasNoTrailingStopOrLineBre
     EXPECT_EQ(shell.SystemText(0x7FFFFF0), "");  // unknown to the system
 }
 
-TEST(Win32ShellLauncher, LogonGoesThroughTheGivenFunction) {
-    EXPECT_EQ(Win32ShellLauncher().RunAsUser(L"u", L"p", "a.exe", ""), Win32ShellLauncher::kNoLogon);
-    std::string seen;
-    Win32ShellLauncher shell([&](const std::wstring& user, const std::wstring&, const std::string& file,
-                                 const std::string& parameters) {
-        seen = std::string(user.begin(), user.end()) + "|" + file + "|" + parameters;
-        return 1326;
-    });
-    EXPECT_EQ(shell.RunAsUser(L"admin", L"pw", "C:\\a.msc", "x y"), 1326);
-    EXPECT_EQ(seen, "admin|C:\\a.msc|x y");
-}
-
 }  // namespace
 }  // namespace qx
