@@ -122,18 +122,5 @@ TEST_F(VisibilityCycleTest, Managed_TwentyRoundsBySecondInstanceWhileTheHideRuns
     RunCycle(false, false);
 }
 
-// A second instance's restore right after a launch, while the launch's hide is under way:
-// the window ends shown with a list that follows the typing.
-TEST_F(VisibilityCycleTest, Managed_RestoreRightAfterALaunchLeavesTheListWorking) {
-    HWND window = StartHidden();
-    ASSERT_NE(window, nullptr);
-    SendRestore(window);
-    ASSERT_TRUE(ReadyWithEmptyInput(window));
-    ASSERT_NO_FATAL_FAILURE(SearchAndLaunch(window));
-    SendRestore(window);
-    ASSERT_TRUE(ReadyWithEmptyInput(window));
-    EXPECT_TRUE(Search(window, "pai", {"Paint"}));
-}
-
 }  // namespace
 }  // namespace qx

@@ -36,8 +36,10 @@ protected:
 // The command icon at every size, and the shell's icon of a real program file as an entry
 // keeps it.
 TEST_F(Win32IconSourceTest, AWrittenIcoFileLoadsBackAtTheAskedSize) {
-    const std::pair<LoadedIcon, int> icons[] = {{source.CommandIcon(16), 16}, {source.CommandIcon(32), 32},
-                                                {source.CommandIcon(48), 48}, {source.ShellIcon(ThisProgram(), 32), 32}};
+    const std::pair<LoadedIcon, int> icons[] = {{source.CommandIcon(16), 16},
+                                                {source.CommandIcon(32), 32},
+                                                {source.CommandIcon(48), 48},
+                                                {source.ShellIcon(ThisProgram(), 32), 32}};
     int written = 0;
     for (const auto& [icon, size] : icons) {
         const std::string bytes = source.IconFileBytes(icon);
