@@ -61,18 +61,15 @@ TEST_F(EntryFileTest, KilledWhileRewritingFiles_LeavesOldOrNewFileWhole) {
     const auto prepareFirstLaunch = [&] {
         return Folder().WriteDataFile("Files.txt", oldBytes) && Folder().DeleteDataFile("OldOrders.txt");
     };
-    const auto dataFiles = [&] {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(Folder().DataFolder()))
-            if (entry.is_regular_file()) names.insert(entry.path().filename().string());
-        return names;
-    };
     // Files in the data folder that are not among these, the history, settings and log aside.
     const auto filesBeyond = [&](const std::set<std::string>& known) {
         std::set<std::string> added;
-        for (const std::string& name : dataFiles())
-            if (!known.count(name) && name != "OldOrders.txt" && name != "config.cfg" && name != "log.txt")
+        for (const auto& entry : std::filesystem::directory_iterator(Folder().DataFolder())) {
+            const std::string name = entry.path().filename().string();
+            if (entry.is_regular_file() && !known.count(name) && name != "OldOrders.txt" && name != "config.cfg" &&
+                name != "log.txt")
                 added.insert(name);
+        }
         return added;
     };
 
@@ -81,7 +78,7 @@ TEST_F(EntryFileTest, KilledWhileRewritingFiles_LeavesOldOrNewFileWhole) {
     // through the write (some tens of milliseconds), at its end, and once well after it.
     for (const DWORD delay : {0, 2, 4, 6, 9, 12, 16, 20, 30, 200}) {
         ASSERT_TRUE(prepareFirstLaunch());
-        const std::set<std::string> known = dataFiles();
+        const std::set<std::string> known = filesBeyond({});
         AppProcess& victim = StartQuillox();
         bool begun = false;
         WaitForFolderChange(
@@ -111,7 +108,7 @@ TEST_F(EntryFileTest, KilledWhileRewritingFiles_LeavesOldOrNewFileWhole) {
 
     // Left-over temporary files do not disturb the next start, which writes the converted
     // file, and a finished save adds none.
-    const std::set<std::string> before = dataFiles();
+    const std::set<std::string> before = filesBeyond({});
     ASSERT_TRUE(prepareFirstLaunch());
     AppProcess& last = StartQuillox();
     ASSERT_NE(WaitForRunningWindow(last, kLargeStartupTimeout), nullptr);

@@ -9,11 +9,9 @@
 namespace qx {
 namespace {
 
-const std::string kMissing = "Z:\\quillox-no-such-folder\\missing.exe";
-
 TEST(Win32ShellLauncher, MissingFileIsCodeTwoWhoseTextHasNoTrailingStopOrLineBreak) {
     Win32ShellLauncher shell;
-    EXPECT_EQ(shell.ShellExecuteFile(kMissing, "-x", ""), 2);
+    EXPECT_EQ(shell.ShellExecuteFile("Z:\\quillox-no-such-folder\\missing.exe", "-x", ""), 2);
     const std::string text = shell.SystemText(2);
     ASSERT_FALSE(text.empty());
     EXPECT_NE(text.back(), '.');
