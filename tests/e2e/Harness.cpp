@@ -4,19 +4,7 @@
 
 namespace qx::test {
 
-namespace {
-
 constexpr DWORD kKillWaitMs = 10000;
-
-// Ends a process that the tests did not start themselves (a left-over instance).
-bool KillProcessById(DWORD pid) {
-    UniqueKernelHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
-    if (!process) return false;
-    TerminateProcess(process.get(), 1);
-    return WaitForSingleObject(process.get(), kKillWaitMs) == WAIT_OBJECT_0;
-}
-
-}  // namespace
 
 bool AppProcess::Start(const std::string& exePath, const std::string& arguments,
                        const std::string& workingFolder) {
@@ -121,9 +109,10 @@ void QuilloxE2eTest::KillAllQuillox() {
         const auto windows = TopWindowsOfClass(kMainWindowClass);
         for (HWND window : windows) {
             const DWORD pid = WindowProcessId(window);
-            if (pid != 0 && pid != GetCurrentProcessId() && killed.insert(pid).second) {
-                KillProcessById(pid);
-            }
+            if (pid == 0 || pid == GetCurrentProcessId() || !killed.insert(pid).second) continue;
+            // A left-over instance that the tests did not start themselves.
+            const UniqueKernelHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
+            if (process && TerminateProcess(process.get(), 1)) WaitForSingleObject(process.get(), kKillWaitMs);
         }
         return windows.empty();
     });

@@ -40,7 +40,6 @@ private:
     DWORD pid_ = 0;
 };
 
-
 inline constexpr char kMainWindowClass[] = "TQxForm1";
 inline constexpr char kRunningCaption[] = "Quillox Application Launcher";
 inline constexpr char kCloseQuestion[] =

@@ -1,3 +1,4 @@
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,29 +10,24 @@ namespace {
 using namespace qx::test;
 
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr char kHttpKey[] = "Software\\Classes\\http";
 constexpr char kHttpCommandKey[] = "Software\\Classes\\http\\shell\\open\\command";
 constexpr char kPopupMenuClass[] = "#32768";
 
 // Registers a program as the handler of http addresses for the lifetime of the object (Wine
-// resolves an address's handler from the machine's classes alone); the older command is put
-// back, or the keys are removed again when there were none.
+// resolves an address's handler from the machine's classes alone); the older command, if
+// any, is put back.
 class HttpHandlerRegistration {
 public:
     explicit HttpHandlerRegistration(const std::string& command) {
-        HKEY key = nullptr;
-        hadKey_ = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kHttpKey, 0, KEY_READ, &key) == ERROR_SUCCESS;
-        if (hadKey_) RegCloseKey(key);
         char old[2048] = {};
         DWORD size = sizeof old;
-        hadCommand_ = RegGetValueA(HKEY_LOCAL_MACHINE, kHttpCommandKey, nullptr, RRF_RT_ANY, nullptr, old, &size) ==
-                      ERROR_SUCCESS;
-        oldCommand_ = old;
+        if (RegGetValueA(HKEY_LOCAL_MACHINE, kHttpCommandKey, nullptr, RRF_RT_ANY, nullptr, old, &size) ==
+            ERROR_SUCCESS)
+            oldCommand_ = old;
         ok_ = Set(command);
     }
     ~HttpHandlerRegistration() {
-        if (hadCommand_) Set(oldCommand_);
-        else if (!hadKey_) RegDeleteTreeA(HKEY_LOCAL_MACHINE, kHttpKey);
+        if (oldCommand_) Set(*oldCommand_);
         else RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kHttpCommandKey, nullptr);
     }
     HttpHandlerRegistration(const HttpHandlerRegistration&) = delete;
@@ -45,8 +41,8 @@ private:
                                static_cast<DWORD>(command.size() + 1)) == ERROR_SUCCESS;
     }
 
-    std::string oldCommand_;
-    bool hadKey_ = false, hadCommand_ = false, ok_ = false;
+    std::optional<std::string> oldCommand_;
+    bool ok_ = false;
 };
 
 // The current user's autorun value of Quillox; nothing when it is missing.

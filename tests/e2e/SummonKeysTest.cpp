@@ -12,15 +12,13 @@ protected:
     // for a moment and made again.
     template <typename Condition>
     static bool PressChordUntil(std::initializer_list<WORD> keys, Condition condition) {
-        const ULONGLONG deadline = GetTickCount64() + kDefaultTimeout.count();
-        while (GetTickCount64() < deadline) {
+        return WaitUntil([&] {
             {
                 HeldKeys chord(keys);
                 if (WaitUntil(condition, milliseconds(300))) return true;
             }
-            if (WaitUntil(condition, milliseconds(100))) return true;
-        }
-        return false;
+            return WaitUntil(condition, milliseconds(100));
+        });
     }
 };
 

@@ -53,14 +53,10 @@ DWORD WindowProcessId(HWND window) {
 
 std::string WindowCaption(HWND window) {
     // WM_GETTEXT with a time limit: GetWindowTextA could block on a hung program.
-    const auto length = SendWithin(window, WM_GETTEXTLENGTH, 0);
-    if (!length) return {};
-    std::string text(*length + 1, '\0');
+    char text[4096] = {};
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, 5000, &copied))
-        return {};
-    text.resize(copied < text.size() ? copied : text.size() - 1);
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                        &copied);
     return text;
 }
 

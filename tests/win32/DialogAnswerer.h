@@ -5,13 +5,9 @@
 #include <string>
 #include <thread>
 
-namespace qx::test {
+#include "e2e/WindowProbe.h"
 
-inline std::string WindowText(HWND window) {
-    char text[512] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
-}
+namespace qx::test {
 
 // Waits on another thread for a visible window of this process with the given class (null:
 // any) and caption, lets `look` read or fill it in, then presses `button` in it.
@@ -19,19 +15,15 @@ class DialogAnswerer {
 public:
     DialogAnswerer(const char* windowClass, const char* caption, int button, std::function<void(HWND)> look = {})
         : thread_([this, windowClass, caption, button, look = std::move(look)] {
-              for (int tries = 0; tries < 500 && !found_; ++tries) {
-                  HWND dialog = ::FindWindowA(windowClass, caption);
-                  DWORD pid = 0;
-                  if (dialog) ::GetWindowThreadProcessId(dialog, &pid);
-                  if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(dialog)) {
-                      ::Sleep(20);
-                      continue;
-                  }
-                  found_ = true;
-                  if (look) look(dialog);
-                  ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog, button)));
-              }
+              HWND dialog = nullptr;
+              found_ = WaitUntil([&] {
+                  dialog = ::FindWindowA(windowClass, caption);
+                  return dialog && WindowProcessId(dialog) == ::GetCurrentProcessId() && ::IsWindowVisible(dialog);
+              });
+              if (!found_) return;
+              if (look) look(dialog);
+              ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(::GetDlgItem(dialog, button)));
           }) {}
     ~DialogAnswerer() { Found(); }
     DialogAnswerer(const DialogAnswerer&) = delete;

@@ -32,7 +32,7 @@ TEST(EditEntryDialogTest, PanelsAndKindBoxesWorkAndOkHandsOverTheEditedEntry) {
         const auto click = [](HWND panel, const char* caption) {
             ::SendMessageA(::FindWindowExA(panel, nullptr, "Button", caption), BM_CLICK, 0, 0);
         };
-        look.name = test::WindowText(::FindWindowExA(basic, nullptr, "Edit", nullptr));
+        look.name = test::WindowCaption(::FindWindowExA(basic, nullptr, "Edit", nullptr));
         click(basic, "erweitert >>");
         RECT basicRect{}, extendedRect{};
         ::GetWindowRect(basic, &basicRect);
@@ -42,7 +42,7 @@ TEST(EditEntryDialogTest, PanelsAndKindBoxesWorkAndOkHandsOverTheEditedEntry) {
         look.basicDisabled = !::IsWindowEnabled(basic);
         look.framed = (::GetWindowLongA(extended, GWL_STYLE) & WS_BORDER) != 0;
         look.versionHidden = !::IsWindowVisible(::FindWindowExA(extended, nullptr, "ComboBox", nullptr));
-        look.iconIndex = test::WindowText(::GetWindow(::FindWindowExA(extended, nullptr, "msctls_updown32", nullptr),
+        look.iconIndex = test::WindowCaption(::GetWindow(::FindWindowExA(extended, nullptr, "msctls_updown32", nullptr),
                                                       GW_HWNDPREV));
         click(extended, "<< zur\xFC" "ck");
         look.backRestores = !::IsWindowVisible(extended) && ::IsWindowEnabled(basic);

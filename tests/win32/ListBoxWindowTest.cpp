@@ -81,7 +81,7 @@ TEST_F(ListWindowTest, EditFieldCommitsOnEnterAndCancelsOnEscape) {
     const HWND edit = FindEditChild(list_.Handle());
     ASSERT_NE(edit, nullptr);
     EXPECT_TRUE(::IsWindowVisible(edit));
-    EXPECT_EQ(test::WindowText(edit), "r2");
+    EXPECT_EQ(test::WindowCaption(edit), "r2");
     ::SetWindowTextA(edit, "renamed");
     EXPECT_EQ(list_.Model().EditText(), "renamed");
     ::SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
@@ -91,7 +91,7 @@ TEST_F(ListWindowTest, EditFieldCommitsOnEnterAndCancelsOnEscape) {
 
     list_.Model().BeginEdit(3, "x");
     EXPECT_EQ(FindEditChild(list_.Handle()), edit);  // made once, reused
-    EXPECT_EQ(test::WindowText(edit), "x");
+    EXPECT_EQ(test::WindowCaption(edit), "x");
     ::SendMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_FALSE(list_.Model().Editing());
     EXPECT_EQ(commits.size(), 1u);

@@ -15,9 +15,9 @@ TEST(PasswordPromptTest, OkReturnsTheTypedPasswordShownAsStarsAndCancelNothing) 
     wchar_t passwordChar = 0;
     test::DialogAnswerer answerer(nullptr, kCaption, IDOK, [&](HWND dialog) {
         HWND field = ::FindWindowExA(dialog, nullptr, "Edit", nullptr);
-        label = test::WindowText(::FindWindowExA(dialog, nullptr, "Static", nullptr));
-        ok = test::WindowText(::GetDlgItem(dialog, IDOK));
-        cancel = test::WindowText(::GetDlgItem(dialog, IDCANCEL));
+        label = test::WindowCaption(::FindWindowExA(dialog, nullptr, "Static", nullptr));
+        ok = test::WindowCaption(::GetDlgItem(dialog, IDOK));
+        cancel = test::WindowCaption(::GetDlgItem(dialog, IDCANCEL));
         passwordStyle = (::GetWindowLongA(field, GWL_STYLE) & ES_PASSWORD) != 0;
         passwordChar = static_cast<wchar_t>(::SendMessageW(field, EM_GETPASSWORDCHAR, 0, 0));
         okIsDefault = (::GetWindowLongA(::GetDlgItem(dialog, IDOK), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;

@@ -2,13 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "app/EntryIcons.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32SystemInfo.h"
-#include "store/EntryStore.h"
 #include "win32/TempFolder.h"
 
 namespace qx {
@@ -32,28 +28,26 @@ std::string ThisProgram() {
 
 class Win32IconSourceTest : public ::testing::Test {
 protected:
-    std::vector<std::string> IconFiles() const {
-        std::vector<std::string> names = files.ListFiles(folders().iconsFolder);
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-    FolderSet folders() const { return ComputeFolderSet(temp / "Quillox.exe", temp.path()); }
-
     test::TempFolder temp;
     Win32FileSystem files;
-    Win32SystemInfo system;
     Win32IconSource source;
 };
 
+// The command icon at every size, and the shell's icon of a real program file as an entry
+// keeps it.
 TEST_F(Win32IconSourceTest, AWrittenIcoFileLoadsBackAtTheAskedSize) {
-    for (const int size : {16, 32, 48}) {
-        const LoadedIcon icon = source.CommandIcon(size);
+    const std::pair<LoadedIcon, int> icons[] = {{source.CommandIcon(16), 16},
+                                                {source.CommandIcon(32), 32},
+                                                {source.CommandIcon(48), 48},
+                                                {source.ShellIcon(ThisProgram(), 32), 32}};
+    int written = 0;
+    for (const auto& [icon, size] : icons) {
         const std::string bytes = source.IconFileBytes(icon);
         // Directory, header, 32-bit pixels, then the mask in rows of whole 32-bit words.
         const std::size_t maskRow = static_cast<std::size_t>((size + 31) / 32) * 4;
         ASSERT_EQ(bytes.size(), 22 + 40 + size * size * 4 + maskRow * size) << size;
         EXPECT_EQ(bytes.substr(0, 7), std::string("\0\0\1\0\1\0", 6) + static_cast<char>(size));
-        const std::string path = temp / ("i" + std::to_string(size) + ".ico");
+        const std::string path = temp / ("i" + std::to_string(++written) + ".ico");
         ASSERT_TRUE(files.WriteFileAtomic(path, bytes).ok());
         EXPECT_EQ(IconWidth(source.LoadIconFile(path, size)), size);
     }
@@ -62,28 +56,8 @@ TEST_F(Win32IconSourceTest, AWrittenIcoFileLoadsBackAtTheAskedSize) {
     EXPECT_EQ(IconWidth(source.ExtractFileIcon("shell32.dll", 3, 24)), 24);
 }
 
-TEST_F(Win32IconSourceTest, ARealFilesIconIsKeptUnderTheEntrysNameMovesWithItAndGoesWithIt) {
-    EntryStore store(StoreContext{files, system, folders(), ShellRootNames{}});
-    EntryIcons icons(store, files, system, &source, "");
-    Entry tool;
-    tool.SetText(EntryText::Name, "Tool");
-    tool.SetText(EntryText::Value, ThisProgram());
-    icons.Load(tool, false);
-    ASSERT_NE(tool.Icon(), nullptr);
-    EXPECT_EQ(IconFiles(), std::vector<std::string>{"nFlTool32.ico"});
-    EXPECT_EQ(IconWidth(source.LoadIconFile(folders().iconsFolder + "nFlTool32.ico", 32)), 32);
-
-    Entry hammer;
-    hammer.SetText(EntryText::Name, "Hammer");
-    hammer.SetText(EntryText::Value, ThisProgram());
-    icons.MoveFiles(tool, hammer);
-    EXPECT_EQ(IconFiles(), std::vector<std::string>{"nFlHammer32.ico"});
-    icons.DeleteFiles(hammer);
-    EXPECT_TRUE(IconFiles().empty());
-}
-
 TEST_F(Win32IconSourceTest, ShellNamespacePathsAreFoundByDisplayName) {
-    const std::string computer = "\\" + system.ShellRootDisplayName(ShellRoot::MyComputer);
+    const std::string computer = "\\" + Win32SystemInfo().ShellRootDisplayName(ShellRoot::MyComputer);
     EXPECT_EQ(source.ShellItemIsFolder(computer), std::optional<bool>(true));
     EXPECT_NE(source.ShellItemIcon(computer, 16), nullptr);
     EXPECT_EQ(source.ShellItemIsFolder(computer + "\\No such drive"), std::nullopt);

@@ -7,13 +7,6 @@
 namespace qx {
 namespace {
 
-TEST(Win32LogonProcessStarterTest, UnknownUserGivesTheSystemErrorCode) {
-    Win32LogonProcessStarter starter;
-    EXPECT_NE(RunAsUserLaunch(starter, L"QuilloxNoSuchUser", L"wrong", L"C:\\QuilloxNoSuchFolder\\missing.exe",
-                              L"two words"),
-              0u);
-}
-
 // What the logon call was last given; "(none)" for no application name.
 std::wstring lastApplication, lastCommandLine;
 

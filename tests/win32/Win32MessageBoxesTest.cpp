@@ -12,14 +12,6 @@ namespace {
 
 using test::DialogAnswerer;
 
-BOOL CALLBACK CollectStaticText(HWND child, LPARAM param) {
-    char className[32] = {};
-    ::GetClassNameA(child, className, sizeof className);
-    if (::lstrcmpiA(className, "Static") == 0 && !test::WindowText(child).empty())
-        *reinterpret_cast<std::string*>(param) = test::WindowText(child);
-    return TRUE;
-}
-
 class Win32MessageBoxesTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -31,9 +23,7 @@ protected:
     // Presses button in the next box and notes in seen what it looked like: "caption|text|buttons".
     std::unique_ptr<DialogAnswerer> Answer(int button) {
         return std::make_unique<DialogAnswerer>("#32770", Win32MessageBoxes::kCaption, button, [this](HWND box) {
-            std::string text;
-            ::EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
-            seen = test::WindowText(box) + "|" + text + "|";
+            seen = test::WindowCaption(box) + "|" + test::MessageBoxText(box) + "|";
             const std::pair<int, const char*> buttons[] = {{IDOK, "OK"}, {IDYES, "Yes"}, {IDNO, "No"}};
             for (const auto& [id, name] : buttons)
                 if (::GetDlgItem(box, id)) seen += name;
@@ -59,14 +49,12 @@ TEST_F(Win32MessageBoxesTest, AskQuestion_TrueOnlyForYes) {
 }
 
 TEST_F(Win32MessageBoxesTest, ShowMessageAndShowErrorOfferOnlyOk) {
-    auto ok = Answer(IDOK);
-    boxes.ShowMessage("Z\xE4hler gespeichert.");
-    ASSERT_TRUE(ok->Found());
-    EXPECT_EQ(seen, "Quillox|Z\xE4hler gespeichert.|OK");
-    auto errorOk = Answer(IDOK);
-    boxes.ShowError("Access is denied.");
-    ASSERT_TRUE(errorOk->Found());
-    EXPECT_EQ(seen, "Quillox|Access is denied.|OK");
+    for (auto show : {&Win32MessageBoxes::ShowMessage, &Win32MessageBoxes::ShowError}) {
+        auto ok = Answer(IDOK);
+        (boxes.*show)("Z\xE4hler gespeichert.");
+        ASSERT_TRUE(ok->Found());
+        EXPECT_EQ(seen, "Quillox|Z\xE4hler gespeichert.|OK");
+    }
 }
 
 }  // namespace
