@@ -98,7 +98,8 @@ std::string MainForm::FolderInputForEntry(const Entry& entry) const {
     // Web addresses and commands go into their own input modes, ready to be changed.
     if (IsUrlEntry(entry.Name())) return prefixes_.Field(PrefixRow::ExecUrlWww) + value;
     if (IsCommandEntry(entry.Name())) return prefixes_.Field(PrefixRow::ExecWin) + value;
-    const std::string target = WithoutTrailingBackslash(store_->ResolveEntryPath(launch_->ResolveEntryTarget(entry), true));
+    const std::string target =
+        WithoutTrailingBackslash(store_->ResolveEntryPath(launch_->ResolveEntryTarget(entry), true));
     const bool isFolder = entry.isFolder || (!target.empty() && platform_.files.FolderExists(target));
     // A file's folder is listed whole: its own name does not become the filter.
     return prefixes_.FolderSearchChar() + (isFolder ? WithTrailingBackslash(target) : FolderPart(target));
@@ -109,7 +110,8 @@ void MainForm::BeginSearchInFolder() {
     if (!inputLock_->IsFree() || !list.HasSelection()) return;
     const Entry* entry = EntryIfAny(list.Items().Objects(list.SelectedIndex()));
     if (!entry || entry->iconState == IconState::FolderListing) return;
-    if (!IsUrlEntry(entry->Name()) && !IsCommandEntry(entry->Name())) list.SavePosition(ResultListModel::kAllEntriesSlot);
+    if (!IsUrlEntry(entry->Name()) && !IsCommandEntry(entry->Name()))
+        list.SavePosition(ResultListModel::kAllEntriesSlot);
     keys_->SetInputText(FolderInputForEntry(*entry));
 }
 
@@ -135,7 +137,8 @@ void MainForm::FindInBrowsedFolder() {
         return;
     }
     const auto folder = browser_->CurrentShellFolder();
-    if (folder && !platform_.shellView->AtRoot()) platform_.shellLauncher->ExecuteShellItem(folder->idListBytes, "find");
+    if (folder && !platform_.shellView->AtRoot())
+        platform_.shellLauncher->ExecuteShellItem(folder->idListBytes, "find");
 }
 
 void MainForm::RunFolderCommand(MenuCommand command) {

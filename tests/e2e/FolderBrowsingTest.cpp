@@ -124,6 +124,16 @@ TEST_F(FolderBrowsingTest, BrowseFilterGoInAndUpFollowChangesLaunchAndBrowseAgai
     ASSERT_TRUE(Shows(window, "", {}));
     ASSERT_TRUE(TypeText("<" + big));
     EXPECT_TRUE(Shows(window, "<" + big, {"inner", "go.exe", "launches.txt"}));
+    // Ctrl+N makes a new folder under the first free name and selects it.
+    for (const char* name : {"Neuer Ordner", "Neuer Ordner (2)"}) {
+        ASSERT_TRUE(PressChord({VK_CONTROL, 'N'}));
+        EXPECT_TRUE(WaitUntil([&] {
+            const Rows rows = ListRows(window);
+            return rows.back() == name && SelectedRow(window) == static_cast<int>(rows.size()) - 1;
+        })) << ::testing::PrintToString(ListRows(window));
+        const DWORD attributes = GetFileAttributesA((big + name).c_str());
+        EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) << name;
+    }
 
     // "<\" walks the shell's namespace: the desktop, and in its computer folder the drives.
     ASSERT_TRUE(PressKey(VK_ESCAPE) && Shows(window, "", {}) && TypeText("<\\"));
@@ -133,9 +143,12 @@ TEST_F(FolderBrowsingTest, BrowseFilterGoInAndUpFollowChangesLaunchAndBrowseAgai
         << computer << " not in " << ::testing::PrintToString(ListRows(window));
     ASSERT_TRUE(SelectRow(window, computer) && PressKey(VK_RIGHT));
     const auto listsDrive = [&](const char* drive) {
-        return std::ranges::any_of(ListRows(window), [&](const std::string& row) { return row.find(drive) != std::string::npos; });
+        const Rows rows = ListRows(window);
+        return std::ranges::any_of(rows, [&](const std::string& row) { return row.find(drive) != std::string::npos; });
     };
-    EXPECT_TRUE(WaitUntil([&] { return InputLineText(window) == "<\\" + computer + "\\" && listsDrive("C:") && listsDrive("Z:"); }))
+    EXPECT_TRUE(WaitUntil([&] {
+        return InputLineText(window) == "<\\" + computer + "\\" && listsDrive("C:") && listsDrive("Z:");
+    }))
         << InputLineText(window) << ::testing::PrintToString(ListRows(window));
 }
 
