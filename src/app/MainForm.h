@@ -258,6 +258,8 @@ private:
     bool SelectedRowIsFolder() const;
     // Ctrl+F: the shell's search window for the browsed folder.
     void FindInBrowsedFolder();
+    // The window takes no input while the shell view navigates.
+    void SetFormEnabledForShell(bool enabled);
 
     IMainWindowView& view_;
     PlatformServices platform_;
@@ -285,6 +287,7 @@ private:
     std::unique_ptr<QueryState> query_;
     std::unique_ptr<ResultListModel> results_;
     std::unique_ptr<FolderBrowser> browser_;
+    bool disabledForShell_ = false;
     std::unique_ptr<EntryMaintenance> maintenance_;
     const IIconSource* iconSource_ = nullptr;
     std::unique_ptr<EntryIcons> entryIcons_;

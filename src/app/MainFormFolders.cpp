@@ -31,7 +31,7 @@ void MainForm::CreateFolderBrowsing() {
     FolderBrowserHooks hooks;
     hooks.isInputLockFree = [this] { return inputLock_->IsFree(); };
     hooks.setInputText = [this](const std::string& text) { keys_->SetInputText(text); };
-    hooks.setFormEnabled = [this](bool enabled) { view_.SetFormEnabled(enabled); };
+    hooks.setFormEnabled = [this](bool enabled) { SetFormEnabledForShell(enabled); };
     hooks.linkTarget = [this](const std::string& path) {
         const auto link = platform_.links ? platform_.links->Load(path) : std::nullopt;
         if (!link) return std::string();
@@ -55,6 +55,16 @@ void MainForm::DestroyFolderBrowsing() {
     if (platform_.shellView) platform_.shellView->SetChangeListener(nullptr);
     SetFolderBrowsingProbe(nullptr);
     browser_.reset();
+}
+
+void MainForm::SetFormEnabledForShell(bool enabled) {
+    // Only our own disabling is undone: a window that a dialog holds disabled stays so.
+    if (!enabled) {
+        disabledForShell_ = view_.IsFormEnabled();
+        if (disabledForShell_) view_.SetFormEnabled(false);
+    } else if (std::exchange(disabledForShell_, false)) {
+        view_.SetFormEnabled(true);
+    }
 }
 
 bool MainForm::IsFolderBrowsing() const { return browser_ && browser_->active(); }

@@ -167,7 +167,7 @@ void MainForm::CreateLaunching() {
     hooks.isFolderBrowsing = [this] { return IsFolderBrowsing(); };
     hooks.isPathMode = [this] { return IsPathMode(query_->currentText()); };
     hooks.browsedFolder = [this] { return query_->browsedFolder(); };
-    hooks.setFormEnabled = [this](bool enabled) { view_.SetFormEnabled(enabled); };
+    hooks.setFormEnabled = [this](bool enabled) { SetFormEnabledForShell(enabled); };
     hooks.navigateFolderView = [this](const std::string& location) { return browser_->NavigateFromRoot(location); };
     hooks.findFolderViewItem = [this](const std::string& name) { return browser_->FindShellItem(name); };
     hooks.currentFolderViewItem = [this] { return browser_->CurrentShellFolder(); };
