@@ -150,6 +150,12 @@ TEST_F(FolderBrowsingTest, BrowseFilterGoInAndUpFollowChangesLaunchAndBrowseAgai
         return InputLineText(window) == "<\\" + computer + "\\" && listsDrive("C:") && listsDrive("Z:");
     }))
         << InputLineText(window) << ::testing::PrintToString(ListRows(window));
+
+    // Ctrl+Alt+R hands over to a fresh instance; this window goes on browsing, named after its
+    // folder so that no instance takes it for the running one.
+    ASSERT_TRUE(PressChord({VK_CONTROL, VK_MENU, 'R'}));
+    EXPECT_TRUE(WaitUntil([&] { return WindowCaption(window) == computer + " - Quillox free"; }))
+        << WindowCaption(window);
 }
 
 }  // namespace
