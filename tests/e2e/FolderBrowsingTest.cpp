@@ -156,6 +156,9 @@ TEST_F(FolderBrowsingTest, BrowseFilterGoInAndUpFollowChangesLaunchAndBrowseAgai
     ASSERT_TRUE(PressChord({VK_CONTROL, VK_MENU, 'R'}));
     EXPECT_TRUE(WaitUntil([&] { return WindowCaption(window) == computer + " - Quillox free"; }))
         << WindowCaption(window);
+    // The fresh instance is up before the case ends, so the clean-up finds and ends it.
+    EXPECT_TRUE(WaitUntil([&] { return FindTopWindow(kMainWindowClass, kRunningCaption) != nullptr; },
+                          kStartupTimeout));
 }
 
 }  // namespace
