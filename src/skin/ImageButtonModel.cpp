@@ -59,7 +59,7 @@ FacePlan ImageButtonModel::Plan(const ButtonImages& images) const {
     return plan;
 }
 
-Point ImageButtonModel::CaptionPosition(int faceW, int faceH, int textW, int textH) const {
+CaptionOrigin ImageButtonModel::CaptionPosition(int faceW, int faceH, int textW, int textH) const {
     // Division truncates toward zero, also for a caption wider than the face.
     return {(faceW - textW) / 2 + (level_ == 2 ? 1 : 0), (faceH - textH) / 2 - 1};
 }

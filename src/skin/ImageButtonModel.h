@@ -12,9 +12,13 @@ namespace qx {
 //
 //   mouse enters / leaves / button down / up  ->  Apply(model.MouseEnters()) ...
 //   WM_TIMER of the button's 10 ms timer       ->  Apply(model.Tick())
-//   Apply(update): if update.rerender, render the face (Plan, CaptionPosition, DarkenFace)
-//                  and invalidate; SetTimer(10 ms) when update.timerRunning and the timer is
-//                  off, KillTimer when it is on and update.timerRunning is false.
+//   Apply(update): if update.rerender, render the face and invalidate; SetTimer(10 ms) when
+//                  update.timerRunning and the timer is off, KillTimer when it is on and
+//                  update.timerRunning is false.
+//   Render (also after a bitmap, the caption or the font changes): plan = Plan(bitmaps held);
+//                  unless plan.render, stop; copy plan.source into the face (Keep: leave it),
+//                  DarkenFace(face, plan.darkenLevel); if plan.caption, draw the caption with a
+//                  transparent brush at CaptionPosition(face size, text size).
 //
 // Level steps one unit toward TargetLevel every 10 ms of the clock while they differ. Tick
 // reads the clock, so a late WM_TIMER catches up the steps that were due instead of slowing
@@ -54,10 +58,10 @@ struct FacePlan {
     bool operator==(const FacePlan&) const = default;
 };
 
-struct Point {
+struct CaptionOrigin {
     int x = 0;
     int y = 0;
-    bool operator==(const Point&) const = default;
+    bool operator==(const CaptionOrigin&) const = default;
 };
 
 class ImageButtonModel {
@@ -73,7 +77,7 @@ public:
     // What Render makes of the face now, given the bitmaps the button has.
     FacePlan Plan(const ButtonImages& images) const;
     // Where the caption goes on a face of faceW x faceH for a text of textW x textH.
-    Point CaptionPosition(int faceW, int faceH, int textW, int textH) const;
+    CaptionOrigin CaptionPosition(int faceW, int faceH, int textW, int textH) const;
 
     ButtonState state() const { return state_; }
     int level() const { return level_; }

@@ -77,8 +77,8 @@ TEST(ImageButtonModel, PlanPicksTheFaceByStyleAndStateAndPlacesTheCaption) {
         b.Tick();
         EXPECT_EQ(b.Plan(c.has), c.plan) << static_cast<int>(c.style) << c.level << c.useDown;
         const int push = c.level == 2 ? 1 : 0;  // truncating division, also when negative
-        EXPECT_EQ(b.CaptionPosition(75, 20, 40, 13), (Point{17 + push, 2}));
-        EXPECT_EQ(b.CaptionPosition(30, 10, 45, 13), (Point{-7 + push, -2}));
+        EXPECT_EQ(b.CaptionPosition(75, 20, 40, 13), (CaptionOrigin{17 + push, 2}));
+        EXPECT_EQ(b.CaptionPosition(30, 10, 45, 13), (CaptionOrigin{-7 + push, -2}));
     }
 }
 
