@@ -129,7 +129,7 @@ FolderBrowser::FolderBrowser(FolderBrowserContext context, FolderBrowserHooks ho
 bool FolderBrowser::SetActive(bool on) {
     if (on == active_) return false;
     active_ = on;
-    if (!on) lastText_ = kNeverTypedOnLeave;
+    if (!on) lastText_ = shellText_ = kNeverTypedOnLeave;
     return true;
 }
 
@@ -168,7 +168,7 @@ void FolderBrowser::ListShellPath(bool reload) {
     const std::string& text = context_.query.currentText();
     const std::string& tail = context_.query.queryTail();
     if (view != nullptr) {
-        if (CutBeforeLastBackslash(text) != CutBeforeLastBackslash(lastText_)) {
+        if (CutBeforeLastBackslash(text) != CutBeforeLastBackslash(shellText_)) {
             if (hooks_.setFormEnabled) hooks_.setFormEnabled(false);
             const std::uint64_t started = context_.clock.NowMs();
             const bool navigated = ShellNavigate(tail);
@@ -191,29 +191,31 @@ void FolderBrowser::ListShellPath(bool reload) {
         }
     }
     ShowListing(FolderFilterOf(tail));
+    shellText_ = text;
 }
 
 bool FolderBrowser::ShellNavigate(const std::string& queryTail) {
     IShellFolderView& view = *context_.shellView;
     const std::string typed = FolderChar() + "\\" + queryTail;
-    if (CutBeforeLastBackslash(typed) == CutBeforeLastBackslash(lastText_)) return true;
+    if (CutBeforeLastBackslash(typed) == CutBeforeLastBackslash(shellText_)) return true;
 
     // Stepped into the selected row.
     const ListBoxModel& list = context_.list;
-    if (list.HasSelection() && typed == lastText_ + list.SelectedText() + "\\") {
+    if (list.HasSelection() && typed == shellText_ + list.SelectedText() + "\\") {
         const auto& items = view.Items();
         for (std::size_t i = 0; i < items.size(); ++i)
             if (items[i].displayName == list.SelectedText()) return view.EnterItem(i);
     }
     // Went up to the parent of the last folder.
     if (typed.back() == '\\' &&
-        WithoutTrailingBackslash(typed) == CutBeforeLastBackslash(WithoutTrailingBackslash(lastText_)))
+        WithoutTrailingBackslash(typed) == CutBeforeLastBackslash(WithoutTrailingBackslash(shellText_)))
         return view.GoUp();
     return NavigateFromRoot(queryTail);
 }
 
 bool FolderBrowser::NavigateFromRoot(const std::string& queryTail) {
     IShellFolderView* view = context_.shellView;
+    shellText_ = kNeverTypedOnLeave;
     if (view == nullptr || !view->GoToRoot()) return false;
     // Every component ends at a '\'; what follows the last one is the filter.
     const std::size_t last = queryTail.rfind('\\');

@@ -124,6 +124,9 @@ private:
     bool active_ = false;
     std::vector<std::string> listing_;
     std::string lastText_ = kNeverTypedOnStart;
+    // The path-mode text the shell view shows. Only it tells where the view stands: a plain
+    // listing or a launch's walk in between moves lastText_ or the view, never this.
+    std::string shellText_ = kNeverTypedOnStart;
     SimpleDatabase shownNames_;
     SimpleDatabase foundNames_;
     bool shellFolderLive_ = false;

@@ -147,6 +147,10 @@ TEST_F(FolderBrowserTest, PathModeWalksTheShellByEachNavigationRule) {
     EXPECT_EQ(browser->CurrentShellFolder()->displayName, "Computer");
     EXPECT_FALSE(browser->NavigateFromRoot("Computer\\Floppy\\"));
     EXPECT_TRUE(browser->NavigateFromRoot("Computer\\Local Disk\\Windows\\x"));
+    Type("<\\Computer\\");
+    Type("<");  // a plain listing in between leaves the view where it stands
+    Type("<\\");
+    EXPECT_EQ(Shown(), (Rows{"Computer", "Recycle Bin", "Network"}));
 }
 
 // Only a folder reached fast, outside the network, with a file-system path is re-read on its own.
