@@ -24,7 +24,8 @@ set -uo pipefail
 
 usage() { sed -n '2,22p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; }
 
-# The native unit tests of the launch threads and the waiting keys, run under ThreadSanitizer.
+# The native unit tests of the launch threads and the waiting keys (quillox_threaded_tests),
+# run under ThreadSanitizer.
 tsanFilter='*LaunchWorkers*:*WaitingKeys*'
 # The end-to-end cases also run with Wine managing its windows.
 managedE2eFilter='*Managed*'
@@ -309,18 +310,18 @@ if wants asan; then
 fi
 
 if wants tsan; then
-    build_preset native-tsan quillox_tests
-    if built quillox_tests; then
+    build_preset native-tsan quillox_threaded_tests
+    if built quillox_threaded_tests; then
         # Under some kernels TSan cannot map its shadow memory with address randomisation on
         # ("unexpected memory mapping"): then the tests run with it off.
         tsanRunner=""
-        if ! build/native-tsan/quillox_tests --gtest_list_tests </dev/null >"$logs/tsan-probe.log" 2>&1 &&
+        if ! build/native-tsan/quillox_threaded_tests --gtest_list_tests </dev/null >"$logs/tsan-probe.log" 2>&1 &&
             grep -q 'ThreadSanitizer' "$logs/tsan-probe.log"; then
             tsanRunner="setarch $(uname -m) -R"
             echo "tsan: the program does not start with address randomisation on; running it under $tsanRunner"
         fi
         TSAN_OPTIONS=second_deadlock_stack=1 QX_RUNNER=$tsanRunner \
-            run_gtest "test native-tsan" build/native-tsan/quillox_tests 600 "$tsanFilter"
+            run_gtest "test native-tsan" build/native-tsan/quillox_threaded_tests 600 "$tsanFilter"
     else
         report "test native-tsan" 0 1 $SECONDS "not built"
     fi
