@@ -19,12 +19,14 @@
 #include "platform/KeyboardState.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Registry.h"
+#include "platform/Resources.h"
 #include "platform/ShellFolderView.h"
 #include "platform/ShellLauncher.h"
 #include "platform/Status.h"
 #include "platform/SystemInfo.h"
 #include "search/PrefixCharacters.h"
 #include "search/QueryState.h"
+#include "skin/ThemeMenu.h"
 #include "store/FolderSet.h"
 #include "store/LogWriter.h"
 #include "store/Settings.h"
@@ -78,6 +80,7 @@ struct PlatformServices {
     const IShellItems* shell = nullptr;         // none: names from the path, folders by existence
     IFileDialogs* fileDialogs = nullptr;        // none: the pickers choose nothing
     IShellFolderView* shellView = nullptr;     // none: path mode lists nothing
+    const IResources* resources = nullptr;     // none: the built-in looks have no images
 };
 
 // The main window's behaviour from creation to destruction: the process-wide objects,
@@ -144,6 +147,14 @@ public:
     // The options menu's items: each change is applied and saved at once.
     void ToggleOption(OptionFlag flag);
     void SetOpacityPercent(int percent);  // kNotLayered switches layering off
+    // The "Theme" menu's items as it opens (the skins folder is listed afresh), and the
+    // choice of one of them.
+    std::vector<ThemeMenuItem> ThemeMenuItems();
+    void ChooseTheme(const ThemeMenuItem& item);
+    // "Hintergrundbild": "Standard" (false) or "Benutzerdefiniert" (true, asks for a picture).
+    void ChooseBackground(bool custom);
+    // The window's size changed: the background is composed for the new height.
+    void OnWindowResized(int windowHeight);
 
     // The error box with the system's message of a failed file operation; nothing on success.
     void ShowError(const Status& status);

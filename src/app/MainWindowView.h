@@ -10,6 +10,7 @@ namespace qx {
 
 class EditEntryModel;
 class ListBoxModel;
+struct SkinLook;
 enum class KeyField;
 
 enum class WindowTimer { Housekeeping, Startup, Results, Launch };
@@ -90,6 +91,10 @@ public:
     virtual void SetInputTextColour(std::optional<std::uint32_t> colour) = 0;
     // The whole window takes no keys or clicks while disabled (the shell view navigates).
     virtual void SetFormEnabled(bool enabled) = 0;
+
+    // The active look, after every change of it: the window takes its images, colours, fonts
+    // and positions and repaints.
+    virtual void ApplySkinLook(const SkinLook& look) = 0;
 };
 
 }  // namespace qx

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/Clock.h"
+#include "skin/PixelImage.h"
 
 namespace qx {
 
@@ -96,14 +97,6 @@ private:
     int level_ = 0;
     int target_ = 0;
     std::uint64_t nextStepMs_ = 0;  // when the next step is due while animating
-};
-
-// A 32-bit top-down pixel buffer, one 0xAARRGGBB value per pixel (BGRA bytes in memory, as a
-// 32-bit DIB section holds them).
-struct PixelImage {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels;  // width * height, row by row
 };
 
 // Darkens the face at level L inside a 15-pixel ramp from its border: each colour channel is

@@ -11,6 +11,7 @@
 #include "dialogs/EditEntryModel.h"
 #include "fakes/FakeClock.h"
 #include "search/SearchTestLists.h"
+#include "skin/SkinLook.h"
 
 namespace qx::test {
 
@@ -37,6 +38,10 @@ public:
     void StopTimer(WindowTimer timer) override { timers.erase(timer); }
     void ProcessPendingMessages() override {}
     void MoveCaretToEnd() override { Log("caret to end"); }
+    void ApplySkinLook(const SkinLook& applied) override {
+        Log("look " + std::to_string(applied.tag));
+        look = applied;
+    }
     void RequestRestore() override { Log("restore request"); }
     void RequestMinimise() override { Log("minimise request"); }
     bool FindInstanceWindow(const std::string& text) const override {
@@ -105,6 +110,7 @@ public:
     bool formEnabled = true;
     bool onScreen = false;
     bool trayVisible = false;
+    SkinLook look;  // the last look applied
     // Runs after each recorded event: a nested message pump inside that call.
     std::function<void(const std::string& event)> onEvent;
     std::uint64_t instanceAppearsAt = 0;  // 0: the new instance never appears

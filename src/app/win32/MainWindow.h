@@ -82,6 +82,8 @@ public:
     void ApplyListSize(int width, int height) override;
     void SetInputTextColour(std::optional<std::uint32_t> colour) override;
     void SetFormEnabled(bool enabled) override { EnableWindow(hwnd_, enabled); }
+    // Placeholder until the window draws skins: it keeps its plain look.
+    void ApplySkinLook(const SkinLook&) override {}
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
