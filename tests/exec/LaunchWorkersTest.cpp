@@ -54,7 +54,6 @@ protected:
         services.languageIndex = [this] { return language; };
         services.showInfo = [this](const std::string& text) { messages.push_back(text); };
         services.minimise = [this] { ++minimised; };
-        services.repaintTitle = [this] { ++repaints; };
         services.promptPassword = [this](const std::string& caption,
                                          const std::string& prompt) -> std::optional<SecretText> {
             prompts.push_back(caption + "|" + prompt);
@@ -83,7 +82,6 @@ protected:
     std::vector<std::string> prompts;
     std::optional<std::wstring> passwordAnswer;  // nothing: cancelled
     int minimised = 0;
-    int repaints = 0;
     std::unique_ptr<LaunchWorkers> launches;
 };
 
