@@ -127,10 +127,10 @@ TEST_F(CliCommandsTest, CheckReportsFileAndLineAndExitsOneWhenAnythingIsMalforme
 }
 
 TEST_F(CliCommandsTest, OptionsAndUsageErrors) {
-    using Args = std::vector<std::string>;
-    for (const Args& args : {Args{}, Args{"find", "x"}, Args{"search"}, Args{"list", "extra"}, Args{"--verbose", "list"},
-                             Args{"--winver", "seven", "list"}, Args{"--winver", "-5", "list"}, Args{"list", "--data"},
-                             Args{"--data", "", "list"}}) {
+    const std::vector<std::string> usageErrors[] = {
+        {}, {"find", "x"}, {"search"}, {"list", "extra"}, {"--verbose", "list"}, {"--winver", "seven", "list"},
+        {"--winver", "-5", "list"}, {"list", "--data"}, {"--data", "", "list"}};
+    for (const std::vector<std::string>& args : usageErrors) {
         const Outcome outcome = Run(args);
         EXPECT_EQ(outcome.code, kCliUsage) << ::testing::PrintToString(args);
         EXPECT_EQ(outcome.out, "");
