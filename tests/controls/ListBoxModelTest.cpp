@@ -111,31 +111,6 @@ TEST(ListBoxModel, PositionSlotsRestoreSelectionThenClampedTopRow) {
     EXPECT_EQ(f.lb.SelectedIndex(), 0);
 }
 
-TEST(ListBoxModel, LinkRowsSplitDisplayTextAndTarget) {
-    ListFixture f(0);
-    const std::string link = "Help topics @goto: http://example.org/a b";
-    EXPECT_EQ(f.lb.DisplayText(link), link);  // link rows off
-    f.lb.SetLinkRows(true);
-    const std::tuple<std::string, std::string, std::string> cases[] = {
-        {link, "Help topics", "http://example.org/a b"},
-        {"3. Mouse @goto: @self", "3. Mouse", "3. Mouse"},
-        {"plain row", "plain row", ""},
-        {"@goto: x", "", "x"},
-        {"@goto x", "@goto x", ""},
-    };
-    for (const auto& [row, display, target] : cases) {
-        EXPECT_EQ(f.lb.DisplayText(row), display) << row;
-        EXPECT_EQ(f.lb.LinkTarget(row), target) << row;
-    }
-    f.lb.Items().Add("plain");
-    f.lb.Items().Add(link);
-    EXPECT_FALSE(f.lb.IsLinkRow(0));
-    f.Click(1);
-    EXPECT_EQ(f.lb.Cursor(), ListCursor::Hand);
-    f.lb.MouseMove(50, f.RowY(0), false);
-    EXPECT_EQ(f.lb.Cursor(), ListCursor::Arrow);
-}
-
 TEST(ListBoxModel, InPlaceEditLocksTheSelectionUntilCommitOrCancel) {
     ListFixture f;
     f.lb.TextLeft = 19;

@@ -41,18 +41,6 @@ TEST(AutorunTest, ReadingCreatesNothingAndFailuresLeaveTheRegistryAsItWas) {
     EXPECT_EQ(registry.openKeys, 0);
 }
 
-TEST(AutorunTest, FirstCommandLineItem_IsTheBareProgramPath) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"\"C:\\Program Files\\Quillox\\Quillox.exe\" -showonstartup", "C:\\Program Files\\Quillox\\Quillox.exe"},
-        {"C:\\Tools\\Quillox.exe -showonstartup", "C:\\Tools\\Quillox.exe"},
-        {"  \"D:\\Q x\\Quillox.exe\"", "D:\\Q x\\Quillox.exe"},
-        {"\"D:\\unclosed quote", "D:\\unclosed quote"},
-        {"Quillox.exe\targ", "Quillox.exe"},
-        {"   ", ""},
-    };
-    for (const auto& [line, expected] : cases) EXPECT_EQ(FirstCommandLineItem(line), expected) << line;
-}
-
 // A click on a menu item: its value is set or removed where the rights allow, both check marks
 // show the registry as it then is, and both values set at once earn a warning.
 TEST(AutorunMenuTest, ClicksChangeTheirRootAndReportFailuresAndBothAutoruns) {

@@ -52,20 +52,5 @@ TEST(DefaultBrowserProgramTest, XpReadsTheHttpClassOnlyLaterVersionsTheUserChoic
     EXPECT_EQ(registry.openKeys, 0);
 }
 
-TEST(ShellIconSizeTest, ReadsTheNumberAndDefaultsTo32) {
-    constexpr const char* kMetrics = "Control Panel\\Desktop\\WindowMetrics";
-    FakeRegistry registry;
-    EXPECT_EQ(ShellIconSize(registry), 32);  // no key
-    registry.SetValue(RegistryRoot::CurrentUser, kMetrics, "Other", "48");
-    EXPECT_EQ(ShellIconSize(registry), 32);  // no value
-    const std::pair<const char*, int> cases[] = {
-        {"48", 48}, {" 24 ", 24}, {"", 32}, {"large", 32}, {"32px", 32}, {"99999999999", 32},
-    };
-    for (const auto& [text, expected] : cases) {
-        registry.SetValue(RegistryRoot::CurrentUser, kMetrics, "Shell Icon Size", text);
-        EXPECT_EQ(ShellIconSize(registry), expected) << '"' << text << '"';
-    }
-}
-
 }  // namespace
 }  // namespace qx

@@ -14,7 +14,6 @@ public:
         ShellViewItem item;
         std::vector<std::unique_ptr<Node>> children;
         Node* parent = nullptr;
-        bool refuseEntering = false;
 
         Node& Add(std::string name, bool isFolder, std::string path = {}) {
             auto child = std::make_unique<Node>();
@@ -33,7 +32,7 @@ public:
     bool EnterItem(std::size_t index) override {
         if (index >= current->children.size()) return false;
         Node& child = *current->children[index];
-        return child.item.isFolder && !child.refuseEntering && Show(&child);
+        return child.item.isFolder && Show(&child);
     }
     const std::vector<ShellViewItem>& Items() const override { return items_; }
     ShellViewItem CurrentFolder() const override { return current->item; }
@@ -45,11 +44,6 @@ public:
     void SetChangeListener(std::function<void(const std::string&)> l) override { listener = std::move(l); }
     void SetAutoRefresh(bool on) override { autoRefresh = on; }
     bool AutoRefresh() const override { return autoRefresh; }
-
-    // Reports a change as the shell would.
-    void ReportChange(const std::string& path) const {
-        if (listener && autoRefresh) listener(path);
-    }
 
     Node root;
     Node* current = &root;

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
 #include "search/EntrySearch.h"
-#include "search/FilterInto.h"
 #include "search/QueryState.h"
 #include "search/SearchTestLists.h"
 
@@ -36,7 +34,7 @@ protected:
     RowList results;
 };
 
-// Ranking itself is FilterInto's (see AgreesWithFilterIntoOnFreshCandidateLines); these are the query's parts.
+// Ranking itself is FilterInto's (the filter fuzzer checks the cached scan against it); these are the query's parts.
 TEST_F(EntrySearchTest, RanksEntriesAsTheListShowsThem) {
     AddEntry(entries, "  C:\\");
     AddEntry(entries, " Documents");
@@ -104,38 +102,6 @@ TEST_F(EntrySearchTest, SeesEntriesAddedRemovedOrEditedBetweenSearches) {
     query.FormEditChange("o");
     search.SearchEntries(query, other, commands, urls, results, kSeven);
     EXPECT_EQ(Texts(results), (Lines{"Other"}));
-}
-
-// The cached scan must rank exactly as matching freshly built candidate lines does.
-TEST(EntrySearch, AgreesWithFilterIntoOnFreshCandidateLines) {
-    std::mt19937 random(3);
-    const char alphabet[] = "aAb \xC4\xE4$*";
-    const std::vector<std::string> words = {"$onTop", "ab", "Ba", "a", " "};
-    for (int round = 0; round < 200; ++round) {
-        RowList entries;
-        const int count = static_cast<int>(random() % 15);
-        for (int i = 0; i < count; ++i) {
-            std::string name = words[random() % words.size()] + words[random() % words.size()];
-            std::string terms = random() % 2 ? words[random() % words.size()] : "";
-            AddEntry(entries, name, terms, random() % 4 == 0 ? 501 : 0);
-        }
-        std::string pattern(random() % 5, 'a');
-        for (char& c : pattern) c = alphabet[random() % 8];
-
-        RowList candidates;
-        for (int i = 0; i < entries.Count(); ++i) {
-            const Entry& entry = EntryAt(entries, i);
-            candidates.AddObjectRef(std::string(entry.Name()) + " " + std::string(entry.SearchTerms()),
-                                    entries.Objects(i));
-        }
-        RowList expected;
-        FilterInto(pattern, candidates, expected, &entries, kSeven);
-        EntrySearch search;
-        RowList actual;
-        search.FilterEntries(pattern, entries, actual, kSeven);
-        ASSERT_EQ(Texts(actual), Texts(expected)) << "pattern '" << pattern << "'";
-        for (int i = 0; i < actual.Count(); ++i) ASSERT_EQ(actual.Objects(i), expected.Objects(i));
-    }
 }
 
 }  // namespace

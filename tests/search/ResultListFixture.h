@@ -30,13 +30,9 @@ protected:
         store = std::make_unique<EntryStore>(TestStoreContext(fs, system));
         model = std::make_unique<ResultListModel>(list, query, *store, system.version);
         ResultListHooks hooks;
-        hooks.isReleased = [this] { return released; };
         hooks.isInputLockFree = [this] { return lockFree; };
         hooks.isFolderBrowsing = [this] { return browsing; };
         hooks.isWindowEnabled = [this] { return windowEnabled; };
-        hooks.endInPlaceEdit = [this] { calls.push_back("end edit"); };
-        hooks.updateLaunchThreads = [this] { calls.push_back("launch threads"); };
-        hooks.focusKeyCapture = [this] { calls.push_back("focus keys"); };
         hooks.setInputText = [this](const std::string& text) {
             calls.push_back("input '" + text + "'");
             query.FormEditChange(text);
@@ -78,7 +74,6 @@ protected:
     std::unique_ptr<EntryStore> store;
     std::unique_ptr<ResultListModel> model;
 
-    bool released = false;
     bool lockFree = true;
     bool browsing = false;
     bool windowEnabled = true;

@@ -17,43 +17,41 @@ protected:
     ShellRootNames roots{"Recycle Bin\\", "My Computer\\", "Control Panel\\", "Network\\"};
 };
 
-TEST_F(PathResolverTest, MarkersAtTheStartBecomeTheirFolders) {
+// Markers at the start become their folders (after the environment is expanded), shell markers
+// a namespace path, relative paths hang off the program folder; anything else stays as written.
+TEST_F(PathResolverTest, MarkersShellMarkersAndRelativePathsResolve) {
     EXPECT_EQ(folders.tempLinksFolder, "C:\\Users\\ann\\QuilloxTmpLinks\\");
-    EXPECT_EQ(Resolve("@QuilloxData Skins\\x.bmp"), "C:\\Apps\\Quillox\\Quillox-Data\\Skins\\x.bmp");
-    EXPECT_EQ(Resolve("@Launch a.lnk"), "C:\\Apps\\Quillox\\Quillox-Data\\Standard-Entrys\\a.lnk");
-    EXPECT_EQ(Resolve("@ImportFilters f.txt"), "C:\\Apps\\Quillox\\Quillox-Data\\ImportFilters\\f.txt");
-    EXPECT_EQ(Resolve("@Quillox Quillox.exe"), "C:\\Apps\\Quillox\\Quillox.exe");
-    EXPECT_EQ(Resolve("@quillox x"), "@quillox x");  // case-sensitive
-    EXPECT_EQ(Resolve("x @Quillox y"), "x @Quillox y");
     system.environment["TOOLS"] = "@Quillox Tools";
-    EXPECT_EQ(Resolve("%TOOLS%\\t.exe"), "C:\\Apps\\Quillox\\Tools\\t.exe");  // expanded first
-}
-
-TEST_F(PathResolverTest, ShellMarkersBecomeANamespacePath) {
-    EXPECT_EQ(Resolve("@Shell rfControlPanel;"), "\\Control Panel\\");
-    EXPECT_EQ(Resolve("@Shell rfNetwork;Server\\"), "\\Network\\Server\\");
+    const std::pair<const char*, const char*> cases[] = {
+        {"@QuilloxData Skins\\x.bmp", "C:\\Apps\\Quillox\\Quillox-Data\\Skins\\x.bmp"},
+        {"@Launch a.lnk", "C:\\Apps\\Quillox\\Quillox-Data\\Standard-Entrys\\a.lnk"},
+        {"@ImportFilters f.txt", "C:\\Apps\\Quillox\\Quillox-Data\\ImportFilters\\f.txt"},
+        {"@Quillox Quillox.exe", "C:\\Apps\\Quillox\\Quillox.exe"},
+        {"@quillox x", "@quillox x"},  // case-sensitive
+        {"x @Quillox y", "x @Quillox y"},
+        {"%TOOLS%\\t.exe", "C:\\Apps\\Quillox\\Tools\\t.exe"},
+        {"@Shell rfControlPanel;", "\\Control Panel\\"},
+        {"@Shell rfNetwork;Server\\", "\\Network\\Server\\"},
+        // Later versions drop My Computer in front of Control Panel; XP keeps it (below).
+        {"@Shell rfMyComputer;@Shell rfControlPanel;Fonts", "\\Control Panel\\Fonts"},
+        {"@Shell rfRecycleBin", "@Shell rfRecycleBin"},
+        {"@Shell ;x", "@Shell ;x"},
+        {"@Shell rfRecycleBin;@Shell nope;", "\\Recycle Bin\\@Shell nope;"},
+        {"..\\Tools\\t.exe", "C:\\Apps\\Tools\\t.exe"},
+        {".\\t.exe", "C:\\Apps\\Quillox\\t.exe"},
+    };
+    for (const auto& [path, resolved] : cases) EXPECT_EQ(Resolve(path), resolved) << path;
     EXPECT_EQ(Resolve("@Shell rfControlPanel;", false), "@Shell rfControlPanel;");
-    // Later versions drop My Computer in front of Control Panel; XP keeps it.
-    EXPECT_EQ(Resolve("@Shell rfMyComputer;@Shell rfControlPanel;Fonts"), "\\Control Panel\\Fonts");
     system.version = 501;
     EXPECT_EQ(Resolve("@Shell rfMyComputer;@Shell rfControlPanel;Fonts"), "\\My Computer\\Control Panel\\Fonts");
-    // Malformed pieces stay as written.
-    EXPECT_EQ(Resolve("@Shell rfRecycleBin"), "@Shell rfRecycleBin");
-    EXPECT_EQ(Resolve("@Shell ;x"), "@Shell ;x");
-    EXPECT_EQ(Resolve("@Shell rfRecycleBin;@Shell nope;"), "\\Recycle Bin\\@Shell nope;");
 }
 
-TEST_F(PathResolverTest, RelativePathsHangOffTheProgramFolder) {
-    EXPECT_EQ(Resolve("..\\Tools\\t.exe"), "C:\\Apps\\Tools\\t.exe");
-    EXPECT_EQ(Resolve(".\\t.exe"), "C:\\Apps\\Quillox\\t.exe");
+TEST_F(PathResolverTest, RelativePathsAreMadeAndResolvedBothWays) {
     EXPECT_EQ(ResolveRelativePath("C:\\Apps\\Quillox", "..\\..\\x"), "C:\\x");
     EXPECT_EQ(ResolveRelativePath("C:\\Apps\\Quillox", "..\\..\\..\\x"), "x");  // climbs past the root
     EXPECT_EQ(ResolveRelativePath("C:\\Apps\\Quillox\\", "..\\x"), "C:\\Apps\\x");
     EXPECT_EQ(ResolveRelativePath("C:\\Apps", "a\\..\\x"), "a\\..\\x");
     EXPECT_EQ(ResolveRelativePath("C:\\Apps", ""), "");
-}
-
-TEST_F(PathResolverTest, MakeRelativePathIsTheInverse) {
     EXPECT_EQ(MakeRelativePath("C:\\Apps\\Quillox", "C:\\Apps\\Quilt\\x.exe"), "..\\Quilt\\x.exe");
     EXPECT_EQ(MakeRelativePath("C:\\Apps\\Quillox", "c:\\apps\\QUILLOX\\Sub\\x.exe"), ".\\Sub\\x.exe");
     EXPECT_EQ(MakeRelativePath("C:\\Apps\\Quillox", "C:\\Other\\y"), "..\\..\\Other\\y");

@@ -20,7 +20,7 @@ Map Contents(const SimpleDatabase& db) {
 }
 
 TEST(SimpleDatabase, EveryTwoByteKeyLandsInRowsAndColumnsUpTo26) {
-    // Which bucket a byte folds to is the grid's own business (the visiting order below shows a few).
+    // Which bucket a byte folds to is the grid's own business; every key must land inside it.
     SimpleDatabase db;
     std::string key(2, '\0');
     for (int code = 0; code < 65536; ++code) {
@@ -68,20 +68,14 @@ TEST(SimpleDatabase, DeleteUnlinksHeadMiddleAndTailOfAChainAndIgnoresAbsentKeys)
     }
 }
 
-TEST(SimpleDatabase, ClearEmptiesAndForEachVisitsBucketsInRowOrderAndChainsFromTheHead) {
+// The order ForEach visits in is the grid's own business: the program only diffs by Get.
+TEST(SimpleDatabase, ClearEmptiesEveryBucket) {
     SimpleDatabase db;
     for (int i = 0; i < 500; ++i) db.Set("file" + std::to_string(i), i + 1);
     db.Clear();
     EXPECT_EQ(db.Count(), 0u);
     EXPECT_EQ(db.Get("file7"), 0);
-    db.Set("b", 1);   // (18, 18)
-    db.Set("A0", 2);  // (25, 18)
-    db.Set("a", 3);   // (17, 17)
-    db.Set("aa", 4);  // (17, 17), now the head
-    db.Set("", 5);    // (1, 1)
-    std::string order;
-    db.ForEach([&](const std::string& key, std::int32_t value) { order += key + "=" + std::to_string(value) + ";"; });
-    EXPECT_EQ(order, "=5;aa=4;a=3;b=1;A0=2;");
+    EXPECT_TRUE(Contents(db).empty());
 }
 
 TEST(SimpleDatabase, ChainNodesAreFreedWithoutRecursion) {

@@ -5,7 +5,7 @@
 namespace qx {
 namespace {
 
-TEST(CaseFold, FoldsWindows1252LettersAndSortsHighBytesAfterAscii) {
+TEST(CaseFold, FoldsWindows1252Letters) {
     std::string upper = "AZ\x8A\x8C\x8E\x9F", lower = "az\x9A\x9C\x9E\xFF";
     for (int c = 0xC0; c <= 0xDE; ++c) {
         if (c == 0xD7) continue;
@@ -16,11 +16,6 @@ TEST(CaseFold, FoldsWindows1252LettersAndSortsHighBytesAfterAscii) {
     EXPECT_EQ(FoldedText(upper), lower);
     EXPECT_EQ(FoldedText("@[`{\xD7\xDF\x9A"), "@[`{\xD7\xDF\x9A");  // signs, sharp s and lower case stay
     EXPECT_FALSE(SameText("ab", "abc"));
-    EXPECT_LT(CompareText("A", "b"), 0);
-    EXPECT_LT(CompareText(" folder", "a"), 0);
-    EXPECT_LT(CompareText("z", "\xE4"), 0);
-    EXPECT_EQ(CompareText("ABC", "abc"), 0);
-    EXPECT_LT(CompareText("ab", "abc"), 0);
 }
 
 }  // namespace

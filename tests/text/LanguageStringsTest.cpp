@@ -55,12 +55,16 @@ TEST_F(LanguageSwitchTest, StartupRelabelsOnlyForEnglishInSlotOrderWithoutSaving
     EXPECT_EQ(LangText(texts::ImportNext, 0), texts::ImportNext.german);
 }
 
-TEST_F(LanguageSwitchTest, ChangingRelabelsAndSavesAndTheActiveLanguageOnlySaves) {
+// A dialog opened later joins its slot (registering again replaces it) and leaves it on closing.
+TEST_F(LanguageSwitchTest, ChangingRelabelsTheRegisteredScreensAndSavesAndTheActiveLanguageOnlySaves) {
     language_.ChooseLanguage(0);
     EXPECT_TRUE(visits_.empty());
+    language_.Register(RelabelSlot::EditEntryDialog, Relabel("edit"));
+    language_.Register(RelabelSlot::EditEntryDialog, Relabel("edit again"));
     language_.ChooseLanguage(1);
+    language_.Unregister(RelabelSlot::EditEntryDialog);
     language_.ChooseLanguage(0);
-    EXPECT_EQ(visits_, (Visits{"menu1", "buttons1", "wizard1", "menu0", "buttons0", "wizard0"}));
+    EXPECT_EQ(visits_, (Visits{"menu1", "buttons1", "edit again1", "wizard1", "menu0", "buttons0", "wizard0"}));
     EXPECT_EQ(saves_, 3);
     EXPECT_EQ(labelRefreshes_, (std::vector<int>{0, 1, 0}));
     // An unknown index means German.
@@ -68,15 +72,6 @@ TEST_F(LanguageSwitchTest, ChangingRelabelsAndSavesAndTheActiveLanguageOnlySaves
     EXPECT_TRUE(language_.ApplyLanguage(7, false));
     EXPECT_EQ(language_.languageIndex(), 0);
     EXPECT_FALSE(language_.ApplyLanguage(-1, false));
-}
-
-TEST_F(LanguageSwitchTest, LaterDialogsJoinReplaceAndLeaveTheirSlot) {
-    language_.Register(RelabelSlot::EditEntryDialog, Relabel("edit"));
-    language_.Register(RelabelSlot::EditEntryDialog, Relabel("edit again"));  // replaces, adds no second
-    language_.ChooseLanguage(1);
-    language_.Unregister(RelabelSlot::EditEntryDialog);
-    language_.ChooseLanguage(0);
-    EXPECT_EQ(visits_, (Visits{"menu1", "buttons1", "edit again1", "wizard1", "menu0", "buttons0", "wizard0"}));
 }
 
 }  // namespace
