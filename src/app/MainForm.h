@@ -155,6 +155,8 @@ public:
     void ChooseBackground(bool custom);
     // The window's size changed: the background is composed for the new height.
     void OnWindowResized(int windowHeight);
+    // The window's "all entries" button: the list of every entry, as Ctrl+Alt+A shows it.
+    void ShowAllEntries() { ChangeToListBox(); }
 
     // The error box with the system's message of a failed file operation; nothing on success.
     void ShowError(const Status& status);
