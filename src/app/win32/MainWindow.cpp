@@ -86,7 +86,7 @@ WindowLayout LayoutFor(const SkinLook& look, int width, int height) {
         layout.input = RECT{frame.width, 2, width - at.inputRightGap, 2 + 20};
         listTop = b[0].y + allEntries.height;
     }
-    layout.input.right = std::max(layout.input.left, static_cast<int>(layout.input.right));
+    layout.input.right = std::max(layout.input.left, layout.input.right);
     layout.list = RECT{p.listLeft, listTop, std::max(p.listLeft, width - p.listRight),
                        std::max(listTop, height - p.listBottom)};
     return layout;
