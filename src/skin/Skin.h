@@ -8,6 +8,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Resources.h"
 #include "skin/BitmapList.h"
+#include "skin/BmpImage.h"
 #include "skin/SkinLook.h"
 #include "skin/ThemeMenu.h"
 
@@ -29,6 +30,9 @@ struct SkinSources {
     std::string skinsFolder;                // with its trailing backslash
 };
 
+// Reads and decodes a bitmap file of at most the largest size a skin may use.
+DecodedBitmap ReadBitmapFile(const IFileSystem& files, const std::string& path);
+
 inline constexpr int kFirstCustomTag = 4;
 inline constexpr int kMacOS1Tag = 1;
 // The Theme menu holds at most this many items, built-in ones included.
@@ -48,6 +52,7 @@ public:
     const std::string& name() const { return name_; }  // the custom skin loaded last
     bool isCustom() const { return look_.isCustom; }
     bool noLayer() const { return noLayer_; }
+    bool chosen() const { return chosen_; }  // a look has been chosen since start
     const std::string& customBackgroundPath() const { return customBackgroundPath_; }
     // Where the result list's top sits in this look.
     int ListTop() const;
@@ -76,8 +81,8 @@ public:
     // that cannot be read is ignored.
     void SetCustomBackgroundPath(std::string path);
     // Lays the bottom image and the user's picture onto the pristine background for a window
-    // of this height whose list has this size.
-    void ComposeBackground(int windowHeight, int listWidth, int listHeight);
+    // of this height whose list has this size; true when the look's background changed.
+    bool ComposeBackground(int windowHeight, int listWidth, int listHeight);
     // Captions of the "all entries", options and info buttons, in the current language.
     void SetButtonCaptions(const std::string& allEntries, const std::string& options, const std::string& info);
 
@@ -85,10 +90,12 @@ private:
     SkinImage BuiltIn(int id) const;
     // A frame image as the window shows it: magenta turns grey while the window is not layered.
     SkinImage Keyed(SkinImage image) const;
+    // The built-in frame, buttons and fields; the list images stay until a look sets them.
     void Reset();
     void LoadBackground();
     SkinOutcome Reapply();
-    // Reads one bitmap of the skin folder into image; false (and failure set) when it fails.
+    // Reads one bitmap of the skin folder into image, tinted in a released window unless it
+    // is an alpha mask; false (and failure's detail set) when it fails.
     bool LoadFile(const std::string& file, bool alphaMask, SkinImage& image, SkinFailure& failure) const;
     SkinOutcome LoadRowImages();
 
