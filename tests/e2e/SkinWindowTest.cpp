@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,16 +19,23 @@ constexpr int kMinimiseButton = 34;
 constexpr WPARAM kThemeMacOS2 = 1002;
 constexpr WPARAM kThemeFirstCustom = 1004;
 
-// A click as the user makes it: the cursor moves onto the window's centre, then the left
-// button goes down and up.
+// A click as the user makes it: the pointer moves onto the control's centre, then the left
+// button goes down and up there. The position travels with the input events: a separate
+// SetCursorPos may reach the display after the button does.
 bool ClickOn(HWND control) {
     const RECT rect = WindowRect(control);
-    if (!SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2)) return false;
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    return SendInput(2, input, sizeof(INPUT)) == 2;
+    const RECT screen = ScreenRect();
+    const auto absolute = [](LONG at, LONG size) { return static_cast<LONG>((at * 65535LL) / std::max(1L, size - 1)); };
+    INPUT input[3] = {};
+    for (INPUT& event : input) {
+        event.type = INPUT_MOUSE;
+        event.mi.dx = absolute((rect.left + rect.right) / 2, screen.right - screen.left);
+        event.mi.dy = absolute((rect.top + rect.bottom) / 2, screen.bottom - screen.top);
+        event.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    input[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    return SendInput(3, input, sizeof(INPUT)) == 3;
 }
 
 // The colour on screen inside the list, at its third row left of the scroll bar.
@@ -41,7 +49,12 @@ COLORREF ListRowPixel(HWND window) {
 bool IsDark(COLORREF c) { return GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100; }
 bool IsLight(COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) > 200 && GetBValue(c) > 200; }
 
-bool MenuIsOpen() { return FindTopWindow("#32768", nullptr) && IsWindowVisible(FindTopWindow("#32768", nullptr)); }
+// Popup menus are windows of the system class "#32768"; Wine keeps closed ones, hidden.
+bool MenuIsOpen() {
+    for (HWND menu : TopWindowsOfClass("#32768"))
+        if (IsWindowVisible(menu)) return true;
+    return false;
+}
 
 class SkinWindowTest : public QuilloxE2eTest {
 protected:
@@ -70,7 +83,9 @@ TEST_F(SkinWindowTest, TheWindowButtonsDoTheirJobsAndTheThemeMenuSwitchesTheLook
     for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         ASSERT_TRUE(SendRestore(window));
+        // Shown, and done showing: the tray icon goes last.
         ASSERT_TRUE(WaitUntil([&] { return IsShownOnScreen(window) && ReadyForTyping(window); }));
+        ASSERT_TRUE(WaitUntil([&] { return !TrayIconExists(window, 1); }));
         for (const int id : {kAllEntriesButton, kOptionsButton, kCloseButton, kMinimiseButton})
             ASSERT_TRUE(IsWindowVisible(GetDlgItem(window, id))) << "button " << id;
 
@@ -95,7 +110,7 @@ TEST_F(SkinWindowTest, TheWindowButtonsDoTheirJobsAndTheThemeMenuSwitchesTheLook
 
     // Close asks first: No keeps the program, Yes ends it.
     ASSERT_TRUE(SendRestore(window));
-    ASSERT_TRUE(WaitUntil([&] { return IsShownOnScreen(window); }));
+    ASSERT_TRUE(WaitUntil([&] { return IsShownOnScreen(window) && !TrayIconExists(window, 1); }));
     ASSERT_TRUE(ClickOn(GetDlgItem(window, kCloseButton)));
     ASSERT_EQ(AnswerNextMessageBox(pid, IDNO), kCloseQuestion);
     EXPECT_FALSE(Started().WaitForExit(kQuietPeriod).has_value());

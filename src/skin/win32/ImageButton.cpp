@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <exception>
+#include <utility>
 
 #include "skin/win32/SkinBitmap.h"
 
@@ -186,17 +187,20 @@ LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
+            pressed_ = true;
             SetCapture(hwnd_);
             Apply(model_.Pressed());
             return 0;
         case WM_LBUTTONUP: {
-            const bool captured = GetCapture() == hwnd_;
-            if (captured) ReleaseCapture();
+            // A click is a press and a release on the button; the capture only brings the
+            // release here when it happens elsewhere.
+            const bool pressed = std::exchange(pressed_, false);
+            if (GetCapture() == hwnd_) ReleaseCapture();
             Apply(model_.Released());
             RECT client{};
             GetClientRect(hwnd_, &client);
             const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            if (captured && PtInRect(&client, at)) {
+            if (pressed && PtInRect(&client, at)) {
                 const int id = GetDlgCtrlID(hwnd_);
                 SendMessageA(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(hwnd_));
             }

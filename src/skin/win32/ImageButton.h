@@ -60,6 +60,7 @@ private:
     PixelImage face_;
     bool timerRunning_ = false;
     bool tracking_ = false;
+    bool pressed_ = false;  // the left button went down on the button and is not up yet
 };
 
 // Up to seven icons, numbered 1 to 7, each an own copy of the icon it was given.
