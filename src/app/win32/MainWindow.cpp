@@ -386,6 +386,7 @@ void MainWindow::LayoutControls() {
     MoveWindow(inputLine_, input.left, input.top, input.right - input.left, input.bottom - input.top, TRUE);
     MoveWindow(waitingLine_, input.left, input.top, input.right - input.left, input.bottom - input.top, TRUE);
     const RECT& list = layout.list;
+    listPainter_.SetListOrigin(list.left, list.top);
     MoveWindow(resultList_.Handle(), list.left, list.top, list.right - list.left, list.bottom - list.top, TRUE);
     for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->MoveTo(layout.buttons[i].x, layout.buttons[i].y);
     InvalidateRect(hwnd_, nullptr, FALSE);

@@ -21,6 +21,8 @@ SkinBitmap Masked(const SkinImage& image, const SkinImage& mask, bool useMask) {
 void ListLookPainter::SetLook(const SkinLook& look, ListBoxModel& model) {
     const ListLook& list = look.list;
     const SkinProperties& p = look.properties;
+    background_ = look.background ? SkinBitmap::Opaque(*look.background) : SkinBitmap{};
+    ground_ = look.background ? static_cast<COLORREF>(look.windowColour) : GetSysColor(COLOR_WINDOW);
     field_ = list.field ? SkinBitmap::Opaque(*list.field) : SkinBitmap{};
     field2_ = list.field2 ? SkinBitmap::Opaque(*list.field2) : SkinBitmap{};
     mark_ = Masked(list.mark, list.markAlpha, p.alphaMark);
@@ -35,7 +37,7 @@ void ListLookPainter::SetLook(const SkinLook& look, ListBoxModel& model) {
     stretchMark_ = p.stretchMark;
     selectionText_ = static_cast<COLORREF>(list.selectionColour);
     unselectedText_ = static_cast<COLORREF>(list.unselectedTextColour);
-    hasImages_ = field_ || field2_ || mark_ || thumb_ || track_ || grip_;
+    hasImages_ = background_ || field_ || field2_ || mark_ || thumb_ || track_ || grip_;
 
     model.FieldImage = SizeOf(list.field);
     model.FieldImage2 = SizeOf(list.field2);
@@ -71,7 +73,9 @@ void ListLookPainter::Draw(HDC canvas, const ListBoxModel& model, int index, con
 
 void ListLookPainter::DrawBackground(HDC canvas, const ListBoxModel& model) const {
     RECT all{0, 0, model.Width(), model.Height()};
-    FillRect(canvas, &all, GetSysColorBrush(COLOR_WINDOW));
+    UniqueBrush ground(CreateSolidBrush(ground_));
+    FillRect(canvas, &all, ground.get());
+    if (background_) background_.Draw(canvas, -origin_.x, -origin_.y);
     RECT bar{model.DrawWidth(), 0, model.Width(), model.Height()};
     if (track_)
         track_.Stretch(canvas, bar);

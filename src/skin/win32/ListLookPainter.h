@@ -18,6 +18,9 @@ public:
     void SetLook(const SkinLook& look, ListBoxModel& model);
     // Whether the look has any list image; without one the list draws its plain look.
     bool HasImages() const { return hasImages_; }
+    // Where the list lies on the window: a look with a window background shows it through
+    // the part of the list that no row covers.
+    void SetListOrigin(int x, int y) { origin_ = POINT{x, y}; }
     // One row (index -1: the background and scroll bar) into the list's off-screen canvas.
     void Draw(HDC canvas, const ListBoxModel& model, int index, const RECT& rect, const RowState& state) const;
 
@@ -25,6 +28,9 @@ private:
     void DrawBackground(HDC canvas, const ListBoxModel& model) const;
     void DrawMark(HDC canvas, const RECT& row) const;
 
+    SkinBitmap background_;
+    COLORREF ground_ = RGB(255, 255, 255);  // beyond the background: the window's colour
+    POINT origin_{};
     SkinBitmap field_, field2_, mark_, leftCap_, rightCap_, thumb_, track_, grip_;
     bool hasImages_ = false;
     bool showFields_ = true;
