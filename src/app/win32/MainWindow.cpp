@@ -316,7 +316,6 @@ void MainWindow::OnCommand(UINT id) {
         case kCmdLanguageGerman:
         case kCmdLanguageEnglish:
             if (form_) form_->ChooseLanguage(static_cast<int>(id - kCmdLanguageGerman));
-            SetButtonCaptions();
             break;
         case kCmdBackgroundStandard:
         case kCmdBackgroundCustom:
