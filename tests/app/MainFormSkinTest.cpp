@@ -77,7 +77,7 @@ TEST_F(FormSkinTest, TheStoredSkinIsShownAndEachMenuChoiceIsAppliedAndSaved) {
     form.SetOpacityPercent(90);  // layered again: magenta is the colour key
     EXPECT_EQ(Corner(), 0xFF00FFu);
 
-    files.Put("C:\\bad.bmp", "BM garbage");
+    files.Put("C:\\bad.bmp", "GIF89a, not a bitmap");
     files.Put("C:\\pic.bmp", test::SolidBmp(1, 1, 0x010203));
     for (const char* chosen : {"", "C:\\bad.bmp"}) {  // a cancel, then a file that is no bitmap
         dialogs.bitmap = *chosen ? std::optional<std::string>(chosen) : std::nullopt;

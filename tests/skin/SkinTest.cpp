@@ -169,7 +169,7 @@ TEST_F(SkinTest, TheBackgroundGetsTheBottomImageAndThePictureUnderTheList) {
     EXPECT_TRUE(skin.ComposeBackground(3, 2, 1));
     EXPECT_EQ(Background(), (Pixels{1, 1, 1, 1, 1, 3, 3, 1, 2, 2, 2, 2, 1, 1, 1, 1}));
     EXPECT_TRUE(skin.ComposeBackground(4, 9, 9));  // clipped to the picture and the background
-    EXPECT_EQ(Background(), (Pixels{1, 1, 1, 1, 1, 3, 3, 3, 1, 3, 3, 3, 1, 3, 3, 3}));
+    EXPECT_EQ(Background(), (Pixels{1, 1, 1, 1, 1, 3, 3, 3, 1, 3, 3, 3, 2, 3, 3, 3}));
     skin.SetCustomBackgroundPath("C:\\gone.bmp");  // ignored: the skin's own background stays
     EXPECT_TRUE(skin.ComposeBackground(4, 2, 2));
     EXPECT_EQ(Background(), (Pixels{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2}));
