@@ -100,26 +100,6 @@ TEST(ImageOperationsTest, MagentaTurnsGreyAndTheReleasedTintSparesIt) {
     EXPECT_EQ(image.pixels, (Pixels{0xFFFF00FF, 0x00FF00FF, 0xFFFF14FF, 0xFF1E1F0C, 0xFFFFFFFF, 0xFFFF1400}));
 }
 
-TEST(ImageOperationsTest, DrawImageCopiesTheClippedTopLeftPart) {
-    const PixelImage source{2, 2, {1, 2, 3, 4}};
-    const struct {
-        int left, top, width, height;
-        Pixels expected;  // 3 x 3 target of zeros
-    } cases[] = {
-        {1, 1, 2, 2, {0, 0, 0, 0, 1, 2, 0, 3, 4}},
-        {-1, -1, 2, 2, {4, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {2, 2, 9, 9, {0, 0, 0, 0, 0, 0, 0, 0, 1}},
-        {0, 0, 1, 2, {1, 0, 0, 3, 0, 0, 0, 0, 0}},
-        {3, 0, 2, 2, Pixels(9, 0)},
-        {0, -2, 2, 2, Pixels(9, 0)},
-    };
-    for (const auto& c : cases) {
-        PixelImage target{3, 3, Pixels(9, 0)};
-        DrawImage(target, source, c.left, c.top, c.width, c.height);
-        EXPECT_EQ(target.pixels, c.expected) << c.left << "," << c.top;
-    }
-}
-
 TEST(BitmapListTest, HoldsSevenImagesNumberedFromOne) {
     BitmapList list;
     const SkinImage image = std::make_shared<const PixelImage>(PixelImage{1, 1, {7}});

@@ -167,6 +167,8 @@ TEST_F(SkinTest, TheBackgroundGetsTheBottomImageAndThePictureUnderTheList) {
     EXPECT_EQ(Background(), (Pixels{1, 1, 1, 1, 1, 3, 3, 1, 2, 2, 2, 2, 1, 1, 1, 1}));
     EXPECT_TRUE(skin.ComposeBackground(4, 9, 9));  // clipped to the picture and the background
     EXPECT_EQ(Background(), (Pixels{1, 1, 1, 1, 1, 3, 3, 3, 1, 3, 3, 3, 2, 3, 3, 3}));
+    EXPECT_TRUE(skin.ComposeBackground(0, 1, 1));  // the bottom image is above the top: left out
+    EXPECT_EQ(Background(), (Pixels{1, 1, 1, 1, 1, 3, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
     skin.SetCustomBackgroundPath("C:\\gone.bmp");  // ignored: the skin's own background stays
     EXPECT_TRUE(skin.ComposeBackground(4, 2, 2));
     EXPECT_EQ(Background(), (Pixels{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2}));
