@@ -64,24 +64,24 @@ void MainForm::ChooseTheme(const ThemeMenuItem& item) {
 
 void MainForm::ChooseBackground(bool custom) {
     if (!skin_) return;
-    std::string path;
-    if (custom) {
-        const std::optional<std::string> chosen = platform_.fileDialogs ? platform_.fileDialogs->ChooseBitmap()
-                                                                         : std::nullopt;
-        if (!chosen) return;
-        // A picture that cannot be read is refused here, where the user can pick another.
-        const DecodedBitmap picture = ReadBitmapFile(platform_.files, *chosen);
-        if (!picture) {
-            ShowInfo(language_.Text(texts::BackgroundLoadError) + *chosen + "\r" + picture.error);
-            return;
-        }
-        path = *chosen;
-    }
+    // The picker and the new background hold the input, as any dialog does.
     SetUserInput(false, kBackgroundLockId);
-    settings_.customBackgroundPath = path;
-    skin_->SetCustomBackgroundPath(path);
-    ApplySkinLook();
-    SaveSettings();
+    std::optional<std::string> path = std::string();
+    if (custom) {
+        path = platform_.fileDialogs ? platform_.fileDialogs->ChooseBitmap() : std::nullopt;
+        // A picture that cannot be read is refused here, where the user can pick another.
+        const DecodedBitmap picture = path ? ReadBitmapFile(platform_.files, *path) : DecodedBitmap{};
+        if (path && !picture) {
+            ShowInfo(language_.Text(texts::BackgroundLoadError) + *path + "\r" + picture.error);
+            path.reset();
+        }
+    }
+    if (path) {
+        settings_.customBackgroundPath = *path;
+        skin_->SetCustomBackgroundPath(*path);
+        ApplySkinLook();
+        SaveSettings();
+    }
     SetUserInput(true, kBackgroundLockId);
 }
 

@@ -66,7 +66,9 @@ struct SkinLook {
     SkinImage topRight;  // top-right frame image, right-aligned
     bool topLeftVisible = true;
     bool topRightVisible = true;
-    bool topRightTransparent = false;  // magenta pixels of topRight are not drawn
+    // Pixels of the colour of topRight's bottom-left pixel are not drawn (a skin's
+    // "Leiste\TranspBitmap.bmp" marks its see-through part so, pure green in "Slate").
+    bool topRightTransparent = false;
     SkinImage inputBar;  // stretched under the input line when there is no background
     SkinImage windowGrip;  // the separate grip image on the window; none: hidden
     // The composed window background, drawn at the window's top-left; none: the window colour.

@@ -28,12 +28,6 @@ protected:
         test::PutSkinFolder(files, kSlate, "HasBackBitmap=1\r\n");
         files.Put(kSlate + "Hintergrund\\FullBackground.bmp", test::Bmp24(2, 1, {0xFF00FF, 0x102030}));
     }
-    PlatformServices Services() {
-        PlatformServices services{files, system, boxes, clock, keyboard, clipboard, launcher, registry};
-        services.resources = &resources;
-        services.fileDialogs = &dialogs;
-        return services;
-    }
     void Start(const std::string& config) {
         files.Put(kData + "config.cfg", config);
         form.FormCreate(kExe, {});
@@ -49,13 +43,13 @@ protected:
     test::FakeMessageBoxes boxes;
     test::FakeClock clock;
     test::FakeKeyboardState keyboard;
-    std::shared_ptr<test::FakeClipboard> clipboard = std::make_shared<test::FakeClipboard>();
-    std::shared_ptr<test::FakeShellLauncher> launcher = std::make_shared<test::FakeShellLauncher>();
     test::FakeRegistry registry;
     test::FakeResources resources;
     test::FakeFileDialogs dialogs;
     test::FakeMainWindowView view{clock};
-    MainForm form{view, Services()};
+    MainForm form{view, PlatformServices{files, system, boxes, clock, keyboard, std::make_shared<test::FakeClipboard>(),
+                                         std::make_shared<test::FakeShellLauncher>(), registry, nullptr, nullptr,
+                                         nullptr, &dialogs, nullptr, &resources}};
 };
 
 TEST_F(FormSkinTest, TheStoredSkinIsShownAndEachMenuChoiceIsAppliedAndSaved) {
@@ -77,7 +71,7 @@ TEST_F(FormSkinTest, TheStoredSkinIsShownAndEachMenuChoiceIsAppliedAndSaved) {
     form.SetOpacityPercent(90);  // layered again: magenta is the colour key
     EXPECT_EQ(Corner(), 0xFF00FFu);
 
-    files.Put("C:\\bad.bmp", "BM garbage");
+    files.Put("C:\\bad.bmp", "GIF89a, not a bitmap");
     files.Put("C:\\pic.bmp", test::SolidBmp(1, 1, 0x010203));
     for (const char* chosen : {"", "C:\\bad.bmp"}) {  // a cancel, then a file that is no bitmap
         dialogs.bitmap = *chosen ? std::optional<std::string>(chosen) : std::nullopt;
@@ -100,9 +94,8 @@ TEST_F(FormSkinTest, TheStoredSkinIsShownAndEachMenuChoiceIsAppliedAndSaved) {
 TEST_F(FormSkinTest, ASkinThatFailsAtStartShowsMacOS1AndKeepsTheStoredChoice) {
     Start("MacOSSkin=4\r\nCustomSkin=Gone\r\n");
     EXPECT_EQ(view.look.tag, 1);
-    EXPECT_EQ(boxes.messages, std::vector<std::string>{LangText(texts::SkinLoadError, 0) +
-                                                       "Gone\rScrollleiste\\Balken.bmp: The system cannot find the "
-                                                       "file specified."});
+    EXPECT_EQ(boxes.messages, std::vector<std::string>{LangText(texts::SkinLoadError, 0) + "Gone\rScrollleiste\\"
+                                                       "Balken.bmp: The system cannot find the file specified."});
     EXPECT_TRUE(ConfigHas("MacOSSkin=4") && ConfigHas("CustomSkin=Gone"));
 }
 

@@ -8,22 +8,18 @@
 
 #include "skin/BmpImage.h"
 
-namespace {
-
-void Check(const qx::DecodedBitmap& decoded) {
+static void Check(const qx::DecodedBitmap& decoded) {
     if (!decoded) {
         if (decoded.error.empty()) std::abort();
         return;
     }
     const qx::PixelImage& image = *decoded.image;
-    if (image.width < 1 || image.height < 1 || image.width > qx::kMaxBitmapSide || image.height > qx::kMaxBitmapSide)
+    if (image.width < 1 || image.height < 1 || image.width > qx::kMaxBitmapSide || image.height > qx::kMaxBitmapSide ||
+        image.pixels.size() != static_cast<std::size_t>(image.width) * image.height)
         std::abort();
-    if (image.pixels.size() != static_cast<std::size_t>(image.width) * image.height) std::abort();
     for (std::uint32_t pixel : image.pixels)
         if (pixel >> 24 != 0xFF) std::abort();
 }
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
