@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace qx {
 namespace {
@@ -22,6 +23,36 @@ Span Clip(int offset, int destinationSize, int sourceSize, int maskSize) {
 
 std::uint32_t Channel(std::uint32_t pixel, int shift) { return (pixel >> shift) & 0xFFu; }
 
+// (1 - m/255) d + (m/255) s rounded, in integers: the numerator over 255 is never exactly
+// half-way, so adding 127 rounds as the real-valued formula does; below 65535,
+// (v + 1 + (v >> 8)) >> 8 is v / 255.
+std::uint32_t MixChannel(std::uint32_t d, std::uint32_t s, std::uint32_t m) {
+    const std::uint32_t v = (255 - m) * d + m * s + 127;
+    return (v + 1 + (v >> 8)) >> 8;
+}
+
+void BlendMasked(std::uint32_t* out, const std::uint32_t* in, const std::uint32_t* weights, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint32_t d = out[i], s = in[i], w = weights[i];
+        out[i] = (d & 0xFF000000u) | MixChannel(d & 0xFF, s & 0xFF, w & 0xFF) |
+                 MixChannel((d >> 8) & 0xFF, (s >> 8) & 0xFF, (w >> 8) & 0xFF) << 8 |
+                 MixChannel((d >> 16) & 0xFF, (s >> 16) & 0xFF, (w >> 16) & 0xFF) << 16;
+    }
+}
+
+void BlendConstant(std::uint32_t* out, const std::uint32_t* in, double opacity, std::size_t count) {
+    const double keep = 1.0 - opacity;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint32_t d = out[i], s = in[i];
+        std::uint32_t result = d & 0xFF000000u;
+        for (int shift = 0; shift <= 16; shift += 8) {
+            const double mixed = std::nearbyint(keep * Channel(d, shift) + opacity * Channel(s, shift));
+            result |= static_cast<std::uint32_t>(std::clamp(mixed, 0.0, 255.0)) << shift;
+        }
+        out[i] = result;
+    }
+}
+
 }  // namespace
 
 void DrawAlphaBitmap(int x, int y, PixelImage& destination, const PixelImage& source,
@@ -33,34 +64,16 @@ void DrawAlphaBitmap(int x, int y, PixelImage& destination, const PixelImage& so
     const Span columns = Clip(x, destination.width, source.width, maskWidth);
     const Span rows = Clip(y, destination.height, source.height, maskHeight);
     if (columns.first >= columns.end) return;
-    const double keep = 1.0 - opacity;
+    const std::size_t count = static_cast<std::size_t>(columns.end - columns.first);
 
     for (int row = rows.first; row < rows.end; ++row) {
-        std::uint32_t* out = &destination.pixels[static_cast<std::size_t>(row + y) * destination.width];
-        const std::uint32_t* in = &source.pixels[static_cast<std::size_t>(row) * source.width];
-        const std::uint32_t* weights =
-            perPixel ? &mask->pixels[static_cast<std::size_t>(row) * mask->width] : nullptr;
-        for (int column = columns.first; column < columns.end; ++column) {
-            const std::uint32_t d = out[column + x];
-            const std::uint32_t s = in[column];
-            std::uint32_t result = d & 0xFF000000u;
-            for (int shift = 0; shift <= 16; shift += 8) {
-                const std::uint32_t dc = Channel(d, shift);
-                const std::uint32_t sc = Channel(s, shift);
-                std::uint32_t value;
-                if (perPixel) {
-                    // (1 - m/255) d + (m/255) s in integers: the numerator over 255 is never
-                    // exactly half-way, so adding 127 rounds it as the real-valued formula does.
-                    const std::uint32_t m = Channel(weights[column], shift);
-                    value = ((255 - m) * dc + m * sc + 127) / 255;
-                } else {
-                    const double mixed = std::nearbyint(keep * dc + opacity * sc);
-                    value = static_cast<std::uint32_t>(std::clamp(mixed, 0.0, 255.0));
-                }
-                result |= value << shift;
-            }
-            out[column + x] = result;
-        }
+        std::uint32_t* out =
+            &destination.pixels[static_cast<std::size_t>(row + y) * destination.width + (x + columns.first)];
+        const std::uint32_t* in = &source.pixels[static_cast<std::size_t>(row) * source.width + columns.first];
+        if (perPixel)
+            BlendMasked(out, in, &mask->pixels[static_cast<std::size_t>(row) * mask->width + columns.first], count);
+        else
+            BlendConstant(out, in, opacity, count);
     }
 }
 
@@ -83,12 +96,15 @@ void StretchImage(const Rect& target, PixelImage& destination, const PixelImage&
     const int right = std::min(destination.width, target.right);
     const int top = std::max(0, target.top);
     const int bottom = std::min(destination.height, target.bottom);
+    if (left >= right) return;
+    std::vector<int> sourceColumn(static_cast<std::size_t>(right - left));
+    for (int x = left; x < right; ++x)
+        sourceColumn[x - left] = static_cast<int>((2LL * (x - target.left) + 1) * source.width / (2LL * width));
     for (int y = top; y < bottom; ++y) {
         const long long sourceRow = (2LL * (y - target.top) + 1) * source.height / (2LL * height);
         const std::uint32_t* in = &source.pixels[static_cast<std::size_t>(sourceRow) * source.width];
-        std::uint32_t* out = &destination.pixels[static_cast<std::size_t>(y) * destination.width];
-        for (int x = left; x < right; ++x)
-            out[x] = in[(2LL * (x - target.left) + 1) * source.width / (2LL * width)];
+        std::uint32_t* out = &destination.pixels[static_cast<std::size_t>(y) * destination.width + left];
+        for (std::size_t i = 0; i < sourceColumn.size(); ++i) out[i] = in[sourceColumn[i]];
     }
 }
 
