@@ -41,7 +41,7 @@ RowPlan PlanRow(const RowInput& row, const RowContext& context, const SkinLook& 
     plan.arrowSpace = row.isFolder || (!row.folderListing && row.hasTarget) ? kArrowSpace : 0;
 
     std::string name = row.text;
-    if (!browsing && context.inputMode == InputMode::EntrySearch) {
+    if (!browsing && !context.commandInput) {
         const std::size_t at = name.find(kNoDeleteMark);
         if (at != std::string::npos) name.erase(at, kNoDeleteMark.size());
     }
@@ -55,7 +55,7 @@ RowPlan PlanRow(const RowInput& row, const RowContext& context, const SkinLook& 
     plan.rightColumn = (detail.empty() ? 0 : measure(detail)) + 3 + plan.arrowSpace;
 
     const int nameWidth = drawWidth - plan.rightColumn - 3 - metrics.textLeft;
-    const bool fromFront = !browsing && context.inputMode != InputMode::EntrySearch;
+    const bool fromFront = !browsing && context.commandInput;
     name = fromFront ? TruncateFront(std::move(name), nameWidth, measure)
                      : TruncateEnd(std::move(name), nameWidth, measure);
 

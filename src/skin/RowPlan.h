@@ -4,7 +4,6 @@
 #include <string>
 
 #include "controls/Rect.h"
-#include "search/PrefixCharacters.h"
 #include "skin/RowMetrics.h"
 #include "skin/SkinLook.h"
 #include "skin/TextFit.h"
@@ -26,7 +25,7 @@ struct RowInput {
 
 struct RowContext {
     ListMode mode = ListMode::Entries;
-    InputMode inputMode = InputMode::EntrySearch;
+    bool commandInput = false;  // the input line is in the command or URL mode
     int index = 0;
     int topIndex = 0;
     int drawWidth = 0;  // the row area, left of the scroll bar

@@ -73,10 +73,10 @@ TEST_F(RowPlanTest, EntryRowWithTargetAndStretchedMark) {
 }
 
 TEST_F(RowPlanTest, CommandRowKeepsItsEndAndItsNoDeleteText) {
-    context.inputMode = InputMode::Command;
+    context.commandInput = true;
     context.drawWidth = 100;  // room for 7 characters
     EXPECT_EQ(Plan({"cmd.exe (NoDelete)"}).name.text, "..lete)");
-    context.inputMode = InputMode::EntrySearch;
+    context.commandInput = false;
     EXPECT_EQ(Plan({"a long entry name"}).name.text, "a lon..");
 }
 
