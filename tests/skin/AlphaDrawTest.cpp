@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "skin/AlphaDraw.h"
+#include "skin/RowImages.h"
 
 namespace qx {
 namespace {
@@ -78,6 +79,24 @@ TEST(AlphaDraw, MarksFadeOutAndJoinTheirCaps) {
     const PixelImage rightCap = Filled(1, 1, 0xFFFFFF);
     DrawThreePieceMark(canvas, Rect{1, 0, 7, 1}, Filled(1, 1, 0x808080), &cap, &shown, &rightCap, &hidden);
     EXPECT_EQ(Picture(canvas), (std::vector<std::string>{".##+++.."}));
+}
+
+TEST(AlphaDraw, RowArrowsUseTheirSizeAndAlphaImage) {
+    SkinLook look;
+    const auto white = std::make_shared<PixelImage>(Filled(2, 1, 0xFFFFFF));
+    const auto leftOnly = std::make_shared<PixelImage>(PixelImage{2, 1, {0xFFFFFF, 0}});
+    look.arrows = {white, white, leftOnly, nullptr, white, white, nullptr, leftOnly};
+    struct Case { ArrowKind arrow; bool large; const char* expected; };
+    const Case cases[] = {{ArrowKind::Folder, false, ".#.."}, {ArrowKind::Folder, true, ".##."},
+                          {ArrowKind::File, false, ".##."}, {ArrowKind::File, true, ".#.."}};
+    for (const Case& c : cases) {
+        PixelImage canvas = Filled(4, 1, 0);
+        RowPlan plan;
+        plan.arrow = c.arrow;
+        plan.arrowAt = Point{1, 0};
+        DrawRowImages(canvas, plan, look, c.large, 1, nullptr);
+        EXPECT_EQ(Picture(canvas)[0], c.expected) << c.large;
+    }
 }
 
 }  // namespace
