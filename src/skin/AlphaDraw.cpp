@@ -77,7 +77,7 @@ void DrawAlphaBitmap(int x, int y, PixelImage& destination, const PixelImage& so
     }
 }
 
-void DrawImage(int x, int y, PixelImage& destination, const PixelImage& source) {
+void CopyImage(int x, int y, PixelImage& destination, const PixelImage& source) {
     const Span columns = Clip(x, destination.width, source.width, source.width);
     const Span rows = Clip(y, destination.height, source.height, source.height);
     if (columns.first >= columns.end) return;

@@ -16,7 +16,7 @@ void DrawAlphaBitmap(int x, int y, PixelImage& destination, const PixelImage& so
                      const PixelImage* mask, double opacity);
 
 // Copies source unscaled to (x, y), clipped to the destination.
-void DrawImage(int x, int y, PixelImage& destination, const PixelImage& source);
+void CopyImage(int x, int y, PixelImage& destination, const PixelImage& source);
 
 // Draws source stretched over the rectangle (clipped to the destination), nearest neighbour
 // like StretchBlt's default mode: each target pixel takes the source pixel under its centre.

@@ -11,7 +11,7 @@ void DrawMasked(PixelImage& canvas, Point at, const SkinImage& image, const Skin
     if (alpha)
         DrawAlphaBitmap(at.x, at.y, canvas, *image, alpha.get(), -1);
     else
-        DrawImage(at.x, at.y, canvas, *image);
+        CopyImage(at.x, at.y, canvas, *image);
 }
 
 void DrawMark(PixelImage& canvas, const RowPlan& plan, const ListLook& list, int rowHeight,
@@ -30,7 +30,7 @@ void DrawMark(PixelImage& canvas, const RowPlan& plan, const ListLook& list, int
         break;
     case MarkKind::Stretched: StretchImage(area, canvas, mark); break;
     case MarkKind::Alpha: DrawMasked(canvas, Point{area.left, area.top}, list.mark, list.markAlpha); break;
-    case MarkKind::Plain: DrawImage(area.left, area.top, canvas, mark); break;
+    case MarkKind::Plain: CopyImage(area.left, area.top, canvas, mark); break;
     }
 }
 
@@ -44,7 +44,7 @@ void DrawRowImages(PixelImage& canvas, const RowPlan& plan, const SkinLook& look
         if (plan.fieldStretched)
             StretchImage(plan.fieldArea, canvas, *field);
         else
-            DrawImage(plan.fieldArea.left, plan.fieldArea.top, canvas, *field);
+            CopyImage(plan.fieldArea.left, plan.fieldArea.top, canvas, *field);
     }
     DrawMark(canvas, plan, list, rowHeight, fadeRamp);
     if (plan.arrow != ArrowKind::None) {
@@ -56,9 +56,9 @@ void DrawRowImages(PixelImage& canvas, const RowPlan& plan, const SkinLook& look
 void DrawListBackgroundImages(PixelImage& canvas, const ListBackgroundPlan& plan, const SkinLook& look) {
     const ListLook& list = look.list;
     if (plan.background && look.background)
-        DrawImage(plan.backgroundAt.x, plan.backgroundAt.y, canvas, *look.background);
+        CopyImage(plan.backgroundAt.x, plan.backgroundAt.y, canvas, *look.background);
     if (plan.track && list.scrollTrack) StretchImage(plan.trackRect, canvas, *list.scrollTrack);
-    if (plan.grip && list.grip) DrawImage(plan.gripAt.x, plan.gripAt.y, canvas, *list.grip);
+    if (plan.grip && list.grip) CopyImage(plan.gripAt.x, plan.gripAt.y, canvas, *list.grip);
     if (!list.scrollThumb) return;
     switch (plan.thumb) {
     case ThumbKind::None: break;
@@ -66,7 +66,7 @@ void DrawListBackgroundImages(PixelImage& canvas, const ListBackgroundPlan& plan
     case ThumbKind::Faded:
         DrawAlphaBitmap(plan.thumbAt.x, plan.thumbAt.y, canvas, *list.scrollThumb, nullptr, kFadedThumbOpacity);
         break;
-    case ThumbKind::Opaque: DrawImage(plan.thumbAt.x, plan.thumbAt.y, canvas, *list.scrollThumb); break;
+    case ThumbKind::Opaque: CopyImage(plan.thumbAt.x, plan.thumbAt.y, canvas, *list.scrollThumb); break;
     }
 }
 
