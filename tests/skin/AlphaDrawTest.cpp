@@ -54,6 +54,7 @@ TEST(AlphaDraw, BlendsEachChannelRoundedAndClamped) {
         {0xFF000000, 0x00FFFFFF, 0x808080, -1, 0xFF808080},  // grey mask: 128/255 of white
         {0x12646464, 0x00C8C8C8, 0x404040, -1, 0x127D7D7D},  // (191*100 + 64*200)/255 = 125.1
         {0xFF000000, 0x00010101, 0x808080, -1, 0xFF010101},  // 128/255 rounds up
+        {0xFF000000, 0x00010101, 0x7F7F7F, -1, 0xFF000000},  // 127/255 down
         {0xFF0A0A0A, 0xFFC8C8C8, 0xFF0080, -1, 0xFFC80A69},  // tinting: red all, green none, blue half
         {0xFF000000, 0xFFFFFFFF, 0, 0.3, 0xFF4C4C4C},         // 76.5 - epsilon
         {0xFF646464, 0xFFC8C8C8, 0, 0.3, 0xFF828282},         // 70 + 60

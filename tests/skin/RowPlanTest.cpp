@@ -57,6 +57,7 @@ TEST_F(RowPlanTest, EntryRowWithTargetAndStretchedMark) {
     EXPECT_EQ(plan.rightColumn, 23);
     EXPECT_EQ(plan.rowRect, (Rect{0, 38, 277, 57}));
     EXPECT_EQ(plan.field, FieldKind::First);
+    EXPECT_TRUE(plan.fieldStretched);
     EXPECT_EQ(plan.mark, MarkKind::Stretched);
     EXPECT_EQ(plan.markArea, (Rect{0, 38, 300, 57}));
     EXPECT_EQ(plan.name, (RowText{"Notepad", {21, 41}, {0, 38, 274, 57}, 0xFFFFFF}));
@@ -90,7 +91,7 @@ TEST_F(RowPlanTest, FolderRowsWithDetailFadeMarkAndHalo) {
     context.frozenHover = true;  // its shell menu is open: marked, but not selected
     RowPlan plan = Plan({"report.txt", false, false, true, "1.234 KB"});
     EXPECT_EQ(plan.detail, (RowText{"1.234..", {227, 3}, {0, 0, 300, 19}, 0x123456}));
-    EXPECT_TRUE(plan.detailTruncated);
+    EXPECT_TRUE(plan.hasDetail && plan.detailTruncated);
     EXPECT_EQ(plan.rightColumn, 73);
     EXPECT_EQ(plan.mark, MarkKind::Fade);
     EXPECT_EQ(plan.markArea, (Rect{0, 0, 130, 19}));  // behind the text

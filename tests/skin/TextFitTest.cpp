@@ -18,6 +18,7 @@ TEST(TextFit, TruncatesAtTheEndOrFront) {
         {true, "abcdef", 60, "abcdef"},
         {true, "abcdefgh", 60, "..efgh"},
         {true, "abcdef", 10, "..ef"},  // never fewer than 2 characters
+        {true, "abc", 10, "..bc"},
         {true, "ab", 0, "ab"},
         {true, "", 0, ""},
     };
@@ -54,7 +55,7 @@ TEST(InputLineText, PathShortensAFolderAtATime) {
         {path, 220, "C:\\...\\bbbb\\cccc\\x.exe"},
         {path, 170, "C:\\...\\cccc\\x.exe"},
         {path, 120, "C:\\...\\x.exe"},
-        {path, 90, "...\\x.exe"},
+        {path, 110, "...\\x.exe"},  // the drive goes with the last folder
         {path, 10, "...\\x.exe"},  // as short as a path gets
         {"C:x.exe", 50, "x.exe"},
         {"\\\\server\\share\\x", 100, "\\...\\x"},
