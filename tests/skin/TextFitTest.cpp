@@ -22,10 +22,10 @@ TEST(TextFit, TruncatesAtTheEndOrFront) {
         {true, "ab", 0, "ab"},
         {true, "", 0, ""},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.front ? TruncateFront(c.text, c.width, TenPerCharacter) : TruncateEnd(c.text, c.width, TenPerCharacter),
-                  c.expected)
-            << c.text << " in " << c.width;
+    for (const Case& c : cases) {
+        const auto cut = c.front ? TruncateFront : TruncateEnd;
+        EXPECT_EQ(cut(c.text, c.width, TenPerCharacter), c.expected) << c.text << " in " << c.width;
+    }
 }
 
 TEST(TextFit, SizeTexts) {
