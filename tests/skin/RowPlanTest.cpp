@@ -44,6 +44,10 @@ struct RowPlanTest : ::testing::Test {
         metrics.folderArrowTop = 4;
         context.drawWidth = 300;
     }
+    static RowInput Row(std::string text, bool isFolder = false, bool hasTarget = false, bool listing = false,
+                        std::string detail = "", std::string more = "") {
+        return RowInput{std::move(text), isFolder, hasTarget, listing, std::move(detail), std::move(more)};
+    }
     RowPlan Plan(const RowInput& row) { return PlanRow(row, context, look, metrics, TenPerCharacter); }
 };
 
@@ -52,7 +56,7 @@ TEST_F(RowPlanTest, EntryRowWithTargetAndStretchedMark) {
     context.index = 3;
     context.topIndex = 1;
     context.selected = true;
-    const RowPlan plan = Plan({"Notepad (NoDelete)", false, true});
+    const RowPlan plan = Plan(Row("Notepad (NoDelete)", false, true));
     EXPECT_EQ(plan.top, 38);
     EXPECT_EQ(plan.rightColumn, 23);
     EXPECT_EQ(plan.rowRect, (Rect{0, 38, 277, 57}));
@@ -66,19 +70,19 @@ TEST_F(RowPlanTest, EntryRowWithTargetAndStretchedMark) {
     EXPECT_EQ(plan.arrowAt, (Point{280, 43}));
 
     context.index = 1;  // the topmost visible row uses the first field, the next the second
-    EXPECT_EQ(Plan({"a"}).field, FieldKind::First);
+    EXPECT_EQ(Plan(Row("a")).field, FieldKind::First);
     context.index = 2;
-    EXPECT_EQ(Plan({"a"}).field, FieldKind::Second);
+    EXPECT_EQ(Plan(Row("a")).field, FieldKind::Second);
     look.properties.stretchMark = false;
-    EXPECT_EQ(Plan({"a"}).mark, MarkKind::Alpha);
+    EXPECT_EQ(Plan(Row("a")).mark, MarkKind::Alpha);
 }
 
 TEST_F(RowPlanTest, CommandRowKeepsItsEndAndItsNoDeleteText) {
     context.commandInput = true;
     context.drawWidth = 100;  // room for 7 characters
-    EXPECT_EQ(Plan({"cmd.exe (NoDelete)"}).name.text, "..lete)");
+    EXPECT_EQ(Plan(Row("cmd.exe (NoDelete)")).name.text, "..lete)");
     context.commandInput = false;
-    EXPECT_EQ(Plan({"a long entry name"}).name.text, "a lon..");
+    EXPECT_EQ(Plan(Row("a long entry name")).name.text, "a lon..");
 }
 
 TEST_F(RowPlanTest, FolderRowsWithDetailFadeMarkAndHalo) {
@@ -89,7 +93,7 @@ TEST_F(RowPlanTest, FolderRowsWithDetailFadeMarkAndHalo) {
     context.markToText = true;
     context.markTextExtra = 9;
     context.frozenHover = true;  // its shell menu is open: marked, but not selected
-    RowPlan plan = Plan({"report.txt", false, false, true, "1.234 KB"});
+    RowPlan plan = Plan(Row("report.txt", false, false, true, "1.234 KB"));
     EXPECT_EQ(plan.detail, (RowText{"1.234..", {227, 3}, {0, 0, 300, 19}, 0x123456}));
     EXPECT_TRUE(plan.hasDetail && plan.detailTruncated);
     EXPECT_EQ(plan.rightColumn, 73);
@@ -99,13 +103,13 @@ TEST_F(RowPlanTest, FolderRowsWithDetailFadeMarkAndHalo) {
     EXPECT_FALSE(plan.nameHalo || plan.detailHalo);  // no picture under the list
 
     context.customBackground = true;
-    plan = Plan({"report.txt", false, false, true, "1.234 KB"});
+    plan = Plan(Row("report.txt", false, false, true, "1.234 KB"));
     EXPECT_TRUE(plan.detailHalo);
     EXPECT_FALSE(plan.nameHalo);  // a marked row's name has none
     EXPECT_EQ(plan.haloColour, 0xABCDEFu);
 
     context.frozenHover = false;
-    plan = Plan({"Programs", true, false, true, "", " / more"});
+    plan = Plan(Row("Programs", true, false, true, "", " / more"));
     EXPECT_TRUE(plan.nameHalo);
     EXPECT_EQ(plan.mark, MarkKind::None);
     EXPECT_TRUE(plan.detailTruncated);  // a second detail always wants the tooltip
@@ -141,7 +145,7 @@ TEST(RowTooltip, ShownOnlyForTruncatedDetailOverTheRows) {
     EXPECT_FALSE(PlanRowTooltip(row, true, false, false, 0).show);  // over the scroll bar
     EXPECT_FALSE(PlanRowTooltip(row, true, true, true, 0).show);    // button held
     EXPECT_FALSE(PlanRowTooltip(row, false, true, false, 0).show);
-    tip = PlanRowTooltip({"x", false, false, true, "@nod"}, true, true, false, 0);
+    tip = PlanRowTooltip(RowPlanTest::Row("x", false, false, true, "@nod"), true, true, false, 0);
     EXPECT_EQ(tip.title, "Dateiinfo");
     EXPECT_EQ(tip.text, "Name: x");
 }
