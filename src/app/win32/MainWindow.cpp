@@ -704,13 +704,17 @@ void MainWindow::ShowWaitingText(const std::string& text) {
 }
 
 void MainWindow::ApplyOpacity(int alpha) {
-    const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_EXSTYLE);
-    if (alpha == kNotLayered) {
-        SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, style & ~WS_EX_LAYERED);
-        return;
-    }
+    // Magenta pixels are the colour key: layered, the looks' round corners are see-through.
+    constexpr COLORREF kColourKey = RGB(255, 0, 255);
+    const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_LAYERED);
+    SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, style);
+    if (alpha == kNotLayered) return;
     SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, style | WS_EX_LAYERED);
-    SetLayeredWindowAttributes(hwnd_, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+    if (alpha >= 255) {
+        SetLayeredWindowAttributes(hwnd_, kColourKey, 0, LWA_COLORKEY);
+    } else {
+        SetLayeredWindowAttributes(hwnd_, kColourKey, static_cast<BYTE>(alpha), LWA_COLORKEY | LWA_ALPHA);
+    }
 }
 
 void MainWindow::ApplyStayOnTop(bool onTop) {
