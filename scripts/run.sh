@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Quillox.exe with the MinGW cross compiler and runs it under Wine.
 # The program folder is build/run/: Quillox.exe beside Quillox-Data\, which receives the
-# first-run templates from data/templates/ when they are missing (the user's data is never
-# overwritten). Without DISPLAY the window goes to a private virtual display (Xvfb).
+# first-run templates from data/templates/ and the sample skin data/skins/Slate/ (as
+# Skins\Slate\) when they are missing (the user's data is never overwritten). Without
+# DISPLAY the window goes to a private virtual display (Xvfb).
 # Wine's windows are unmanaged (shown and hidden at once, also with no window manager).
 # Extra arguments are passed to Quillox.exe after "-showonstartup".
 set -uo pipefail
@@ -36,6 +37,11 @@ mkdir -p "$dataFolder"
 cp build/mingw/Quillox.exe "$programFolder/Quillox.exe" || exit 1
 if compgen -G "data/templates/*" >/dev/null; then
     cp -R -n data/templates/. "$dataFolder/"
+fi
+# The sample skin, unless the user has a skin of that name already.
+if [[ -d data/skins/Slate && ! -e "$dataFolder/Skins/Slate" ]]; then
+    mkdir -p "$dataFolder/Skins"
+    cp -R data/skins/Slate "$dataFolder/Skins/Slate"
 fi
 exec 9>&-
 

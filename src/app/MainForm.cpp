@@ -12,6 +12,7 @@
 #include "exec/LaunchWorkers.h"
 #include "search/FolderBrowser.h"
 #include "search/ResultListModel.h"
+#include "skin/Skin.h"
 #include "store/EntryStore.h"
 #include "text/LanguageStrings.h"
 #include "text/PathText.h"
@@ -77,6 +78,7 @@ void MainForm::FormCreate(const std::string& exePath, const std::vector<std::str
     CreateLaunching();
     CreateEntryUpkeep();
     CreateFolderBrowsing();
+    skin_ = std::make_unique<Skin>(SkinSources{platform_.files, platform_.resources, folders_.skinsFolder});
 
     view_.ProcessPendingMessages();
     view_.StartTimer(WindowTimer::Housekeeping, kHousekeepingIntervalMs);
@@ -251,6 +253,9 @@ void MainForm::ReleaseWindow() {
     if (!IsFolderBrowsing()) keys_->SetInputText(prefixes_.FolderSearchChar());
     released_ = true;
     ShowReleasedTitle();
+    // The free window's skin is tinted, so it is told apart from the new instance.
+    ReportSkin(skin_->SetReleased());
+    ApplySkinLook();
     // The housekeeping tick looks for the new instance; the window keeps working meanwhile.
     awaitingNewInstance_ = true;
     releasedAtMs_ = platform_.clock.NowMs();
@@ -301,6 +306,7 @@ void MainForm::ReadSettings() {
     view_.ApplyStayOnTop(settings_.stayOnTop);
     view_.ApplyListSize(settings_.listWidth, settings_.listHeight);
     prefixes_ = PrefixCharactersOf(settings_);
+    StartSkin();
 }
 
 void MainForm::SaveSettings() {
@@ -312,6 +318,7 @@ void MainForm::ToggleOption(OptionFlag flag) {
     bool& value = OptionFlagOf(settings_, flag);
     value = !value;
     if (flag == OptionFlag::StayOnTop) view_.ApplyStayOnTop(value);
+    if (flag == OptionFlag::LargeIcons || flag == OptionFlag::LargeSearchIcons) UpdateRowIconSize();
     // The other flags take effect where they are read: launching, folder browsing, drawing.
     SaveSettings();
 }
@@ -320,6 +327,9 @@ void MainForm::SetOpacityPercent(int percent) {
     settings_.alpha = percent == kNotLayered ? kNotLayered : PercentToAlpha(percent);
     view_.ApplyOpacity(settings_.alpha);
     SaveSettings();
+    // Magenta turns grey or back into the colour key.
+    if (skin_) ReportSkin(skin_->SetNoLayer(settings_.alpha == kNotLayered));
+    ApplySkinLook();
 }
 
 void MainForm::FormEditChange(const std::string& text) {

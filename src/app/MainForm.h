@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,8 @@ class LaunchWorkers;
 class EntryStore;
 class KeyboardCommands;
 class ResultListModel;
+class Skin;
+struct SkinFailure;
 
 inline constexpr const char* kWindowClassName = "TQxForm1";
 inline constexpr const char* kCaptionDesigned = "quilx";
@@ -134,7 +137,10 @@ public:
     // The items of "Eintrag hinzufügen" in the options menu.
     void RunAddCommand(AddEntryCommand command);
     // The "Sprache/Language" items: tag 0 German, 1 English.
-    void ChooseLanguage(int tag) { language_.ChooseLanguage(tag); }
+    void ChooseLanguage(int tag) {
+        language_.ChooseLanguage(tag);
+        ApplySkinLook();  // the button captions
+    }
 
     // The options menu's "Einträge verwalten" items.
     void ManageEntries(ManageCommand command);
@@ -155,6 +161,8 @@ public:
     void ChooseBackground(bool custom);
     // The window's size changed: the background is composed for the new height.
     void OnWindowResized(int windowHeight);
+    // The window's "all entries" button: the list of every entry, as Ctrl+Alt+A shows it.
+    void ShowAllEntries() { ChangeToListBox(); }
 
     // The error box with the system's message of a failed file operation; nothing on success.
     void ShowError(const Status& status);
@@ -257,6 +265,16 @@ private:
     void RunFolderCommand(MenuCommand command) override;
     void DeleteMarkedItems() override {}
 
+    // The skin (MainFormSkin.cpp): the look stored in the settings, and the look handed to the
+    // window after every change, its background composed for the list's size.
+    void StartSkin();
+    void ApplySkinLook();
+    // The row icon size of the current mode, for the custom skin's row images.
+    void UpdateRowIconSize();
+    // A skin that failed to load: its message, as information when the window fell back to
+    // "MacOS 1", as an error when only its row images are missing.
+    void ReportSkin(const std::optional<SkinFailure>& failure);
+
     // Folder browsing (MainFormFolders.cpp).
     void CreateFolderBrowsing();
     void DestroyFolderBrowsing();
@@ -312,6 +330,7 @@ private:
     std::unique_ptr<LogWriter> log_;
     std::unique_ptr<LockCounter> fileOpLock_;
     std::unique_ptr<LockCounter> inputLock_;
+    std::unique_ptr<Skin> skin_;
 
     // The row an in-place rename and the context menu act on (compared, never followed, until
     // found in the rows again).

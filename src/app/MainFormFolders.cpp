@@ -87,6 +87,7 @@ void MainForm::SetFolderBrowsing(bool on) {
         view_.SetInputTextColour(std::nullopt);
         view_.ApplyListSize(settings_.listWidth, settings_.listHeight);
     }
+    UpdateRowIconSize();
     list.Repaint();
 }
 

@@ -15,6 +15,8 @@ public:
     // The chosen folder as the picker returns it (a drive root keeps its backslash, others
     // have none); nothing when cancelled.
     virtual std::optional<std::string> ChooseFolder() = 0;
+    // One existing bitmap file ("Bitmaps (*.bmp)"), as a full path; nothing when cancelled.
+    virtual std::optional<std::string> ChooseBitmap() = 0;
 };
 
 }  // namespace qx

@@ -44,6 +44,7 @@ struct ListLook {
     SkinImage leftCap, leftCapAlpha, rightCap, rightCapAlpha;  // three-piece mark
     SkinImage scrollThumb, scrollThumbAlpha, scrollTrack;
     SkinImage grip;  // the list's own resize grip; none when hidden or on the window
+    SkinImage fadeRamp;  // alpha ramp of the selection fading out at its right end (folders)
     int cropRight = 0;
     int cropBottom = 0;  // rows leave this many pixels at the list's bottom unused
     std::uint32_t selectionColour = 0xFFFFFF;  // text of the selected row
@@ -65,7 +66,10 @@ struct SkinLook {
     SkinImage topRight;  // top-right frame image, right-aligned
     bool topLeftVisible = true;
     bool topRightVisible = true;
-    bool topRightTransparent = false;  // magenta pixels of topRight are not drawn
+    // Pixels of the colour of topRight's bottom-left pixel are not drawn (a skin's
+    // "Leiste\TranspBitmap.bmp" marks its see-through part so, pure green in "Slate").
+    bool topRightTransparent = false;
+    SkinImage inputBar;  // stretched under the input line when there is no background
     SkinImage windowGrip;  // the separate grip image on the window; none: hidden
     // The composed window background, drawn at the window's top-left; none: the window colour.
     SkinImage background;

@@ -26,6 +26,7 @@ struct FakeLinks : IShellLinkSource {
 struct FakeDialogs : IFileDialogs {
     Lines ChooseFiles() override { return files; }
     std::optional<std::string> ChooseFolder() override { return folder; }
+    std::optional<std::string> ChooseBitmap() override { return std::nullopt; }
     Lines files;
     std::optional<std::string> folder;
 };

@@ -9,6 +9,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <exception>
 
 #include "app/RowContextMenu.h"
@@ -32,18 +33,70 @@ constexpr UINT kCmdAutorunThisUser = 180;
 constexpr UINT kCmdAutorunAllUsers = 181;
 constexpr UINT kCmdManageFirst = 200;  // + ManageCommand
 constexpr UINT kCmdAddFirst = 182;  // + AddEntryCommand
+constexpr UINT kCmdBackgroundStandard = 220;
+constexpr UINT kCmdBackgroundCustom = 221;
+constexpr UINT kCmdThemeFirst = 1000;  // + the item's position in MainForm::ThemeMenuItems()
+constexpr UINT kMaxThemeItems = 400;
+constexpr int kButtonIdFirst = 30;  // + WindowButton
 constexpr int kInputLineId = 10;
 constexpr int kResultListId = 11;
 constexpr int kKeyCaptureId = 12;
-constexpr int kInputHeight = 24;
 constexpr int kBusyWidth = 200;
 constexpr int kBusyHeight = 40;
 
 UINT_PTR TimerId(WindowTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
 
+// Where the window's pieces go for a look and a client size.
+struct WindowLayout {
+    POINT buttons[kWindowButtonCount]{};
+    RECT input{};  // the edit control
+    RECT list{};
+};
+
+ImageSize SizeOf(const SkinImage& image, ImageSize otherwise) {
+    return image ? ImageSize{image->width, image->height} : otherwise;
+}
+
+WindowLayout LayoutFor(const SkinLook& look, int width, int height) {
+    const SkinProperties& p = look.properties;
+    const SkinPositions& at = p.positions;
+    const auto buttonSize = [&](WindowButton button, ImageSize otherwise) {
+        return SizeOf(ButtonOf(look, button).draw, otherwise);
+    };
+    WindowLayout layout;
+    auto& b = layout.buttons;
+    int listTop = at.listTop;
+    if (p.customObjectPositions) {
+        b[0] = {at.allEntriesLeft, at.allEntriesTop};
+        b[1] = {at.optionsLeft, at.optionsTop};
+        b[2] = {at.infoLeft, at.infoTop};
+        b[3] = {at.closeButtonLeft, at.closeButtonTop};
+        b[4] = {at.minimiseButtonLeft, at.minimiseButtonTop};
+        layout.input = RECT{at.inputLeft, at.inputTop + 2, width - at.inputRightGap, at.inputTop + 2 + at.inputHeight};
+    } else {
+        // The frame's top-left image sets the input line's left and the text buttons' row.
+        const ImageSize frame = SizeOf(look.topLeft, ImageSize{48, 23});
+        const ImageSize allEntries = buttonSize(WindowButton::AllEntries, ImageSize{145, 17});
+        const ImageSize options = buttonSize(WindowButton::Options, ImageSize{73, 17});
+        b[3] = {8, 4};
+        b[4] = {29, 4};
+        b[0] = {p.listLeft + 4, frame.height + 1};
+        b[1] = {b[0].x + allEntries.width + 6, b[0].y};
+        b[2] = {b[1].x + options.width + 6, b[0].y};
+        layout.input = RECT{frame.width, 2, width - at.inputRightGap, 2 + 20};
+        listTop = b[0].y + allEntries.height;
+    }
+    layout.input.right = std::max(layout.input.left, layout.input.right);
+    layout.list = RECT{p.listLeft, listTop, std::max(p.listLeft, width - p.listRight),
+                       std::max(listTop, height - p.listBottom)};
+    return layout;
+}
+
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance) : instance_(instance), resultList_(instance, clock_) {}
+MainWindow::MainWindow(HINSTANCE instance) : instance_(instance), resultList_(instance, clock_) {
+    for (std::size_t i = 0; i < kWindowButtonCount; ++i) buttons_.push_back(std::make_unique<ImageButton>(instance, clock_));
+}
 
 MainWindow::~MainWindow() {
     if (hwnd_) DestroyWindow(hwnd_);
@@ -86,8 +139,10 @@ bool MainWindow::Create(const std::string& exePath, const std::vector<std::strin
     services.fileDialogs = &fileDialogs_;
     shellView_ = std::make_unique<Win32ShellFolderView>();
     services.shellView = shellView_.get();
+    services.resources = &resources_;
     form_ = std::make_unique<MainForm>(*this, services);
     form_->SetIconSource(&icons_);
+    SetButtonCaptions();
     form_->FormCreate(exePath, arguments);
     return true;
 }
@@ -136,6 +191,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_SIZE:
             LayoutControls();
+            if (form_ && wParam != SIZE_MINIMIZED) form_->OnWindowResized(HIWORD(lParam));
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // the paint covers the whole window
+        case WM_PAINT:
+            PaintWindow();
             return 0;
         case WM_TIMER:
             if (!form_) break;
@@ -152,6 +213,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 OnCommand(LOWORD(wParam));
                 return 0;
             }
+            if (form_ && LOWORD(wParam) >= kButtonIdFirst && LOWORD(wParam) < kButtonIdFirst + kWindowButtonCount) {
+                OnWindowButton(static_cast<WindowButton>(LOWORD(wParam) - kButtonIdFirst));
+                return 0;
+            }
             if (form_) OnFieldNotification(LOWORD(wParam), HIWORD(wParam));
             break;
         case WM_CTLCOLORSTATIC:
@@ -163,11 +228,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_CTLCOLOREDIT:
-            if (reinterpret_cast<HWND>(lParam) == inputLine_ && inputColour_) {
+            if (reinterpret_cast<HWND>(lParam) == inputLine_ && inputBrush_) {
+                // Folder browsing's own colour wins over the look's.
                 const auto dc = reinterpret_cast<HDC>(wParam);
-                SetTextColor(dc, *inputColour_);
-                SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+                SetTextColor(dc, inputColour_ ? *inputColour_ : static_cast<COLORREF>(look_.inputTextColour));
+                SetBkColor(dc, static_cast<COLORREF>(look_.inputBackColour));
+                return reinterpret_cast<LRESULT>(inputBrush_.get());
             }
             break;
         case WM_SETFOCUS:
@@ -251,6 +317,10 @@ void MainWindow::OnCommand(UINT id) {
         case kCmdLanguageEnglish:
             if (form_) form_->ChooseLanguage(static_cast<int>(id - kCmdLanguageGerman));
             break;
+        case kCmdBackgroundStandard:
+        case kCmdBackgroundCustom:
+            if (form_) form_->ChooseBackground(id == kCmdBackgroundCustom);
+            break;
         default:
             if (!form_) break;
             if (id >= kCmdOptionFirst && id <= kCmdOptionFirst + static_cast<UINT>(OptionFlag::LargeSearchIcons))
@@ -266,6 +336,12 @@ void MainWindow::OnCommand(UINT id) {
                 form_->ManageEntries(static_cast<ManageCommand>(id - kCmdManageFirst));
             if (id >= kCmdAddFirst && id <= kCmdAddFirst + static_cast<UINT>(AddEntryCommand::WindowsCommand))
                 form_->RunAddCommand(static_cast<AddEntryCommand>(id - kCmdAddFirst));
+            if (id >= kCmdThemeFirst && id < kCmdThemeFirst + kMaxThemeItems) {
+                // Listed afresh: the command also arrives without the menu having been opened.
+                const std::vector<ThemeMenuItem> items = form_->ThemeMenuItems();
+                const std::size_t position = id - kCmdThemeFirst;
+                if (position < items.size()) form_->ChooseTheme(items[position]);
+            }
             if (id >= kCmdRowMenuFirst && id < kCmdRowMenuFirst + kRowMenuItemCount)
                 form_->RunRowMenuItem(static_cast<RowMenuItem>(id - kCmdRowMenuFirst));
             break;
@@ -274,7 +350,7 @@ void MainWindow::OnCommand(UINT id) {
 
 void MainWindow::CreateControls() {
     const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-    inputLine_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd_,
+    inputLine_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 0, 0, hwnd_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kInputLineId)), instance_, nullptr);
     // Placed outside the visible area: it takes the keys while the input line only shows them.
     keyCapture_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, -200, -200, 20, 20, hwnd_,
@@ -285,27 +361,173 @@ void MainWindow::CreateControls() {
                                    instance_, nullptr);
     busyPanel_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_BORDER | SS_CENTER | SS_CENTERIMAGE, 0, 0, kBusyWidth,
                                  kBusyHeight, hwnd_, nullptr, instance_, nullptr);
-    resultList_.Create(hwnd_, kResultListId, 0, kInputHeight, 0, 0);
+    resultList_.Create(hwnd_, kResultListId, 0, 0, 0, 0);
+    for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->Create(hwnd_, kButtonIdFirst + static_cast<int>(i), 0, 0);
     // The busy panel lies over the list: the list must not paint over it.
     SetWindowLongPtrA(resultList_.Handle(), GWL_STYLE,
                       GetWindowLongPtrA(resultList_.Handle(), GWL_STYLE) | WS_CLIPSIBLINGS);
     resultList_.OnMouseWheel = [this](int delta) {
         if (form_) form_->MouseWheel(delta);
     };
-    SendMessageA(inputLine_, WM_SETFONT, font, FALSE);
     SendMessageA(waitingLine_, WM_SETFONT, font, FALSE);
     SendMessageA(busyPanel_, WM_SETFONT, font, FALSE);
     resultList_.SetFont(reinterpret_cast<HFONT>(font));
-    LayoutControls();
+    // The plain look until the form hands over its own.
+    ApplySkinLook(look_);
 }
 
 void MainWindow::LayoutControls() {
     if (!inputLine_) return;
     RECT client;
     GetClientRect(hwnd_, &client);
-    MoveWindow(inputLine_, 0, 0, client.right, kInputHeight, TRUE);
-    MoveWindow(waitingLine_, 0, 0, client.right, kInputHeight, TRUE);
-    MoveWindow(resultList_.Handle(), 0, kInputHeight, client.right, client.bottom - kInputHeight, TRUE);
+    const WindowLayout layout = LayoutFor(look_, client.right, client.bottom);
+    const RECT& input = layout.input;
+    MoveWindow(inputLine_, input.left, input.top, input.right - input.left, input.bottom - input.top, TRUE);
+    MoveWindow(waitingLine_, input.left, input.top, input.right - input.left, input.bottom - input.top, TRUE);
+    const RECT& list = layout.list;
+    listPainter_.SetListOrigin(list.left, list.top);
+    MoveWindow(resultList_.Handle(), list.left, list.top, list.right - list.left, list.bottom - list.top, TRUE);
+    for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->MoveTo(layout.buttons[i].x, layout.buttons[i].y);
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void MainWindow::PaintWindow() {
+    PaintGuard paint(hwnd_);
+    if (!paint.dc()) return;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    const int width = std::max(1, static_cast<int>(client.right));
+    const int height = std::max(1, static_cast<int>(client.bottom));
+    // Drawn off-screen first: the frame pieces overlap, and the window must not flicker.
+    UniqueMemoryDc canvas(CreateCompatibleDC(paint.dc()));
+    UniqueBitmap buffer(CreateCompatibleBitmap(paint.dc(), width, height));
+    if (!canvas || !buffer) return;
+    {
+        ScopedSelectObject selected(canvas.get(), buffer.get());
+        UniqueBrush ground(CreateSolidBrush(static_cast<COLORREF>(look_.windowColour)));
+        FillRect(canvas.get(), &client, ground.get());
+        if (background_) background_.Draw(canvas.get(), 0, 0);
+        const int frameLeft = look_.topLeftVisible && topLeft_ ? topLeft_.width() : 0;
+        const int frameRight = width - (look_.topRightVisible && topRight_ ? topRight_.width() : 0);
+        if (!background_ && (inputBar_ || (look_.topLeftVisible && topLeft_))) {
+            // The input line's ground between the two frame images.
+            const int barHeight = inputBar_ ? inputBar_.height() : topLeft_.height();
+            const RECT bar{frameLeft, 0, std::max(frameLeft, frameRight), barHeight};
+            if (inputBar_) {
+                inputBar_.Stretch(canvas.get(), bar);
+            } else {
+                UniqueBrush well(CreateSolidBrush(static_cast<COLORREF>(look_.inputBackColour)));
+                FillRect(canvas.get(), &bar, well.get());
+            }
+        }
+        if (look_.topLeftVisible && topLeft_) topLeft_.Draw(canvas.get(), 0, 0);
+        if (look_.topRightVisible && topRight_) topRight_.Draw(canvas.get(), width - topRight_.width(), 0);
+        if (windowGrip_) windowGrip_.Draw(canvas.get(), width - windowGrip_.width(), height - windowGrip_.height());
+        BitBlt(paint.dc(), 0, 0, width, height, canvas.get(), 0, 0, SRCCOPY);
+    }
+}
+
+void MainWindow::ApplySkinLook(const SkinLook& look) {
+    look_ = look;
+    const auto opaque = [](const SkinImage& image) { return image ? SkinBitmap::Opaque(*image) : SkinBitmap{}; };
+    background_ = opaque(look.background);
+    topLeft_ = opaque(look.topLeft);
+    inputBar_ = opaque(look.inputBar);
+    // A transparent frame image leaves out the colour of its bottom-left pixel, as the skins
+    // draw it (a key colour that occurs nowhere else in the picture).
+    if (look.topRight && look.topRightTransparent && !look.topRight->pixels.empty())
+        topRight_ = SkinBitmap::ColourKeyed(*look.topRight,
+                                            look.topRight->pixels[static_cast<std::size_t>(look.topRight->height - 1) *
+                                                                  static_cast<std::size_t>(look.topRight->width)]);
+    else
+        topRight_ = opaque(look.topRight);
+    windowGrip_ = opaque(look.windowGrip);
+
+    inputBrush_.reset(CreateSolidBrush(static_cast<COLORREF>(look.inputBackColour)));
+    const int fontHeight = std::max(1, look.properties.positions.inputHeight - 2);
+    inputFont_.reset(CreateFontA(look.properties.customObjectPositions ? fontHeight : 18, 0, 0, 0,
+                                 look.inputFontBold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                 look.inputFontName.c_str()));
+    if (inputLine_ && inputFont_) SendMessageA(inputLine_, WM_SETFONT, reinterpret_cast<WPARAM>(inputFont_.get()), TRUE);
+
+    listPainter_.SetLook(look, resultList_.Model());
+    if (listPainter_.HasImages()) {
+        resultList_.SetDrawItem([this](HDC canvas, int index, const Rect& rect, const RowState& state) {
+            listPainter_.Draw(canvas, resultList_.Model(), index, RECT{rect.left, rect.top, rect.right, rect.bottom},
+                              state);
+        });
+    } else {
+        resultList_.SetDrawItem(nullptr);
+    }
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        buttons_[i]->SetGroundColour(look.windowColour);
+        buttons_[i]->SetFont(look.buttonFont);
+        buttons_[i]->SetLook(look.buttons[i]);
+    }
+    SetButtonCaptions();
+    // The list keeps its size; the window grows or shrinks around it to the look's margins.
+    if (listWidth_ > 0 && listHeight_ > 0) ApplyListSize(listWidth_, listHeight_);
+    LayoutControls();
+    resultList_.Invalidate();
+    if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void MainWindow::SetButtonCaptions() {
+    if (!form_) return;
+    const std::pair<WindowButton, const LangPair*> captions[] = {{WindowButton::AllEntries, &texts::ShowAllEntries},
+                                                                 {WindowButton::Options, &texts::OptionsButton},
+                                                                 {WindowButton::Info, &texts::InfoHelpButton}};
+    for (const auto& [button, caption] : captions) {
+        ButtonLook look = ButtonOf(look_, button);
+        if (look.caption.empty()) look.caption = form_->language().Text(*caption);
+        buttons_[static_cast<std::size_t>(button)]->SetLook(look);
+    }
+}
+
+void MainWindow::OnWindowButton(WindowButton button) {
+    switch (button) {
+        case WindowButton::AllEntries:
+            form_->ShowAllEntries();
+            break;
+        case WindowButton::Options:
+            if (!form_->released()) ShowOptionsMenu();
+            break;
+        case WindowButton::Info:
+            // Nothing yet: the info dialog arrives with the dialogs.
+            break;
+        case WindowButton::Close:
+            PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+            break;
+        case WindowButton::Minimise:
+            RequestMinimise();
+            break;
+    }
+}
+
+void MainWindow::AppendSkinMenus(HMENU looks) {
+    const auto text = [this](const LangPair& pair) { return form_->language().Text(pair); };
+    if (HMENU theme = CreatePopupMenu()) {
+        AppendMenuA(looks, MF_POPUP, reinterpret_cast<UINT_PTR>(theme), text(texts::Theme).c_str());
+        const std::vector<ThemeMenuItem> items = form_->ThemeMenuItems();
+        for (std::size_t i = 0; i < items.size() && i < kMaxThemeItems; ++i) {
+            const ThemeMenuItem& item = items[i];
+            if (!item.visible) continue;
+            if (item.separatorBefore) AppendMenuA(theme, MF_SEPARATOR, 0, nullptr);
+            // A skin folder's name is shown as it is: "&" would otherwise mark a shortcut key.
+            std::string caption;
+            for (const char c : item.caption) caption += c == '&' ? std::string("&&") : std::string(1, c);
+            AppendMenuA(theme, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED),
+                        kCmdThemeFirst + static_cast<UINT>(i), caption.c_str());
+        }
+    }
+    if (HMENU background = CreatePopupMenu()) {
+        AppendMenuA(looks, MF_POPUP, reinterpret_cast<UINT_PTR>(background), text(texts::BackgroundImage).c_str());
+        const bool custom = !form_->settings().customBackgroundPath.empty();
+        AppendMenuA(background, MF_STRING | (custom ? MF_UNCHECKED : MF_CHECKED), kCmdBackgroundStandard, "Standard");
+        AppendMenuA(background, MF_STRING | (custom ? MF_CHECKED : MF_UNCHECKED), kCmdBackgroundCustom,
+                    text(texts::UserDefined).c_str());
+    }
 }
 
 void MainWindow::ShowTrayMenu() {
@@ -419,6 +641,7 @@ void MainWindow::ShowOptionsMenu() {
         option(general, OptionFlag::LargeSearchIcons, texts::LargeIconsForDiskSearch);
     }
     if (HMENU looks = submenu(menu.get(), text(texts::Appearance))) {
+        AppendSkinMenus(looks);
         if (HMENU opacity = submenu(looks, text(texts::OpacityMenu))) {
             const int ticked = OpacityMenuTick(settings.alpha);
             for (UINT i = 0; i < kOpacityMenuPercents.size(); ++i) {
@@ -445,7 +668,11 @@ void MainWindow::ShowOptionsMenu() {
     }
     RECT rect;
     GetWindowRect(hwnd_, &rect);
-    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN, rect.left, rect.top + kInputHeight, 0, hwnd_, nullptr);
+    // Below the options button, where the button is.
+    RECT button{};
+    const HWND options = buttons_[static_cast<std::size_t>(WindowButton::Options)]->Handle();
+    if (options && IsWindowVisible(options) && GetWindowRect(options, &button)) rect = RECT{button.left, button.bottom, 0, 0};
+    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN, rect.left, rect.top, 0, hwnd_, nullptr);
 }
 
 void MainWindow::ShowRowContextMenu(const RowMenuVisibility& visible) {
@@ -491,7 +718,11 @@ void MainWindow::ApplyStayOnTop(bool onTop) {
 }
 
 void MainWindow::ApplyListSize(int width, int height) {
-    RECT frame{0, 0, width, kInputHeight + height};
+    listWidth_ = width;
+    listHeight_ = height;
+    const SkinProperties& p = look_.properties;
+    const int listTop = LayoutFor(look_, 0, 0).list.top;
+    RECT frame{0, 0, p.listLeft + width + p.listRight, listTop + height + p.listBottom};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -555,7 +786,8 @@ void MainWindow::SetTrayIconVisible(bool visible) {
 
 void MainWindow::MarkReleased() {
     SetTrayIconVisible(false);
-    const HICON released = LoadIconA(nullptr, IDI_INFORMATION);
+    iconList_.Set(1, LoadIconA(nullptr, IDI_INFORMATION));
+    const HICON released = iconList_.Get(1);
     SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(released));
     SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(released));
 }

@@ -24,9 +24,14 @@
 #include "platform/win32/Win32LinkFiles.h"
 #include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Resources.h"
 #include "platform/win32/Win32ShellFolderView.h"
 #include "platform/win32/Win32ShellItems.h"
 #include "platform/win32/Win32SystemInfo.h"
+#include "skin/SkinLook.h"
+#include "skin/win32/ImageButton.h"
+#include "skin/win32/ListLookPainter.h"
+#include "skin/win32/SkinBitmap.h"
 
 namespace qx {
 
@@ -82,8 +87,7 @@ public:
     void ApplyListSize(int width, int height) override;
     void SetInputTextColour(std::optional<std::uint32_t> colour) override;
     void SetFormEnabled(bool enabled) override { EnableWindow(hwnd_, enabled); }
-    // Placeholder until the window draws skins: it keeps its plain look.
-    void ApplySkinLook(const SkinLook&) override {}
+    void ApplySkinLook(const SkinLook& look) override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -91,6 +95,11 @@ private:
     bool HandleSysCommand(WPARAM command);
     void CreateControls();
     void LayoutControls();
+    // The window's own paint: colour, background, the top frame images and the grip.
+    void PaintWindow();
+    void SetButtonCaptions();
+    void OnWindowButton(WindowButton button);
+    void AppendSkinMenus(HMENU looks);
     void ShowTrayMenu();
     // The keys of both text fields go through the form before the edit control sees them.
     static LRESULT CALLBACK FieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -111,6 +120,17 @@ private:
     const UINT taskbarCreatedMessage_ = RegisterWindowMessageA("TaskbarCreated");
     Win32Clock clock_;
     ListBoxWindow resultList_;
+
+    // The active look and what the window made of it.
+    SkinLook look_;
+    SkinBitmap background_, topLeft_, inputBar_, topRight_, windowGrip_;
+    ListLookPainter listPainter_;
+    std::vector<std::unique_ptr<ImageButton>> buttons_;  // indexed by WindowButton
+    UniqueBrush inputBrush_;
+    UniqueFont inputFont_;
+    int listWidth_ = 0;  // the list size last asked for
+    int listHeight_ = 0;
+    IconList iconList_;  // 1: the released window's icon
     EditEntryDialog editorDialog_;
 
     Win32FileSystem files_;
@@ -120,6 +140,7 @@ private:
     Win32KeyboardState keyboard_;
     std::shared_ptr<Win32Clipboard> clipboard_ = std::make_shared<Win32Clipboard>();
     Win32Registry registry_;
+    Win32Resources resources_;
     Win32InstallerLookup installer_;
     Win32ShellItems shell_;
     Win32FileDialogs fileDialogs_;

@@ -52,4 +52,17 @@ std::optional<std::string> Win32FileDialogs::ChooseFolder() {
     return std::string(path);
 }
 
+std::optional<std::string> Win32FileDialogs::ChooseBitmap() {
+    char path[MAX_PATH] = {};
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = "Bitmaps (*.bmp)\0*.bmp\0";
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    if (!::GetOpenFileNameA(&dialog)) return std::nullopt;
+    return std::string(path);
+}
+
 }  // namespace qx

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "app/FakeMainWindowView.h"
+#include "app/MainForm.h"
+#include "fakes/FakeClipboard.h"
+#include "fakes/FakeFileDialogs.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeKeyboardState.h"
+#include "fakes/FakeMessageBoxes.h"
+#include "fakes/FakeRegistry.h"
+#include "fakes/FakeResources.h"
+#include "fakes/FakeShellLauncher.h"
+#include "fakes/FakeSystemInfo.h"
+#include "skin/SkinTestFiles.h"
+#include "text/LanguageStrings.h"
+
+namespace qx {
+namespace {
+
+const std::string kExe = "C:\\Apps\\Quillox\\Quillox.exe";
+const std::string kData = "C:\\Apps\\Quillox\\Quillox-Data\\";
+const std::string kSlate = kData + "Skins\\Slate\\";
+
+class FormSkinTest : public ::testing::Test {
+protected:
+    FormSkinTest() {
+        files.Put(kData + "OldOrders.txt", "");
+        test::PutSkinFolder(files, kSlate, "HasBackBitmap=1\r\n");
+        files.Put(kSlate + "Hintergrund\\FullBackground.bmp", test::Bmp24(2, 1, {0xFF00FF, 0x102030}));
+    }
+    void Start(const std::string& config) {
+        files.Put(kData + "config.cfg", config);
+        form.FormCreate(kExe, {});
+        form.OnStartupTick();
+    }
+    std::uint32_t Corner() const { return view.look.background->pixels.at(0) & 0xFFFFFF; }
+    bool ConfigHas(const std::string& line) const {
+        return files.Get(kData + "config.cfg").find(line + "\r\n") != std::string::npos;
+    }
+
+    test::FakeFileSystem files;
+    test::FakeSystemInfo system;
+    test::FakeMessageBoxes boxes;
+    test::FakeClock clock;
+    test::FakeKeyboardState keyboard;
+    test::FakeRegistry registry;
+    test::FakeResources resources;
+    test::FakeFileDialogs dialogs;
+    test::FakeMainWindowView view{clock};
+    MainForm form{view, PlatformServices{files, system, boxes, clock, keyboard, std::make_shared<test::FakeClipboard>(),
+                                         std::make_shared<test::FakeShellLauncher>(), registry, nullptr, nullptr,
+                                         nullptr, &dialogs, nullptr, &resources}};
+};
+
+TEST_F(FormSkinTest, TheStoredSkinIsShownAndEachMenuChoiceIsAppliedAndSaved) {
+    Start("MacOSSkin=4\r\nCustomSkin=Slate\r\nOpacity=-1\r\n");
+    EXPECT_EQ(view.look.tag, 4);
+    EXPECT_EQ(Corner(), 0xDEDEDEu);  // not layered: the corners are grey
+    EXPECT_EQ(ButtonOf(view.look, WindowButton::AllEntries).caption, LangText(texts::ShowAllEntries, 0));
+
+    const std::vector<ThemeMenuItem> items = form.ThemeMenuItems();
+    ASSERT_EQ(items.size(), 5u);
+    EXPECT_TRUE(items[4].checked);
+    form.ChooseTheme(items[1]);
+    EXPECT_EQ(view.look.tag, 1);
+    EXPECT_TRUE(ConfigHas("MacOSSkin=1"));
+    form.ChooseTheme(items[4]);
+    EXPECT_EQ(view.look.tag, 4);
+    EXPECT_TRUE(ConfigHas("MacOSSkin=4") && ConfigHas("CustomSkin=Slate"));
+
+    form.SetOpacityPercent(90);  // layered again: magenta is the colour key
+    EXPECT_EQ(Corner(), 0xFF00FFu);
+
+    files.Put("C:\\bad.bmp", "GIF89a, not a bitmap");
+    files.Put("C:\\pic.bmp", test::SolidBmp(1, 1, 0x010203));
+    for (const char* chosen : {"", "C:\\bad.bmp"}) {  // a cancel, then a file that is no bitmap
+        dialogs.bitmap = *chosen ? std::optional<std::string>(chosen) : std::nullopt;
+        form.ChooseBackground(true);
+        EXPECT_TRUE(ConfigHas("CustomBackgroundPath="));
+    }
+    EXPECT_EQ(boxes.messages, std::vector<std::string>{LangText(texts::BackgroundLoadError, 0) +
+                                                       "C:\\bad.bmp\rnot a bitmap file"});
+    dialogs.bitmap = "C:\\pic.bmp";
+    form.ChooseBackground(true);
+    EXPECT_TRUE(ConfigHas("CustomBackgroundPath=C:\\pic.bmp"));
+    form.ChooseBackground(false);
+    EXPECT_TRUE(ConfigHas("CustomBackgroundPath="));
+    EXPECT_TRUE(form.inputLock().IsFree());
+
+    form.ReleaseWindow();  // the free window's skin is tinted
+    EXPECT_EQ(ButtonOf(view.look, WindowButton::Info).draw->pixels.at(0) & 0xFFFFFF, 0x545440u);
+}
+
+TEST_F(FormSkinTest, ASkinThatFailsAtStartShowsMacOS1AndKeepsTheStoredChoice) {
+    Start("MacOSSkin=4\r\nCustomSkin=Gone\r\n");
+    EXPECT_EQ(view.look.tag, 1);
+    EXPECT_EQ(boxes.messages, std::vector<std::string>{LangText(texts::SkinLoadError, 0) + "Gone\rScrollleiste\\"
+                                                       "Balken.bmp: The system cannot find the file specified."});
+    EXPECT_TRUE(ConfigHas("MacOSSkin=4") && ConfigHas("CustomSkin=Gone"));
+}
+
+}  // namespace
+}  // namespace qx

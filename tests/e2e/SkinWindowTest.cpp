@@ -1,0 +1,123 @@
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "e2e/Harness.h"
+#include "e2e/ListRows.h"
+
+namespace qx {
+namespace {
+
+using namespace qx::test;
+
+// The window's buttons by control id, and the Theme menu's commands.
+constexpr int kAllEntriesButton = 30;
+constexpr int kOptionsButton = 31;
+constexpr int kCloseButton = 33;
+constexpr int kMinimiseButton = 34;
+constexpr WPARAM kThemeMacOS2 = 1002;
+constexpr WPARAM kThemeFirstCustom = 1004;
+
+// A click as the user makes it: the pointer moves onto the control's centre, then the left
+// button goes down and up there. The position travels with the input events: a separate
+// SetCursorPos may reach the display after the button does.
+bool ClickOn(HWND control) {
+    const RECT rect = WindowRect(control);
+    const RECT screen = ScreenRect();
+    const auto absolute = [](LONG at, LONG size) { return static_cast<LONG>((at * 65535LL) / std::max(1L, size - 1)); };
+    INPUT input[3] = {};
+    for (INPUT& event : input) {
+        event.type = INPUT_MOUSE;
+        event.mi.dx = absolute((rect.left + rect.right) / 2, screen.right - screen.left);
+        event.mi.dy = absolute((rect.top + rect.bottom) / 2, screen.bottom - screen.top);
+        event.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    input[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    return SendInput(3, input, sizeof(INPUT)) == 3;
+}
+
+// The colour on screen inside the list, at its third row left of the scroll bar.
+COLORREF ListRowPixel(HWND window) {
+    const HWND list = FindWindowExA(window, nullptr, "TovraLB", nullptr);
+    const RECT rect = WindowRect(list);
+    WindowDc screen(nullptr);
+    return GetPixel(screen.get(), rect.right - 40, rect.top + 2 * 19 + 9);
+}
+
+bool IsDark(COLORREF c) { return GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100; }
+bool IsLight(COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) > 200 && GetBValue(c) > 200; }
+
+// Popup menus are windows of the system class "#32768"; Wine keeps closed ones, hidden.
+bool MenuIsOpen() {
+    for (HWND menu : TopWindowsOfClass("#32768"))
+        if (IsWindowVisible(menu)) return true;
+    return false;
+}
+
+class SkinWindowTest : public QuilloxE2eTest {
+protected:
+    // The sample skin in the data folder's skins folder, as run.sh and the release lay it.
+    bool InstallSampleSkin() {
+        const std::filesystem::path repo = std::filesystem::path(ProgramFolderOfThisExe()) / ".." / "..";
+        std::error_code error;
+        std::filesystem::create_directories(Folder().DataFolder() + "Skins", error);
+        std::filesystem::copy(repo / "data" / "skins" / "Slate", Folder().DataFolder() + "Skins\\Slate",
+                              std::filesystem::copy_options::recursive, error);
+        return !error;
+    }
+};
+
+// One program through the rounds a user makes with the window's own buttons: the options
+// button opens the menu, "all entries" lists every entry, the sample skin is chosen and
+// left again, minimise hides, a summon brings it back, and close asks before it quits.
+TEST_F(SkinWindowTest, TheWindowButtonsDoTheirJobsAndTheThemeMenuSwitchesTheLook) {
+    ASSERT_TRUE(Folder().WriteDataFile("Files.txt", "Alpha|C:\\a.exe\r\nBeta|C:\\b.exe\r\nGamma|C:\\c.exe\r\n"
+                                                    "Delta|C:\\d.exe\r\n"));
+    ASSERT_TRUE(InstallSampleSkin());
+    HWND window = StartHidden();
+    ASSERT_NE(window, nullptr);
+    const DWORD pid = Started().Pid();
+
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        ASSERT_TRUE(SendRestore(window));
+        // Shown, and done showing: the tray icon goes last.
+        ASSERT_TRUE(WaitUntil([&] { return IsShownOnScreen(window) && ReadyForTyping(window); }));
+        ASSERT_TRUE(WaitUntil([&] { return !TrayIconExists(window, 1); }));
+        for (const int id : {kAllEntriesButton, kOptionsButton, kCloseButton, kMinimiseButton})
+            ASSERT_TRUE(IsWindowVisible(GetDlgItem(window, id))) << "button " << id;
+
+        ASSERT_TRUE(ClickOn(GetDlgItem(window, kOptionsButton)));
+        ASSERT_TRUE(WaitUntil(MenuIsOpen)) << "the options button opened no menu";
+        ASSERT_TRUE(PressKey(VK_ESCAPE));
+        ASSERT_TRUE(WaitUntil([] { return !MenuIsOpen(); }));
+
+        ASSERT_TRUE(ClickOn(GetDlgItem(window, kAllEntriesButton)));
+        ASSERT_TRUE(WaitUntil([&] { return ListRows(window).size() == 4; })) << ListRows(window).size() << " rows";
+
+        // The built-in look's rows are light, the sample skin's dark; and back.
+        ASSERT_TRUE(WaitUntil([&] { return IsLight(ListRowPixel(window)); })) << std::hex << ListRowPixel(window);
+        PostMessageA(window, WM_COMMAND, kThemeFirstCustom, 0);
+        EXPECT_TRUE(WaitUntil([&] { return IsDark(ListRowPixel(window)); })) << std::hex << ListRowPixel(window);
+        PostMessageA(window, WM_COMMAND, kThemeMacOS2, 0);
+        EXPECT_TRUE(WaitUntil([&] { return IsLight(ListRowPixel(window)); })) << std::hex << ListRowPixel(window);
+
+        ASSERT_TRUE(ClickOn(GetDlgItem(window, kMinimiseButton)));
+        ASSERT_TRUE(WaitUntil([&] { return IsParkedOffScreen(window); })) << "minimise left the window up";
+    }
+
+    // Close asks first: No keeps the program, Yes ends it.
+    ASSERT_TRUE(SendRestore(window));
+    ASSERT_TRUE(WaitUntil([&] { return IsShownOnScreen(window) && !TrayIconExists(window, 1); }));
+    ASSERT_TRUE(ClickOn(GetDlgItem(window, kCloseButton)));
+    ASSERT_EQ(AnswerNextMessageBox(pid, IDNO), kCloseQuestion);
+    EXPECT_FALSE(Started().WaitForExit(kQuietPeriod).has_value());
+    ASSERT_TRUE(ClickOn(GetDlgItem(window, kCloseButton)));
+    ASSERT_EQ(AnswerNextMessageBox(pid, IDYES), kCloseQuestion);
+    EXPECT_TRUE(Started().WaitForExit(kDefaultTimeout).has_value());
+}
+
+}  // namespace
+}  // namespace qx
