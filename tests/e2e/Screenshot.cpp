@@ -5,8 +5,8 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <span>
 
+#include "ImageCompare.h"
 #include "PngFile.h"
 #include "e2e/FileBytes.h"
 #include "e2e/WindowProbe.h"
@@ -36,23 +36,6 @@ bool WritePng(const std::string& path, const RgbImage& image) {
     return !out.fail();
 }
 
-bool ChannelsDiffer(const uint8_t* a, const uint8_t* b) {
-    for (int c = 0; c < 3; ++c)
-        if (std::abs(a[c] - b[c]) > kChannelTolerance) return true;
-    return false;
-}
-
-// The reference, faded, with every pixel beyond the tolerance in pure red.
-RgbImage DifferencePicture(const RgbImage& expected, const RgbImage& actual) {
-    RgbImage picture = expected;
-    for (size_t i = 0; i < picture.rgb.size(); i += 3) {
-        const bool differs = ChannelsDiffer(&expected.rgb[i], &actual.rgb[i]);
-        for (int c = 0; c < 3; ++c)
-            picture.rgb[i + c] = differs ? (c == 0 ? 255 : 0) : static_cast<uint8_t>(160 + expected.rgb[i + c] * 3 / 8);
-    }
-    return picture;
-}
-
 // Captures until `accept` takes one (the last capture in `captured` either way).
 template <typename Accept>
 bool CaptureUntil(HWND window, RgbImage& captured, Accept accept, milliseconds timeout = kDefaultTimeout) {
@@ -63,13 +46,13 @@ bool CaptureUntil(HWND window, RgbImage& captured, Accept accept, milliseconds t
 RgbImage SettledCapture(HWND window, const RgbImage& previous) {
     RgbImage captured;
     if (!previous.rgb.empty() &&
-        !CaptureUntil(window, captured, [&](const RgbImage& c) { return !Compare(previous, c).Agree(); }))
+        !CaptureUntil(window, captured, [&](const RgbImage& c) { return !Agree(previous, c); }))
         std::cout << "note: the window did not change from the look before\n";
     constexpr int kSamePolls = 10;
     int same = 0;
     RgbImage last;
     CaptureUntil(window, captured, [&](const RgbImage& c) {
-        same = Compare(last, c).Agree() ? same + 1 : 0;
+        same = Agree(last, c) ? same + 1 : 0;
         last = c;
         return same >= kSamePolls;
     });
@@ -114,15 +97,9 @@ RgbImage CaptureWindow(HWND window) {
     return image;
 }
 
-ImageDifference Compare(const RgbImage& expected, const RgbImage& actual) {
-    ImageDifference difference;
-    difference.sameSize = expected.width == actual.width && expected.height == actual.height &&
-                          expected.rgb.size() == actual.rgb.size();
-    difference.pixels = expected.rgb.size() / 3;
-    if (!difference.sameSize) return difference;
-    for (size_t i = 0; i < expected.rgb.size(); i += 3)
-        if (ChannelsDiffer(&expected.rgb[i], &actual.rgb[i])) ++difference.differingPixels;
-    return difference;
+bool Agree(const RgbImage& expected, const RgbImage& actual) {
+    const imagefiles::ImageDifference difference = imagefiles::CompareImages(expected, actual, kChannelTolerance);
+    return difference.sameSize && difference.differingPixels <= difference.pixels * kMaxDifferingShare;
 }
 
 std::string ReferenceFolder() { return SourcePath("tests/e2e/screenshots/"); }
@@ -148,20 +125,20 @@ std::string SampleSkinsFolder() { return SourcePath("data/skins/"); }
     } catch (const imagefiles::PngError& error) {
         return ::testing::AssertionFailure() << reference << ": " << error.what();
     }
-    if (CaptureUntil(window, captured, [&](const RgbImage& c) { return Compare(expected, c).Agree(); }))
+    if (CaptureUntil(window, captured, [&](const RgbImage& c) { return Agree(expected, c); }))
         return ::testing::AssertionSuccess();
 
     const std::string folder = ProgramFolderOfThisExe() + "screenshots\\";
     CreateDirectoryA(folder.c_str(), nullptr);
     const std::string actualFile = folder + name + ".actual.png", diffFile = folder + name + ".diff.png";
     WritePng(actualFile, captured);
-    const ImageDifference difference = Compare(expected, captured);
+    const auto difference = imagefiles::CompareImages(expected, captured, kChannelTolerance);
     auto failure = ::testing::AssertionFailure() << "the window does not look like " << reference << ": ";
     if (!difference.sameSize) {
         failure << "it is " << captured.width << " x " << captured.height << " pixels, the reference "
                 << expected.width << " x " << expected.height;
     } else {
-        WritePng(diffFile, DifferencePicture(expected, captured));
+        WritePng(diffFile, imagefiles::DifferencePicture(expected, captured, kChannelTolerance));
         failure << difference.differingPixels << " of " << difference.pixels << " pixels differ by more than "
                 << kChannelTolerance << " in a channel (at most " << kMaxDifferingShare * 100
                 << " % may); differences in red: " << diffFile;

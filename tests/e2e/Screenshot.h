@@ -19,14 +19,7 @@ RgbImage CaptureWindow(HWND window);
 constexpr int kChannelTolerance = 8;
 // ...except for at most this share of the pixels (a blinking caret, a glyph's edge).
 constexpr double kMaxDifferingShare = 0.005;
-
-struct ImageDifference {
-    bool sameSize = false;
-    size_t differingPixels = 0;  // with a channel off by more than kChannelTolerance
-    size_t pixels = 0;
-    bool Agree() const { return sameSize && differingPixels <= pixels * kMaxDifferingShare; }
-};
-ImageDifference Compare(const RgbImage& expected, const RgbImage& actual);
+bool Agree(const RgbImage& expected, const RgbImage& actual);
 
 // The folder with the reference screenshots, tests\e2e\screenshots\ of the source tree.
 std::string ReferenceFolder();
