@@ -125,12 +125,15 @@ std::string SampleSkinsFolder() { return SourcePath("data/skins/"); }
     } catch (const imagefiles::PngError& error) {
         return ::testing::AssertionFailure() << reference << ": " << error.what();
     }
-    if (CaptureUntil(window, captured, [&](const RgbImage& c) { return Agree(expected, c); }))
-        return ::testing::AssertionSuccess();
-
     const std::string folder = ProgramFolderOfThisExe() + "screenshots\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
     const std::string actualFile = folder + name + ".actual.png", diffFile = folder + name + ".diff.png";
+    if (CaptureUntil(window, captured, [&](const RgbImage& c) { return Agree(expected, c); })) {
+        // What an earlier failing run left would only mislead.
+        DeleteFileA(actualFile.c_str());
+        DeleteFileA(diffFile.c_str());
+        return ::testing::AssertionSuccess();
+    }
+    CreateDirectoryA(folder.c_str(), nullptr);
     WritePng(actualFile, captured);
     const auto difference = imagefiles::CompareImages(expected, captured, kChannelTolerance);
     auto failure = ::testing::AssertionFailure() << "the window does not look like " << reference << ": ";
