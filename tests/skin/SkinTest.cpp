@@ -45,23 +45,16 @@ protected:
     Skin skin{SkinSources{files, &resources, kSkins}};
 };
 
-TEST_F(SkinTest, BuiltInLooksTakeTheirListImagesAndArrowsFromTheResources) {
-    const int cases[][4]{// tag, mark, second field, folder arrow
-                         {0, ids::kWindowsMark, ids::kWindowsField, ids::kFolderArrowClassic},
-                         {1, ids::kMac1Mark, ids::kMacField2, ids::kFolderArrowRound},
-                         {2, ids::kMac2Mark, ids::kMacField2, ids::kFolderArrowRound},
-                         {3, ids::kMac3Mark, ids::kMacField2, ids::kFolderArrowClassic}};
-    for (const auto& c : cases) {
-        EXPECT_FALSE(skin.ChooseBuiltIn(c[0]));
-        const SkinLook& look = skin.look();
-        const Pixels colours{Colour(look.list.mark), Colour(look.list.field2), Colour(look.arrows[1]),
-                             Colour(look.arrows[3]), Colour(look.arrows[5])};
-        EXPECT_EQ(colours, (Pixels{std::uint32_t(c[1]), std::uint32_t(c[2]), std::uint32_t(c[3]),
-                                   std::uint32_t(c[3] + 1), std::uint32_t(ids::kFileArrow)}));
-        EXPECT_EQ(look.list.selectionColour, 0xFFFFFFu);
-        EXPECT_TRUE(look.properties.fadeFolderSelection && look.properties.hasTwoArrows);
-    }
-    const SkinImage mark = skin.look().list.mark;
+TEST_F(SkinTest, ABuiltInLookTakesItsImagesFromTheResourcesAndIsKeptWhenChosenAgain) {
+    EXPECT_FALSE(skin.ChooseBuiltIn(3));
+    const SkinLook& look = skin.look();
+    EXPECT_EQ((Pixels{Colour(look.list.mark), Colour(look.list.field2), Colour(look.arrows[1]), Colour(look.arrows[3]),
+                      Colour(look.arrows[5]), Colour(ButtonOf(look, WindowButton::Close).hover)}),
+              (Pixels{ids::kMac3Mark, ids::kMacField2, ids::kFolderArrowClassic, ids::kFolderArrowClassicAlpha,
+                      ids::kFileArrow, ids::kCloseButtonHover}));
+    EXPECT_EQ(look.list.selectionColour, 0xFFFFFFu);
+    EXPECT_TRUE(look.properties.fadeFolderSelection && look.properties.hasTwoArrows);
+    const SkinImage mark = look.list.mark;
     EXPECT_FALSE(skin.ChooseBuiltIn(3));  // already shown: kept as it is
     EXPECT_EQ(skin.look().list.mark, mark);
 }
