@@ -12,6 +12,7 @@
 #include "store/EntryStore.h"
 #include "text/CaseFold.h"
 #include "text/LanguageStrings.h"
+#include "text/PathText.h"
 
 namespace qx {
 namespace {
@@ -37,11 +38,6 @@ std::string WithoutExtension(std::string_view fileName) {
 std::string LowerExtension(std::string_view fileName) {
     const size_t dot = fileName.rfind('.');
     return dot == std::string_view::npos ? std::string() : FoldedText(fileName.substr(dot));
-}
-
-std::string WithoutTrailingBackslash(std::string path) {
-    if (path.ends_with('\\')) path.pop_back();
-    return path;
 }
 
 // "\Control Panel\Fonts" names a shell item; "\\server\share" is an ordinary network path.
@@ -83,7 +79,7 @@ std::string EntryAdder::FileEntryName(const std::string& path) const {
 
 std::string EntryAdder::FolderEntryName(const std::string& path) const {
     if (IsNamespacePath(path)) {
-        const std::string item = WithoutTrailingBackslash(path);
+        const std::string item(WithoutTrailingBackslash(path));
         return std::string(" ").append(FileNameOf(item));
     }
     if (IsDriveRoot(path)) {
@@ -91,7 +87,7 @@ std::string EntryAdder::FolderEntryName(const std::string& path) const {
         if (shown.empty()) shown = WithoutTrailingBackslash(path);
         return "  " + shown + " (NoDelete)";
     }
-    const std::string folder = WithoutTrailingBackslash(path);
+    const std::string folder(WithoutTrailingBackslash(path));
     std::string shown = DisplayName(folder);
     // A folder the shell cannot name keeps its own name rather than a lone blank.
     if (shown.empty()) shown = FileNameOf(folder);

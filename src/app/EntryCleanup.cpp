@@ -14,6 +14,7 @@
 #include "store/EntryStore.h"
 #include "text/CaseFold.h"
 #include "text/LanguageStrings.h"
+#include "text/PathText.h"
 
 namespace qx {
 namespace {

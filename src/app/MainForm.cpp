@@ -15,6 +15,7 @@
 #include "skin/Skin.h"
 #include "store/EntryStore.h"
 #include "text/LanguageStrings.h"
+#include "text/PathText.h"
 
 namespace qx {
 
@@ -25,10 +26,8 @@ constexpr unsigned kStartupIntervalMs = 1;
 // The hand-over waits this long for the new instance; the released window stays usable after.
 constexpr std::uint64_t kReleaseWaitMs = 10000;
 
-std::string WithBackslash(std::string name) {
-    if (!name.empty() && name.back() != '\\') name += '\\';
-    return name;
-}
+// A root whose name the shell did not give stays empty, so that no path matches it.
+std::string WithBackslash(const std::string& name) { return name.empty() ? name : WithTrailingBackslash(name); }
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 #include "search/ResultListModel.h"
 #include "store/EntryRows.h"
 #include "store/EntryStore.h"
+#include "text/PathText.h"
 
 namespace qx {
 
@@ -109,8 +110,8 @@ std::string MainForm::FolderInputForEntry(const Entry& entry) const {
     // Web addresses and commands go into their own input modes, ready to be changed.
     if (IsUrlEntry(entry.Name())) return prefixes_.Field(PrefixRow::ExecUrlWww) + value;
     if (IsCommandEntry(entry.Name())) return prefixes_.Field(PrefixRow::ExecWin) + value;
-    const std::string target =
-        WithoutTrailingBackslash(store_->ResolveEntryPath(launch_->ResolveEntryTarget(entry), true));
+    const std::string target(
+        WithoutTrailingBackslash(store_->ResolveEntryPath(launch_->ResolveEntryTarget(entry), true)));
     const bool isFolder = entry.isFolder || (!target.empty() && platform_.files.FolderExists(target));
     // A file's folder is listed whole: its own name does not become the filter.
     return prefixes_.FolderSearchChar() + (isFolder ? WithTrailingBackslash(target) : FolderPart(target));

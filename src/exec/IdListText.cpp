@@ -1,6 +1,7 @@
 #include "exec/IdListText.h"
 
 #include "exec/LaunchText.h"
+#include "text/PathText.h"
 
 namespace qx {
 namespace {

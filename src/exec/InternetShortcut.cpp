@@ -4,6 +4,7 @@
 #include <string>
 
 #include "exec/LaunchText.h"
+#include "text/PathText.h"
 
 namespace qx {
 namespace {

@@ -10,6 +10,7 @@
 #include "store/Entry.h"
 #include "store/EntryRows.h"
 #include "store/EntryStore.h"
+#include "text/PathText.h"
 #include "text/Windows1252.h"
 
 namespace qx {
@@ -220,7 +221,7 @@ void LaunchPipeline::LaunchShellItem(const std::optional<ShellViewItem>& item, M
 
 std::optional<ShellViewItem> LaunchPipeline::FindShellItemForPath(const std::string& path) {
     if (path.empty() || path.front() != '\\') return std::nullopt;
-    const std::string location = WithoutTrailingBackslash(std::string_view(path).substr(1));
+    const std::string location(WithoutTrailingBackslash(std::string_view(path).substr(1)));
     if (location.empty() || !hooks_.navigateFolderView || !hooks_.findFolderViewItem) return std::nullopt;
     if (hooks_.setFormEnabled) hooks_.setFormEnabled(false);
     bool navigated = false;
@@ -278,7 +279,7 @@ void LaunchPipeline::OpenSelectedEntryFolder(const RowData* row, MinimiseMode mo
 void LaunchPipeline::OpenEntryFolder(const Entry& entry, MinimiseMode mode, bool keepInputFree) {
     const std::string target = ResolveEntryTarget(entry);
     if (target.empty()) return;
-    const std::string path = WithoutTrailingBackslash(Resolve(target, true));
+    const std::string path(WithoutTrailingBackslash(Resolve(target, true)));
     const std::string folder = WithTrailingBackslash(FolderPart(path));
     LaunchPath(folder, {}, {}, {}, WidenAnsi(entry.RunAsUser()), mode, keepInputFree);
 }

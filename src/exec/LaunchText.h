@@ -33,9 +33,5 @@ std::string Quoted(std::string_view text);
 
 // Everything up to and including the last backslash or colon; empty when there is neither.
 std::string FolderPart(std::string_view path);
-std::string WithTrailingBackslash(std::string_view path);
-std::string WithoutTrailingBackslash(std::string_view path);
-// Without leading and trailing blanks and control characters.
-std::string TrimBlanks(std::string_view text);
 
 }  // namespace qx

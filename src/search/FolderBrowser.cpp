@@ -11,6 +11,7 @@
 #include "search/QueryState.h"
 #include "store/EntryRows.h"
 #include "text/CaseFold.h"
+#include "text/PathText.h"
 
 namespace qx {
 namespace {
@@ -20,22 +21,10 @@ constexpr int kMaxNewItemTries = 1000;
 // many characters of them.
 constexpr std::size_t kMaxPaddedNameLength = 100;
 
-std::string TrimBlanks(std::string_view text) {
-    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    const auto first = std::find_if_not(text.begin(), text.end(), blank);
-    const auto last = std::find_if_not(text.rbegin(), text.rend(), blank).base();
-    return first < last ? std::string(first, last) : std::string();
-}
-
 // The text up to its last '\' (the whole text when it has none).
 std::string_view CutBeforeLastBackslash(std::string_view text) {
     const std::size_t at = text.rfind('\\');
     return at == std::string_view::npos ? text : text.substr(0, at);
-}
-
-std::string_view WithoutTrailingBackslash(std::string_view text) {
-    if (!text.empty() && text.back() == '\\') text.remove_suffix(1);
-    return text;
 }
 
 bool SamePath(std::string_view a, std::string_view b) {
@@ -68,11 +57,6 @@ std::string NameKey(std::string_view name) {
 bool Has(const SimpleDatabase& names, std::string_view name) { return names.Get(NameKey(name)) != 0; }
 void Put(SimpleDatabase& names, std::string_view name) { names.Set(NameKey(name), 1); }
 void Remove(SimpleDatabase& names, std::string_view name) { names.Delete(NameKey(name)); }
-
-std::string WithTrailingBackslash(std::string path) {
-    if (!path.empty() && path.back() != '\\') path += '\\';
-    return path;
-}
 
 // Names of the found items that the shown set lacks, folders first, each part in natural order.
 std::vector<std::string> FoldersThenFiles(const std::vector<FoundItem>& found, const SimpleDatabase* skip) {

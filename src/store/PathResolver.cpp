@@ -1,14 +1,10 @@
 #include "store/PathResolver.h"
 
 #include "text/CaseFold.h"
+#include "text/PathText.h"
 
 namespace qx {
 namespace {
-
-std::string_view WithoutTrailingBackslash(std::string_view folder) {
-    if (!folder.empty() && folder.back() == '\\') folder.remove_suffix(1);
-    return folder;
-}
 
 const std::string* ShellRootByName(std::string_view root, const ShellRootNames& names) {
     if (root == "rfRecycleBin") return &names.recycleBin;

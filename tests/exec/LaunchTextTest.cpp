@@ -1,4 +1,5 @@
 #include "exec/LaunchText.h"
+#include "text/PathText.h"
 
 #include <gtest/gtest.h>
 

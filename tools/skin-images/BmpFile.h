@@ -6,6 +6,8 @@
 
 namespace qx::imagegen {
 
+using imagefiles::RgbImage;
+
 // A Windows bitmap file: BITMAPFILEHEADER, BITMAPINFOHEADER, 24 bits per pixel, no
 // compression, rows bottom-up in blue-green-red order, each padded to a multiple of 4 bytes.
 // Alpha masks are written the same way, as grey images (see the README).

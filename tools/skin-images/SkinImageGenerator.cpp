@@ -64,7 +64,7 @@ void WriteAll(const fs::path& root) {
 
 void WriteSheet(const fs::path& file) {
     const Canvas sheet = ContactSheet(BuiltInGroups(), SampleSkinImages());
-    const std::vector<uint8_t> bytes = EncodePng(ToRgb(sheet));
+    const std::vector<uint8_t> bytes = qx::imagefiles::EncodePng(ToRgb(sheet));
     WriteFile(file, bytes.data(), bytes.size());
 }
 

@@ -8,6 +8,7 @@
 #include "search/QueryState.h"
 #include "store/EntryRows.h"
 #include "store/PathResolver.h"
+#include "text/PathText.h"
 
 namespace qx {
 namespace {
@@ -17,13 +18,6 @@ constexpr std::size_t kMaxPastedChars = 1000;
 std::string CutBeforeLastBackslash(const std::string& text) {
     const std::size_t pos = text.rfind('\\');
     return pos == std::string::npos ? std::string() : text.substr(0, pos);
-}
-
-std::string TrimControlAndSpaces(const std::string& text) {
-    const auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    const auto first = std::find_if_not(text.begin(), text.end(), isBlank);
-    const auto last = std::find_if_not(text.rbegin(), text.rend(), isBlank).base();
-    return first < last ? std::string(first, last) : std::string();
 }
 
 bool LooksLikeUrl(const std::string& text) {
@@ -85,7 +79,7 @@ bool KeyboardCommands::InsertClipboardText() {
     std::string text;
     if (!clipboard_.GetText(text)) return false;
     if (text.size() > kMaxPastedChars) text.resize(kMaxPastedChars);
-    text = target_.ExpandPath(TrimControlAndSpaces(text));
+    text = target_.ExpandPath(TrimBlanks(text));
     std::erase(text, '"');
     if (text.empty()) return false;
 

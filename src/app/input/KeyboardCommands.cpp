@@ -3,24 +3,17 @@
 #include "app/input/KeyCodes.h"
 #include "controls/ListBoxModel.h"
 #include "search/QueryState.h"
+#include "text/PathText.h"
 
 namespace qx {
-namespace {
-
-std::string WithoutTrailingBackslash(std::string path) {
-    if (!path.empty() && path.back() == '\\') path.pop_back();
-    return path;
-}
-
-}  // namespace
 
 KeyboardCommands::KeyboardCommands(IKeyboardTarget& target, const QueryState& query, ListBoxModel& list,
                                    IClipboard& clipboard, const IFileSystem& files)
     : target_(target), query_(query), list_(list), clipboard_(clipboard), files_(files), focus_(target) {}
 
 void KeyboardCommands::SetShellFolders(std::string computer, std::string controlPanel) {
-    shellPaths_.computer = WithoutTrailingBackslash(std::move(computer));
-    shellPaths_.controlPanel = WithoutTrailingBackslash(std::move(controlPanel));
+    shellPaths_.computer = WithoutTrailingBackslash(computer);
+    shellPaths_.controlPanel = WithoutTrailingBackslash(controlPanel);
 }
 
 const std::string& KeyboardCommands::Input() const { return query_.currentText(); }
