@@ -37,16 +37,12 @@ void KeyboardCommands::GoUp() {
         if (!FolderFilterOf(rest).empty()) {
             folder = CutBeforeLastBackslash(rest);  // clears the filter
         } else {
-            std::string parent = rest;
-            if (!parent.empty() && parent.back() == '\\') parent.pop_back();
-            folder = CutBeforeLastBackslash(parent);
+            folder = CutBeforeLastBackslash(std::string(WithoutTrailingBackslash(rest)));
         }
-        if (!folder.empty()) {
-            folder += '\\';
-        } else if (IsPathMode(input)) {
-            folder = "\\";  // the shell root
-        }
-        SetInputText(FolderChar() + folder);
+        // An empty folder in path mode becomes "\", the shell root.
+        if (!folder.empty() || IsPathMode(input)) folder += '\\';
+        folder.insert(0, FolderChar());
+        SetInputText(folder);
         target_.UniversalUpdate(true, false);
         return;
     }
