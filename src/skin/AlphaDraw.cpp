@@ -77,17 +77,6 @@ void DrawAlphaBitmap(int x, int y, PixelImage& destination, const PixelImage& so
     }
 }
 
-void CopyImage(int x, int y, PixelImage& destination, const PixelImage& source) {
-    const Span columns = Clip(x, destination.width, source.width, source.width);
-    const Span rows = Clip(y, destination.height, source.height, source.height);
-    if (columns.first >= columns.end) return;
-    for (int row = rows.first; row < rows.end; ++row) {
-        const std::uint32_t* in = &source.pixels[static_cast<std::size_t>(row) * source.width];
-        std::copy(in + columns.first, in + columns.end,
-                  &destination.pixels[static_cast<std::size_t>(row + y) * destination.width + x + columns.first]);
-    }
-}
-
 void StretchImage(const Rect& target, PixelImage& destination, const PixelImage& source) {
     const int width = target.Width();
     const int height = target.Height();

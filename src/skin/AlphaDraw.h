@@ -15,9 +15,6 @@ namespace qx {
 void DrawAlphaBitmap(int x, int y, PixelImage& destination, const PixelImage& source,
                      const PixelImage* mask, double opacity);
 
-// Copies source unscaled to (x, y), clipped to the destination.
-void CopyImage(int x, int y, PixelImage& destination, const PixelImage& source);
-
 // Draws source stretched over the rectangle (clipped to the destination), nearest neighbour
 // like StretchBlt's default mode: each target pixel takes the source pixel under its centre.
 void StretchImage(const Rect& target, PixelImage& destination, const PixelImage& source);

@@ -1,4 +1,6 @@
 #pragma once
+#include <climits>
+
 #include "skin/PixelImage.h"
 
 namespace qx {
@@ -12,8 +14,9 @@ void ReplaceMagenta(PixelImage& image);
 // instance that took over: 20 more red and green (at most 255); magenta stays the colour key.
 void TintReleased(PixelImage& image);
 
-// Copies the top-left width x height pixels of source onto target with their top-left
-// corner at (left, top), one to one; whatever falls outside either image is left out.
-void DrawImage(PixelImage& target, const PixelImage& source, int left, int top, int width, int height);
+// Copies the top-left width x height pixels of source (all of it by default) onto target with
+// their top-left corner at (left, top), one to one; whatever falls outside either image is left out.
+void DrawImage(PixelImage& target, const PixelImage& source, int left, int top, int width = INT_MAX,
+               int height = INT_MAX);
 
 }  // namespace qx

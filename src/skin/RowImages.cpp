@@ -1,6 +1,7 @@
 #include "skin/RowImages.h"
 
 #include "skin/AlphaDraw.h"
+#include "skin/ImageOperations.h"
 
 namespace qx {
 namespace {
@@ -11,7 +12,7 @@ void DrawMasked(PixelImage& canvas, Point at, const SkinImage& image, const Skin
     if (alpha)
         DrawAlphaBitmap(at.x, at.y, canvas, *image, alpha.get(), -1);
     else
-        CopyImage(at.x, at.y, canvas, *image);
+        DrawImage(canvas, *image, at.x, at.y);
 }
 
 void DrawMark(PixelImage& canvas, const RowPlan& plan, const ListLook& list, int rowHeight,
@@ -30,7 +31,7 @@ void DrawMark(PixelImage& canvas, const RowPlan& plan, const ListLook& list, int
         break;
     case MarkKind::Stretched: StretchImage(area, canvas, mark); break;
     case MarkKind::Alpha: DrawMasked(canvas, Point{area.left, area.top}, list.mark, list.markAlpha); break;
-    case MarkKind::Plain: CopyImage(area.left, area.top, canvas, mark); break;
+    case MarkKind::Plain: DrawImage(canvas, mark, area.left, area.top); break;
     }
 }
 
@@ -44,7 +45,7 @@ void DrawRowImages(PixelImage& canvas, const RowPlan& plan, const SkinLook& look
         if (plan.fieldStretched)
             StretchImage(plan.fieldArea, canvas, *field);
         else
-            CopyImage(plan.fieldArea.left, plan.fieldArea.top, canvas, *field);
+            DrawImage(canvas, *field, plan.fieldArea.left, plan.fieldArea.top);
     }
     DrawMark(canvas, plan, list, rowHeight, fadeRamp);
     if (plan.arrow != ArrowKind::None) {
@@ -56,9 +57,9 @@ void DrawRowImages(PixelImage& canvas, const RowPlan& plan, const SkinLook& look
 void DrawListBackgroundImages(PixelImage& canvas, const ListBackgroundPlan& plan, const SkinLook& look) {
     const ListLook& list = look.list;
     if (plan.background && look.background)
-        CopyImage(plan.backgroundAt.x, plan.backgroundAt.y, canvas, *look.background);
+        DrawImage(canvas, *look.background, plan.backgroundAt.x, plan.backgroundAt.y);
     if (plan.track && list.scrollTrack) StretchImage(plan.trackRect, canvas, *list.scrollTrack);
-    if (plan.grip && list.grip) CopyImage(plan.gripAt.x, plan.gripAt.y, canvas, *list.grip);
+    if (plan.grip && list.grip) DrawImage(canvas, *list.grip, plan.gripAt.x, plan.gripAt.y);
     if (!list.scrollThumb) return;
     switch (plan.thumb) {
     case ThumbKind::None: break;
@@ -66,7 +67,7 @@ void DrawListBackgroundImages(PixelImage& canvas, const ListBackgroundPlan& plan
     case ThumbKind::Faded:
         DrawAlphaBitmap(plan.thumbAt.x, plan.thumbAt.y, canvas, *list.scrollThumb, nullptr, kFadedThumbOpacity);
         break;
-    case ThumbKind::Opaque: CopyImage(plan.thumbAt.x, plan.thumbAt.y, canvas, *list.scrollThumb); break;
+    case ThumbKind::Opaque: DrawImage(canvas, *list.scrollThumb, plan.thumbAt.x, plan.thumbAt.y); break;
     }
 }
 

@@ -408,9 +408,7 @@ bool Skin::ComposeBackground(int windowHeight, int listWidth, int listHeight) {
         return changed;
     }
     PixelImage composed = *pristineBackground_;
-    if (bottom)
-        DrawImage(composed, *bottomImage_, 0, windowHeight - bottomImage_->height, bottomImage_->width,
-                  bottomImage_->height);
+    if (bottom) DrawImage(composed, *bottomImage_, 0, windowHeight - bottomImage_->height);
     if (picture) DrawImage(composed, *customBackground_, p.listLeft, ListTop(), listWidth, listHeight);
     look_.background = Shared(std::move(composed));
     return true;

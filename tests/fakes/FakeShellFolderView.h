@@ -41,7 +41,7 @@ public:
         ++refreshes;
         Show(current);
     }
-    void SetChangeListener(std::function<void(const std::string&)> l) override { listener = std::move(l); }
+    void SetChangeListener(std::function<void(const std::string&)>) override {}
     void SetAutoRefresh(bool on) override { autoRefresh = on; }
     bool AutoRefresh() const override { return autoRefresh; }
 
@@ -51,7 +51,6 @@ public:
     int refreshes = 0;
     std::function<void()> onNavigate;  // runs on every navigation (a slow shell advances a clock)
     bool autoRefresh = true;
-    std::function<void(const std::string&)> listener;
 
 private:
     bool Show(Node* node) {

@@ -91,9 +91,6 @@ TEST_F(SkinTest, AFaultySkinFallsBackToMacOS1NamingWhatFailed) {
          "Buttons\\Info.bmp: the pixel data is cut off"},
         {"", [&] { (void)files.DeleteFile(folder + "Scrollleiste\\Hintergrund.bmp"); },
          "Scrollleiste\\Hintergrund.bmp" + kMissing},
-        {"HasBackBitmap=1",
-         [&] { files.Put(folder + "Hintergrund\\FullBackground.bmp", test::FileOf(test::InfoHeader(5000, 10, 24), 40)); },
-         "Hintergrund\\FullBackground.bmp: the bitmap is too large (5000 x 10; at most 4096 x 4096)"},
         {"ListboxLeft=wide\r\nUnselTextCol=1,2\r\nAlphaMark=1", [] {}, "properties.cfg: ListboxLeft, UnselTextCol"},
     };
     for (const auto& c : cases) {

@@ -8,10 +8,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "exec/LinkReader.h"
 #include "platform/win32/ShellIdList.h"
 #include "platform/win32/UniqueHandle.h"
-#include "platform/win32/Win32FileSystem.h"
 #include "win32/TempFolder.h"
 
 namespace qx {
@@ -77,19 +75,6 @@ TEST(Win32LinkFiles, IdListsFromStoredBytesMustEndInsideThem) {
     } cases[] = {{item + std::string(2, '\0'), true}, {std::string(4, '\0'), false}, {item + item, false},
                  {std::string("\xFF\x00\x01\x02\x03\x00\x00", 7), false}, {std::string("\x01\x00\x00\x00\x00", 5), false}};
     for (const auto& c : cases) EXPECT_EQ(IdListFromBytes(c.bytes).has_value(), c.accepted) << c.bytes.size();
-}
-
-TEST(Win32LinkFiles, InternetShortcutFilesReadAsTextAndHugeOnesAreRefused) {
-    test::TempFolder temp;
-    WriteBytes(temp / "News.URL", "[InternetShortcut]\r\nURL=http://news.example/\r\nIconIndex=2\r\n");
-    WriteBytes(temp / "Huge.url", "URL=http://a/\r\n" + std::string(2 << 20, ' '));
-    const Win32FileSystem files;
-    const Win32LinkFiles links;
-    const LinkReader reader(files, links, nullptr);
-    const std::optional<ShellLink> news = reader.Load(temp / "News.URL");
-    ASSERT_TRUE(news);
-    EXPECT_EQ(news->url + "," + std::to_string(news->iconIndex), "http://news.example/,2");
-    EXPECT_FALSE(reader.Load(temp / "Huge.url"));
 }
 
 }  // namespace
