@@ -29,6 +29,7 @@
 #include "platform/win32/Win32ShellItems.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "skin/SkinLook.h"
+#include "skin/win32/IconList.h"
 #include "skin/win32/ImageButton.h"
 #include "skin/win32/ListLookPainter.h"
 #include "skin/win32/SkinBitmap.h"
