@@ -13,7 +13,7 @@
 #   --filter=PATTERN   passed to every test program as --gtest_filter=PATTERN (a stage that
 #                      runs a subset runs the tests in both)
 #   -h, --help         show this text
-# Environment: QX_FUZZ_SECONDS (default 20) is how long each fuzzer runs; 0 skips them.
+# Environment: QX_FUZZ_SECONDS (default 12) is how long each fuzzer runs; 0 skips them.
 # WINEDEBUG, when set, is passed on to Wine (default: -all).
 #
 # The end-to-end cases run twice: "wine quillox_e2e" runs them all with unmanaged windows
@@ -48,7 +48,7 @@ for stage in "${chosenStages[@]}"; do
         *) echo "test: unknown stage '$stage' (layers, native, asan, tsan, mingw, fuzz)" >&2; exit 2 ;;
     esac
 done
-fuzzSeconds=${QX_FUZZ_SECONDS:-20}
+fuzzSeconds=${QX_FUZZ_SECONDS:-12}
 if ! [[ "$fuzzSeconds" =~ ^[0-9]+$ ]]; then
     echo "test: QX_FUZZ_SECONDS must be a whole number of seconds" >&2
     exit 2
