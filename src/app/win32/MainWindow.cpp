@@ -106,7 +106,7 @@ bool MainWindow::Create(const std::string& exePath, const std::vector<std::strin
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = &MainWindow::WindowProc;
+    windowClass.lpfnWndProc = &ObjectWindowProc<MainWindow>;
     windowClass.hInstance = instance_;
     windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -154,30 +154,6 @@ int MainWindow::Run() {
         DispatchMessageA(&msg);
     }
     return static_cast<int>(msg.wParam);
-}
-
-LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) {
-        // Late messages must not reach a window object that is going away.
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        if (self) self->hwnd_ = nullptr;
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        self->boxes_.ShowError(error.what());
-    } catch (...) {
-        self->boxes_.ShowError("Unknown error");
-    }
-    return 0;
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -13,6 +13,7 @@
 #include "dialogs/win32/EditEntryDialog.h"
 #include "exec/Autorun.h"
 #include "exec/LinkReader.h"
+#include "platform/win32/ObjectWindowProc.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
@@ -91,7 +92,10 @@ public:
     void ApplySkinLook(const SkinLook& look) override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK ObjectWindowProc<MainWindow>(HWND, UINT, WPARAM, LPARAM);
+    void AttachWindow(HWND hwnd) { hwnd_ = hwnd; }
+    void DetachWindow() { hwnd_ = nullptr; }
+    void ReportFailure(const char* what) { boxes_.ShowError(what); }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool HandleSysCommand(WPARAM command);
     void CreateControls();

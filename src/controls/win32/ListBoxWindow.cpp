@@ -27,13 +27,6 @@ MouseModifiers ModifiersNow() {
 
 RECT ToRect(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
-// Exceptions must not unwind into user32; a control has nothing better to do than note them.
-void NoteFailure(const char* what) {
-    OutputDebugStringA("TovraLB: ");
-    OutputDebugStringA(what);
-    OutputDebugStringA("\n");
-}
-
 bool RegisterListClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXA existing{};
     existing.cbSize = sizeof(existing);
@@ -66,7 +59,7 @@ ListBoxWindow::~ListBoxWindow() {
 }
 
 bool ListBoxWindow::Create(HWND parent, int controlId, int x, int y, int width, int height) {
-    if (hwnd_ || !RegisterListClass(instance_, &ListBoxWindow::WindowProc)) return false;
+    if (hwnd_ || !RegisterListClass(instance_, &ObjectWindowProc<ListBoxWindow>)) return false;
     const HWND created =
         CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, x, y, width, height, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance_, this);
@@ -122,30 +115,11 @@ int ListBoxWindow::MeasureText(const std::string& text) const {
     return size.cx;
 }
 
-LRESULT CALLBACK ListBoxWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* creator = static_cast<ListBoxWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        creator->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creator));
-    }
-    auto* self = reinterpret_cast<ListBoxWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        if (self) {
-            self->hwnd_ = nullptr;
-            self->edit_ = nullptr;
-        }
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        NoteFailure(error.what());
-    } catch (...) {
-        NoteFailure("unknown exception");
-    }
-    return 0;
+// Exceptions must not unwind into user32; a control has nothing better to do than note them.
+void ListBoxWindow::ReportFailure(const char* what) {
+    OutputDebugStringA("TovraLB: ");
+    OutputDebugStringA(what);
+    OutputDebugStringA("\n");
 }
 
 LRESULT ListBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -378,9 +352,9 @@ LRESULT CALLBACK ListBoxWindow::EditProc(HWND hwnd, UINT message, WPARAM wParam,
     try {
         return self->HandleEditMessage(message, wParam, lParam);
     } catch (const std::exception& error) {
-        NoteFailure(error.what());
+        ReportFailure(error.what());
     } catch (...) {
-        NoteFailure("unknown exception");
+        ReportFailure("unknown exception");
     }
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/ListBoxModel.h"
+#include "platform/win32/ObjectWindowProc.h"
 #include "platform/win32/UniqueHandle.h"
 
 namespace qx {
@@ -50,7 +51,13 @@ public:
     std::function<void(bool focused)> OnFocusChanged;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK ObjectWindowProc<ListBoxWindow>(HWND, UINT, WPARAM, LPARAM);
+    void AttachWindow(HWND hwnd) { hwnd_ = hwnd; }
+    void DetachWindow() {
+        hwnd_ = nullptr;
+        edit_ = nullptr;  // a child of the list, gone with it
+    }
+    static void ReportFailure(const char* what);
     static LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleEditMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -37,7 +37,7 @@ ImageButton::~ImageButton() {
 }
 
 bool ImageButton::Create(HWND parent, int controlId, int x, int y) {
-    if (hwnd_ || !RegisterButtonClass(instance_, &ImageButton::WindowProc)) return false;
+    if (hwnd_ || !RegisterButtonClass(instance_, &ObjectWindowProc<ImageButton>)) return false;
     CreateWindowExA(0, kClassName, "", WS_CHILD | WS_CLIPSIBLINGS, x, y, 0, 0, parent,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance_, this);
     return hwnd_ != nullptr;
@@ -139,29 +139,6 @@ void ImageButton::Paint() {
     UniqueBrush ground(CreateSolidBrush(static_cast<COLORREF>(ground_)));
     FillRect(paint.dc(), &client, ground.get());
     if (face) face.Draw(paint.dc(), 0, 0);
-}
-
-LRESULT CALLBACK ImageButton::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* creator = static_cast<ImageButton*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        creator->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creator));
-    }
-    auto* self = reinterpret_cast<ImageButton*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        if (self) self->hwnd_ = nullptr;
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        OutputDebugStringA(error.what());
-    } catch (...) {
-        OutputDebugStringA("ImageButton: unknown exception\n");
-    }
-    return 0;
 }
 
 LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/win32/ObjectWindowProc.h"
 #include "platform/win32/UniqueHandle.h"
 #include "skin/ImageButtonModel.h"
 #include "skin/SkinLook.h"
@@ -43,7 +44,10 @@ public:
     const ImageButtonModel& Model() const { return model_; }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK ObjectWindowProc<ImageButton>(HWND, UINT, WPARAM, LPARAM);
+    void AttachWindow(HWND hwnd) { hwnd_ = hwnd; }
+    void DetachWindow() { hwnd_ = nullptr; }
+    static void ReportFailure(const char* what) { OutputDebugStringA(what); }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Apply(ButtonUpdate update);
     void Render();
