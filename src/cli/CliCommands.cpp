@@ -58,6 +58,8 @@ public:
     std::string ExpandEnvironmentStrings(const std::string& text) const override { return text; }
     int WindowsVersionNumber() const override { return version_; }
     std::string ShellRootDisplayName(ShellRoot) const override { return {}; }
+    ScreenDpi PixelsPerInch() const override { return {}; }
+    int LargeShellIconSize() const override { return 32; }
 
 private:
     int version_;

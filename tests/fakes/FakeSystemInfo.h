@@ -25,8 +25,13 @@ public:
         return kNames[static_cast<int>(root)];
     }
 
+    ScreenDpi PixelsPerInch() const override { return dpi; }
+    int LargeShellIconSize() const override { return largeIconSize; }
+
     std::map<std::string, std::string> environment{{"HOMEDRIVE", "C:"}, {"HOMEPATH", "\\Users\\tester"}};
     int version = 601;
+    ScreenDpi dpi;
+    int largeIconSize = 32;
 };
 
 }  // namespace qx::test

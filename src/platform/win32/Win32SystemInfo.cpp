@@ -3,6 +3,7 @@
 #include "platform/win32/Win32Api.h"
 #include <shellapi.h>
 #include <shlobj.h>
+#include <commoncontrols.h>
 
 #include <cstring>
 
@@ -54,6 +55,22 @@ std::string Win32SystemInfo::ShellRootDisplayName(ShellRoot root) const {
     std::string name = info.szDisplayName;
     while (!name.empty() && name.back() == '\\') name.pop_back();
     return name;
+}
+
+ScreenDpi Win32SystemInfo::PixelsPerInch() const {
+    WindowDc screen(nullptr);
+    if (!screen) return {};
+    return {GetDeviceCaps(screen.get(), LOGPIXELSX), GetDeviceCaps(screen.get(), LOGPIXELSY)};
+}
+
+int Win32SystemInfo::LargeShellIconSize() const {
+    ComPtr<IImageList> list;
+    int width = 0;
+    int height = 0;
+    if (SUCCEEDED(SHGetImageList(SHIL_LARGE, __uuidof(IImageList), list.putVoid())) && list &&
+        SUCCEEDED(list->GetIconSize(&width, &height)) && width > 0)
+        return width;
+    return GetSystemMetrics(SM_CXICON);
 }
 
 }  // namespace qx
