@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/FakeMainWindowView.h"
 #include "app/MainForm.h"
+#include "app/OptionsMenu.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeFileDialogs.h"
 #include "fakes/FakeFileSystem.h"
@@ -89,6 +92,31 @@ TEST_F(FormSkinTest, TheStoredSkinIsShownAndEachMenuChoiceIsAppliedAndSaved) {
 
     form.ReleaseWindow();  // the free window's skin is tinted
     EXPECT_EQ(ButtonOf(view.look, WindowButton::Info).draw->pixels.at(0) & 0xFFFFFF, 0x545440u);
+}
+
+// The corners are see-through only while the window is layered: switched off, on a system
+// without layered windows, or when layering fails, they turn grey, and back once it works.
+TEST_F(FormSkinTest, OpacityChoicesLayerTheWindowOrGreyItsCorners) {
+    Start("MacOSSkin=4\r\nCustomSkin=Slate\r\nOpacity=70\r\n");
+    EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "opacity 178"), 1);
+    EXPECT_EQ(OpacityMenuTick(form.settings().alpha), 90);
+    struct Case {
+        int percent, version;
+        bool layers;
+        const char* applied;  // nothing: the window was not asked
+        std::uint32_t corner;
+    };
+    for (const Case& c : {Case{50, 601, true, "opacity 128", 0xFF00FF}, Case{-1, 601, true, "opacity -1", 0xDEDEDE},
+                          Case{90, 601, false, "opacity 230", 0xDEDEDE}, Case{95, 601, true, "opacity 242", 0xFF00FF},
+                          Case{100, 400, true, "", 0xDEDEDE}, Case{100, 500, true, "opacity 255", 0xFF00FF}}) {
+        view.layeringWorks = c.layers;
+        system.version = c.version;
+        view.events.clear();
+        form.SetOpacityPercent(c.percent);
+        EXPECT_EQ(view.events.at(0), *c.applied ? c.applied : "look 4") << c.percent;
+        EXPECT_EQ(Corner(), c.corner) << c.percent;
+        EXPECT_TRUE(ConfigHas("Opacity=" + std::to_string(c.percent)));
+    }
 }
 
 TEST_F(FormSkinTest, ASkinThatFailsAtStartShowsMacOS1AndKeepsTheStoredChoice) {

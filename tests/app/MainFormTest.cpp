@@ -352,8 +352,11 @@ TEST_F(FormTest, LanguageAndOptionsMenuChangesAreAppliedAndSavedAtOnce) {
     EXPECT_EQ(Count("opacity 191"), 1);
     for (const char* line : {"Language=1\r\n", "Opacity=75\r\n", "StayOnTop=0\r\n", "LockQuilloxUntilExecDone=0\r\n"})
         EXPECT_NE(Config().find(line), std::string::npos) << line;
-    form.SetOpacityPercent(kNotLayered);
-    EXPECT_NE(Config().find("Opacity=-1\r\n"), std::string::npos);
+    form.ToggleOption(OptionFlag::SmoothFonts);
+    EXPECT_EQ(Count("no cleartype"), 1);
+    form.SetOpacityPercent(kNotLayered);  // warned about first
+    EXPECT_EQ(boxes.messages, Rows{LangText(texts::TransparencyOffWarning, 1)});
+    for (const char* line : {"Opacity=-1\r\n", "SmoothFonts=0\r\n"}) EXPECT_NE(Config().find(line), std::string::npos);
     EXPECT_EQ(OpacityMenuTick(form.settings().alpha), kNotLayered);
     EXPECT_EQ(OpacityMenuTick(200), 90);  // 78 % is not on the menu
     EXPECT_EQ(OpacityMenuTick(242), 95);
@@ -661,6 +664,51 @@ TEST_F(FormTest, FolderModeChangesTheWindowWhileItLastsAndListsAgainAfterLeaving
         EXPECT_EQ(effectsAfter(mark), (Rows{"input colour normal", "list size 349x246"}));
         EXPECT_FALSE(view.list.FolderMode());
     }
+}
+
+// A grip drag reaches the window at most once per resize tick, within the list's limits, and
+// its end is kept for the view it happened in: folder browsing and the normal view each keep
+// their own size.
+TEST_F(FormTest, GripDragsResizeOncePerTickAndEachViewKeepsItsSize) {
+    files.Put("C:\\Work\\b.txt", "");
+    StartShown("Alpha|a.exe\r\n");
+    view.list.SetResizeImage(ImageSize{8, 8});
+    const auto sizesAfter = [this](std::size_t from) {
+        Rows seen;
+        for (auto event = view.events.begin() + from; event != view.events.end(); ++event)
+            if (event->starts_with("list size")) seen.push_back(*event);
+        return seen;
+    };
+    const auto has = [this](const char* line) { return Config().find(line) != std::string::npos; };
+    view.list.SetSize(349, 246);
+    std::size_t mark = view.events.size();
+    view.list.MouseDown(MouseButton::Left, 348, 245, {});
+    view.list.MouseMove(358, 255, true);
+    view.list.MouseMove(368, 275, true);
+    EXPECT_EQ(view.timers.at(WindowTimer::Resize), 10u);
+    EXPECT_EQ(sizesAfter(mark), Rows{});
+    form.OnResizeTick();
+    form.OnResizeTick();  // nothing new asked for
+    EXPECT_EQ(sizesAfter(mark), Rows{"list size 369x276"});
+    EXPECT_EQ(view.timers.count(WindowTimer::Resize), 0u);
+    view.list.MouseMove(148, 285, true);  // narrower than the buttons allow
+    view.list.MouseUp(MouseButton::Left, 148, 285, {});  // before the tick: applied at once
+    EXPECT_EQ(sizesAfter(mark), (Rows{"list size 369x276", "list size 307x286"}));
+    EXPECT_TRUE(has("lbWidth=307\r\nlbHeight=286\r\n"));
+
+    EditTo("<C:\\Work\\");
+    mark = view.events.size();
+    view.list.MouseDown(MouseButton::Left, 329, 359, {});
+    view.list.MouseUp(MouseButton::Left, 334, 364, {});
+    EXPECT_EQ(sizesAfter(mark), Rows{});  // a press and release without a move resizes nothing
+    view.list.MouseDown(MouseButton::Left, 329, 359, {});
+    view.list.MouseMove(334, 364, true);
+    view.list.MouseUp(MouseButton::Left, 334, 364, {});
+    EXPECT_TRUE(has("lbWidth=307\r\nlbHeight=286\r\nreWidth=335\r\nreHeight=365\r\n"));
+    mark = view.events.size();
+    EditTo("alp");
+    EditTo("<C:\\Work\\");
+    EXPECT_EQ(sizesAfter(mark), (Rows{"list size 307x286", "list size 335x365"}));
 }
 
 // Path mode walks the shell view: Right enters a folder item, Enter opens a file item by its
