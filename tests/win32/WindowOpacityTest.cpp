@@ -31,7 +31,9 @@ TEST(WindowOpacityTest, LayersWithTheMagentaKeyOrKeepsTheWindowsOwnStyle) {
         ASSERT_TRUE(GetLayeredWindowAttributes(window, &key, &alpha, &flags));
         EXPECT_EQ(key, RGB(255, 0, 255));
         EXPECT_EQ(flags, c.flags) << c.alpha;
-        if (flags & LWA_ALPHA) EXPECT_EQ(alpha, c.alpha);
+        if (flags & LWA_ALPHA) {
+            EXPECT_EQ(alpha, c.alpha);
+        }
     }
     WindowOpacity missing{nullptr};
     missing.Attach(window);
