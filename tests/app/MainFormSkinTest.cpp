@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "app/FakeMainWindowView.h"
 #include "app/MainForm.h"
@@ -100,22 +101,19 @@ TEST_F(FormSkinTest, OpacityChoicesLayerTheWindowOrGreyItsCorners) {
     Start("MacOSSkin=4\r\nCustomSkin=Slate\r\nOpacity=70\r\n");
     EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "opacity 178"), 1);
     EXPECT_EQ(OpacityMenuTick(form.settings().alpha), 90);
-    struct Case {
-        int percent, version;
-        bool layers;
-        const char* applied;  // nothing: the window was not asked
-        std::uint32_t corner;
-    };
-    for (const Case& c : {Case{50, 601, true, "opacity 128", 0xFF00FF}, Case{-1, 601, true, "opacity -1", 0xDEDEDE},
-                          Case{90, 601, false, "opacity 230", 0xDEDEDE}, Case{95, 601, true, "opacity 242", 0xFF00FF},
-                          Case{100, 400, true, "", 0xDEDEDE}, Case{100, 500, true, "opacity 255", 0xFF00FF}}) {
-        view.layeringWorks = c.layers;
-        system.version = c.version;
+    // Percent, Windows version, whether layering works, what the window was asked, the corner.
+    for (const auto& [percent, version, layers, applied, corner] :
+         {std::tuple<int, int, bool, const char*, std::uint32_t>{50, 601, true, "opacity 128", 0xFF00FF},
+          {-1, 601, true, "opacity -1", 0xDEDEDE}, {90, 601, false, "opacity 230", 0xDEDEDE},
+          {95, 601, true, "opacity 242", 0xFF00FF}, {100, 400, true, "look 4", 0xDEDEDE},
+          {100, 500, true, "opacity 255", 0xFF00FF}}) {
+        view.layeringWorks = layers;
+        system.version = version;
         view.events.clear();
-        form.SetOpacityPercent(c.percent);
-        EXPECT_EQ(view.events.at(0), *c.applied ? c.applied : "look 4") << c.percent;
-        EXPECT_EQ(Corner(), c.corner) << c.percent;
-        EXPECT_TRUE(ConfigHas("Opacity=" + std::to_string(c.percent)));
+        form.SetOpacityPercent(percent);
+        EXPECT_EQ(view.events.at(0), applied) << percent;  // below version 500 nothing is tried
+        EXPECT_EQ(Corner(), corner) << percent;
+        EXPECT_TRUE(ConfigHas("Opacity=" + std::to_string(percent)));
     }
 }
 

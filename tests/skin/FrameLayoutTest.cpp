@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "fakes/FakeClock.h"
 #include "skin/FrameLayout.h"
 
 namespace qx {
@@ -12,6 +11,13 @@ SkinImage Image(int width, int height) {
     return std::make_shared<PixelImage>(PixelImage{width, height, std::vector<std::uint32_t>(width * height)});
 }
 
+SkinLook Custom(SkinPositions positions, bool hasBackBitmap = false) {
+    SkinLook look;
+    look.properties = SkinProperties{.hasBackBitmap = hasBackBitmap, .listLeft = 5, .listRight = 7, .listBottom = 9,
+                                     .customObjectPositions = true, .positions = positions};
+    return look;
+}
+
 TEST(FrameLayoutTest, PlacesThePiecesFromTheFrameImagesOrTheSkinsOwnPositions) {
     SkinLook builtIn;
     builtIn.topRight = Image(30, 23);
@@ -19,19 +25,12 @@ TEST(FrameLayoutTest, PlacesThePiecesFromTheFrameImagesOrTheSkinsOwnPositions) {
     EXPECT_EQ(layout.buttons, (std::array<FramePoint, 5>{{{6, 24}, {157, 24}, {236, 24}, {8, 4}, {29, 4}}}));
     EXPECT_EQ(layout.edit, (Rect{48, 2, 324, 22}));  // 353 - (30 + 48) + 1 wide
     EXPECT_EQ(layout.inputLine, (Rect{48, 0, 324, 23}));
-    EXPECT_EQ(layout.listTop, 41);
     EXPECT_EQ(layout.inputFontHeight, 18);
     EXPECT_EQ(WindowSizeAround(builtIn, 349, 246), (ImageSize{353, 289}));
     builtIn.topRightVisible = false;  // a hidden image leaves its place to the input line
     EXPECT_EQ(LayoutFrame(builtIn, 353).edit.right, 354);
 
-    SkinLook custom;
-    SkinProperties& p = custom.properties;
-    p.customObjectPositions = true;
-    p.listLeft = 5;
-    p.listRight = 7;
-    p.listBottom = 9;
-    p.positions = SkinPositions{1, 2, 3, 4, 10, 5, 20, 24, 60, 11, 12, 13, 14, 15, 16};
+    const SkinLook custom = Custom(SkinPositions{1, 2, 3, 4, 10, 5, 20, 24, 60, 11, 12, 13, 14, 15, 16});
     layout = LayoutFrame(custom, 300);
     EXPECT_EQ(layout.buttons, (std::array<FramePoint, 5>{{{11, 12}, {13, 14}, {15, 16}, {1, 2}, {3, 4}}}));
     EXPECT_EQ(layout.edit, (Rect{10, 7, 280, 31}));  // FormEditRight is the gap to the right edge
@@ -42,14 +41,8 @@ TEST(FrameLayoutTest, PlacesThePiecesFromTheFrameImagesOrTheSkinsOwnPositions) {
 }
 
 TEST(FrameLayoutTest, ABackgroundPictureBoundsTheListAndWithoutAGripFixesIt) {
-    SkinLook look;
-    EXPECT_EQ(ListLimitsFor(look), (ListSizeLimits{307, 1, 0, 0}));  // built in: no maxima
-    look.properties.customObjectPositions = true;
-    look.properties.positions.listTop = 60;
-    look.properties.listLeft = 5;
-    look.properties.listRight = 7;
-    look.properties.listBottom = 9;
-    look.properties.hasBackBitmap = true;
+    EXPECT_EQ(ListLimitsFor(SkinLook{}), (ListSizeLimits{307, 1, 0, 0}));  // built in: no maxima
+    SkinLook look = Custom(SkinPositions{.listTop = 60}, true);
     look.background = Image(400, 300);
     EXPECT_EQ(ListLimitsFor(look), (ListSizeLimits{299, 1, 388, 231}));
     look.properties.hideResizer = true;
@@ -57,11 +50,6 @@ TEST(FrameLayoutTest, ABackgroundPictureBoundsTheListAndWithoutAGripFixesIt) {
     look.properties.hideResizer = false;
     look.background = Image(200, 300);  // narrower than the buttons need: the picture wins
     EXPECT_EQ(ListLimitsFor(look), (ListSizeLimits{188, 1, 188, 231}));
-
-    test::FakeClock clock;
-    ListBoxModel list{clock};
-    list.SetSizeLimits(ListLimitsFor(look));
-    EXPECT_EQ(list.ClampSize(-5, 1000), (ImageSize{188, 231}));
 }
 
 TEST(FrameLayoutTest, CentringDividesEachHalfTowardZero) {
