@@ -225,8 +225,8 @@ private:
     void SetFolderBrowsing(bool on) override;
     bool IsInputLockFree() const override { return inputLock_->IsFree(); }
     void SwitchToSearchResults() override;
-    bool IsInputLineHidden() const override { return false; }
-    void RepaintTopBar() override {}
+    bool IsInputLineHidden() const override { return true; }
+    void RepaintTopBar() override { ShowInputLineState(); }
     std::string ExpandPath(const std::string& path) const override;
 
     // IKeyboardTarget
@@ -342,6 +342,9 @@ private:
     EditEntryModel editor_;
     // The stored entry the open edit dialog works on.
     RowData* editorRow_ = nullptr;
+
+    // The painted input line: its text, blink phase and launch wait, handed to the window.
+    void ShowInputLineState();
 };
 
 }  // namespace qx

@@ -11,6 +11,7 @@
 #include "dialogs/EditEntryModel.h"
 #include "fakes/FakeClock.h"
 #include "search/SearchTestLists.h"
+#include "skin/InputLineText.h"
 #include "skin/SkinLook.h"
 
 namespace qx::test {
@@ -69,7 +70,6 @@ public:
         Log("password " + prompt);
         return std::nullopt;
     }
-    void ShowWaitingText(const std::string&) override {}
     void ShowRowContextMenu(const RowMenuVisibility& visible) override {
         std::string shown = "row menu";
         for (bool item : visible) shown += item ? " 1" : " 0";
@@ -117,6 +117,15 @@ public:
     std::function<void(EditEntryModel&)> whileEditorShown;
     std::map<WindowTimer, unsigned> timers;  // the running ones and their intervals
     bool ResultsTimerRunning() const { return timers.count(WindowTimer::Results) > 0; }
+
+    // The painted input line, as a bar this wide with ten pixels a character shows it.
+    void SetInputLineState(const InputLineState& state) override { inputLine = state; }
+    InputLineText PaintedInputLine(int barWidth) const {
+        InputLineState state = inputLine;
+        state.barWidth = barWidth;
+        return PlanInputLine(state, [](std::string_view text) { return static_cast<int>(text.size()) * 10; });
+    }
+    InputLineState inputLine;
 
 private:
     void Log(const std::string& event) {

@@ -43,6 +43,7 @@ constexpr int kResultListId = 11;
 constexpr int kKeyCaptureId = 12;
 constexpr int kBusyWidth = 200;
 constexpr int kBusyHeight = 40;
+constexpr int kOutOfSight = -10000;  // left of the edit control while the painted line shows the input
 
 UINT_PTR TimerId(WindowTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
 
@@ -90,6 +91,14 @@ WindowLayout LayoutFor(const SkinLook& look, int width, int height) {
     layout.list = RECT{p.listLeft, listTop, std::max(p.listLeft, width - p.listRight),
                        std::max(listTop, height - p.listBottom)};
     return layout;
+}
+
+// The painted input line lies over the edit's place: from FormEditTop with the look's own
+// positions, else over the whole height of the top-left frame image.
+RECT PaintedInputRect(const SkinLook& look, const RECT& edit) {
+    const SkinPositions& at = look.properties.positions;
+    if (look.properties.customObjectPositions) return RECT{edit.left, at.inputTop, edit.right, at.inputTop + at.inputHeight};
+    return RECT{edit.left, 0, edit.right, SizeOf(look.topLeft, ImageSize{48, 23}).height};
 }
 
 }  // namespace
@@ -333,8 +342,7 @@ void MainWindow::CreateControls() {
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kKeyCaptureId)), instance_, nullptr);
     SetWindowSubclass(inputLine_, &MainWindow::FieldProc, kInputLineId, reinterpret_cast<DWORD_PTR>(this));
     SetWindowSubclass(keyCapture_, &MainWindow::FieldProc, kKeyCaptureId, reinterpret_cast<DWORD_PTR>(this));
-    waitingLine_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_LEFT | SS_CENTERIMAGE, 0, 0, 0, 0, hwnd_, nullptr,
-                                   instance_, nullptr);
+    inputLinePainter_.Create(hwnd_);
     busyPanel_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_BORDER | SS_CENTER | SS_CENTERIMAGE, 0, 0, kBusyWidth,
                                  kBusyHeight, hwnd_, nullptr, instance_, nullptr);
     resultList_.Create(hwnd_, kResultListId, 0, 0, 0, 0);
@@ -345,7 +353,6 @@ void MainWindow::CreateControls() {
     resultList_.OnMouseWheel = [this](int delta) {
         if (form_) form_->MouseWheel(delta);
     };
-    SendMessageA(waitingLine_, WM_SETFONT, font, FALSE);
     SendMessageA(busyPanel_, WM_SETFONT, font, FALSE);
     resultList_.SetFont(reinterpret_cast<HFONT>(font));
     // The plain look until the form hands over its own.
@@ -358,8 +365,10 @@ void MainWindow::LayoutControls() {
     GetClientRect(hwnd_, &client);
     const WindowLayout layout = LayoutFor(look_, client.right, client.bottom);
     const RECT& input = layout.input;
-    MoveWindow(inputLine_, input.left, input.top, input.right - input.left, input.bottom - input.top, TRUE);
-    MoveWindow(waitingLine_, input.left, input.top, input.right - input.left, input.bottom - input.top, TRUE);
+    MoveWindow(inputLine_, inputEditShown_ ? input.left : kOutOfSight, input.top, input.right - input.left,
+               input.bottom - input.top, TRUE);
+    const RECT painted = PaintedInputRect(look_, input);
+    inputLinePainter_.MoveTo(painted, input.top - painted.top);
     const RECT& list = layout.list;
     listPainter_.SetListOrigin(list.left, list.top);
     MoveWindow(resultList_.Handle(), list.left, list.top, list.right - list.left, list.bottom - list.top, TRUE);
@@ -426,6 +435,8 @@ void MainWindow::ApplySkinLook(const SkinLook& look) {
                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                                  look.inputFontName.c_str()));
     if (inputLine_ && inputFont_) SendMessageA(inputLine_, WM_SETFONT, reinterpret_cast<WPARAM>(inputFont_.get()), TRUE);
+    inputLinePainter_.SetLook(&background_, &inputBar_, static_cast<COLORREF>(look.inputBackColour), inputFont_.get(),
+                              inputColour_ ? *inputColour_ : static_cast<COLORREF>(look.inputTextColour));
 
     listPainter_.SetLook(look, resultList_.Model());
     if (listPainter_.HasImages()) {
@@ -548,6 +559,7 @@ void MainWindow::OnFieldNotification(int id, int code) {
     if (!field) return;
     const KeyField which = id == kInputLineId ? KeyField::InputLine : KeyField::KeyCapture;
     if (code == EN_SETFOCUS || code == EN_KILLFOCUS) {
+        if (which == KeyField::InputLine) ShowInputEdit(code == EN_SETFOCUS);
         form_->FieldFocusChanged(which, code == EN_SETFOCUS);
         return;
     }
@@ -673,12 +685,6 @@ std::optional<SecretText> MainWindow::PromptPassword(const std::string& caption,
     return qx::PromptPassword(hwnd_, caption, prompt);
 }
 
-void MainWindow::ShowWaitingText(const std::string& text) {
-    SetWindowTextA(waitingLine_, text.c_str());
-    ShowWindow(waitingLine_, text.empty() ? SW_HIDE : SW_SHOW);
-    if (!text.empty()) SetWindowPos(waitingLine_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 void MainWindow::ApplyOpacity(int alpha) {
     // Magenta pixels are the colour key: layered, the looks' round corners are see-through.
     constexpr COLORREF kColourKey = RGB(255, 0, 255);
@@ -712,6 +718,7 @@ void MainWindow::ApplyListSize(int width, int height) {
 void MainWindow::SetInputTextColour(std::optional<std::uint32_t> colour) {
     inputColour_ = colour ? std::optional<COLORREF>(static_cast<COLORREF>(*colour)) : std::nullopt;
     InvalidateRect(inputLine_, nullptr, TRUE);
+    inputLinePainter_.SetTextColour(inputColour_ ? *inputColour_ : static_cast<COLORREF>(look_.inputTextColour));
 }
 
 void MainWindow::SetCaption(const std::string& caption) { SetWindowTextA(hwnd_, caption.c_str()); }
@@ -846,5 +853,11 @@ void MainWindow::MoveCaretToEnd() {
     SendMessageA(inputLine_, EM_SETSEL, end, static_cast<LPARAM>(end));
 }
 
+void MainWindow::ShowInputEdit(bool shown) {
+    // Edited in place, the real field shows its selection and caret over the painted line.
+    inputEditShown_ = shown;
+    LayoutControls();
+    if (shown) SetWindowPos(inputLine_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
 
 }  // namespace qx
