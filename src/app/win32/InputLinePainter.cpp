@@ -92,13 +92,17 @@ void InputLinePainter::Refresh(bool force) {
 
 void InputLinePainter::Paint() {
     PaintGuard paint(hwnd_);
-    if (!paint.dc()) return;
+    if (paint.dc()) Draw(paint.dc());
+}
+
+void InputLinePainter::Draw(HDC target) {
     RECT client{};
     GetClientRect(hwnd_, &client);
     const int width = std::max(1, static_cast<int>(client.right));
     const int height = std::max(1, static_cast<int>(client.bottom));
-    UniqueMemoryDc canvas(CreateCompatibleDC(paint.dc()));
-    UniqueBitmap buffer(CreateCompatibleBitmap(paint.dc(), width, height));
+    // Drawn off-screen and copied: the line must not flicker while the caret blinks.
+    UniqueMemoryDc canvas(CreateCompatibleDC(target));
+    UniqueBitmap buffer(CreateCompatibleBitmap(target, width, height));
     if (!canvas || !buffer) return;
     ScopedSelectObject selected(canvas.get(), buffer.get());
     if (background_ && *background_) {
@@ -118,7 +122,7 @@ void InputLinePainter::Paint() {
         const int spinnerLeft = width - TextWidth(shown_.spinner);
         TextOutA(canvas.get(), spinnerLeft, textTop_, shown_.spinner.c_str(), static_cast<int>(shown_.spinner.size()));
     }
-    BitBlt(paint.dc(), 0, 0, width, height, canvas.get(), 0, 0, SRCCOPY);
+    BitBlt(target, 0, 0, width, height, canvas.get(), 0, 0, SRCCOPY);
 }
 
 LRESULT InputLinePainter::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -127,6 +131,9 @@ LRESULT InputLinePainter::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
             return 1;  // the paint covers the line
         case WM_PAINT:
             Paint();
+            return 0;
+        case WM_PRINTCLIENT:
+            Draw(reinterpret_cast<HDC>(wParam));
             return 0;
         case WM_NCHITTEST:
             // Clicks go to the window beneath, which moves the window by its background.

@@ -46,6 +46,7 @@ private:
     int TextWidth(std::string_view text) const;
     void Refresh(bool force);
     void Paint();
+    void Draw(HDC target);
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
