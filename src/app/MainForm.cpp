@@ -332,7 +332,11 @@ void MainForm::FormEditChange(const std::string& text) {
     if (query_) query_->FormEditChange(text);
 }
 
-void MainForm::OnResultsTick() { results_->OnResultsTick(inputLock_->IsFree()); }
+void MainForm::OnResultsTick() {
+    results_->OnResultsTick(inputLock_->IsFree());
+    // The caret blinks and the spinner turns with the tick's counter.
+    ShowInputLineState();
+}
 
 std::string MainForm::ExpandPath(const std::string& path) const { return store_->ResolveEntryPath(path, true); }
 

@@ -227,8 +227,8 @@ private:
     void SetFolderBrowsing(bool on) override;
     bool IsInputLockFree() const override { return inputLock_->IsFree(); }
     void SwitchToSearchResults() override;
-    bool IsInputLineHidden() const override { return false; }
-    void RepaintTopBar() override {}
+    bool IsInputLineHidden() const override { return true; }
+    void RepaintTopBar() override { ShowInputLineState(); }
     std::string ExpandPath(const std::string& path) const override;
 
     // IKeyboardTarget
@@ -362,6 +362,9 @@ private:
     void AttachListResizing();
     bool noLayer_ = false;
     std::optional<ImageSize> pendingListSize_;
+
+    // The painted input line: its text, blink phase and launch wait, handed to the window.
+    void ShowInputLineState();
 };
 
 }  // namespace qx

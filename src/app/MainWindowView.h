@@ -5,6 +5,7 @@
 
 #include "app/RowContextMenu.h"
 #include "platform/SecretText.h"
+#include "skin/InputLineText.h"
 
 namespace qx {
 
@@ -60,8 +61,6 @@ public:
     virtual void ShowOptionsMenu() = 0;
     // The run-as password prompt; nothing when cancelled.
     virtual std::optional<SecretText> PromptPassword(const std::string& caption, const std::string& prompt) = 0;
-    // The input line shows the waiting display while a locked launch runs.
-    virtual void ShowWaitingText(const std::string& text) = 0;
     // The list's context menu at the cursor with the visible items; a choice comes back as
     // MainForm::RunRowMenuItem.
     virtual void ShowRowContextMenu(const RowMenuVisibility& visible) = 0;
@@ -99,6 +98,10 @@ public:
 
     // The window frame: ClearType (true) or default quality for the input and button fonts.
     virtual void ApplyFontSmoothing(bool smooth) = 0;
+
+    // What the painted input line shows (its width is the window's): the window repaints
+    // it when that changes, never from within this call.
+    virtual void SetInputLineState(const InputLineState& state) = 0;
 };
 
 }  // namespace qx
