@@ -72,7 +72,10 @@ Status StdFileSystem::WriteFileAtomic(const std::string& path, const std::string
     static std::atomic<unsigned> counter{0};
     const fs::path target = NativePath(path);
     fs::path temp = target;
-    temp += "." + std::to_string(++counter) + ".tmp";
+    // Appended piece by piece: GCC 12 warns (-Wrestrict) on the concatenated temporary.
+    temp += '.';
+    temp += std::to_string(++counter);
+    temp += ".tmp";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) return FromErrno();
