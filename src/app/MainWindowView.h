@@ -11,6 +11,7 @@ namespace qx {
 class EditEntryModel;
 class ListBoxModel;
 struct SkinLook;
+struct RowMetrics;
 enum class KeyField;
 
 enum class WindowTimer { Housekeeping, Startup, Results, Launch };
@@ -95,6 +96,10 @@ public:
     // The active look, after every change of it: the window takes its images, colours, fonts
     // and positions and repaints.
     virtual void ApplySkinLook(const SkinLook& look) = 0;
+
+    // Row drawing: the row height, text and icon positions and the row font ("Arial" of the
+    // metrics' height, ClearType quality when smoothFonts).
+    virtual void ApplyRowMetrics(const RowMetrics& metrics, bool smoothFonts) = 0;
 };
 
 }  // namespace qx

@@ -11,6 +11,7 @@
 #include "dialogs/EditEntryModel.h"
 #include "fakes/FakeClock.h"
 #include "search/SearchTestLists.h"
+#include "skin/RowMetrics.h"
 #include "skin/SkinLook.h"
 
 namespace qx::test {
@@ -117,6 +118,16 @@ public:
     std::function<void(EditEntryModel&)> whileEditorShown;
     std::map<WindowTimer, unsigned> timers;  // the running ones and their intervals
     bool ResultsTimerRunning() const { return timers.count(WindowTimer::Results) > 0; }
+
+    // Row drawing.
+    void ApplyRowMetrics(const RowMetrics& metrics, bool smooth) override {
+        rowMetrics = metrics;
+        smoothRowFont = smooth;
+        list.SetManualRowHeight(metrics.rowHeight);
+        list.TextLeft = metrics.textLeft;
+    }
+    RowMetrics rowMetrics;  // the last metrics applied
+    bool smoothRowFont = false;
 
 private:
     void Log(const std::string& event) {

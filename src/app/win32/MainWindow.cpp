@@ -348,6 +348,7 @@ void MainWindow::CreateControls() {
     SendMessageA(waitingLine_, WM_SETFONT, font, FALSE);
     SendMessageA(busyPanel_, WM_SETFONT, font, FALSE);
     resultList_.SetFont(reinterpret_cast<HFONT>(font));
+    CreateRowTooltip();
     // The plain look until the form hands over its own.
     ApplySkinLook(look_);
 }
@@ -361,7 +362,7 @@ void MainWindow::LayoutControls() {
     MoveWindow(inputLine_, input.left, input.top, input.right - input.left, input.bottom - input.top, TRUE);
     MoveWindow(waitingLine_, input.left, input.top, input.right - input.left, input.bottom - input.top, TRUE);
     const RECT& list = layout.list;
-    listPainter_.SetListOrigin(list.left, list.top);
+    rowPainter_.SetListOrigin(list.left, list.top);
     MoveWindow(resultList_.Handle(), list.left, list.top, list.right - list.left, list.bottom - list.top, TRUE);
     for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->MoveTo(layout.buttons[i].x, layout.buttons[i].y);
     InvalidateRect(hwnd_, nullptr, FALSE);
@@ -427,15 +428,12 @@ void MainWindow::ApplySkinLook(const SkinLook& look) {
                                  look.inputFontName.c_str()));
     if (inputLine_ && inputFont_) SendMessageA(inputLine_, WM_SETFONT, reinterpret_cast<WPARAM>(inputFont_.get()), TRUE);
 
-    listPainter_.SetLook(look, resultList_.Model());
-    if (listPainter_.HasImages()) {
-        resultList_.SetDrawItem([this](HDC canvas, int index, const Rect& rect, const RowState& state) {
-            listPainter_.Draw(canvas, resultList_.Model(), index, RECT{rect.left, rect.top, rect.right, rect.bottom},
-                              state);
-        });
-    } else {
+    rowPainter_.SetLook(look, resultList_.Model());
+    // Until a look with row images arrives the list draws its plain rows.
+    if (rowPainter_.CanPaint())
+        resultList_.SetDrawItem([this](HDC canvas, int index, const Rect&, const RowState&) { PaintListItem(canvas, index); });
+    else
         resultList_.SetDrawItem(nullptr);
-    }
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         buttons_[i]->SetGroundColour(look.windowColour);
         buttons_[i]->SetFont(look.buttonFont);

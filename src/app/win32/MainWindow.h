@@ -32,7 +32,7 @@
 #include "skin/SkinLook.h"
 #include "skin/win32/IconList.h"
 #include "skin/win32/ImageButton.h"
-#include "skin/win32/ListLookPainter.h"
+#include "skin/win32/RowPainter.h"
 #include "skin/win32/SkinBitmap.h"
 
 namespace qx {
@@ -90,6 +90,7 @@ public:
     void SetInputTextColour(std::optional<std::uint32_t> colour) override;
     void SetFormEnabled(bool enabled) override { EnableWindow(hwnd_, enabled); }
     void ApplySkinLook(const SkinLook& look) override;
+    void ApplyRowMetrics(const RowMetrics& metrics, bool smoothFonts) override;
 
 private:
     friend LRESULT CALLBACK ObjectWindowProc<MainWindow>(HWND, UINT, WPARAM, LPARAM);
@@ -129,7 +130,7 @@ private:
     // The active look and what the window made of it.
     SkinLook look_;
     SkinBitmap background_, topLeft_, inputBar_, topRight_, windowGrip_;
-    ListLookPainter listPainter_;
+    RowPainter rowPainter_;
     std::vector<std::unique_ptr<ImageButton>> buttons_;  // indexed by WindowButton
     UniqueBrush inputBrush_;
     UniqueFont inputFont_;
@@ -156,6 +157,15 @@ private:
     std::unique_ptr<AutorunMenu> autorun_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<MainForm> form_;
+
+    // Row drawing: the row font and the folder rows' balloon tooltip (MainWindowRows.cpp).
+    void PaintListItem(HDC canvas, int index);
+    void CreateRowTooltip();
+    void UpdateRowTooltip(int x, int y, bool leftButtonDown);
+    void HideRowTooltip();
+    UniqueFont rowFont_;
+    HWND rowTooltip_ = nullptr;  // destroyed with the window
+    int tooltipRow_ = -1;
 };
 
 }  // namespace qx

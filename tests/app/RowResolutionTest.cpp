@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "app/RowResolution.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeIconSource.h"
+#include "store/Entry.h"
+#include "store/IconMemoryCache.h"
+
+namespace qx {
+namespace {
+
+using test::FakeIconSource;
+
+TEST(RowResolutionTest, EachListModeResolvesIconFlagsAndDetailOnce) {
+    test::FakeFileSystem files;
+    files.Put("C:\\Docs\\empty.txt", "");
+    files.Put("C:\\Docs\\small.txt", std::string(1023, 'x'));
+    files.Put("C:\\Docs\\kilo.txt", std::string(1024, 'x'));
+    files.Put("C:\\Docs\\locked.txt", "x");
+    files.FailReads("C:\\Docs\\locked.txt", "Access is denied.");
+    files.Put("C:\\Docs\\Sub\\inner.txt", "");
+    const FakeIconSource icons(files);
+    IconMemoryCache cache;
+    struct Case {
+        ListMode mode;
+        std::string rowText;
+        bool isFolder;
+        std::string detail;
+        std::string icon;
+    };
+    const Case cases[] = {
+        {ListMode::FileFolder, "empty.txt", false, "0KB", "shell C:\\Docs\\empty.txt@16"},
+        {ListMode::FileFolder, " small.txt ", false, "1KB", "shell C:\\Docs\\small.txt@16"},
+        {ListMode::FileFolder, "kilo.txt", false, "  1 KB", "shell C:\\Docs\\kilo.txt@16"},
+        {ListMode::FileFolder, "locked.txt", false, "na", "shell C:\\Docs\\locked.txt@16"},
+        {ListMode::FileFolder, "Sub", true, "", "shell C:\\Docs\\Sub@16"},
+        {ListMode::ShellFolder, "Printers", true, "", "idlist 3@16"},
+        {ListMode::ShellFolder, "Gone", false, "", ""},
+    };
+    for (const Case& c : cases) {
+        RowSources sources;
+        sources.mode = c.mode;
+        sources.iconCache = &cache;
+        sources.icons = &icons;
+        sources.files = &files;
+        sources.folder = "C:\\Docs\\";
+        sources.shellItem = [](const std::string& row) -> std::optional<ShellViewItem> {
+            if (row != "Printers") return std::nullopt;
+            return ShellViewItem{"Printers", true, "", "abc"};
+        };
+        Entry entry;
+        entry.iconState = IconState::FolderListing;
+        entry.hasTarget = true;
+        const RowToPaint row = ResolveRow(entry, c.rowText, sources);
+        SCOPED_TRACE(c.rowText);
+        EXPECT_EQ(row.input.isFolder, c.isFolder);
+        EXPECT_FALSE(row.input.hasTarget);
+        EXPECT_TRUE(row.input.folderListing);
+        EXPECT_EQ(row.input.detailText, c.detail);
+        EXPECT_EQ(FakeIconSource::Describe(row.icon), c.icon);
+        // Resolved once: later paints read what the entry kept, even when the file changed.
+        files.Put("C:\\Docs\\kilo.txt", std::string(5000, 'x'));
+        EXPECT_EQ(ResolveRow(entry, c.rowText, sources).input.detailText, c.detail);
+        files.Put("C:\\Docs\\kilo.txt", std::string(1024, 'x'));
+    }
+}
+
+TEST(RowResolutionTest, AnEntriesRowWithoutNameTakesItsTextAndShowsNoDetail) {
+    Entry entry;
+    const RowToPaint row = ResolveRow(entry, "Notepad", RowSources{});
+    EXPECT_EQ(entry.Name(), "Notepad");
+    EXPECT_EQ(row.input.text, "Notepad");
+    EXPECT_EQ(row.input.detailText, "");
+    EXPECT_EQ(entry.infoText, "@nod");
+}
+
+}  // namespace
+}  // namespace qx
