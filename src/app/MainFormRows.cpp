@@ -52,6 +52,11 @@ RowToPaint MainForm::RowForPainting(int index) {
     sources.files = &platform_.files;
     sources.folder = query_->browsedFolder();
     if (browser_) sources.shellItem = [this](const std::string& row) { return browser_->FindShellItem(row); };
+    if (platform_.shellView)
+        sources.shellDetail = [this](const ShellViewItem& item, int column) {
+            return platform_.shellView->ItemDetail(item, column);
+        };
+    sources.folderFlags = query_->folderFlags();
     sources.iconSize = rowMetrics_.iconSize;
     sources.thousandsSeparator = language_.languageIndex() == 0 ? '.' : ',';
     RowToPaint row = ResolveRow(EntryAt(list.Items(), index), text, sources);

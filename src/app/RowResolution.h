@@ -5,6 +5,7 @@
 
 #include "platform/IconSource.h"
 #include "platform/ShellFolderView.h"
+#include "search/QueryState.h"
 #include "skin/RowPlan.h"
 
 namespace qx {
@@ -24,6 +25,9 @@ struct RowSources {
     std::string folder;  // the browsed file-system folder, with its trailing '\'
     // The shell view's item shown under a row text (shell folders).
     std::function<std::optional<ShellViewItem>(const std::string& rowText)> shellItem;
+    // A shell detail column of an item; none when the folder has no such column.
+    std::function<std::optional<std::string>(const ShellViewItem& item, int column)> shellDetail;
+    FolderFlags folderFlags;  // which shell folder is browsed picks the detail columns
     int iconSize = 16;
     char thousandsSeparator = '.';
 };

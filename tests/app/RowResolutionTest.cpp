@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "app/RowResolution.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeIconSource.h"
@@ -62,6 +64,31 @@ TEST(RowResolutionTest, EachListModeResolvesIconFlagsAndDetailOnce) {
         files.Put("C:\\Docs\\kilo.txt", std::string(5000, 'x'));
         EXPECT_EQ(ResolveRow(entry, c.rowText, sources).input.detailText, c.detail);
         files.Put("C:\\Docs\\kilo.txt", std::string(1024, 'x'));
+    }
+}
+
+TEST(RowResolutionTest, ShellRowsShowTheDetailColumnsOfTheirFolder) {
+    const std::map<int, std::string> columns{{1, " 3 KB "}, {2, "Local Disk "}, {3, "  12 GB"}};
+    struct Case {
+        FolderFlags flags;
+        std::string detail, more;
+    };
+    const Case cases[] = {
+        {{}, "3 KB", ""},
+        {{.computerFolder = true}, "12 GB", " / Local Disk"},
+        {{.printersAndFaxes = true}, "Local Disk", ""},
+        {{.networkFolder = true}, "", ""},
+    };
+    for (const Case& c : cases) {
+        RowSources sources;
+        sources.mode = ListMode::ShellFolder;
+        sources.folderFlags = c.flags;
+        sources.shellItem = [](const std::string&) { return ShellViewItem{"C:", true, "C:\\", ""}; };
+        sources.shellDetail = [&](const ShellViewItem&, int column) { return columns.at(column); };
+        Entry entry;
+        const RowToPaint row = ResolveRow(entry, "C:", sources);
+        EXPECT_EQ(row.input.detailText, c.detail);
+        EXPECT_EQ(row.input.detailMore, c.more);
     }
 }
 
