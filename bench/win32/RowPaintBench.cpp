@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/Clock.h"
+#include "platform/win32/UniqueHandle.h"
 #include "skin/win32/RowPainter.h"
 
 namespace {

@@ -13,7 +13,7 @@ namespace {
 
 using test::FakeIconSource;
 
-TEST(RowResolutionTest, EachListModeResolvesIconFlagsAndDetailOnce) {
+TEST(RowResolutionTest, FolderRowsTakeIconFlagsAndDetailOnFirstPaintOnly) {
     test::FakeFileSystem files;
     files.Put("C:\\Docs\\empty.txt", "");
     files.Put("C:\\Docs\\small.txt", std::string(1023, 'x'));
@@ -23,12 +23,16 @@ TEST(RowResolutionTest, EachListModeResolvesIconFlagsAndDetailOnce) {
     files.Put("C:\\Docs\\Sub\\inner.txt", "");
     const FakeIconSource icons(files);
     IconMemoryCache cache;
+    RowSources sources{ListMode::FileFolder, nullptr, &cache, &icons, &files, "C:\\Docs\\"};
+    sources.shellItem = [](const std::string& row) -> std::optional<ShellViewItem> {
+        if (row != "Printers") return std::nullopt;
+        return ShellViewItem{"Printers", true, "", "abc"};
+    };
     struct Case {
         ListMode mode;
         std::string rowText;
         bool isFolder;
-        std::string detail;
-        std::string icon;
+        std::string detail, icon;
     };
     const Case cases[] = {
         {ListMode::FileFolder, "empty.txt", false, "0KB", "shell C:\\Docs\\empty.txt@16"},
@@ -40,31 +44,24 @@ TEST(RowResolutionTest, EachListModeResolvesIconFlagsAndDetailOnce) {
         {ListMode::ShellFolder, "Gone", false, "", ""},
     };
     for (const Case& c : cases) {
-        RowSources sources;
         sources.mode = c.mode;
-        sources.iconCache = &cache;
-        sources.icons = &icons;
-        sources.files = &files;
-        sources.folder = "C:\\Docs\\";
-        sources.shellItem = [](const std::string& row) -> std::optional<ShellViewItem> {
-            if (row != "Printers") return std::nullopt;
-            return ShellViewItem{"Printers", true, "", "abc"};
-        };
         Entry entry;
         entry.iconState = IconState::FolderListing;
         entry.hasTarget = true;
         const RowToPaint row = ResolveRow(entry, c.rowText, sources);
-        SCOPED_TRACE(c.rowText);
-        EXPECT_EQ(row.input.isFolder, c.isFolder);
+        EXPECT_EQ(row.input.isFolder, c.isFolder) << c.rowText;
         EXPECT_FALSE(row.input.hasTarget);
-        EXPECT_TRUE(row.input.folderListing);
-        EXPECT_EQ(row.input.detailText, c.detail);
+        EXPECT_EQ(row.input.detailText, c.detail) << c.rowText;
         EXPECT_EQ(FakeIconSource::Describe(row.icon), c.icon);
-        // Resolved once: later paints read what the entry kept, even when the file changed.
+        // Later paints read what the entry kept, even when the file changed meanwhile.
         files.Put("C:\\Docs\\kilo.txt", std::string(5000, 'x'));
         EXPECT_EQ(ResolveRow(entry, c.rowText, sources).input.detailText, c.detail);
         files.Put("C:\\Docs\\kilo.txt", std::string(1024, 'x'));
     }
+    // An entries row without a name takes its text; it has no detail column.
+    Entry entry;
+    EXPECT_EQ(ResolveRow(entry, "Notepad", RowSources{}).input.detailText, "");
+    EXPECT_EQ(entry.Name(), "Notepad");
 }
 
 TEST(RowResolutionTest, ShellRowsShowTheDetailColumnsOfTheirFolder) {
@@ -90,15 +87,6 @@ TEST(RowResolutionTest, ShellRowsShowTheDetailColumnsOfTheirFolder) {
         EXPECT_EQ(row.input.detailText, c.detail);
         EXPECT_EQ(row.input.detailMore, c.more);
     }
-}
-
-TEST(RowResolutionTest, AnEntriesRowWithoutNameTakesItsTextAndShowsNoDetail) {
-    Entry entry;
-    const RowToPaint row = ResolveRow(entry, "Notepad", RowSources{});
-    EXPECT_EQ(entry.Name(), "Notepad");
-    EXPECT_EQ(row.input.text, "Notepad");
-    EXPECT_EQ(row.input.detailText, "");
-    EXPECT_EQ(entry.infoText, "@nod");
 }
 
 }  // namespace

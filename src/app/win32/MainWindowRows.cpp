@@ -1,8 +1,9 @@
 // The main window's row drawing: the row font and metrics, each row painted through the row
 // painter, and the balloon that shows a folder row's full details.
+#include "app/win32/MainWindow.h"
+
 #include <commctrl.h>
 
-#include "app/win32/MainWindow.h"
 #include "text/LanguageStrings.h"
 
 namespace qx {
