@@ -23,7 +23,11 @@ TEST(RowResolutionTest, FolderRowsTakeIconFlagsAndDetailOnFirstPaintOnly) {
     files.Put("C:\\Docs\\Sub\\inner.txt", "");
     const FakeIconSource icons(files);
     IconMemoryCache cache;
-    RowSources sources{ListMode::FileFolder, nullptr, &cache, &icons, &files, "C:\\Docs\\"};
+    RowSources sources;
+    sources.iconCache = &cache;
+    sources.icons = &icons;
+    sources.files = &files;
+    sources.folder = "C:\\Docs\\";
     sources.shellItem = [](const std::string& row) -> std::optional<ShellViewItem> {
         if (row != "Printers") return std::nullopt;
         return ShellViewItem{"Printers", true, "", "abc"};
