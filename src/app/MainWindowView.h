@@ -12,6 +12,7 @@ namespace qx {
 class EditEntryModel;
 class ListBoxModel;
 struct SkinLook;
+struct RowMetrics;
 enum class KeyField;
 
 enum class WindowTimer { Housekeeping, Startup, Results, Launch, Resize };
@@ -102,6 +103,10 @@ public:
     // What the painted input line shows (its width is the window's): the window repaints
     // it when that changes, never from within this call.
     virtual void SetInputLineState(const InputLineState& state) = 0;
+
+    // Row drawing: the row height, text and icon positions and the row font ("Arial" of the
+    // metrics' height, ClearType quality when smoothFonts).
+    virtual void ApplyRowMetrics(const RowMetrics& metrics, bool smoothFonts) = 0;
 };
 
 }  // namespace qx

@@ -12,6 +12,7 @@
 #include "fakes/FakeClock.h"
 #include "search/SearchTestLists.h"
 #include "skin/InputLineText.h"
+#include "skin/RowMetrics.h"
 #include "skin/SkinLook.h"
 
 namespace qx::test {
@@ -135,6 +136,16 @@ public:
         return PlanInputLine(state, [](std::string_view text) { return static_cast<int>(text.size()) * 10; });
     }
     InputLineState inputLine;
+
+    // Row drawing.
+    void ApplyRowMetrics(const RowMetrics& metrics, bool smooth) override {
+        rowMetrics = metrics;
+        smoothRowFont = smooth;
+        list.SetManualRowHeight(metrics.rowHeight);
+        list.TextLeft = metrics.textLeft;
+    }
+    RowMetrics rowMetrics;  // the last metrics applied
+    bool smoothRowFont = false;
 
 private:
     void Log(const std::string& event) {

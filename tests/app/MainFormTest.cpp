@@ -623,7 +623,7 @@ TEST_F(FormTest, RunFromTheRowMenuKeepsTheWindowAndMiddleClickGoesIntoOrUp) {
         view.list.MouseUp(MouseButton::Middle, 20, y, {});
         form.OnResultsTick();
     };
-    middleClick(25);  // on the history row: completes the command
+    middleClick(view.list.RowRect(1).top + 2);  // on the history row: completes the command
     EXPECT_EQ(form.query().currentText(), ",calc /x");
     form.KeyDown(vk::kEscape, false, false);
     Type("zq");

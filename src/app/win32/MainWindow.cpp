@@ -323,6 +323,7 @@ void MainWindow::CreateControls() {
     };
     SendMessageA(busyPanel_, WM_SETFONT, font, FALSE);
     resultList_.SetFont(reinterpret_cast<HFONT>(font));
+    CreateRowTooltip();
     // The plain look until the form hands over its own.
     ApplySkinLook(look_);
 }
@@ -338,7 +339,7 @@ void MainWindow::LayoutControls() {
     inputLinePainter_.MoveTo(RECT{painted.left, painted.top, painted.right, painted.bottom}, input.top - painted.top);
     const Rect list{layout.listLeft, layout.listTop, std::max<int>(layout.listLeft, client.right - look_.properties.listRight),
                     std::max<int>(layout.listTop, client.bottom - look_.properties.listBottom)};
-    listPainter_.SetListOrigin(list.left, list.top);
+    rowPainter_.SetListOrigin(list.left, list.top);
     MoveWindow(resultList_.Handle(), list.left, list.top, list.Width(), list.Height(), TRUE);
     for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->MoveTo(layout.buttons[i].x, layout.buttons[i].y);
     InvalidateRect(hwnd_, nullptr, FALSE);
@@ -406,15 +407,12 @@ void MainWindow::ApplySkinLook(const SkinLook& look) {
     inputLinePainter_.SetLook(&background_, &inputBar_, static_cast<COLORREF>(look.inputBackColour), inputFont_.get(),
                               inputColour_ ? *inputColour_ : static_cast<COLORREF>(look.inputTextColour));
 
-    listPainter_.SetLook(look, resultList_.Model());
-    if (listPainter_.HasImages()) {
-        resultList_.SetDrawItem([this](HDC canvas, int index, const Rect& rect, const RowState& state) {
-            listPainter_.Draw(canvas, resultList_.Model(), index, RECT{rect.left, rect.top, rect.right, rect.bottom},
-                              state);
-        });
-    } else {
+    rowPainter_.SetLook(look, resultList_.Model());
+    // Until a look with row images arrives the list draws its plain rows.
+    if (rowPainter_.CanPaint())
+        resultList_.SetDrawItem([this](HDC canvas, int index, const Rect&, const RowState&) { PaintListItem(canvas, index); });
+    else
         resultList_.SetDrawItem(nullptr);
-    }
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         buttons_[i]->SetGroundColour(look.windowColour);
         buttons_[i]->SetFont(look.buttonFont);

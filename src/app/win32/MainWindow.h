@@ -34,7 +34,7 @@
 #include "skin/SkinLook.h"
 #include "skin/win32/IconList.h"
 #include "skin/win32/ImageButton.h"
-#include "skin/win32/ListLookPainter.h"
+#include "skin/win32/RowPainter.h"
 #include "skin/win32/SkinBitmap.h"
 
 namespace qx {
@@ -92,6 +92,7 @@ public:
     void SetFormEnabled(bool enabled) override { EnableWindow(hwnd_, enabled); }
     void ApplySkinLook(const SkinLook& look) override;
     void SetInputLineState(const InputLineState& state) override { inputLinePainter_.SetState(state); }
+    void ApplyRowMetrics(const RowMetrics& metrics, bool smoothFonts) override;
 
 private:
     friend LRESULT CALLBACK ObjectWindowProc<MainWindow>(HWND, UINT, WPARAM, LPARAM);
@@ -132,7 +133,7 @@ private:
     // The active look and what the window made of it.
     SkinLook look_;
     SkinBitmap background_, topLeft_, inputBar_, topRight_, windowGrip_;
-    ListLookPainter listPainter_;
+    RowPainter rowPainter_;
     std::vector<std::unique_ptr<ImageButton>> buttons_;  // indexed by WindowButton
     UniqueBrush inputBrush_;
     UniqueFont inputFont_;
@@ -178,6 +179,15 @@ private:
     POINT dragStart_{-1337, 0};
     bool gripDrag_ = false;
     SIZE gripListSize_{};
+
+    // Row drawing: the row font and the folder rows' balloon tooltip (MainWindowRows.cpp).
+    void PaintListItem(HDC canvas, int index);
+    void CreateRowTooltip();
+    void UpdateRowTooltip(int x, int y, bool leftButtonDown);
+    void HideRowTooltip();
+    UniqueFont rowFont_;
+    HWND rowTooltip_ = nullptr;  // destroyed with the window
+    int tooltipRow_ = -1;
 };
 
 }  // namespace qx
