@@ -45,6 +45,12 @@ bool InACorner(const RgbImage& image, size_t pixel) {
     return std::min(x, image.width - 1 - x) < kCornerReach && std::min(y, image.height - 1 - y) < kCornerReach;
 }
 
+HWND CaptureOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndCapture : nullptr;
+}
+
 bool IsLayered(HWND window) { return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0; }
 
 HWND ListOf(HWND window) { return FindWindowExA(window, nullptr, "TovraLB", nullptr); }
@@ -73,18 +79,22 @@ protected:
     // the list following each step; then lets go.
     static ::testing::AssertionResult DragGrip(HWND window, int dx, int dy) {
         const SIZE start = ListSize(window);
-        // The built-in looks put the grip in the window's bottom-right corner.
-        const RECT frame = WindowRect(window);
-        const POINT grip{frame.right - 3, frame.bottom - 3};
-        if (!LeftButtonAt(grip, true)) return ::testing::AssertionFailure() << "cannot press the mouse button";
+        // The built-in looks draw the grip in the list's bottom-right corner.
+        const RECT list = WindowRect(ListOf(window));
+        const POINT grip{list.right - 3, list.bottom - 3};
+        // The moves go to the list only once it has taken the press (and the mouse capture).
+        if (!LeftButtonAt(grip, true) || !WaitUntil([&] { return CaptureOf(window) == ListOf(window); }))
+            return ::testing::AssertionFailure() << "the list did not take the press on its grip";
         constexpr int kSteps = 4;
         POINT at = grip;
         for (int step = 1; step <= kSteps; ++step) {
             const SIZE wanted{start.cx + dx * step / kSteps, start.cy + dy * step / kSteps};
             at = {grip.x + dx * step / kSteps, grip.y + dy * step / kSteps};
-            const bool followed = MoveMouseTo(at) && WaitUntil([&] {
+            // Moved again on every poll, as a hand on the mouse would: under Wine a move that
+            // comes while the window is still growing from the step before can go unseen.
+            const bool followed = WaitUntil([&] {
                 const SIZE now = ListSize(window);
-                return now.cx == wanted.cx && now.cy == wanted.cy;
+                return MoveMouseTo(at) && now.cx == wanted.cx && now.cy == wanted.cy;
             });
             if (!followed) {
                 LeftButtonAt(at, false);
@@ -102,26 +112,25 @@ protected:
 // through (and nothing else does); with layering off ("Deaktiviert", after its warning) the
 // same pixels are grey; back at 90 % they are see-through again.
 TEST_F(FrameTest, CornersSeeThroughWhileLayeredAndTurnGreyWithLayeringOff) {
-    HWND window = StartShown("Notepad|C:\\windows\\notepad.exe\r\n");
-    ASSERT_NE(window, nullptr);
-    RECT around = WindowRect(window);
-    InflateRect(&around, 40, 40);
-    const Backdrop backdrop(around, kBehind);
+    // Laid out before the program starts, so that the window comes up above it.
+    const Backdrop backdrop(ScreenRect(), kBehind);
     ASSERT_NE(backdrop.Window(), nullptr);
     ASSERT_TRUE(WaitUntil([&] { return PixelIs(CaptureWindow(backdrop.Window()), 0, 0, 160, 80); }))
         << "the backdrop does not show";
-    ASSERT_TRUE(BringToFront(window));
+    HWND window = StartShown("Notepad|C:\\windows\\notepad.exe\r\n");
+    ASSERT_NE(window, nullptr);
     EXPECT_TRUE(IsLayered(window));
 
     // Judged once two captures in a row agree: the window is done painting.
     RgbImage shown, last;
     std::vector<size_t> corners;
+    const auto onlyCorners = [&] { return std::ranges::all_of(corners, [&](size_t p) { return InACorner(shown, p); }); };
     ASSERT_TRUE(WaitUntil([&] {
         last = std::exchange(shown, CaptureWindow(window));
-        return shown.rgb == last.rgb && !(corners = SeeThrough(shown)).empty();
-    })) << "no pixel of the window lets the backdrop through";
-    for (const size_t pixel : corners)
-        ASSERT_TRUE(InACorner(shown, pixel)) << "see-through at " << pixel % shown.width << "," << pixel / shown.width;
+        corners = SeeThrough(shown);
+        return shown.rgb == last.rgb && !corners.empty() && onlyCorners();
+    })) << corners.size() << " pixels let the backdrop through, " << (onlyCorners() ? "none" : "some")
+        << " outside the corners";
 
     ASSERT_TRUE(PostMessageA(window, WM_COMMAND, kLayeringOff, 0));
     const std::string warning = AnswerNextMessageBox(pid_, IDOK);
@@ -151,8 +160,10 @@ TEST_F(FrameTest, AResizeDragStoresTheListSizeOfItsView) {
     EXPECT_TRUE(WaitUntil([&] { return StoresSize("lbWidth", "lbHeight", normal); }))
         << "lbWidth " << Stored("lbWidth").value_or(-1) << ", lbHeight " << Stored("lbHeight").value_or(-1);
 
-    ASSERT_TRUE(TypeText("<" + Folder().Path()));
-    ASSERT_TRUE(WaitUntil([&] { return std::ranges::count(ListRows(window), "Quillox.exe") == 1; }))
+    std::string browse = "<";
+    browse += Folder().DataFolder();
+    ASSERT_TRUE(TypeText(browse));
+    ASSERT_TRUE(WaitUntil([&] { return std::ranges::count(ListRows(window), "Files.txt") == 1; }))
         << ::testing::PrintToString(ListRows(window));
     const SIZE folderBefore = ListSize(window);
     ASSERT_TRUE(DragGrip(window, 40, 30));
