@@ -124,7 +124,9 @@ TEST_F(FrameTest, CornersSeeThroughWhileLayeredAndTurnGreyWithLayeringOff) {
     // Judged once two captures in a row agree: the window is done painting.
     RgbImage shown, last;
     std::vector<size_t> corners;
-    const auto onlyCorners = [&] { return std::ranges::all_of(corners, [&](size_t p) { return InACorner(shown, p); }); };
+    const auto onlyCorners = [&] {
+        return std::ranges::all_of(corners, [&](size_t pixel) { return InACorner(shown, pixel); });
+    };
     ASSERT_TRUE(WaitUntil([&] {
         last = std::exchange(shown, CaptureWindow(window));
         corners = SeeThrough(shown);

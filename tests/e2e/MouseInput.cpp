@@ -10,7 +10,9 @@ namespace {
 
 INPUT MouseEvent(POINT at, DWORD buttonFlags) {
     const RECT screen = ScreenRect();
-    const auto absolute = [](LONG value, LONG size) { return static_cast<LONG>((value * 65535LL) / std::max(1L, size - 1)); };
+    const auto absolute = [](LONG value, LONG size) {
+        return static_cast<LONG>((value * 65535LL) / std::max(1L, size - 1));
+    };
     INPUT event{};
     event.type = INPUT_MOUSE;
     event.mi.dx = absolute(at.x, screen.right - screen.left);
