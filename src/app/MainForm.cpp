@@ -302,9 +302,11 @@ void MainForm::ReadSettings() {
     settings_ = stored.settings;
     storedSettingsVersion_ = stored.version;
     language_.ApplyLanguage(settings_.language, true);
-    view_.ApplyOpacity(settings_.alpha);
+    SetOpacity(settings_.alpha, false, false);
     view_.ApplyStayOnTop(settings_.stayOnTop);
+    view_.ApplyFontSmoothing(settings_.smoothFonts);
     view_.ApplyListSize(settings_.listWidth, settings_.listHeight);
+    AttachListResizing();
     prefixes_ = PrefixCharactersOf(settings_);
     StartSkin();
 }
@@ -318,18 +320,12 @@ void MainForm::ToggleOption(OptionFlag flag) {
     bool& value = OptionFlagOf(settings_, flag);
     value = !value;
     if (flag == OptionFlag::StayOnTop) view_.ApplyStayOnTop(value);
-    if (flag == OptionFlag::LargeIcons || flag == OptionFlag::LargeSearchIcons) UpdateRowIconSize();
+    if (flag == OptionFlag::SmoothFonts) view_.ApplyFontSmoothing(value);
+    // The row font follows the smoothing with the row metrics.
+    if (flag == OptionFlag::LargeIcons || flag == OptionFlag::LargeSearchIcons || flag == OptionFlag::SmoothFonts)
+        UpdateRowIconSize();
     // The other flags take effect where they are read: launching, folder browsing, drawing.
     SaveSettings();
-}
-
-void MainForm::SetOpacityPercent(int percent) {
-    settings_.alpha = percent == kNotLayered ? kNotLayered : PercentToAlpha(percent);
-    view_.ApplyOpacity(settings_.alpha);
-    SaveSettings();
-    // Magenta turns grey or back into the colour key.
-    if (skin_) ReportSkin(skin_->SetNoLayer(settings_.alpha == kNotLayered));
-    ApplySkinLook();
 }
 
 void MainForm::FormEditChange(const std::string& text) {

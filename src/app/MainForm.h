@@ -11,6 +11,7 @@
 #include "app/MainWindowView.h"
 #include "app/OptionsMenu.h"
 #include "app/SummonKeys.h"
+#include "controls/Rect.h"
 #include "dialogs/EditEntryModel.h"
 #include "exec/LockCounter.h"
 #include "platform/Clipboard.h"
@@ -152,7 +153,8 @@ public:
     void SaveSettings();
     // The options menu's items: each change is applied and saved at once.
     void ToggleOption(OptionFlag flag);
-    void SetOpacityPercent(int percent);  // kNotLayered switches layering off
+    // The opacity menu: "Deaktiviert" (kNotLayered) first warns about the square corners.
+    void SetOpacityPercent(int percent);
     // The "Theme" menu's items as it opens (the skins folder is listed afresh), and the
     // choice of one of them.
     std::vector<ThemeMenuItem> ThemeMenuItems();
@@ -342,6 +344,24 @@ private:
     EditEntryModel editor_;
     // The stored entry the open edit dialog works on.
     RowData* editorRow_ = nullptr;
+
+public:
+    // The window frame (MainFormFrame.cpp). A grip drag step asks for a list size; the
+    // resize timer applies the last one asked for, at most once per tick.
+    void RequestListSize(int width, int height);
+    void OnResizeTick();
+    // The end of a grip drag: the list's size is kept for the current view and saved.
+    void ListResizeFinished();
+    // Opacity as alpha 0..255 or kNotLayered; save writes the settings, reapply redraws the
+    // look when the window's layering changed.
+    void SetOpacity(int alpha, bool save, bool reapply);
+    // The window is not layered: switched off, or the system could not layer it.
+    bool noLayer() const { return noLayer_; }
+
+private:
+    void AttachListResizing();
+    bool noLayer_ = false;
+    std::optional<ImageSize> pendingListSize_;
 };
 
 }  // namespace qx

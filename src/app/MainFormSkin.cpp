@@ -2,6 +2,7 @@
 
 #include "controls/ListBoxModel.h"
 #include "platform/FileDialogs.h"
+#include "skin/FrameLayout.h"
 #include "skin/Skin.h"
 
 namespace qx {
@@ -15,7 +16,7 @@ constexpr int kLargeRowIcons = 32;
 
 void MainForm::StartSkin() {
     // Remembered before the first look, which then needs no second pass.
-    skin_->SetNoLayer(settings_.alpha == kNotLayered);
+    skin_->SetNoLayer(noLayer_);
     skin_->SetCustomBackgroundPath(settings_.customBackgroundPath);
     (void)skin_->SetRowIconSize(LargeRowIcons() ? kLargeRowIcons : kSmallRowIcons);
     const SkinOutcome outcome = skin_->SelectAtStartup(settings_.macOSSkin, settings_.customSkin);
@@ -28,9 +29,10 @@ void MainForm::ApplySkinLook() {
     if (!skin_ || !skin_->chosen()) return;
     skin_->SetButtonCaptions(language_.Text(texts::ShowAllEntries), language_.Text(texts::OptionsButton),
                              language_.Text(texts::InfoHelpButton));
-    const ListBoxModel& list = view_.ResultList();
+    ListBoxModel& list = view_.ResultList();
     const int windowHeight = list.Height() + skin_->ListTop() + skin_->look().properties.listBottom;
     skin_->ComposeBackground(windowHeight, list.Width(), list.Height());
+    list.SetSizeLimits(ListLimitsFor(skin_->look()));
     view_.ApplySkinLook(skin_->look());
 }
 

@@ -13,7 +13,7 @@ class ListBoxModel;
 struct SkinLook;
 enum class KeyField;
 
-enum class WindowTimer { Housekeeping, Startup, Results, Launch };
+enum class WindowTimer { Housekeeping, Startup, Results, Launch, Resize };
 
 // What the main window's logic asks of the real window. The Win32 window implements it;
 // tests use a recording fake.
@@ -81,8 +81,9 @@ public:
     // Runs window messages as they arrive, for at most timeoutMs.
     virtual void RunMessagesFor(unsigned timeoutMs) = 0;
 
-    // Alpha 0..255, or kNotLayered for an opaque window.
-    virtual void ApplyOpacity(int alpha) = 0;
+    // Alpha 0..255 layers the window with magenta as its colour key; kNotLayered gives back
+    // the extended style it was created with. False when the window could not be layered.
+    virtual bool ApplyOpacity(int alpha) = 0;
     virtual void ApplyStayOnTop(bool onTop) = 0;
     // Sizes the list; the window follows around it.
     virtual void ApplyListSize(int width, int height) = 0;
@@ -95,6 +96,9 @@ public:
     // The active look, after every change of it: the window takes its images, colours, fonts
     // and positions and repaints.
     virtual void ApplySkinLook(const SkinLook& look) = 0;
+
+    // The window frame: ClearType (true) or default quality for the input and button fonts.
+    virtual void ApplyFontSmoothing(bool smooth) = 0;
 };
 
 }  // namespace qx

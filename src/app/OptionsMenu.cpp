@@ -10,6 +10,7 @@ bool& OptionFlagOf(Settings& settings, OptionFlag flag) {
         case OptionFlag::LockUntilLaunched: return settings.lockQuilloxUntilExecDone;
         case OptionFlag::NeverMinimiseInFolderBrowser: return settings.noAutoMinInFolderSearch;
         case OptionFlag::LargeIcons: return settings.largeIcons;
+        case OptionFlag::SmoothFonts: return settings.smoothFonts;
         case OptionFlag::LargeSearchIcons: break;
     }
     return settings.largeSearchIcons;

@@ -6,7 +6,7 @@
 namespace qx {
 
 // The settings that the options menu switches on and off.
-enum class OptionFlag { StayOnTop, LockUntilLaunched, NeverMinimiseInFolderBrowser, LargeIcons, LargeSearchIcons };
+enum class OptionFlag { StayOnTop, LockUntilLaunched, NeverMinimiseInFolderBrowser, LargeIcons, LargeSearchIcons, SmoothFonts };
 
 inline constexpr std::array<int, 8> kOpacityMenuPercents{-1, 100, 95, 90, 85, 80, 75, 50};
 

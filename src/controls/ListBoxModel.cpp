@@ -94,6 +94,16 @@ void ListBoxModel::SetSize(int width, int height) {
     ClampTop();
 }
 
+void ListBoxModel::SetSizeLimits(const ListSizeLimits& limits) { limits_ = limits; }
+
+ImageSize ListBoxModel::ClampSize(int width, int height) const {
+    const auto clamp = [](int value, int low, int high) {
+        if (high > 0) value = std::min(value, high);
+        return std::max({0, low, value});
+    };
+    return ImageSize{clamp(width, limits_.minWidth, limits_.maxWidth), clamp(height, limits_.minHeight, limits_.maxHeight)};
+}
+
 int ListBoxModel::DrawWidth() const { return std::max(0, width_ - scrollThumbImage_.width); }
 
 int ListBoxModel::VisibleRows() const { return VisibleRowCount(height_, bottomMargin_, RowHeight()); }

@@ -22,6 +22,15 @@ enum class ListKey { Up, Down, PageUp, PageDown, Home, End };
 // Keys held at the time of a mouse event.
 using MouseModifiers = ModifierKeys;
 
+// How large the list may be made; a maximum of 0 sets no bound.
+struct ListSizeLimits {
+    int minWidth = 0;
+    int minHeight = 0;
+    int maxWidth = 0;
+    int maxHeight = 0;
+    friend bool operator==(const ListSizeLimits&, const ListSizeLimits&) = default;
+};
+
 // What the draw callback needs to know about one row besides its index and rectangle.
 struct RowState {
     bool marked = false;   // part of the selection
@@ -276,6 +285,16 @@ private:
     std::string textBeforeEdit_;
 
     std::array<Position, kPositionSlots> positions_{};
+
+public:
+    // ---- Size limits, honoured by the grip drag. SetSize takes the size the window gave the
+    // control as it is; the window asks ClampSize before it sizes the list.
+    void SetSizeLimits(const ListSizeLimits& limits);
+    const ListSizeLimits& SizeLimits() const { return limits_; }
+    ImageSize ClampSize(int width, int height) const;
+
+private:
+    ListSizeLimits limits_;
 };
 
 }  // namespace qx

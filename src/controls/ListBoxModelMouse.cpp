@@ -163,8 +163,9 @@ void ListBoxModel::MouseMove(int x, int y, bool leftButtonDown) {
 }
 
 void ListBoxModel::ApplyGripDrag(int x, int y) {
-    const int width = std::max(0, press_.widthAtPress + (x - press_.x));
-    const int height = std::max(0, press_.heightAtPress + (y - press_.y));
+    const ImageSize size = ClampSize(press_.widthAtPress + (x - press_.x), press_.heightAtPress + (y - press_.y));
+    const int width = size.width;
+    const int height = size.height;
     press_.resized = true;
     if (ResizeByOwner) {
         ResizeByOwner(width, height);

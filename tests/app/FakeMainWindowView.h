@@ -87,10 +87,15 @@ public:
         if (editorModel_ && editorModel_->Close()) Log("editor closed");
     }
     bool IsEntryEditorEnabled() const override { return true; }
-    void ApplyOpacity(int alpha) override { Log("opacity " + std::to_string(alpha)); }
+    bool ApplyOpacity(int alpha) override {
+        Log("opacity " + std::to_string(alpha));
+        return layeringWorks;
+    }
     void ApplyStayOnTop(bool onTop) override { Log(onTop ? "on top" : "not on top"); }
     void ApplyListSize(int width, int height) override {
         Log("list size " + std::to_string(width) + "x" + std::to_string(height));
+        const ImageSize size = list.ClampSize(width, height);  // as the window lays the list out
+        list.SetSize(size.width, size.height);
     }
     void SetInputTextColour(std::optional<std::uint32_t> colour) override {
         Log(colour ? "input colour " + std::to_string(*colour) : "input colour normal");
@@ -117,6 +122,10 @@ public:
     std::function<void(EditEntryModel&)> whileEditorShown;
     std::map<WindowTimer, unsigned> timers;  // the running ones and their intervals
     bool ResultsTimerRunning() const { return timers.count(WindowTimer::Results) > 0; }
+
+    // The window frame.
+    void ApplyFontSmoothing(bool smooth) override { Log(smooth ? "cleartype" : "no cleartype"); }
+    bool layeringWorks = true;  // false: the system has no layered windows
 
 private:
     void Log(const std::string& event) {

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 #include "app/FakeMainWindowView.h"
 #include "app/MainForm.h"
+#include "app/OptionsMenu.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeFileDialogs.h"
 #include "fakes/FakeFileSystem.h"
@@ -89,6 +93,28 @@ TEST_F(FormSkinTest, TheStoredSkinIsShownAndEachMenuChoiceIsAppliedAndSaved) {
 
     form.ReleaseWindow();  // the free window's skin is tinted
     EXPECT_EQ(ButtonOf(view.look, WindowButton::Info).draw->pixels.at(0) & 0xFFFFFF, 0x545440u);
+}
+
+// The corners are see-through only while the window is layered: switched off, on a system
+// without layered windows, or when layering fails, they turn grey, and back once it works.
+TEST_F(FormSkinTest, OpacityChoicesLayerTheWindowOrGreyItsCorners) {
+    Start("MacOSSkin=4\r\nCustomSkin=Slate\r\nOpacity=70\r\n");
+    EXPECT_EQ(std::count(view.events.begin(), view.events.end(), "opacity 178"), 1);
+    EXPECT_EQ(OpacityMenuTick(form.settings().alpha), 90);
+    // Percent, Windows version, whether layering works, what the window was asked, the corner.
+    for (const auto& [percent, version, layers, applied, corner] :
+         {std::tuple<int, int, bool, const char*, std::uint32_t>{50, 601, true, "opacity 128", 0xFF00FF},
+          {-1, 601, true, "opacity -1", 0xDEDEDE}, {90, 601, false, "opacity 230", 0xDEDEDE},
+          {95, 601, true, "opacity 242", 0xFF00FF}, {100, 400, true, "look 4", 0xDEDEDE},
+          {100, 500, true, "opacity 255", 0xFF00FF}}) {
+        view.layeringWorks = layers;
+        system.version = version;
+        view.events.clear();
+        form.SetOpacityPercent(percent);
+        EXPECT_EQ(view.events.at(0), applied) << percent;  // below version 500 nothing is tried
+        EXPECT_EQ(Corner(), corner) << percent;
+        EXPECT_TRUE(ConfigHas("Opacity=" + std::to_string(percent)));
+    }
 }
 
 TEST_F(FormSkinTest, ASkinThatFailsAtStartShowsMacOS1AndKeepsTheStoredChoice) {

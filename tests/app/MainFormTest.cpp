@@ -348,12 +348,13 @@ TEST_F(FormTest, LanguageAndOptionsMenuChangesAreAppliedAndSavedAtOnce) {
     form.ToggleOption(OptionFlag::StayOnTop);
     EXPECT_EQ(view.events.back(), "not on top");
     form.ToggleOption(OptionFlag::LockUntilLaunched);
-    form.SetOpacityPercent(75);
-    EXPECT_EQ(Count("opacity 191"), 1);
-    for (const char* line : {"Language=1\r\n", "Opacity=75\r\n", "StayOnTop=0\r\n", "LockQuilloxUntilExecDone=0\r\n"})
+    for (const char* line : {"Language=1\r\n", "StayOnTop=0\r\n", "LockQuilloxUntilExecDone=0\r\n"})
         EXPECT_NE(Config().find(line), std::string::npos) << line;
-    form.SetOpacityPercent(kNotLayered);
-    EXPECT_NE(Config().find("Opacity=-1\r\n"), std::string::npos);
+    form.ToggleOption(OptionFlag::SmoothFonts);
+    EXPECT_EQ(Count("no cleartype"), 1);
+    form.SetOpacityPercent(kNotLayered);  // warned about first
+    EXPECT_EQ(boxes.messages, Rows{LangText(texts::TransparencyOffWarning, 1)});
+    for (const char* line : {"Opacity=-1\r\n", "SmoothFonts=0\r\n"}) EXPECT_NE(Config().find(line), std::string::npos);
     EXPECT_EQ(OpacityMenuTick(form.settings().alpha), kNotLayered);
     EXPECT_EQ(OpacityMenuTick(200), 90);  // 78 % is not on the menu
     EXPECT_EQ(OpacityMenuTick(242), 95);
@@ -661,6 +662,45 @@ TEST_F(FormTest, FolderModeChangesTheWindowWhileItLastsAndListsAgainAfterLeaving
         EXPECT_EQ(effectsAfter(mark), (Rows{"input colour normal", "list size 349x246"}));
         EXPECT_FALSE(view.list.FolderMode());
     }
+}
+
+// A grip drag reaches the window at most once per resize tick, within the list's limits, and
+// its end is kept for the view it happened in: folder browsing and the normal view each keep
+// their own size.
+TEST_F(FormTest, GripDragsResizeOncePerTickAndEachViewKeepsItsSize) {
+    files.Put("C:\\Work\\b.txt", "");
+    StartShown("Alpha|a.exe\r\n");
+    ListBoxModel& list = view.list;
+    list.SetResizeImage(ImageSize{8, 8});
+    list.SetSize(349, 246);
+    const auto sizesSince = [this](std::size_t from) {
+        Rows seen;
+        for (std::size_t i = from; i < view.events.size(); ++i)
+            if (view.events[i].starts_with("list size")) seen.push_back(view.events[i]);
+        return seen;
+    };
+    std::size_t mark = view.events.size();
+    list.MouseDown(MouseButton::Left, 348, 245, {});
+    list.MouseMove(358, 255, true);
+    list.MouseMove(368, 275, true);
+    EXPECT_EQ(view.timers.at(WindowTimer::Resize), 10u);
+    form.OnResizeTick();
+    form.OnResizeTick();  // nothing new asked for
+    EXPECT_EQ(sizesSince(mark), Rows{"list size 369x276"});
+    list.MouseMove(148, 285, true);  // narrower than the buttons allow
+    list.MouseUp(MouseButton::Left, 148, 285, {});  // before the tick: applied at once
+    EXPECT_EQ(sizesSince(mark), (Rows{"list size 369x276", "list size 307x286"}));
+    EXPECT_EQ(view.timers.count(WindowTimer::Resize), 0u);
+
+    EditTo("<C:\\Work\\");
+    list.MouseDown(MouseButton::Left, 329, 359, {});
+    list.MouseMove(334, 364, true);
+    list.MouseUp(MouseButton::Left, 334, 364, {});
+    EXPECT_NE(Config().find("lbWidth=307\r\nlbHeight=286\r\nreWidth=335\r\nreHeight=365\r\n"), std::string::npos);
+    mark = view.events.size();
+    EditTo("alp");
+    EditTo("<C:\\Work\\");
+    EXPECT_EQ(sizesSince(mark), (Rows{"list size 307x286", "list size 335x365"}));
 }
 
 // Path mode walks the shell view: Right enters a folder item, Enter opens a file item by its

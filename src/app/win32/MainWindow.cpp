@@ -11,8 +11,11 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "app/RowContextMenu.h"
+#include "skin/FrameLayout.h"
+#include "skin/win32/FontQuality.h"
 #include "store/Settings.h"
 #include "text/LanguageStrings.h"
 #include "text/Windows1252.h"
@@ -46,51 +49,8 @@ constexpr int kBusyHeight = 40;
 
 UINT_PTR TimerId(WindowTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
 
-// Where the window's pieces go for a look and a client size.
-struct WindowLayout {
-    POINT buttons[kWindowButtonCount]{};
-    RECT input{};  // the edit control
-    RECT list{};
-};
-
-ImageSize SizeOf(const SkinImage& image, ImageSize otherwise) {
-    return image ? ImageSize{image->width, image->height} : otherwise;
-}
-
-WindowLayout LayoutFor(const SkinLook& look, int width, int height) {
-    const SkinProperties& p = look.properties;
-    const SkinPositions& at = p.positions;
-    const auto buttonSize = [&](WindowButton button, ImageSize otherwise) {
-        return SizeOf(ButtonOf(look, button).draw, otherwise);
-    };
-    WindowLayout layout;
-    auto& b = layout.buttons;
-    int listTop = at.listTop;
-    if (p.customObjectPositions) {
-        b[0] = {at.allEntriesLeft, at.allEntriesTop};
-        b[1] = {at.optionsLeft, at.optionsTop};
-        b[2] = {at.infoLeft, at.infoTop};
-        b[3] = {at.closeButtonLeft, at.closeButtonTop};
-        b[4] = {at.minimiseButtonLeft, at.minimiseButtonTop};
-        layout.input = RECT{at.inputLeft, at.inputTop + 2, width - at.inputRightGap, at.inputTop + 2 + at.inputHeight};
-    } else {
-        // The frame's top-left image sets the input line's left and the text buttons' row.
-        const ImageSize frame = SizeOf(look.topLeft, ImageSize{48, 23});
-        const ImageSize allEntries = buttonSize(WindowButton::AllEntries, ImageSize{145, 17});
-        const ImageSize options = buttonSize(WindowButton::Options, ImageSize{73, 17});
-        b[3] = {8, 4};
-        b[4] = {29, 4};
-        b[0] = {p.listLeft + 4, frame.height + 1};
-        b[1] = {b[0].x + allEntries.width + 6, b[0].y};
-        b[2] = {b[1].x + options.width + 6, b[0].y};
-        layout.input = RECT{frame.width, 2, width - at.inputRightGap, 2 + 20};
-        listTop = b[0].y + allEntries.height;
-    }
-    layout.input.right = std::max(layout.input.left, layout.input.right);
-    layout.list = RECT{p.listLeft, listTop, std::max(p.listLeft, width - p.listRight),
-                       std::max(listTop, height - p.listBottom)};
-    return layout;
-}
+// A press that started no window drag.
+constexpr int kNoDrag = -1337;
 
 }  // namespace
 
@@ -115,9 +75,10 @@ bool MainWindow::Create(const std::string& exePath, const std::vector<std::strin
     if (!RegisterClassExA(&windowClass)) return false;
 
     hwnd_ = CreateWindowExA(WS_EX_APPWINDOW, kWindowClassName, kCaptionDesigned,
-                            WS_POPUP | WS_BORDER | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
+                            WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
                             nullptr, instance_, this);
     if (!hwnd_) return false;
+    opacity_.Attach(hwnd_);
     boxes_.SetOwner(hwnd_);
     fileDialogs_.SetOwner(hwnd_);
     tray_ = std::make_unique<TrayIcon>(hwnd_, kTrayId, kApplicationTitle);
@@ -167,7 +128,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_SIZE:
             LayoutControls();
+            // The look this hands back must not size the window again from inside its own
+            // resize.
+            resizing_ = true;
             if (form_ && wParam != SIZE_MINIMIZED) form_->OnWindowResized(HIWORD(lParam));
+            resizing_ = false;
             return 0;
         case WM_ERASEBKGND:
             return 1;  // the paint covers the whole window
@@ -180,6 +145,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == TimerId(WindowTimer::Startup)) form_->OnStartupTick();
             if (wParam == TimerId(WindowTimer::Results)) form_->OnResultsTick();
             if (wParam == TimerId(WindowTimer::Launch)) form_->OnLaunchTick();
+            if (wParam == TimerId(WindowTimer::Resize)) form_->OnResizeTick();
             return 0;
         case WM_SYSCOMMAND:
             if (HandleSysCommand(wParam)) return 0;
@@ -224,7 +190,17 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (form_ && form_->KeyDown(static_cast<int>(wParam), GetKeyState(VK_MENU) < 0, GetKeyState(VK_SHIFT) < 0))
                 return 0;
             break;
+        case WM_LBUTTONDOWN:
+            OnFrameMouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            return 0;
+        case WM_MOUSEMOVE:
+            if (wParam & MK_LBUTTON) OnFrameMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            return 0;
+        case WM_CAPTURECHANGED:
+            EndFrameDrag();
+            return 0;
         case WM_LBUTTONUP:
+            EndFrameDrag();
             if (form_) form_->FormMouseUp();
             return 0;
         case WM_MOUSEWHEEL:
@@ -299,7 +275,7 @@ void MainWindow::OnCommand(UINT id) {
             break;
         default:
             if (!form_) break;
-            if (id >= kCmdOptionFirst && id <= kCmdOptionFirst + static_cast<UINT>(OptionFlag::LargeSearchIcons))
+            if (id >= kCmdOptionFirst && id <= kCmdOptionFirst + static_cast<UINT>(OptionFlag::SmoothFonts))
                 form_->ToggleOption(static_cast<OptionFlag>(id - kCmdOptionFirst));
             if (id >= kCmdOpacityFirst && id < kCmdOpacityFirst + kOpacityMenuPercents.size())
                 form_->SetOpacityPercent(kOpacityMenuPercents[id - kCmdOpacityFirst]);
@@ -356,13 +332,14 @@ void MainWindow::LayoutControls() {
     if (!inputLine_) return;
     RECT client;
     GetClientRect(hwnd_, &client);
-    const WindowLayout layout = LayoutFor(look_, client.right, client.bottom);
-    const RECT& input = layout.input;
-    MoveWindow(inputLine_, input.left, input.top, input.right - input.left, input.bottom - input.top, TRUE);
-    MoveWindow(waitingLine_, input.left, input.top, input.right - input.left, input.bottom - input.top, TRUE);
-    const RECT& list = layout.list;
+    const FrameLayout layout = LayoutFrame(look_, client.right);
+    const Rect& input = layout.edit;
+    MoveWindow(inputLine_, input.left, input.top, input.Width(), input.Height(), TRUE);
+    MoveWindow(waitingLine_, input.left, input.top, input.Width(), input.Height(), TRUE);
+    const Rect list{layout.listLeft, layout.listTop, std::max<int>(layout.listLeft, client.right - look_.properties.listRight),
+                    std::max<int>(layout.listTop, client.bottom - look_.properties.listBottom)};
     listPainter_.SetListOrigin(list.left, list.top);
-    MoveWindow(resultList_.Handle(), list.left, list.top, list.right - list.left, list.bottom - list.top, TRUE);
+    MoveWindow(resultList_.Handle(), list.left, list.top, list.Width(), list.Height(), TRUE);
     for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->MoveTo(layout.buttons[i].x, layout.buttons[i].y);
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
@@ -420,11 +397,11 @@ void MainWindow::ApplySkinLook(const SkinLook& look) {
     windowGrip_ = opaque(look.windowGrip);
 
     inputBrush_.reset(CreateSolidBrush(static_cast<COLORREF>(look.inputBackColour)));
-    const int fontHeight = std::max(1, look.properties.positions.inputHeight - 2);
-    inputFont_.reset(CreateFontA(look.properties.customObjectPositions ? fontHeight : 18, 0, 0, 0,
+    inputFont_.reset(CreateFontA(LayoutFrame(look, 0).inputFontHeight, 0, 0, 0,
                                  look.inputFontBold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                                  look.inputFontName.c_str()));
+    ApplyFontQuality(inputFont_, smoothFonts_);
     if (inputLine_ && inputFont_) SendMessageA(inputLine_, WM_SETFONT, reinterpret_cast<WPARAM>(inputFont_.get()), TRUE);
 
     listPainter_.SetLook(look, resultList_.Model());
@@ -443,7 +420,7 @@ void MainWindow::ApplySkinLook(const SkinLook& look) {
     }
     SetButtonCaptions();
     // The list keeps its size; the window grows or shrinks around it to the look's margins.
-    if (listWidth_ > 0 && listHeight_ > 0) ApplyListSize(listWidth_, listHeight_);
+    if (listWidth_ > 0 && listHeight_ > 0 && !resizing_) ApplyListSize(listWidth_, listHeight_);
     LayoutControls();
     resultList_.Invalidate();
     if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -628,6 +605,7 @@ void MainWindow::ShowOptionsMenu() {
                             caption.c_str());
             }
         }
+        option(looks, OptionFlag::SmoothFonts, texts::SmoothFonts);
     }
     if (HMENU manage = submenu(menu.get(), text(texts::ManageEntries))) {
         const auto item = [&](ManageCommand command, const LangPair& caption) {
@@ -679,30 +657,19 @@ void MainWindow::ShowWaitingText(const std::string& text) {
     if (!text.empty()) SetWindowPos(waitingLine_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void MainWindow::ApplyOpacity(int alpha) {
-    // Magenta pixels are the colour key: layered, the looks' round corners are see-through.
-    constexpr COLORREF kColourKey = RGB(255, 0, 255);
-    const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_LAYERED);
-    SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, style);
-    if (alpha == kNotLayered) return;
-    SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, style | WS_EX_LAYERED);
-    if (alpha >= 255) {
-        SetLayeredWindowAttributes(hwnd_, kColourKey, 0, LWA_COLORKEY);
-    } else {
-        SetLayeredWindowAttributes(hwnd_, kColourKey, static_cast<BYTE>(alpha), LWA_COLORKEY | LWA_ALPHA);
-    }
-}
+bool MainWindow::ApplyOpacity(int alpha) { return opacity_.Apply(alpha); }
 
 void MainWindow::ApplyStayOnTop(bool onTop) {
-    SetWindowPos(hwnd_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
 void MainWindow::ApplyListSize(int width, int height) {
-    listWidth_ = width;
-    listHeight_ = height;
-    const SkinProperties& p = look_.properties;
-    const int listTop = LayoutFor(look_, 0, 0).list.top;
-    RECT frame{0, 0, p.listLeft + width + p.listRight, listTop + height + p.listBottom};
+    const ImageSize list = resultList_.Model().ClampSize(width, height);
+    listWidth_ = list.width;
+    listHeight_ = list.height;
+    const ImageSize window = WindowSizeAround(look_, list.width, list.height);
+    RECT frame{0, 0, window.width, window.height};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -724,16 +691,12 @@ void MainWindow::MoveOffScreen() {
 }
 
 void MainWindow::CenterOnWorkArea() {
-    RECT work;
-    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
-        work = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     RECT rect;
     GetWindowRect(hwnd_, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
+    const FramePoint at = CentreOnScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                         rect.right - rect.left, rect.bottom - rect.top);
     // Not activated by the move: a hidden window that took the focus would get the keys unseen.
-    SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::ForceForeground() {
@@ -846,5 +809,50 @@ void MainWindow::MoveCaretToEnd() {
     SendMessageA(inputLine_, EM_SETSEL, end, static_cast<LPARAM>(end));
 }
 
+void MainWindow::ApplyFontSmoothing(bool smooth) {
+    smoothFonts_ = smooth;
+    ApplyFontQuality(inputFont_, smooth);
+    if (inputLine_ && inputFont_) SendMessageA(inputLine_, WM_SETFONT, reinterpret_cast<WPARAM>(inputFont_.get()), TRUE);
+    // The three text buttons come first.
+    for (std::size_t i = 0; i <= static_cast<std::size_t>(WindowButton::Info); ++i) buttons_[i]->SetFontSmoothing(smooth);
+    if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+bool MainWindow::OnWindowGrip(int x, int y) const {
+    if (!look_.properties.resizerToForm || !windowGrip_) return false;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    return x >= client.right - windowGrip_.width() && y >= client.bottom - windowGrip_.height();
+}
+
+void MainWindow::OnFrameMouseDown(int x, int y) {
+    // Presses on the child controls never arrive here, so the window cannot jump when one of
+    // them is dragged across it.
+    dragStart_ = POINT{x, y};
+    gripDrag_ = OnWindowGrip(x, y);
+    gripListSize_ = SIZE{resultList_.Model().Width(), resultList_.Model().Height()};
+    SetCapture(hwnd_);
+}
+
+void MainWindow::OnFrameMouseMove(int x, int y) {
+    if (dragStart_.x == kNoDrag || !form_) return;
+    if (gripDrag_) {
+        // Measured from the press: the list grows by how far the mouse went since then.
+        if ((x != dragStart_.x || y != dragStart_.y) && form_->inputLock().IsFree())
+            form_->RequestListSize(gripListSize_.cx + x - dragStart_.x, gripListSize_.cy + y - dragStart_.y);
+        return;
+    }
+    RECT rect;
+    GetWindowRect(hwnd_, &rect);
+    SetWindowPos(hwnd_, nullptr, rect.left + x - dragStart_.x, rect.top + y - dragStart_.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::EndFrameDrag() {
+    if (dragStart_.x == kNoDrag) return;
+    dragStart_.x = kNoDrag;
+    if (GetCapture() == hwnd_) ReleaseCapture();
+    if (std::exchange(gripDrag_, false) && form_) form_->ListResizeFinished();
+}
 
 }  // namespace qx

@@ -9,6 +9,7 @@
 #include "app/MainForm.h"
 #include "app/MainWindowView.h"
 #include "app/win32/TrayIcon.h"
+#include "app/win32/WindowOpacity.h"
 #include "controls/win32/ListBoxWindow.h"
 #include "dialogs/win32/EditEntryDialog.h"
 #include "exec/Autorun.h"
@@ -84,7 +85,7 @@ public:
     void ShowEntryEditor(EditEntryModel& editor) override;
     void CloseEntryEditor() override { editorDialog_.Close(); }
     bool IsEntryEditorEnabled() const override { return editorDialog_.IsEnabled(); }
-    void ApplyOpacity(int alpha) override;
+    bool ApplyOpacity(int alpha) override;
     void ApplyStayOnTop(bool onTop) override;
     void ApplyListSize(int width, int height) override;
     void SetInputTextColour(std::optional<std::uint32_t> colour) override;
@@ -156,6 +157,22 @@ private:
     std::unique_ptr<AutorunMenu> autorun_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<MainForm> form_;
+
+public:
+    // The window frame: font smoothing, dragging the window and its separate grip.
+    void ApplyFontSmoothing(bool smooth) override;
+
+private:
+    bool OnWindowGrip(int x, int y) const;
+    void OnFrameMouseDown(int x, int y);
+    void OnFrameMouseMove(int x, int y);
+    void EndFrameDrag();
+    WindowOpacity opacity_;
+    bool smoothFonts_ = true;
+    bool resizing_ = false;  // inside the window's own WM_SIZE
+    POINT dragStart_{-1337, 0};
+    bool gripDrag_ = false;
+    SIZE gripListSize_{};
 };
 
 }  // namespace qx

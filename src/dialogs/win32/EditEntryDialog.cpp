@@ -8,6 +8,7 @@
 
 #include "platform/win32/DialogFont.h"
 #include "platform/win32/Win32IconPicker.h"
+#include "skin/FrameLayout.h"
 #include "text/LanguageStrings.h"
 
 namespace qx {
@@ -299,8 +300,9 @@ void EditEntryDialog::CentreOnOwner() {
     if (!owner_ || !::GetWindowRect(owner_, &owner) || !::GetWindowRect(dialog_, &own)) return;
     const int width = own.right - own.left;
     const int height = own.bottom - own.top;
-    int left = owner.left + (owner.right - owner.left - width) / 2;
-    int top = owner.top + (owner.bottom - owner.top - height) / 2;
+    const FramePoint centre = CentreOver(Rect{owner.left, owner.top, owner.right, owner.bottom}, width, height);
+    int left = centre.x;
+    int top = centre.y;
     // A parked main window lies below the screen; the dialog stays where it can be seen.
     RECT work{};
     if (::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {

@@ -1,5 +1,7 @@
 #include "skin/win32/ImageButton.h"
 
+#include "skin/win32/FontQuality.h"
+
 #include <windowsx.h>
 
 #include <exception>
@@ -62,6 +64,7 @@ void ImageButton::SetFont(const ButtonFont& font) {
     font_.reset(CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                             DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
+    ApplyFontQuality(font_, smoothFont_);
     fontColour_ = font.colour;
     Render();
     if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
@@ -197,6 +200,13 @@ LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+void ImageButton::SetFontSmoothing(bool smooth) {
+    smoothFont_ = smooth;
+    ApplyFontQuality(font_, smooth);
+    Render();
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 }  // namespace qx

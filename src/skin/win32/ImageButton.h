@@ -65,6 +65,13 @@ private:
     bool timerRunning_ = false;
     bool tracking_ = false;
     bool pressed_ = false;  // the left button went down on the button and is not up yet
+
+public:
+    // ClearType (true) or default quality for the caption font, now and for later fonts.
+    void SetFontSmoothing(bool smooth);
+
+private:
+    bool smoothFont_ = false;
 };
 
 }  // namespace qx
