@@ -405,7 +405,7 @@ fi
 
 if wants fuzz; then
     if (( fuzzSeconds > 0 )); then
-        build_preset fuzz
+        build_preset fuzz fuzzers
         run_fuzzers
     else
         echo "fuzz: skipped (QX_FUZZ_SECONDS=0)"

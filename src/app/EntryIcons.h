@@ -23,9 +23,9 @@ public:
     EntryIcons(const EntryIcons&) = delete;
     EntryIcons& operator=(const EntryIcons&) = delete;
 
-    // The list's icon size: 32 with large icons, else 16. Unset: 32.
-    void SetLargeIconsProbe(std::function<bool()> probe) { largeIcons_ = std::move(probe); }
-    int CurrentSize() const { return !largeIcons_ || largeIcons_() ? 32 : 16; }
+    // The list's icon size (16, 32 or 48) as the row metrics give it. Unset: 32.
+    void SetIconSizeProbe(std::function<int()> probe) { iconSize_ = std::move(probe); }
+    int CurrentSize() const { return iconSize_ ? iconSize_() : 32; }
 
     // Gives the entry its icon (through the store's IconMemoryCache), its folder flag and its
     // has-target flag; nothing when it was loaded before, unless forced.
@@ -53,7 +53,7 @@ private:
     const IIconSource* source_;
     std::string defaultBrowser_;
     std::string folder_;
-    std::function<bool()> largeIcons_;
+    std::function<int()> iconSize_;
 };
 
 }  // namespace qx

@@ -273,7 +273,7 @@ void MainForm::PollNewInstance() {
 void MainForm::CreateEntryUpkeep() {
     entryIcons_ = std::make_unique<EntryIcons>(*store_, platform_.files, platform_.system, iconSource_,
                                                defaultBrowser_);
-    entryIcons_->SetLargeIconsProbe([this] { return settings_.largeIcons; });
+    entryIcons_->SetIconSizeProbe([this] { return rowMetrics_.iconSize; });
     maintenance_->SetIcons(entryIcons_.get());
     busy_ = std::make_unique<BusyPanel>(view_, *inputLock_, platform_.clock);
     cleanup_ = std::make_unique<EntryCleanup>(EntryCleanup::Parts{
@@ -320,10 +320,17 @@ void MainForm::ToggleOption(OptionFlag flag) {
     bool& value = OptionFlagOf(settings_, flag);
     value = !value;
     if (flag == OptionFlag::StayOnTop) view_.ApplyStayOnTop(value);
-    if (flag == OptionFlag::SmoothFonts) view_.ApplyFontSmoothing(value);
-    // The row font follows the smoothing with the row metrics.
-    if (flag == OptionFlag::LargeIcons || flag == OptionFlag::LargeSearchIcons || flag == OptionFlag::SmoothFonts)
-        UpdateRowIconSize();
+    if (flag == OptionFlag::SmoothFonts) {
+        view_.ApplyFontSmoothing(value);
+        UpdateRowIconSize();  // the row font follows with the row metrics
+    }
+    if (flag == OptionFlag::LargeIcons || flag == OptionFlag::LargeSearchIcons) {
+        // Icons of the other size are loaded again as rows are painted.
+        store_->IconCache().ReleaseAll();
+        if (flag == OptionFlag::LargeIcons && !IsFolderBrowsing()) UpdateRowIconSize(false);
+        if (flag == OptionFlag::LargeSearchIcons && IsFolderBrowsing()) UpdateRowIconSize();
+        view_.ResultList().Repaint();
+    }
     // The other flags take effect where they are read: launching, folder browsing, drawing.
     SaveSettings();
 }
@@ -332,7 +339,11 @@ void MainForm::FormEditChange(const std::string& text) {
     if (query_) query_->FormEditChange(text);
 }
 
-void MainForm::OnResultsTick() { results_->OnResultsTick(inputLock_->IsFree()); }
+void MainForm::OnResultsTick() {
+    results_->OnResultsTick(inputLock_->IsFree());
+    // The caret blinks and the spinner turns with the tick's counter.
+    ShowInputLineState();
+}
 
 std::string MainForm::ExpandPath(const std::string& path) const { return store_->ResolveEntryPath(path, true); }
 

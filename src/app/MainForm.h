@@ -28,6 +28,8 @@
 #include "platform/SystemInfo.h"
 #include "search/PrefixCharacters.h"
 #include "search/QueryState.h"
+#include "skin/RowMetrics.h"
+#include "skin/RowPlan.h"
 #include "skin/ThemeMenu.h"
 #include "store/FolderSet.h"
 #include "store/LogWriter.h"
@@ -227,8 +229,8 @@ private:
     void SetFolderBrowsing(bool on) override;
     bool IsInputLockFree() const override { return inputLock_->IsFree(); }
     void SwitchToSearchResults() override;
-    bool IsInputLineHidden() const override { return false; }
-    void RepaintTopBar() override {}
+    bool IsInputLineHidden() const override { return true; }
+    void RepaintTopBar() override { ShowInputLineState(); }
     std::string ExpandPath(const std::string& path) const override;
 
     // IKeyboardTarget
@@ -271,8 +273,9 @@ private:
     // window after every change, its background composed for the list's size.
     void StartSkin();
     void ApplySkinLook();
-    // The row icon size of the current mode, for the custom skin's row images.
-    void UpdateRowIconSize();
+    // Set icon size: the row icon size and metrics of the current mode, for the custom skin's
+    // row images and the window's rows; scale follows the screen's DPI with stretched fields.
+    void UpdateRowIconSize(bool scale = true);
     // A skin that failed to load: its message, as information when the window fell back to
     // "MacOS 1", as an error when only its row images are missing.
     void ReportSkin(const std::optional<SkinFailure>& failure);
@@ -362,6 +365,25 @@ private:
     void AttachListResizing();
     bool noLayer_ = false;
     std::optional<ImageSize> pendingListSize_;
+
+    // The painted input line: its text, blink phase and launch wait, handed to the window.
+    void ShowInputLineState();
+
+    // Row drawing (MainFormRows.cpp).
+public:
+    // The row resolved on its first paint (icon, flags, detail text) for the painter.
+    RowToPaint RowForPainting(int index);
+    // What all rows of the list share while painting: the list's mode, the input mode, the
+    // folder mark and the custom background.
+    RowContext RowPaintContext() const;
+    const RowMetrics& rowMetrics() const { return rowMetrics_; }
+
+private:
+    int RowIconSize() const;
+    // Computes the row metrics of the current mode and look and hands them to the window.
+    void SendRowMetrics();
+    RowMetrics rowMetrics_;
+    bool scaleRows_ = true;
 };
 
 }  // namespace qx

@@ -8,9 +8,9 @@
 #include "controls/ListBoxModel.h"
 #include "exec/LaunchPipeline.h"
 #include "exec/LaunchWorkers.h"
-#include "exec/WaitingDisplay.h"
 #include "search/FolderBrowser.h"
 #include "search/ResultListModel.h"
+#include "skin/InputLineText.h"
 #include "store/EntryRows.h"
 #include "store/EntryStore.h"
 
@@ -144,10 +144,7 @@ void MainForm::CreateLaunching() {
     services.minimise = [this] {
         if (MinimiseButtonAllows(MinimiseState())) view_.RequestMinimise();
     };
-    services.repaintTitle = [this] {
-        view_.ShowWaitingText(threads_->Busy() ? WaitingDisplayText(threads_->ShownTicks(), results_->cycleCounter())
-                                               : std::string());
-    };
+    services.repaintTitle = [this] { ShowInputLineState(); };
     services.promptPassword = [this](const std::string& caption, const std::string& prompt) {
         return view_.PromptPassword(caption, prompt);
     };
@@ -195,6 +192,17 @@ void MainForm::OnLaunchTick() {
 }
 
 bool MainForm::IsLaunchRunning() const { return threads_->Busy(); }
+
+void MainForm::ShowInputLineState() {
+    InputLineState state;
+    if (query_) state.input = query_->currentText();
+    if (threads_) {
+        state.launchRunning = threads_->Busy();
+        state.launchTicks = threads_->ShownTicks();
+    }
+    if (results_) state.blinkCounter = results_->cycleCounter();
+    view_.SetInputLineState(state);
+}
 
 void MainForm::UpdateLaunchState() { threads_->ReleaseWait(true, false); }
 

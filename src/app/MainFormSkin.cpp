@@ -10,7 +10,6 @@ namespace qx {
 namespace {
 
 constexpr int kBackgroundLockId = 90;
-constexpr int kLargeRowIcons = 32;
 
 }  // namespace
 
@@ -18,7 +17,7 @@ void MainForm::StartSkin() {
     // Remembered before the first look, which then needs no second pass.
     skin_->SetNoLayer(noLayer_);
     skin_->SetCustomBackgroundPath(settings_.customBackgroundPath);
-    (void)skin_->SetRowIconSize(LargeRowIcons() ? kLargeRowIcons : kSmallRowIcons);
+    (void)skin_->SetRowIconSize(RowIconSize());
     const SkinOutcome outcome = skin_->SelectAtStartup(settings_.macOSSkin, settings_.customSkin);
     ApplySkinLook();
     // The stored choice stays in the settings: a skin that failed once may load next time.
@@ -34,12 +33,19 @@ void MainForm::ApplySkinLook() {
     skin_->ComposeBackground(windowHeight, list.Width(), list.Height());
     list.SetSizeLimits(ListLimitsFor(skin_->look()));
     view_.ApplySkinLook(skin_->look());
+    SendRowMetrics();
 }
 
-void MainForm::UpdateRowIconSize() {
+void MainForm::UpdateRowIconSize(bool scale) {
     if (!skin_ || !skin_->chosen()) return;
-    const SkinOutcome outcome = skin_->SetRowIconSize(LargeRowIcons() ? kLargeRowIcons : kSmallRowIcons);
-    if (skin_->isCustom()) ApplySkinLook();
+    scaleRows_ = scale;
+    const SkinOutcome outcome = skin_->SetRowIconSize(RowIconSize());
+    if (skin_->isCustom())
+        ApplySkinLook();
+    else
+        SendRowMetrics();
+    // Only this call goes without scaling; the next skin change scales again.
+    scaleRows_ = true;
     ReportSkin(outcome);
 }
 

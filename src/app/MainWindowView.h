@@ -5,12 +5,14 @@
 
 #include "app/RowContextMenu.h"
 #include "platform/SecretText.h"
+#include "skin/InputLineText.h"
 
 namespace qx {
 
 class EditEntryModel;
 class ListBoxModel;
 struct SkinLook;
+struct RowMetrics;
 enum class KeyField;
 
 enum class WindowTimer { Housekeeping, Startup, Results, Launch, Resize };
@@ -60,8 +62,6 @@ public:
     virtual void ShowOptionsMenu() = 0;
     // The run-as password prompt; nothing when cancelled.
     virtual std::optional<SecretText> PromptPassword(const std::string& caption, const std::string& prompt) = 0;
-    // The input line shows the waiting display while a locked launch runs.
-    virtual void ShowWaitingText(const std::string& text) = 0;
     // The list's context menu at the cursor with the visible items; a choice comes back as
     // MainForm::RunRowMenuItem.
     virtual void ShowRowContextMenu(const RowMenuVisibility& visible) = 0;
@@ -99,6 +99,14 @@ public:
 
     // The window frame: ClearType (true) or default quality for the input and button fonts.
     virtual void ApplyFontSmoothing(bool smooth) = 0;
+
+    // What the painted input line shows (its width is the window's): the window repaints
+    // it when that changes, never from within this call.
+    virtual void SetInputLineState(const InputLineState& state) = 0;
+
+    // Row drawing: the row height, text and icon positions and the row font ("Arial" of the
+    // metrics' height, ClearType quality when smoothFonts).
+    virtual void ApplyRowMetrics(const RowMetrics& metrics, bool smoothFonts) = 0;
 };
 
 }  // namespace qx

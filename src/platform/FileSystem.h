@@ -1,5 +1,7 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +23,8 @@ public:
 
     virtual bool FileExists(const std::string& path) const = 0;
     virtual bool FolderExists(const std::string& path) const = 0;
+    // The size of a file in bytes; none when it is no file or its entry cannot be read.
+    virtual std::optional<std::uint64_t> FileSize(const std::string& path) const = 0;
     // Creates the folder and any missing parents; succeeds when it already exists.
     virtual Status CreateFolder(const std::string& path) = 0;
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,9 @@ public:
     virtual void SetChangeListener(std::function<void(const std::string& path)> listener) = 0;
     virtual void SetAutoRefresh(bool on) = 0;
     virtual bool AutoRefresh() const = 0;
+    // The text of one of the shell's detail columns (size, type, free space...) for an item of
+    // the current folder; none when the folder has no such column.
+    virtual std::optional<std::string> ItemDetail(const ShellViewItem& item, int column) const = 0;
 };
 
 }  // namespace qx

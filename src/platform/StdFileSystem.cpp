@@ -36,6 +36,13 @@ bool StdFileSystem::FileExists(const std::string& path) const {
     return fs::is_regular_file(NativePath(path), error);
 }
 
+std::optional<std::uint64_t> StdFileSystem::FileSize(const std::string& path) const {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(NativePath(path), error);
+    if (error) return std::nullopt;
+    return static_cast<std::uint64_t>(size);
+}
+
 bool StdFileSystem::FolderExists(const std::string& path) const {
     std::error_code error;
     return fs::is_directory(NativePath(path), error);
@@ -72,7 +79,10 @@ Status StdFileSystem::WriteFileAtomic(const std::string& path, const std::string
     static std::atomic<unsigned> counter{0};
     const fs::path target = NativePath(path);
     fs::path temp = target;
-    temp += "." + std::to_string(++counter) + ".tmp";
+    // Appended piece by piece: GCC 12 warns (-Wrestrict) on the concatenated temporary.
+    temp += '.';
+    temp += std::to_string(++counter);
+    temp += ".tmp";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) return FromErrno();

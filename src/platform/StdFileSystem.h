@@ -8,6 +8,7 @@ namespace qx {
 class StdFileSystem : public IFileSystem {
 public:
     bool FileExists(const std::string& path) const override;
+    std::optional<std::uint64_t> FileSize(const std::string& path) const override;
     bool FolderExists(const std::string& path) const override;
     Status CreateFolder(const std::string& path) override;
     Status ReadFile(const std::string& path, std::string& contents) const override;
@@ -29,6 +30,7 @@ public:
 
     bool FileExists(const std::string& path) const override { return inner_.FileExists(path); }
     bool FolderExists(const std::string& path) const override { return inner_.FolderExists(path); }
+    std::optional<std::uint64_t> FileSize(const std::string& path) const override { return inner_.FileSize(path); }
     Status CreateFolder(const std::string&) override { return Refused(); }
     Status ReadFile(const std::string& path, std::string& contents) const override {
         return inner_.ReadFile(path, contents);

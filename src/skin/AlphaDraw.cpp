@@ -55,7 +55,7 @@ void BlendConstant(std::uint32_t* out, const std::uint32_t* in, double opacity, 
 
 }  // namespace
 
-void DrawAlphaBitmap(int x, int y, PixelImage& destination, const PixelImage& source,
+void DrawAlphaBitmap(int x, int y, PixelView destination, const PixelImage& source,
                      const PixelImage* mask, double opacity) {
     const bool perPixel = opacity < 0;
     if (perPixel && !mask) return;
@@ -77,7 +77,7 @@ void DrawAlphaBitmap(int x, int y, PixelImage& destination, const PixelImage& so
     }
 }
 
-void StretchImage(const Rect& target, PixelImage& destination, const PixelImage& source) {
+void StretchImage(const Rect& target, PixelView destination, const PixelImage& source) {
     const int width = target.Width();
     const int height = target.Height();
     if (width <= 0 || height <= 0 || source.width <= 0 || source.height <= 0) return;
@@ -107,7 +107,7 @@ PixelImage Stretched(const PixelImage& source, int width, int height) {
     return image;
 }
 
-void DrawThreePieceMark(PixelImage& destination, const Rect& markRect, const PixelImage& mark,
+void DrawThreePieceMark(PixelView destination, const Rect& markRect, const PixelImage& mark,
                         const PixelImage* leftCap, const PixelImage* leftCapAlpha,
                         const PixelImage* rightCap, const PixelImage* rightCapAlpha) {
     const int leftWidth = leftCap ? leftCap->width : 0;
@@ -120,7 +120,7 @@ void DrawThreePieceMark(PixelImage& destination, const Rect& markRect, const Pix
         DrawAlphaBitmap(markRect.right - rightWidth, markRect.top, destination, *rightCap, rightCapAlpha, -1);
 }
 
-void DrawFadeMark(PixelImage& destination, const Rect& markRect, int rowHeight, const PixelImage& mark,
+void DrawFadeMark(PixelView destination, const Rect& markRect, int rowHeight, const PixelImage& mark,
                   const PixelImage& ramp) {
     const int rampWidth = ramp.width;
     const PixelImage fade = Stretched(ramp, rampWidth, rowHeight);

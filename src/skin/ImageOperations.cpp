@@ -29,7 +29,7 @@ void TintReleased(PixelImage& image) {
     }
 }
 
-void DrawImage(PixelImage& target, const PixelImage& source, int left, int top, int width, int height) {
+void DrawImage(PixelView target, const PixelImage& source, int left, int top, int width, int height) {
     // The source rectangle (0, 0, width, height) clipped to the source, then to the target.
     width = std::min(width, source.width);
     height = std::min(height, source.height);
@@ -38,7 +38,7 @@ void DrawImage(PixelImage& target, const PixelImage& source, int left, int top, 
     if (firstX >= endX || firstY >= endY) return;
     for (int y = firstY; y < endY; ++y) {
         const std::uint32_t* from = source.pixels.data() + static_cast<std::size_t>(y) * source.width + firstX;
-        std::uint32_t* to = target.pixels.data() + static_cast<std::size_t>(y + top) * target.width + left + firstX;
+        std::uint32_t* to = target.pixels + static_cast<std::size_t>(y + top) * target.width + left + firstX;
         std::copy(from, from + (endX - firstX), to);
     }
 }

@@ -16,7 +16,7 @@ void TintReleased(PixelImage& image);
 
 // Copies the top-left width x height pixels of source (all of it by default) onto target with
 // their top-left corner at (left, top), one to one; whatever falls outside either image is left out.
-void DrawImage(PixelImage& target, const PixelImage& source, int left, int top, int width = INT_MAX,
+void DrawImage(PixelView target, const PixelImage& source, int left, int top, int width = INT_MAX,
                int height = INT_MAX);
 
 }  // namespace qx

@@ -32,7 +32,7 @@ bool DropFirstFolder(std::string& folders) {
     std::string lead;
     std::string rest = folders;
     if (!rest.empty() && rest[0] == '\\') {
-        lead = "\\";
+        lead.push_back('\\');
         rest.erase(0, 1);
     }
     if (rest.starts_with(kElided)) rest.erase(0, kElided.size());

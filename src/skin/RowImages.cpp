@@ -7,7 +7,7 @@ namespace qx {
 namespace {
 
 // An image blended with its alpha image, or copied when it has none.
-void DrawMasked(PixelImage& canvas, Point at, const SkinImage& image, const SkinImage& alpha) {
+void DrawMasked(PixelView canvas, Point at, const SkinImage& image, const SkinImage& alpha) {
     if (!image) return;
     if (alpha)
         DrawAlphaBitmap(at.x, at.y, canvas, *image, alpha.get(), -1);
@@ -15,7 +15,7 @@ void DrawMasked(PixelImage& canvas, Point at, const SkinImage& image, const Skin
         DrawImage(canvas, *image, at.x, at.y);
 }
 
-void DrawMark(PixelImage& canvas, const RowPlan& plan, const ListLook& list, int rowHeight,
+void DrawMark(PixelView canvas, const RowPlan& plan, const ListLook& list, int rowHeight,
               const PixelImage* fadeRamp) {
     if (!list.mark) return;
     const PixelImage& mark = *list.mark;
@@ -37,7 +37,7 @@ void DrawMark(PixelImage& canvas, const RowPlan& plan, const ListLook& list, int
 
 }  // namespace
 
-void DrawRowImages(PixelImage& canvas, const RowPlan& plan, const SkinLook& look, bool large, int rowHeight,
+void DrawRowImages(PixelView canvas, const RowPlan& plan, const SkinLook& look, bool large, int rowHeight,
                    const PixelImage* fadeRamp) {
     const ListLook& list = look.list;
     const SkinImage& field = plan.field == FieldKind::First ? list.field : list.field2;
@@ -54,7 +54,7 @@ void DrawRowImages(PixelImage& canvas, const RowPlan& plan, const SkinLook& look
     }
 }
 
-void DrawListBackgroundImages(PixelImage& canvas, const ListBackgroundPlan& plan, const SkinLook& look) {
+void DrawListBackgroundImages(PixelView canvas, const ListBackgroundPlan& plan, const SkinLook& look) {
     const ListLook& list = look.list;
     if (plan.background && look.background)
         DrawImage(canvas, *look.background, plan.backgroundAt.x, plan.backgroundAt.y);

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "controls/Rect.h"
@@ -142,5 +143,11 @@ struct RowTooltip {
 // truncated, the mouse is over the rows (not the scroll bar or grip) and the left button is up.
 RowTooltip PlanRowTooltip(const RowInput& row, bool detailTruncated, bool overRows, bool leftButtonDown,
                           int languageIndex);
+
+// A row as the painter gets it: its resolved data and its icon (none: no icon drawn).
+struct RowToPaint {
+    RowInput input;
+    std::shared_ptr<void> icon;
+};
 
 }  // namespace qx

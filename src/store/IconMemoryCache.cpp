@@ -2,7 +2,9 @@
 
 namespace qx {
 
-IconMemoryCache::~IconMemoryCache() {
+IconMemoryCache::~IconMemoryCache() { ReleaseAll(); }
+
+void IconMemoryCache::ReleaseAll() {
     while (head_ != nullptr) Release(*head_);
 }
 

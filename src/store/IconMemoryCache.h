@@ -23,6 +23,8 @@ public:
     // Frees the entry's icon and unlinks it wherever it stands; nothing when it holds none.
     // The entry's iconLoaded is cleared, so the next drawing loads the icon again.
     void Release(Entry& entry);
+    // Frees every icon held (another icon size is wanted): each entry loads its icon again.
+    void ReleaseAll();
 
     std::size_t Count() const { return count_; }
     const Entry* Oldest() const { return head_; }

@@ -84,7 +84,7 @@ TEST_F(EntryUpkeepTest, EachKindGetsItsIconAndFlagsAndAFileNamedAfterTheEntry) {
 TEST_F(EntryUpkeepTest, IconPathIsExpandedExtractedOrElseItsShellIconAndAFailedWriteLeavesNoFile) {
     system.environment["TOOLS"] = "C:\\Tools";
     source.extractable = {"C:\\Tools\\i.dll"};
-    icons->SetLargeIconsProbe([] { return false; });
+    icons->SetIconSizeProbe([] { return 16; });
     Add({"Tool|C:\\t.exe||||%TOOLS%\\i.dll|3", "Plain|C:\\p.exe||||C:\\no.ico|0"});
     fs.FailWrites(kIcons + "nFlPlain16.ico");
     icons->Load(At("Tool"), false);

@@ -11,6 +11,8 @@
 #include "dialogs/EditEntryModel.h"
 #include "fakes/FakeClock.h"
 #include "search/SearchTestLists.h"
+#include "skin/InputLineText.h"
+#include "skin/RowMetrics.h"
 #include "skin/SkinLook.h"
 
 namespace qx::test {
@@ -69,7 +71,6 @@ public:
         Log("password " + prompt);
         return std::nullopt;
     }
-    void ShowWaitingText(const std::string&) override {}
     void ShowRowContextMenu(const RowMenuVisibility& visible) override {
         std::string shown = "row menu";
         for (bool item : visible) shown += item ? " 1" : " 0";
@@ -126,6 +127,25 @@ public:
     // The window frame.
     void ApplyFontSmoothing(bool smooth) override { Log(smooth ? "cleartype" : "no cleartype"); }
     bool layeringWorks = true;  // false: the system has no layered windows
+
+    // The painted input line, as a bar this wide with ten pixels a character shows it.
+    void SetInputLineState(const InputLineState& state) override { inputLine = state; }
+    InputLineText PaintedInputLine(int barWidth) const {
+        InputLineState state = inputLine;
+        state.barWidth = barWidth;
+        return PlanInputLine(state, [](std::string_view text) { return static_cast<int>(text.size()) * 10; });
+    }
+    InputLineState inputLine;
+
+    // Row drawing.
+    void ApplyRowMetrics(const RowMetrics& metrics, bool smooth) override {
+        rowMetrics = metrics;
+        smoothRowFont = smooth;
+        list.SetManualRowHeight(metrics.rowHeight);
+        list.TextLeft = metrics.textLeft;
+    }
+    RowMetrics rowMetrics;  // the last metrics applied
+    bool smoothRowFont = false;
 
 private:
     void Log(const std::string& event) {

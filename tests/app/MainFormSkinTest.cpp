@@ -16,6 +16,7 @@
 #include "fakes/FakeShellLauncher.h"
 #include "fakes/FakeSystemInfo.h"
 #include "skin/SkinTestFiles.h"
+#include "store/EntryStore.h"
 #include "text/LanguageStrings.h"
 
 namespace qx {
@@ -123,6 +124,31 @@ TEST_F(FormSkinTest, ASkinThatFailsAtStartShowsMacOS1AndKeepsTheStoredChoice) {
     EXPECT_EQ(boxes.messages, std::vector<std::string>{LangText(texts::SkinLoadError, 0) + "Gone\rScrollleiste\\"
                                                        "Balken.bmp: The system cannot find the file specified."});
     EXPECT_TRUE(ConfigHas("MacOSSkin=4") && ConfigHas("CustomSkin=Gone"));
+}
+
+TEST_F(FormSkinTest, RowMetricsFollowTheIconOptionsTheLookAndTheScreen) {
+    system.dpi = {144, 144};
+    Start("MacOSSkin=1\r\n32*32-Icons=1\r\n");
+    // Large rows scaled by 1.5, halves to even: 35 -> 52; icons stay 32.
+    EXPECT_EQ(view.rowMetrics.iconSize, 32);
+    EXPECT_EQ(view.rowMetrics.rowHeight, 52);
+    EXPECT_TRUE(view.smoothRowFont);
+
+    // The option drops the icons held at the old size and sets the rows up unscaled.
+    Entry entry;
+    form.store().IconCache().Give(entry, std::make_shared<int>(1));
+    form.ToggleOption(OptionFlag::LargeIcons);
+    EXPECT_EQ(form.store().IconCache().Count(), 0u);
+    EXPECT_FALSE(entry.Icon());
+    EXPECT_EQ(view.rowMetrics.iconSize, 16);
+    EXPECT_EQ(view.rowMetrics.rowHeight, 19);
+
+    // A skin change scales again; a 48-pixel shell icon size is used.
+    system.largeIconSize = 48;
+    form.ToggleOption(OptionFlag::LargeIcons);
+    form.ChooseTheme(form.ThemeMenuItems()[2]);
+    EXPECT_EQ(view.rowMetrics.iconSize, 48);
+    EXPECT_EQ(view.rowMetrics.rowHeight, 76);  // 51 * 1.5 = 76.5
 }
 
 }  // namespace

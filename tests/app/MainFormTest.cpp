@@ -556,6 +556,32 @@ TEST_F(FormTest, ALockedLaunchHoldsEveryInputUntilEscReleasesIt) {
     launcher->Open();
 }
 
+// The painted input line: a locked launch turns a spinner by the results tick beside the input,
+// from 41 ticks the seconds waited replace both, and a click that stops the wait gives the
+// line back with its caret.
+TEST_F(FormTest, TheInputLineSpinsThenShowsTheSecondsWaited) {
+    StartShown("Alpha|C:\\Apps\\Quillox\\a.exe\r\n");
+    Type("a");
+    Settle();
+    launcher->Hold();
+    form.KeyDown(vk::kReturn, false, false);
+    form.OnResultsTick();
+    ASSERT_FALSE(form.inputLock().IsFree());
+    for (int tick = 0; tick < 8 && view.inputLine.blinkCounter != 2; ++tick) form.OnResultsTick();
+    const auto waitTicks = [&](int ticks) {
+        for (int tick = 0; tick < 100 && view.inputLine.launchTicks < ticks; ++tick) form.OnLaunchTick();
+        return view.PaintedInputLine(400);
+    };
+    EXPECT_EQ(waitTicks(1), (InputLineText{"a", "  /  "}));
+    EXPECT_EQ(waitTicks(40), (InputLineText{"a", "  /  "}));
+    EXPECT_EQ(waitTicks(41), (InputLineText{"Gewartet: 4s Esc = ignorieren", ""}));
+    EXPECT_EQ(waitTicks(50), (InputLineText{"Gewartet: 5s Esc = ignorieren", ""}));
+
+    form.FormMouseUp();
+    EXPECT_EQ(view.PaintedInputLine(400), (InputLineText{"a|", ""}));
+    launcher->Open();
+}
+
 TEST_F(FormTest, ShiftAndAltOfEnterOrTheDoubleClickTravelWithTheQueuedLaunch) {
     StartShown("Alpha|C:\\a.exe\r\n");
     Type("alp");
@@ -597,7 +623,7 @@ TEST_F(FormTest, RunFromTheRowMenuKeepsTheWindowAndMiddleClickGoesIntoOrUp) {
         view.list.MouseUp(MouseButton::Middle, 20, y, {});
         form.OnResultsTick();
     };
-    middleClick(25);  // on the history row: completes the command
+    middleClick(view.list.RowRect(1).top + 2);  // on the history row: completes the command
     EXPECT_EQ(form.query().currentText(), ",calc /x");
     form.KeyDown(vk::kEscape, false, false);
     Type("zq");

@@ -56,7 +56,7 @@ TEST(DataCheckTest, ReportsBytesTheProgramNeverWrites) {
                   "Files.txt:4: line of 32769 bytes (longer than 32768)",
               }));
     // A line of exactly the limit, and an LF CR pair (two line ends: an empty line between).
-    EXPECT_EQ(Format(CheckEntryFile(std::string(kLongLineBytes, 'x') + "\r\n")), Reports{});
+    EXPECT_EQ(Format(CheckEntryFile(std::string(kLongLineBytes, 'x').append("\r\n"))), Reports{});
     EXPECT_EQ(Format(CheckEntryFile("A\n\rB\r\n")),
               (Reports{"Files.txt:1: line ends with a bare LF (not CR LF)",
                        "Files.txt:2: line ends with a bare CR (not CR LF)", "Files.txt:2: blank line (no entry)"}));

@@ -5,7 +5,6 @@
 
 #include "exec/LaunchReport.h"
 #include "exec/LaunchRequest.h"
-#include "exec/WaitingDisplay.h"
 #include "text/LanguageStrings.h"
 
 namespace qx {
@@ -72,14 +71,6 @@ TEST(LaunchReportText, EveryKindAndCode) {
         }
     }
     EXPECT_EQ(LaunchReportText(kFile, 8, "C:\\x.exe", kEnglish, nullptr), "");  // no system texts at all
-}
-
-TEST(WaitingDisplayText, SpinsForFourSecondsThenCountsSeconds) {
-    EXPECT_EQ(WaitingDisplayText(40, 2), "  /  ");
-    EXPECT_EQ(WaitingDisplayText(41, 2), "Gewartet: 4s Esc = ignorieren");
-    EXPECT_EQ(WaitingDisplayText(1000000, 0), "Gewartet: 100000s Esc = ignorieren");
-    EXPECT_EQ(WaitingDisplayText(5, 9), "  |  ");   // phases wrap
-    EXPECT_EQ(WaitingDisplayText(5, -3), "  |  ");  // a bad phase shows the first frame
 }
 
 }  // namespace

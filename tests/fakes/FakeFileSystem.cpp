@@ -29,6 +29,12 @@ std::string FakeFileSystem::ChildPrefix(const std::string& key) {
     return !key.empty() && key.back() == '\\' ? key : key + "\\";
 }
 
+std::optional<std::uint64_t> FakeFileSystem::FileSize(const std::string& path) const {
+    const auto found = files_.find(Key(path));
+    if (found == files_.end() || failingReads_.count(Key(path)) != 0) return std::nullopt;
+    return found->second.second.size();
+}
+
 bool FakeFileSystem::FolderExists(const std::string& path) const {
     const std::string key = Key(path);
     if (key.empty()) return false;

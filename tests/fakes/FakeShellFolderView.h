@@ -1,5 +1,7 @@
 #pragma once
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +46,11 @@ public:
     void SetChangeListener(std::function<void(const std::string&)>) override {}
     void SetAutoRefresh(bool on) override { autoRefresh = on; }
     bool AutoRefresh() const override { return autoRefresh; }
+    std::optional<std::string> ItemDetail(const ShellViewItem& item, int column) const override {
+        const auto found = details.find({item.displayName, column});
+        return found == details.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
+    std::map<std::pair<std::string, int>, std::string> details;  // (display name, column) -> text
 
     Node root;
     Node* current = &root;

@@ -89,9 +89,7 @@ TEST_F(QueryStateTest, TypingSwitchesBackToSearchResultsOnlyWhenAllowed) {
     EXPECT_EQ(hooks.calls.back(), "search view");
 }
 
-// The folder flags (network, computer, German connection and printer folders) have no reader
-// in the program yet; they get their test with it.
-TEST_F(QueryStateTest, BrowsedFolderIsTheExpandedFolderPart) {
+TEST_F(QueryStateTest, BrowsedFolderIsTheExpandedFolderPartAndItsFlagsNameTheShellFolder) {
     hooks.expansions["@QuilloxData \\"] = "C:\\Apps\\Quillox\\Quillox-Data\\";
     hooks.expansions["@Net\\"] = kNetwork;
     const std::pair<std::string, std::string> cases[] = {
@@ -105,6 +103,14 @@ TEST_F(QueryStateTest, BrowsedFolderIsTheExpandedFolderPart) {
         query.FormEditChange(text);
         EXPECT_EQ(query.browsedFolder(), browsed) << text;
     }
+    // The folder flags pick a shell row's detail columns: compared in lower case, and a
+    // folder inside the computer folder is not the computer folder.
+    query.FormEditChange("<\\::{20d04fe0-3aea-1069-a2d8-08002b30309d}\\dri");
+    EXPECT_TRUE(query.folderFlags().computerFolder);
+    query.FormEditChange("<\\" + kComputer + "C:\\");
+    EXPECT_FALSE(query.folderFlags().computerFolder);
+    query.FormEditChange("<@Net\\");
+    EXPECT_TRUE(query.folderFlags().networkFolder);
 }
 
 TEST(PrefixCharacters, MapsByFieldTextAndTheFirstRowWins) {

@@ -52,28 +52,11 @@ PixelImage DrawnOverGround(const SkinBitmap& bitmap, int width, int height, bool
     return ReadBitmapPixels(target.get());
 }
 
-TEST(SkinBitmapTest, MasksAndColourKeysLetTheGroundThrough) {
+TEST(SkinBitmapTest, ColourKeysLetTheGroundThrough) {
     const PixelImage image{4, 1, {0xFFC86432, 0xFFC86432, 0xFFFF00FF, 0xFFC86432}};
-    // White opaque, black transparent, grey half.
-    const PixelImage mask{4, 1, {0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF, 0xFF808080}};
-    const PixelImage masked = DrawnOverGround(SkinBitmap::Masked(image, &mask), 4, 1);
-    ASSERT_EQ(masked.pixels.size(), 4u);
-    EXPECT_EQ(Rgb(masked.pixels[0]), 0xC86432u);
-    EXPECT_EQ(Rgb(masked.pixels[1]), 0x102030u);
-    EXPECT_EQ(Rgb(masked.pixels[2]), 0xFF00FFu);
-    // Half of each: 0xC8/2 + 0x10/2 and so on, within one step of rounding.
-    const std::uint32_t half = masked.pixels[3];
-    EXPECT_NEAR(static_cast<int>(half >> 16 & 0xFF), 0x6C, 1);
-    EXPECT_NEAR(static_cast<int>(half >> 8 & 0xFF), 0x42, 1);
-    EXPECT_NEAR(static_cast<int>(half & 0xFF), 0x31, 1);
-
     const PixelImage keyed = DrawnOverGround(SkinBitmap::ColourKeyed(image, 0xFF00FF), 4, 1);
     EXPECT_EQ(Rgb(keyed.pixels[1]), 0xC86432u);
     EXPECT_EQ(Rgb(keyed.pixels[2]), 0x102030u);
-
-    // A mask of another size is no mask: the image is drawn opaque.
-    const PixelImage wrongMask = Solid(2, 1, 0xFF000000);
-    EXPECT_EQ(Rgb(DrawnOverGround(SkinBitmap::Masked(image, &wrongMask), 4, 1).pixels[1]), 0xC86432u);
 }
 
 TEST(SkinBitmapTest, TheProgramsBitmapResourcesDecode) {

@@ -14,17 +14,18 @@ TEST(WindowOpacityTest, LayersWithTheMagentaKeyOrKeepsTheWindowsOwnStyle) {
     const LONG_PTR own = GetWindowLongPtrA(window, GWL_EXSTYLE);
     WindowOpacity opacity;
     opacity.Attach(window);
-    for (const auto [alpha, flags] : {std::pair<int, DWORD>{128, LWA_COLORKEY | LWA_ALPHA}, {255, LWA_COLORKEY},
+    for (const auto& [alpha, flags] : {std::pair<int, DWORD>{128, LWA_COLORKEY | LWA_ALPHA}, {255, LWA_COLORKEY},
                                       {-1, 0}, {230, LWA_COLORKEY | LWA_ALPHA}}) {
         EXPECT_TRUE(opacity.Apply(alpha));
         EXPECT_EQ(GetWindowLongPtrA(window, GWL_EXSTYLE), flags ? own | WS_EX_LAYERED : own) << alpha;
         COLORREF key = 0;
         BYTE alphaRead = 0;
         DWORD flagsRead = 0;
-        if (flags)
+        if (flags) {
             EXPECT_TRUE(GetLayeredWindowAttributes(window, &key, &alphaRead, &flagsRead) && key == RGB(255, 0, 255) &&
                         flagsRead == flags && (alpha == 255 || alphaRead == alpha))
                 << alpha;
+        }
     }
     WindowOpacity missing{nullptr};
     missing.Attach(window);

@@ -46,6 +46,7 @@ constexpr int kResultListId = 11;
 constexpr int kKeyCaptureId = 12;
 constexpr int kBusyWidth = 200;
 constexpr int kBusyHeight = 40;
+constexpr int kOutOfSight = -10000;  // left of the edit control while the painted line shows the input
 
 UINT_PTR TimerId(WindowTimer timer) { return static_cast<UINT_PTR>(timer) + 1; }
 
@@ -309,8 +310,7 @@ void MainWindow::CreateControls() {
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kKeyCaptureId)), instance_, nullptr);
     SetWindowSubclass(inputLine_, &MainWindow::FieldProc, kInputLineId, reinterpret_cast<DWORD_PTR>(this));
     SetWindowSubclass(keyCapture_, &MainWindow::FieldProc, kKeyCaptureId, reinterpret_cast<DWORD_PTR>(this));
-    waitingLine_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_LEFT | SS_CENTERIMAGE, 0, 0, 0, 0, hwnd_, nullptr,
-                                   instance_, nullptr);
+    inputLinePainter_.Create(hwnd_);
     busyPanel_ = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_BORDER | SS_CENTER | SS_CENTERIMAGE, 0, 0, kBusyWidth,
                                  kBusyHeight, hwnd_, nullptr, instance_, nullptr);
     resultList_.Create(hwnd_, kResultListId, 0, 0, 0, 0);
@@ -321,9 +321,9 @@ void MainWindow::CreateControls() {
     resultList_.OnMouseWheel = [this](int delta) {
         if (form_) form_->MouseWheel(delta);
     };
-    SendMessageA(waitingLine_, WM_SETFONT, font, FALSE);
     SendMessageA(busyPanel_, WM_SETFONT, font, FALSE);
     resultList_.SetFont(reinterpret_cast<HFONT>(font));
+    CreateRowTooltip();
     // The plain look until the form hands over its own.
     ApplySkinLook(look_);
 }
@@ -334,11 +334,12 @@ void MainWindow::LayoutControls() {
     GetClientRect(hwnd_, &client);
     const FrameLayout layout = LayoutFrame(look_, client.right);
     const Rect& input = layout.edit;
-    MoveWindow(inputLine_, input.left, input.top, input.Width(), input.Height(), TRUE);
-    MoveWindow(waitingLine_, input.left, input.top, input.Width(), input.Height(), TRUE);
+    MoveWindow(inputLine_, inputEditShown_ ? input.left : kOutOfSight, input.top, input.Width(), input.Height(), TRUE);
+    const Rect& painted = layout.inputLine;
+    inputLinePainter_.MoveTo(RECT{painted.left, painted.top, painted.right, painted.bottom}, input.top - painted.top);
     const Rect list{layout.listLeft, layout.listTop, std::max<int>(layout.listLeft, client.right - look_.properties.listRight),
                     std::max<int>(layout.listTop, client.bottom - look_.properties.listBottom)};
-    listPainter_.SetListOrigin(list.left, list.top);
+    rowPainter_.SetListOrigin(list.left, list.top);
     MoveWindow(resultList_.Handle(), list.left, list.top, list.Width(), list.Height(), TRUE);
     for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->MoveTo(layout.buttons[i].x, layout.buttons[i].y);
     InvalidateRect(hwnd_, nullptr, FALSE);
@@ -403,16 +404,15 @@ void MainWindow::ApplySkinLook(const SkinLook& look) {
                                  look.inputFontName.c_str()));
     ApplyFontQuality(inputFont_, smoothFonts_);
     if (inputLine_ && inputFont_) SendMessageA(inputLine_, WM_SETFONT, reinterpret_cast<WPARAM>(inputFont_.get()), TRUE);
+    inputLinePainter_.SetLook(&background_, &inputBar_, static_cast<COLORREF>(look.inputBackColour), inputFont_.get(),
+                              inputColour_ ? *inputColour_ : static_cast<COLORREF>(look.inputTextColour));
 
-    listPainter_.SetLook(look, resultList_.Model());
-    if (listPainter_.HasImages()) {
-        resultList_.SetDrawItem([this](HDC canvas, int index, const Rect& rect, const RowState& state) {
-            listPainter_.Draw(canvas, resultList_.Model(), index, RECT{rect.left, rect.top, rect.right, rect.bottom},
-                              state);
-        });
-    } else {
+    rowPainter_.SetLook(look, resultList_.Model());
+    // Until a look with row images arrives the list draws its plain rows.
+    if (rowPainter_.CanPaint())
+        resultList_.SetDrawItem([this](HDC canvas, int index, const Rect&, const RowState&) { PaintListItem(canvas, index); });
+    else
         resultList_.SetDrawItem(nullptr);
-    }
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         buttons_[i]->SetGroundColour(look.windowColour);
         buttons_[i]->SetFont(look.buttonFont);
@@ -525,6 +525,7 @@ void MainWindow::OnFieldNotification(int id, int code) {
     if (!field) return;
     const KeyField which = id == kInputLineId ? KeyField::InputLine : KeyField::KeyCapture;
     if (code == EN_SETFOCUS || code == EN_KILLFOCUS) {
+        if (which == KeyField::InputLine) ShowInputEdit(code == EN_SETFOCUS);
         form_->FieldFocusChanged(which, code == EN_SETFOCUS);
         return;
     }
@@ -651,12 +652,6 @@ std::optional<SecretText> MainWindow::PromptPassword(const std::string& caption,
     return qx::PromptPassword(hwnd_, caption, prompt);
 }
 
-void MainWindow::ShowWaitingText(const std::string& text) {
-    SetWindowTextA(waitingLine_, text.c_str());
-    ShowWindow(waitingLine_, text.empty() ? SW_HIDE : SW_SHOW);
-    if (!text.empty()) SetWindowPos(waitingLine_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 bool MainWindow::ApplyOpacity(int alpha) { return opacity_.Apply(alpha); }
 
 void MainWindow::ApplyStayOnTop(bool onTop) {
@@ -679,6 +674,7 @@ void MainWindow::ApplyListSize(int width, int height) {
 void MainWindow::SetInputTextColour(std::optional<std::uint32_t> colour) {
     inputColour_ = colour ? std::optional<COLORREF>(static_cast<COLORREF>(*colour)) : std::nullopt;
     InvalidateRect(inputLine_, nullptr, TRUE);
+    inputLinePainter_.SetTextColour(inputColour_ ? *inputColour_ : static_cast<COLORREF>(look_.inputTextColour));
 }
 
 void MainWindow::SetCaption(const std::string& caption) { SetWindowTextA(hwnd_, caption.c_str()); }
@@ -853,6 +849,13 @@ void MainWindow::EndFrameDrag() {
     dragStart_.x = kNoDrag;
     if (GetCapture() == hwnd_) ReleaseCapture();
     if (std::exchange(gripDrag_, false) && form_) form_->ListResizeFinished();
+}
+
+void MainWindow::ShowInputEdit(bool shown) {
+    // Edited in place, the real field shows its selection and caret over the painted line.
+    inputEditShown_ = shown;
+    LayoutControls();
+    if (shown) SetWindowPos(inputLine_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 }  // namespace qx

@@ -8,6 +8,7 @@
 
 #include "app/MainForm.h"
 #include "app/MainWindowView.h"
+#include "app/win32/InputLinePainter.h"
 #include "app/win32/TrayIcon.h"
 #include "app/win32/WindowOpacity.h"
 #include "controls/win32/ListBoxWindow.h"
@@ -33,7 +34,7 @@
 #include "skin/SkinLook.h"
 #include "skin/win32/IconList.h"
 #include "skin/win32/ImageButton.h"
-#include "skin/win32/ListLookPainter.h"
+#include "skin/win32/RowPainter.h"
 #include "skin/win32/SkinBitmap.h"
 
 namespace qx {
@@ -80,7 +81,6 @@ public:
     void ClearKeyCaptureField() override { SetWindowTextA(keyCapture_, ""); }
     void ShowOptionsMenu() override;
     std::optional<SecretText> PromptPassword(const std::string& caption, const std::string& prompt) override;
-    void ShowWaitingText(const std::string& text) override;
     void ShowRowContextMenu(const RowMenuVisibility& visible) override;
     void ShowEntryEditor(EditEntryModel& editor) override;
     void CloseEntryEditor() override { editorDialog_.Close(); }
@@ -91,6 +91,8 @@ public:
     void SetInputTextColour(std::optional<std::uint32_t> colour) override;
     void SetFormEnabled(bool enabled) override { EnableWindow(hwnd_, enabled); }
     void ApplySkinLook(const SkinLook& look) override;
+    void SetInputLineState(const InputLineState& state) override { inputLinePainter_.SetState(state); }
+    void ApplyRowMetrics(const RowMetrics& metrics, bool smoothFonts) override;
 
 private:
     friend LRESULT CALLBACK ObjectWindowProc<MainWindow>(HWND, UINT, WPARAM, LPARAM);
@@ -112,12 +114,13 @@ private:
                                       DWORD_PTR self);
     void OnFieldNotification(int id, int code);
     void OnCommand(UINT id);
+    // The edit control over the painted line while it has the focus, out of sight otherwise.
+    void ShowInputEdit(bool shown);
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
     HWND inputLine_ = nullptr;
     HWND keyCapture_ = nullptr;
-    HWND waitingLine_ = nullptr;  // lies over the input line while a locked launch runs
     HWND busyPanel_ = nullptr;    // lies over the list while a bulk command runs
     UniqueBrush busyBrush_;
     COLORREF busyColour_ = 0;
@@ -130,7 +133,7 @@ private:
     // The active look and what the window made of it.
     SkinLook look_;
     SkinBitmap background_, topLeft_, inputBar_, topRight_, windowGrip_;
-    ListLookPainter listPainter_;
+    RowPainter rowPainter_;
     std::vector<std::unique_ptr<ImageButton>> buttons_;  // indexed by WindowButton
     UniqueBrush inputBrush_;
     UniqueFont inputFont_;
@@ -138,6 +141,9 @@ private:
     int listHeight_ = 0;
     IconList iconList_;  // 1: the released window's icon
     EditEntryDialog editorDialog_;
+    // Shows the input over the bar; the edit control lies out of sight until it has the focus.
+    InputLinePainter inputLinePainter_{instance_};
+    bool inputEditShown_ = false;
 
     Win32FileSystem files_;
     Win32IconSource icons_;
@@ -173,6 +179,15 @@ private:
     POINT dragStart_{-1337, 0};
     bool gripDrag_ = false;
     SIZE gripListSize_{};
+
+    // Row drawing: the row font and the folder rows' balloon tooltip (MainWindowRows.cpp).
+    void PaintListItem(HDC canvas, int index);
+    void CreateRowTooltip();
+    void UpdateRowTooltip(int x, int y, bool leftButtonDown);
+    void HideRowTooltip();
+    UniqueFont rowFont_;
+    HWND rowTooltip_ = nullptr;  // destroyed with the window
+    int tooltipRow_ = -1;
 };
 
 }  // namespace qx

@@ -147,6 +147,7 @@ LRESULT ListBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_MOUSELEAVE:
             trackingLeave_ = false;
             model_.MouseLeave();
+            if (OnMouseMoved) OnMouseMoved(-1, -1, false);
             return 0;
         case WM_SETCURSOR:
             if (LOWORD(lParam) != HTCLIENT) break;
@@ -239,6 +240,7 @@ void ListBoxWindow::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     }
     model_.MouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), (wParam & MK_LBUTTON) != 0);
     ApplyCursor();
+    if (OnMouseMoved) OnMouseMoved(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), (wParam & MK_LBUTTON) != 0);
 }
 
 void ListBoxWindow::ApplyCursor() {
@@ -252,10 +254,24 @@ void ListBoxWindow::EnsureBuffer(int width, int height) {
     if (buffer_ && width == bufferWidth_ && height == bufferHeight_) return;
     bufferSelection_.reset();
     buffer_.reset();
+    bufferBits_ = nullptr;
     WindowDc screen(hwnd_);
     if (!bufferDc_) bufferDc_.reset(CreateCompatibleDC(screen.get()));
-    buffer_.reset(CreateCompatibleBitmap(screen.get(), width, height));
-    if (!bufferDc_ || !buffer_) return;
+    // A DIB section, so that row images are blended straight into its memory.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    buffer_.reset(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bufferDc_ || !buffer_ || !bits) {
+        buffer_.reset();
+        return;
+    }
+    bufferBits_ = static_cast<std::uint32_t*>(bits);
     bufferSelection_ = std::make_unique<ScopedSelectObject>(bufferDc_.get(), buffer_.get());
     bufferWidth_ = width;
     bufferHeight_ = height;
@@ -274,6 +290,12 @@ void ListBoxWindow::PaintWindow() {
     ScopedSelectObject font(canvas_, Font());
     model_.Paint();
     BitBlt(paint.dc(), 0, 0, model_.Width(), model_.Height(), canvas_, 0, 0, SRCCOPY);
+}
+
+std::uint32_t* ListBoxWindow::PaintPixels() const {
+    if (!canvas_ || !bufferBits_ || bufferWidth_ < model_.Width() || bufferHeight_ < model_.Height()) return nullptr;
+    GdiFlush();
+    return bufferBits_;
 }
 
 void ListBoxWindow::DrawItem(int index, const Rect& rect, const RowState& state) {

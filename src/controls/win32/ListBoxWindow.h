@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/win32/Win32Api.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -49,6 +50,12 @@ public:
     // Replaces the built-in wheel scrolling (minus delta / 25 rows).
     std::function<void(int wheelDelta)> OnMouseWheel;
     std::function<void(bool focused)> OnFocusChanged;
+    // While a paint runs: the off-screen buffer's pixels (32-bit top-down, Width() x Height()
+    // of the model, one 0xAARRGGBB per pixel), with GDI's pending drawing flushed into them;
+    // null at any other time.
+    std::uint32_t* PaintPixels() const;
+    // Every mouse move over the control, after the model saw it; x = -1 when the mouse left.
+    std::function<void(int x, int y, bool leftButtonDown)> OnMouseMoved;
 
 private:
     friend LRESULT CALLBACK ObjectWindowProc<ListBoxWindow>(HWND, UINT, WPARAM, LPARAM);
@@ -85,7 +92,8 @@ private:
 
     // Declared in this order so the bitmap is deselected before it and the DC are freed.
     UniqueMemoryDc bufferDc_;
-    UniqueBitmap buffer_;
+    UniqueBitmap buffer_;  // a 32-bit top-down DIB section
+    std::uint32_t* bufferBits_ = nullptr;
     std::unique_ptr<ScopedSelectObject> bufferSelection_;
     int bufferWidth_ = 0;
     int bufferHeight_ = 0;

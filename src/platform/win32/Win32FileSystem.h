@@ -9,6 +9,7 @@ namespace qx {
 class Win32FileSystem : public IFileSystem {
 public:
     bool FileExists(const std::string& path) const override;
+    std::optional<std::uint64_t> FileSize(const std::string& path) const override;
     bool FolderExists(const std::string& path) const override;
     Status CreateFolder(const std::string& path) override;
     Status ReadFile(const std::string& path, std::string& contents) const override;

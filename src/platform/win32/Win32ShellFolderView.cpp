@@ -138,6 +138,22 @@ bool Win32ShellFolderView::Show(ComPtr<IShellFolder> folder, std::string idListB
     return true;
 }
 
+std::optional<std::string> Win32ShellFolderView::ItemDetail(const ShellViewItem& item, int column) const {
+    // The item's own ID follows the folder's list (less its terminator) in its absolute list.
+    const std::size_t parent = folderIdList_.size() - 2;
+    if (!folder_ || column < 0 || item.idListBytes.size() <= parent + 2 ||
+        item.idListBytes.compare(0, parent, folderIdList_, 0, parent) != 0)
+        return std::nullopt;
+    ComPtr<IShellFolder2> details;
+    if (FAILED(folder_->QueryInterface(IID_IShellFolder2, details.putVoid())) || !details) return std::nullopt;
+    const std::string own = item.idListBytes.substr(parent);
+    SHELLDETAILS detail{};
+    if (FAILED(details->GetDetailsOf(AsIdList(own), static_cast<UINT>(column), &detail))) return std::nullopt;
+    char text[MAX_PATH] = {};
+    if (FAILED(::StrRetToBufA(&detail.str, AsIdList(own), text, MAX_PATH))) return std::nullopt;
+    return std::string(text);
+}
+
 void Win32ShellFolderView::ReadItems() {
     // A file of a file-system folder whose ID list is unchanged since the last read (its ID
     // list holds its name, size and times) is taken over as it was: asking the folder for

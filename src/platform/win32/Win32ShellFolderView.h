@@ -34,6 +34,7 @@ public:
     void SetChangeListener(std::function<void(const std::string& path)> listener) override;
     void SetAutoRefresh(bool on) override { autoRefresh_ = on; }
     bool AutoRefresh() const override { return autoRefresh_; }
+    std::optional<std::string> ItemDetail(const ShellViewItem& item, int column) const override;
 
 private:
     // Makes the folder with this absolute ID list (bytes) the shown one and reads it.

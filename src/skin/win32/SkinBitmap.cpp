@@ -24,12 +24,6 @@ BITMAPINFO TopDownInfo(int width, int height) {
     return info;
 }
 
-// Premultiplies the colour channels by `alpha` (0..255) and stores it as the pixel's alpha.
-std::uint32_t Premultiplied(std::uint32_t pixel, std::uint32_t alpha) {
-    const auto scale = [alpha](std::uint32_t channel) { return (channel * alpha + 127) / 255; };
-    return alpha << 24 | scale(pixel >> 16 & 0xFF) << 16 | scale(pixel >> 8 & 0xFF) << 8 | scale(pixel & 0xFF);
-}
-
 }  // namespace
 
 UniqueBitmap MakeDibSection(const PixelImage& image) {
@@ -71,16 +65,6 @@ SkinBitmap SkinBitmap::Make(const PixelImage& image, bool blended) {
 
 SkinBitmap SkinBitmap::Opaque(const PixelImage& image) { return Make(image, false); }
 
-SkinBitmap SkinBitmap::Masked(const PixelImage& image, const PixelImage* mask) {
-    if (!mask || mask->width != image.width || mask->height != image.height || !Consistent(*mask) ||
-        !Consistent(image))
-        return Opaque(image);
-    PixelImage blended = image;
-    for (std::size_t i = 0; i < blended.pixels.size(); ++i)
-        blended.pixels[i] = Premultiplied(blended.pixels[i], mask->pixels[i] >> 8 & 0xFF);
-    return Make(blended, true);
-}
-
 SkinBitmap SkinBitmap::ColourKeyed(const PixelImage& image, std::uint32_t keyRgb) {
     if (!Consistent(image)) return {};
     PixelImage keyed = image;
@@ -110,17 +94,6 @@ void SkinBitmap::Draw(HDC dc, int x, int y) const { Blit(dc, x, y, width_, heigh
 
 void SkinBitmap::Stretch(HDC dc, const RECT& to) const {
     Blit(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, width_, height_);
-}
-
-void SkinBitmap::Tile(HDC dc, const RECT& to) const {
-    if (!bitmap_) return;
-    for (int y = to.top; y < to.bottom; y += height_) {
-        const int h = std::min(height_, static_cast<int>(to.bottom) - y);
-        for (int x = to.left; x < to.right; x += width_) {
-            const int w = std::min(width_, static_cast<int>(to.right) - x);
-            Blit(dc, x, y, w, h, w, h);
-        }
-    }
 }
 
 }  // namespace qx

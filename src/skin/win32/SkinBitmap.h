@@ -9,7 +9,7 @@
 namespace qx {
 
 // A skin image as a 32-bit top-down DIB section, ready to draw. Opaque bitmaps are copied with
-// BitBlt/StretchBlt; blended ones (an alpha mask or a colour key) carry premultiplied alpha and
+// BitBlt/StretchBlt; colour-keyed ones carry an alpha of 0 or 255 and
 // go through AlphaBlend.
 class SkinBitmap {
 public:
@@ -17,9 +17,6 @@ public:
     // An opaque copy of the image; empty for an image of no pixels or a size that does not
     // match its buffer.
     static SkinBitmap Opaque(const PixelImage& image);
-    // Opacity from a separate grey mask of the same size (white opaque; its green channel is
-    // read). Without a mask, or with one of another size, the image is drawn opaque.
-    static SkinBitmap Masked(const PixelImage& image, const PixelImage* mask);
     // Pixels of exactly `keyRgb` (0x00RRGGBB, as in PixelImage) are not drawn.
     static SkinBitmap ColourKeyed(const PixelImage& image, std::uint32_t keyRgb);
 
@@ -27,14 +24,11 @@ public:
     HBITMAP get() const { return bitmap_.get(); }
     int width() const { return width_; }
     int height() const { return height_; }
-    bool blended() const { return blended_; }
 
     // Unscaled with its top-left at (x, y).
     void Draw(HDC dc, int x, int y) const;
     // The whole image stretched over `to`.
     void Stretch(HDC dc, const RECT& to) const;
-    // Repeated from the top-left of `to`, the last copies cut at its edges.
-    void Tile(HDC dc, const RECT& to) const;
 
 private:
     static SkinBitmap Make(const PixelImage& image, bool blended);
