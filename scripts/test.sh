@@ -20,9 +20,12 @@
 # (shows and hides are instant on the bare virtual display), and "wine quillox_e2e managed"
 # runs those named *Managed* in a second prefix where Wine manages its windows itself (every
 # show and hide takes Wine about 2 s, which widens races between them and other messages).
+# The screenshot cases at 144 pixels per inch need no prefix of their own: Wine reads the
+# screen DPI (HKCU\Control Panel\Desktop, LogPixels) when a process starts, so they set it
+# while they run and put it back.
 set -uo pipefail
 
-usage() { sed -n '2,22p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; }
+usage() { sed -n '2,25p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; }
 
 # The native unit tests of the launch threads and the waiting keys (quillox_threaded_tests),
 # run under ThreadSanitizer.

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Regenerates the reference screenshots in tests/e2e/screenshots/ on purpose, after an
 # intended change of how the window looks: builds Quillox.exe and the end-to-end tests with
-# the mingw preset and runs the screenshot case under Wine on a virtual display, as
+# the mingw preset and runs the screenshot cases under Wine on a virtual display, as
 # scripts/test.sh does, with QX_UPDATE_SCREENSHOTS=1, so that each settled capture becomes the
-# new reference. Look at every picture before committing it. A normal test run never writes
-# them and fails when one is missing.
+# new reference: <look>.png at 96 pixels per inch and <look>@144.png at 144 (the case sets the
+# prefix's LogPixels itself while it runs). Look at every picture before committing it. A
+# normal test run never writes them and fails when one is missing.
 #
 # Options:
 #   -h, --help  show this text
 set -uo pipefail
 
-usage() { sed -n '2,10p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; }
+usage() { sed -n '2,11p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; }
 case "${1:-}" in
     "") ;;
     -h|--help) usage; exit 0 ;;

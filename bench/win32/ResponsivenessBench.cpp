@@ -1,8 +1,9 @@
 // How quickly the real window answers: from the summon chord to the window on screen, and
-// from the last typed key of a query to the list showing its final rows. Starts Quillox.exe
-// beside this program on a generated data folder and drives it as the end-to-end tests do:
-// one case of their fixture, which prepares the folder and leaves no process behind. It
-// prints figures and fails only when the window does not answer at all.
+// from the last typed key of a query to the list holding its final rows and to the screen
+// showing them (the list's pixels as captured once the rows had long settled). Starts
+// Quillox.exe beside this program on a generated data folder and drives it as the end-to-end
+// tests do: one case of their fixture, which prepares the folder and leaves no process
+// behind. It prints figures and fails only when the window does not answer at all.
 //
 //   quillox_responsiveness.exe [--rounds=N] [--entries=N] [--query=TEXT]
 #include <windows.h>
@@ -18,6 +19,7 @@
 
 #include "e2e/Harness.h"
 #include "e2e/ListRows.h"
+#include "e2e/Screenshot.h"
 
 namespace qx {
 namespace {
@@ -170,6 +172,10 @@ struct SummonTimes {
 struct SearchTimes {
     double typed = 0;
     double found = 0;
+    // The capture that first showed the final rows had ended by then; nothing when none did.
+    std::optional<double> painted;
+    // How long that capture took: the resolution of `painted`.
+    double captureMs = 0;
 };
 
 class ResponsivenessBench : public QuilloxE2eTest {
@@ -210,10 +216,11 @@ protected:
                WaitUntil([&] { return InputLineText(window).empty(); });
     }
 
-    // Types the query and waits for the list to show the expected rows: the count is polled
-    // (one cheap query), the first and last rows confirm it, and the whole list is compared
-    // once the clock has stopped.
-    std::optional<SearchTimes> Search(HWND window, const std::vector<std::string>& expected) {
+    // Types the query and waits for the list to hold the expected rows (the count is polled,
+    // one cheap query, and the first and last rows confirm it), then captures the list until
+    // it looks as `painted` does; the whole list is compared once the clocks have stopped.
+    std::optional<SearchTimes> Search(HWND window, const std::vector<std::string>& expected,
+                                      const RgbImage& painted) {
         HWND list = ListOf(window);
         const LRESULT expectedCount = static_cast<LRESULT>(expected.size());
         if (!TypeText(TheOptions().query)) return std::nullopt;
@@ -227,11 +234,18 @@ protected:
             return seen;
         });
         if (!found) return std::nullopt;
+        times.found = *found;
+        times.painted = PollUntil(times.typed, [&](double) -> std::optional<double> {
+            const double before = NowMs();
+            const bool same = CaptureWindow(list).rgb == painted.rgb;
+            const double after = NowMs();
+            times.captureMs = after - before;
+            return same ? std::optional<double>(after) : std::nullopt;
+        });
         if (ListRows(window) != expected) {
             std::printf("round discarded: the list matched in count but not in its rows\n");
             return std::nullopt;
         }
-        times.found = *found;
         return times;
     }
 };
@@ -245,6 +259,8 @@ TEST_F(ResponsivenessBench, SummonAndSearch) {
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return IsParkedOffScreen(window); })) << "the window did not start hidden";
     ASSERT_NE(ListOf(window), nullptr);
+    // No row under the mouse pointer: a hovered row would be drawn lit.
+    SetCursorPos(ScreenRect().right - 1, ScreenRect().bottom - 1);
 
     // What the list shows with an empty input line, and the final rows of the query, each
     // read after a generous wait; every round must pass through both.
@@ -259,11 +275,20 @@ TEST_F(ResponsivenessBench, SummonAndSearch) {
     Sleep(1000);
     const std::vector<std::string> expected = ListRows(window);
     ASSERT_FALSE(expected.empty());
+    const RgbImage painted = CaptureWindow(ListOf(window));
+    ASSERT_FALSE(painted.rgb.empty()) << "cannot capture the list";
+    // What one capture costs when nothing changes: the floor of the on-screen figures.
+    std::vector<double> idleCapture;
+    for (int i = 0; i < 20; ++i) {
+        const double before = NowMs();
+        CaptureWindow(ListOf(window));
+        idleCapture.push_back(NowMs() - before);
+    }
     ASSERT_TRUE(Hide(window)) << "the window did not hide";
 
     // Typing at a random point of a result tick spreads the search's wait over its range.
     std::mt19937 random(7);
-    std::vector<double> summon, chordSeen, showing, cleared, search, pastTick;
+    std::vector<double> summon, chordSeen, showing, cleared, search, pastTick, onScreen, readableToScreen, capture;
     int failures = 0;
     for (int round = 0; round < options.rounds; ++round) {
         const std::optional<SummonTimes> shown = Summon(window, idleRows);
@@ -278,12 +303,20 @@ TEST_F(ResponsivenessBench, SummonAndSearch) {
         showing.push_back(shown->shown - shown->moved);
         cleared.push_back(shown->cleared - shown->moved);
         Sleep(static_cast<DWORD>(random() % 100));
-        if (const std::optional<SearchTimes> found = Search(window, expected)) {
+        if (const std::optional<SearchTimes> found = Search(window, expected, painted)) {
             search.push_back(found->found - found->typed);
             // The result ticks fall on `cleared` and every 100 ms after it.
             const double ticksBefore = std::floor((found->typed - shown->cleared) / kResultTickMs);
             const double rebuildTick = shown->cleared + (ticksBefore + kSettleTicks) * kResultTickMs;
             pastTick.push_back(found->found - rebuildTick);
+            if (found->painted) {
+                onScreen.push_back(*found->painted - found->typed);
+                readableToScreen.push_back(*found->painted - found->found);
+                capture.push_back(found->captureMs);
+            } else {
+                ++failures;
+                std::printf("round %d: the screen did not show the final rows\n", round + 1);
+            }
         } else {
             ++failures;
             std::printf("round %d: the list did not reach the expected rows (%s, %zu rows, %s)\n", round + 1,
@@ -308,6 +341,11 @@ TEST_F(ResponsivenessBench, SummonAndSearch) {
              kSettleTicks * kResultTickMs);
     PrintRow("(b) last key -> final rows", search, (kSettleTicks - 1) * kResultTickMs, kSettleTicks * kResultTickMs);
     PrintRow("    rebuild tick -> final rows", pastTick, 0, 0);
+    PrintRow("(c) last key -> final rows on screen", onScreen, (kSettleTicks - 1) * kResultTickMs,
+             kSettleTicks * kResultTickMs);
+    PrintRow("    final rows -> on screen", readableToScreen, 0, 0);
+    PrintRow("    the capture that saw them", capture, 0, 0);
+    PrintRow("    one capture, list unchanged", idleCapture, 0, 0);
     std::printf("fixed: the program's own waits (chord poll, result ticks); beyond: median less their mean\n\n");
     EXPECT_EQ(failures, 0);
 }

@@ -1,9 +1,9 @@
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "e2e/Harness.h"
 #include "e2e/ListRows.h"
+#include "e2e/MouseInput.h"
 
 namespace qx {
 namespace {
@@ -15,25 +15,6 @@ constexpr int kAllEntriesButton = 30;
 constexpr int kOptionsButton = 31;
 constexpr int kCloseButton = 33;
 constexpr int kMinimiseButton = 34;
-
-// A click as the user makes it: the pointer moves onto the control's centre, then the left
-// button goes down and up there. The position travels with the input events: a separate
-// SetCursorPos may reach the display after the button does.
-bool ClickOn(HWND control) {
-    const RECT rect = WindowRect(control);
-    const RECT screen = ScreenRect();
-    const auto absolute = [](LONG at, LONG size) { return static_cast<LONG>((at * 65535LL) / std::max(1L, size - 1)); };
-    INPUT input[3] = {};
-    for (INPUT& event : input) {
-        event.type = INPUT_MOUSE;
-        event.mi.dx = absolute((rect.left + rect.right) / 2, screen.right - screen.left);
-        event.mi.dy = absolute((rect.top + rect.bottom) / 2, screen.bottom - screen.top);
-        event.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    }
-    input[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    return SendInput(3, input, sizeof(INPUT)) == 3;
-}
 
 // Popup menus are windows of the system class "#32768"; Wine keeps closed ones, hidden.
 bool MenuIsOpen() {
