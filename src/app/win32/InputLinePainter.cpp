@@ -6,23 +6,6 @@
 
 namespace qx {
 
-namespace {
-
-bool RegisterLineClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExA(instance, InputLinePainter::kClassName, &existing)) return true;
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = InputLinePainter::kClassName;
-    return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
-}  // namespace
-
 InputLinePainter::InputLinePainter(HINSTANCE instance) : instance_(instance) {}
 
 InputLinePainter::~InputLinePainter() {
@@ -30,7 +13,8 @@ InputLinePainter::~InputLinePainter() {
 }
 
 bool InputLinePainter::Create(HWND parent) {
-    if (hwnd_ || !RegisterLineClass(instance_, &ObjectWindowProc<InputLinePainter>)) return false;
+    if (hwnd_ || !RegisterObjectWindowClass(instance_, kClassName, &ObjectWindowProc<InputLinePainter>, 0,
+                                                LoadCursorA(nullptr, IDC_ARROW))) return false;
     CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent, nullptr, instance_,
                     this);
     measure_.reset(CreateCompatibleDC(nullptr));

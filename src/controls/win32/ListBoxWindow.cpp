@@ -6,6 +6,8 @@
 #include <cstring>
 #include <exception>
 
+#include "platform/win32/TopDownDib.h"
+
 namespace qx {
 
 namespace {
@@ -27,19 +29,6 @@ MouseModifiers ModifiersNow() {
 
 RECT ToRect(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
-bool RegisterListClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExA(instance, ListBoxWindow::kClassName, &existing)) return true;
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = ListBoxWindow::kClassName;
-    return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 }  // namespace
 
 ListBoxWindow::ListBoxWindow(HINSTANCE instance, const IClock& clock) : instance_(instance), model_(clock) {
@@ -59,7 +48,7 @@ ListBoxWindow::~ListBoxWindow() {
 }
 
 bool ListBoxWindow::Create(HWND parent, int controlId, int x, int y, int width, int height) {
-    if (hwnd_ || !RegisterListClass(instance_, &ObjectWindowProc<ListBoxWindow>)) return false;
+    if (hwnd_ || !RegisterObjectWindowClass(instance_, kClassName, &ObjectWindowProc<ListBoxWindow>, CS_DBLCLKS, nullptr)) return false;
     const HWND created =
         CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, x, y, width, height, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance_, this);
@@ -258,13 +247,7 @@ void ListBoxWindow::EnsureBuffer(int width, int height) {
     WindowDc screen(hwnd_);
     if (!bufferDc_) bufferDc_.reset(CreateCompatibleDC(screen.get()));
     // A DIB section, so that row images are blended straight into its memory.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDibInfo(width, height);
     void* bits = nullptr;
     buffer_.reset(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bufferDc_ || !buffer_ || !bits) {

@@ -38,4 +38,21 @@ LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     return 0;
 }
 
+// Registers a window class of this module once; true when it exists afterwards (also when an
+// earlier window or another thread registered it first).
+inline bool RegisterObjectWindowClass(HINSTANCE instance, const char* className, WNDPROC procedure, UINT style,
+                                      HCURSOR cursor) {
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExA(instance, className, &existing)) return true;
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = style;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = cursor;
+    windowClass.lpszClassName = className;
+    return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
 }  // namespace qx

@@ -15,19 +15,6 @@ namespace {
 
 constexpr UINT_PTR kAnimationTimer = 1;
 
-bool RegisterButtonClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExA(instance, ImageButton::kClassName, &existing)) return true;
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = ImageButton::kClassName;
-    return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 }  // namespace
 
 ImageButton::ImageButton(HINSTANCE instance, const IClock& clock) : instance_(instance), model_(clock) {
@@ -39,7 +26,8 @@ ImageButton::~ImageButton() {
 }
 
 bool ImageButton::Create(HWND parent, int controlId, int x, int y) {
-    if (hwnd_ || !RegisterButtonClass(instance_, &ObjectWindowProc<ImageButton>)) return false;
+    if (hwnd_ || !RegisterObjectWindowClass(instance_, kClassName, &ObjectWindowProc<ImageButton>, 0,
+                                                LoadCursorA(nullptr, IDC_ARROW))) return false;
     CreateWindowExA(0, kClassName, "", WS_CHILD | WS_CLIPSIBLINGS, x, y, 0, 0, parent,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance_, this);
     return hwnd_ != nullptr;

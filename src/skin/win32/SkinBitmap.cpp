@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/win32/TopDownDib.h"
+
 namespace qx {
 
 namespace {
@@ -13,22 +15,11 @@ bool Consistent(const PixelImage& image) {
            image.pixels.size() == static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
 }
 
-BITMAPINFO TopDownInfo(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
 }  // namespace
 
 UniqueBitmap MakeDibSection(const PixelImage& image) {
     if (!Consistent(image)) return {};
-    const BITMAPINFO info = TopDownInfo(image.width, image.height);
+    const BITMAPINFO info = TopDownDibInfo(image.width, image.height);
     void* bits = nullptr;
     UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || !bits) return {};
@@ -44,7 +35,7 @@ PixelImage ReadBitmapPixels(HBITMAP bitmap) {
     image.height = std::abs(header.bmHeight);
     if (image.width <= 0 || image.height <= 0) return {};
     image.pixels.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
-    BITMAPINFO info = TopDownInfo(image.width, image.height);
+    BITMAPINFO info = TopDownDibInfo(image.width, image.height);
     WindowDc screen(nullptr);
     // GetDIBits refuses a bitmap that is selected into a DC; callers hand over free ones.
     if (GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(image.height), image.pixels.data(), &info,
