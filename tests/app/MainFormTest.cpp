@@ -239,15 +239,6 @@ TEST_F(FormTest, RestoreAfterEnterKeepsTheWindowShownWhenTheLaunchSucceeds) {
     EXPECT_EQ(Count("minimise request"), 1);  // the start-up one
 }
 
-TEST_F(FormTest, MessagesHoldTheInputLockAndLogIt) {
-    Start();
-    form.ShowInfo("one");
-    EXPECT_FALSE(form.AskYesNo("two"));
-    EXPECT_EQ(files.Get(kData + "log.txt"),
-              "lock registering 20 1\r\nlock unregistering 20 0\r\n"
-              "lock registering 30 1\r\nlock unregistering 30 0\r\n");
-}
-
 TEST_F(FormTest, Release_StartsANewInstanceAndComesForwardOnTheTickThatFindsIt) {
     Start();
     const auto start = clock.now;
