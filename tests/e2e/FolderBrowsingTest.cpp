@@ -22,10 +22,6 @@ constexpr WPARAM kNeverMinimiseInFolderBrowserCommand = 122;
 
 bool MakeFile(const std::string& path) { return static_cast<bool>(std::ofstream(path, std::ios::binary) << "x"); }
 
-int SelectedRow(HWND window) {
-    return static_cast<int>(SendMessageA(FindWindowExA(window, nullptr, "TovraLB", nullptr), LB_GETCURSEL, 0, 0));
-}
-
 // The shell's name of the computer folder, as the desktop lists it.
 std::string ComputerFolderName() {
     PIDLIST_ABSOLUTE idList = nullptr;

@@ -53,8 +53,6 @@ HWND CaptureOf(HWND window) {
 
 bool IsLayered(HWND window) { return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0; }
 
-HWND ListOf(HWND window) { return FindWindowExA(window, nullptr, "TovraLB", nullptr); }
-
 SIZE ListSize(HWND window) {
     const RECT rect = WindowRect(ListOf(window));
     return {rect.right - rect.left, rect.bottom - rect.top};

@@ -6,10 +6,16 @@
 
 namespace qx::test {
 
+// The window's list control, and the row it has selected.
+inline HWND ListOf(HWND mainWindow) { return FindWindowExA(mainWindow, nullptr, "TovraLB", nullptr); }
+inline int SelectedRow(HWND mainWindow) {
+    return static_cast<int>(SendMessageA(ListOf(mainWindow), LB_GETCURSEL, 0, 0));
+}
+
 // The rows the window's list shows, read through its list box queries.
 inline std::vector<std::string> ListRows(HWND mainWindow) {
     std::vector<std::string> rows;
-    HWND list = FindWindowExA(mainWindow, nullptr, "TovraLB", nullptr);
+    HWND list = ListOf(mainWindow);
     if (!list) return rows;
     const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {

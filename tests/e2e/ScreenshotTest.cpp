@@ -15,10 +15,6 @@ using namespace qx::test;
 // Windows, MacOS 1, MacOS 2 and MacOS 3 at 0 to 3, then the skins folder's in sorted order.
 constexpr WPARAM kThemeCommandFirst = 1000;
 
-int SelectedRow(HWND window) {
-    return static_cast<int>(SendMessageA(FindWindowExA(window, nullptr, "TovraLB", nullptr), LB_GETCURSEL, 0, 0));
-}
-
 struct Look {
     const char* name;
     WPARAM position;
