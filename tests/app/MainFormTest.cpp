@@ -413,18 +413,6 @@ TEST_F(FormTest, ChordTogglesTheWindowButNotWhileAMessageBoxOwnsIt) {
     EXPECT_EQ(Count("minimise request"), 2);
 }
 
-TEST_F(FormTest, CtrlShortcutsRunTheirMenuCommands) {
-    StartShown("Tool|C:\\Apps\\Quilt\\x.exe\r\n");
-    EditTo("tool");
-    EXPECT_FALSE(form.KeyDown('R', false, false));
-    keyboard.Press({vk::kControl});
-    EXPECT_TRUE(form.KeyDown('R', false, false));
-    EXPECT_EQ(files.Get(kData + "Files.txt"), "Tool|..\\Quilt\\x.exe|||||0||||||0\r\n");
-    EXPECT_FALSE(form.released());
-    EXPECT_TRUE(form.KeyDown('R', true, false));
-    EXPECT_TRUE(form.released());
-}
-
 // Ctrl+E on the selected row: a change of letter case only is accepted. Hiding the window
 // closes the dialog as cancelled, which removes a fresh entry. (A taken name and Cancel: the
 // end-to-end test.)
